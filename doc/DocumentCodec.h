@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class CRodeDoc;
+
+// Whole-document reading and writing on bytes, built on CRodeDoc::Serialize.
+struct CodecResult {
+    bool ok = true;
+    std::string message;  // the product's message when !ok
+};
+
+// The file's bytes: year (from the "Year" setting), count, rating, the offers the count calls for.
+std::vector<std::uint8_t> WriteDocumentBytes(CRodeDoc& doc);
+
+// Reads a document. On failure the document is reset (OnNewDocument) and the message is one of
+// "Unexpected file format." or "Failed to open document."; what the read had already stored
+// (the "Year" setting, the rating) stays.
+CodecResult ReadDocumentBytes(CRodeDoc& doc, std::span<const std::uint8_t> bytes);

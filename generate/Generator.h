@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// The program's one pseudo-random generator: a 32-bit linear congruential generator whose
+// outputs are 15-bit values. Its exact sequence is part of the product (a fixed seed reproduces
+// a whole set of offers), so it is not swapped for a better generator.
+class Generator {
+public:
+    explicit Generator(std::uint32_t seed = 0) : m_state(seed) {}
+
+    void Seed(std::uint32_t seed) { m_state = seed; }
+    std::uint32_t State() const { return m_state; }
+
+    // One step: a value 0..32767.
+    int Next() {
+        m_state = m_state * 214013u + 2531011u;
+        return static_cast<int>((m_state >> 16) & 0x7FFFu);
+    }
+
+private:
+    std::uint32_t m_state;
+};
