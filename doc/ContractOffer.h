@@ -28,26 +28,23 @@ struct ContractOffer {
     // The fields in file and listing order, so that readers, writers and the listing loop over
     // one table instead of naming thirteen members each.
     static constexpr std::array<std::string ContractOffer::*, kFieldCount> kFields = {
-        &ContractOffer::employer,
-        &ContractOffer::assignment,
-        &ContractOffer::contractLength,
-        &ContractOffer::paymentMultiplier,
-        &ContractOffer::straightSupport,
-        &ContractOffer::battleLossCompensation,
-        &ContractOffer::dsjsCompensation,
-        &ContractOffer::commercialCompensation,
-        &ContractOffer::salvageRights,
-        &ContractOffer::commandRights,
-        &ContractOffer::startDate,
-        &ContractOffer::endDate,
+        &ContractOffer::employer,         &ContractOffer::assignment,
+        &ContractOffer::contractLength,   &ContractOffer::paymentMultiplier,
+        &ContractOffer::straightSupport,  &ContractOffer::battleLossCompensation,
+        &ContractOffer::dsjsCompensation, &ContractOffer::commercialCompensation,
+        &ContractOffer::salvageRights,    &ContractOffer::commandRights,
+        &ContractOffer::startDate,        &ContractOffer::endDate,
         &ContractOffer::location,
     };
 
     // The member names, in the same order; used as keys of the JSON output.
     static constexpr std::array<const char*, kFieldCount> kFieldNames = {
-        "employer",        "assignment",     "contractLength",         "paymentMultiplier",
-        "straightSupport", "battleLossCompensation", "dsjsCompensation", "commercialCompensation",
-        "salvageRights",   "commandRights",  "startDate",              "endDate",
+        "employer",         "assignment",
+        "contractLength",   "paymentMultiplier",
+        "straightSupport",  "battleLossCompensation",
+        "dsjsCompensation", "commercialCompensation",
+        "salvageRights",    "commandRights",
+        "startDate",        "endDate",
         "location",
     };
 

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -86,4 +88,6 @@ std::string FormatFixed2(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string FormatInt(long long value) { return std::to_string(value); }
+std::string FormatInt(long long value) {
+    return std::to_string(value);
+}

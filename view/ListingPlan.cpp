@@ -45,7 +45,9 @@ std::string_view OfferLineLabel(int offset) {
     return kOfferLines.at(static_cast<std::size_t>(offset - 1)).label;
 }
 
-std::string_view OfferHeader(int k) { return kHeaders.at(static_cast<std::size_t>(k)); }
+std::string_view OfferHeader(int k) {
+    return kHeaders.at(static_cast<std::size_t>(k));
+}
 
 ListingPlan::ListingPlan(const CRodeDoc& doc) : m_countText(FormatInt(doc.m_offerCount)) {
     const int offers = doc.VisibleOfferCount();

@@ -18,16 +18,16 @@ inline constexpr int kRatingLine = 1;
 inline constexpr int kCountLine = 2;
 inline constexpr int kFirstOfferLine = 4;
 inline constexpr int kLinesPerOffer = 17;
-inline constexpr int kLastTextLine = 70;     // the fourth offer's location
-inline constexpr int kExtentLines = 71;      // the scroll extent covers line 70 completely
-inline constexpr int kExtentChars = 70;      // scroll extent width in average character widths
-inline constexpr int kValueColumnChars = 35; // value column on screen and in text output
+inline constexpr int kLastTextLine = 70;      // the fourth offer's location
+inline constexpr int kExtentLines = 71;       // the scroll extent covers line 70 completely
+inline constexpr int kExtentChars = 70;       // scroll extent width in average character widths
+inline constexpr int kValueColumnChars = 35;  // value column on screen and in text output
 }  // namespace listing
 
 struct ListingLine {
     int number = 0;
-    std::string_view label;                // empty for the blank lines
-    std::optional<std::string_view> value; // absent for headers, sub-headings and blank lines
+    std::string_view label;                 // empty for the blank lines
+    std::optional<std::string_view> value;  // absent for headers, sub-headings and blank lines
 };
 
 // A view over a document: it refers to the document's texts, so it must not outlive the

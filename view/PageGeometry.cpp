@@ -1,7 +1,9 @@
 #include "view/PageGeometry.h"
 
 namespace {
-int BottomLimit(int vertRes) { return vertRes - vertRes / 44; }
+int BottomLimit(int vertRes) {
+    return vertRes - vertRes / 44;
+}
 }  // namespace
 
 ListingPageGeometry ComputeListingPage(int horzRes, int vertRes, int lineHeight) {

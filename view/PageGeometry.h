@@ -24,10 +24,10 @@ ListingPageGeometry ComputeListingPage(int horzRes, int vertRes, int lineHeight)
 
 // A formal contract page. lh is the body font's line pitch, lhT the title font's.
 struct ContractPageGeometry {
-    int left = 0;    // L = H/13
-    int right = 0;   // R = H - H/13
-    int top = 0;     // T = V/22
-    int bottom = 0;  // B = V - V/44
+    int left = 0;        // L = H/13
+    int right = 0;       // R = H - H/13
+    int top = 0;         // T = V/22
+    int bottom = 0;      // B = V - V/44
     PageRect title;      // L, T, R, T + lhT
     PageRect body;       // L, T + lhT, R, B - 15 lh
     PageRect signature;  // L, B - 15 lh, R, B - lh

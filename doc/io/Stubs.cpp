@@ -5,13 +5,27 @@
 #include "doc/io/FileError.h"
 #include "doc/io/QtSettingsStore.h"
 
-OpenResult OpenDocumentFile(CRodeDoc&, const QString&) { return {}; }
-SaveResult SaveDocumentFile(CRodeDoc&, const QString&) { return {}; }
-bool SaveNeedsName(const CRodeDoc&) { return true; }
-QString ProposedSaveName(const CRodeDoc&) { return "Untitled.DID"; }
-QString WithDefaultExtension(const QString& path) { return path; }
-FileErrorCause CauseFromErrno(int) { return FileErrorCause::Generic; }
-QString FileErrorMessage(FileErrorCause, const QString& path) { return path; }
+OpenResult OpenDocumentFile(CRodeDoc&, const QString&) {
+    return {};
+}
+SaveResult SaveDocumentFile(CRodeDoc&, const QString&) {
+    return {};
+}
+bool SaveNeedsName(const CRodeDoc&) {
+    return true;
+}
+QString ProposedSaveName(const CRodeDoc&) {
+    return "Untitled.DID";
+}
+QString WithDefaultExtension(const QString& path) {
+    return path;
+}
+FileErrorCause CauseFromErrno(int) {
+    return FileErrorCause::Generic;
+}
+QString FileErrorMessage(FileErrorCause, const QString& path) {
+    return path;
+}
 QtSettingsStore::QtSettingsStore() : m_settings(new QSettings("Rezurudo", "Zuvaduro")) {}
 QtSettingsStore::~QtSettingsStore() = default;
 std::string QtSettingsStore::ReadText(const std::string&, const std::string&,

@@ -82,8 +82,7 @@ TEST_F(ListingPlanTest, renderedTextPadsLabelsToThirtyFiveCharacters) {
         "     Employer:                     o1.employer\n";
     EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart);
     EXPECT_NE(text.find("\n     Support:\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 47),
-              "     Location:                     o1.location\n");
+    EXPECT_EQ(text.substr(text.size() - 47), "     Location:                     o1.location\n");
 }
 
 TEST_F(ListingPlanTest, emptyDocumentRendersTwoLines) {
