@@ -1,6 +1,24 @@
-#include <cstdio>
+#include <QStringList>
+#include <string>
+#include <vector>
 
-int main() {
-    std::puts("Zuvaduro");
-    return 0;
+#include "app/HeadlessCli.h"
+#include "app/PdfExport.h"
+#include "app/WindowedMain.h"
+
+// One executable: the headless modes (options with "--") never touch a display; everything
+// else starts the window.
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsHeadlessInvocation(args)) {
+        QStringList qargs;
+        for (const std::string& arg : args) {
+            qargs << QString::fromLocal8Bit(arg.c_str());
+        }
+        if (IsPdfExportInvocation(qargs)) {
+            return RunPdfExport(qargs);
+        }
+        return RunHeadless(args);
+    }
+    return RunWindowed(argc, argv);
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The command line that needs no display:
+//   zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] ... [--save FILE] [--json]
+//   zuvaduro --listing FILE [--json]
+//   zuvaduro --help | --version
+// The listing goes to stdout; messages to stderr.
+
+// True when the arguments (without the program name) ask for one of the modes above: the first
+// argument starts with "--". Window-mode switches use a single "/" or "-".
+bool IsHeadlessInvocation(const std::vector<std::string>& args);
+
+// Exit status: 0 done, 1 a document could not be read or written, 2 a usage error.
+int RunHeadless(const std::vector<std::string>& args);

@@ -1,0 +1,274 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the real program with its settings in a temporary folder, never the user's.
+class CommandLineTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    QString locale = "C.UTF-8";
+
+    Outcome Run(const QStringList& args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("LC_ALL", locale);
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        process.setProcessEnvironment(env);
+        process.start(ZUVADURO_EXE, args);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString Path(const QString& name) const { return home.filePath(name); }
+
+    static QStringList Lines(const QString& text) {
+        QStringList lines = text.split('\n');
+        EXPECT_EQ(lines.last(), "") << "every line ends with a newline";
+        lines.removeLast();
+        return lines;
+    }
+
+    // The value printed for a label (first occurrence), from column 35 on.
+    static QString Value(const QString& listing, const QString& label) {
+        for (const QString& line : Lines(listing)) {
+            if (line.startsWith(label.leftJustified(35))) {
+                return line.mid(35);
+            }
+        }
+        return "<missing>";
+    }
+};
+
+// ---- rolling ------------------------------------------------------------------------------
+
+TEST_F(CommandLineTest, aFixedSeedReproducesTheRollAndTheLineCountFollowsTheOffers) {
+    const Outcome first = Run({"--roll", "B", "--seed", "12345"});
+    const Outcome second = Run({"--roll", "B", "--seed", "12345"});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, second.out);
+
+    const QStringList lines = Lines(first.out);
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString("Dragoon's Rating:").leftJustified(35) + "B");
+    ASSERT_THAT(lines[1].toStdString(), StartsWith("Contract Offers:"));
+    const int count = lines[1].mid(35).toInt();
+    EXPECT_EQ(lines.size(), count == 0 ? 2 : 19 + 17 * (count - 1));
+}
+
+TEST_F(CommandLineTest, differentSeedsGiveDifferentRolls) {
+    QSet<QString> listings;
+    for (int seed = 1; seed <= 5; ++seed) {
+        listings.insert(Run({"--roll", "A", "--seed", QString::number(seed)}).out);
+    }
+    EXPECT_GT(listings.size(), 1);
+}
+
+TEST_F(CommandLineTest, fixedTermsApplyToTheFirstOfferOnly) {
+    // Rating "A" always rolls at least one offer.
+    const Outcome run = Run({"--roll",       "A",           "--seed",       "7",
+                             "--employer",   "Kell Hounds", "--assignment", "Retainer",
+                             "--support",    "80%",         "--transport",  "25%",
+                             "--multiplier", "3.0",         "--base-pay",   "100000",
+                             "--salvage",    "None",        "--command",    "House Command",
+                             "--length",     "9 years"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(Value(run.out, "     Employer:"), "Kell Hounds");
+    EXPECT_EQ(Value(run.out, "     Assignment:"), "Retainer");
+    EXPECT_EQ(Value(run.out, "     Contract Length:"), "9 years");
+    EXPECT_EQ(Value(run.out, "     Payment Mulitplier:"), "3.0x Pay = (300000.00 C-Bills)");
+    EXPECT_EQ(Value(run.out, "     Straight Support:"), "80%");
+    EXPECT_EQ(Value(run.out, "     Battle-Loss Compensation:"), "80%");
+    EXPECT_EQ(Value(run.out, "     DS/JS Compensation:"), "25%");
+    EXPECT_EQ(Value(run.out, "     Commercial Compensation:"), "25%");
+    EXPECT_EQ(Value(run.out, "     Salvage Rights:"), "None");
+    EXPECT_EQ(Value(run.out, "     Command Rights:"), "House Command");
+    EXPECT_EQ(Value(run.out, "     Location:"), "Outreach");
+}
+
+TEST_F(CommandLineTest, basePayIsForThisRunOnlyAndDefaultsToZero) {
+    const Outcome paid = Run({"--roll", "A", "--seed", "3", "--multiplier", "2.5", "--base-pay",
+                              "1000", "--save", Path("a.did")});
+    ASSERT_EQ(paid.exitCode, 0) << paid.err.toStdString();
+    EXPECT_EQ(Value(paid.out, "     Payment Mulitplier:"), "2.5x Pay = (2500.00 C-Bills)");
+    const Outcome unpaid = Run({"--roll", "A", "--seed", "3", "--multiplier", "2.5"});
+    EXPECT_EQ(Value(unpaid.out, "     Payment Mulitplier:"), "2.5x Pay = (0.00 C-Bills)");
+}
+
+TEST_F(CommandLineTest, numbersIgnoreTheUserLocale) {
+    locale = "de_DE.UTF-8";
+    const Outcome run =
+        Run({"--roll", "A", "--seed", "1", "--multiplier", "2.10", "--base-pay", "100000"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(Value(run.out, "     Payment Mulitplier:"), "2.10x Pay = (210000.00 C-Bills)");
+    const Outcome comma =
+        Run({"--roll", "A", "--seed", "1", "--multiplier", "2.10", "--base-pay", "100,000"});
+    EXPECT_EQ(Value(comma.out, "     Payment Mulitplier:"), "2.10x Pay = (210.00 C-Bills)");
+}
+
+TEST_F(CommandLineTest, hugeAndNonFiniteAmountsArePrintedInFull) {
+    const Outcome huge =
+        Run({"--roll", "A", "--seed", "1", "--multiplier", "2", "--base-pay", "1e300"});
+    const QString field = Value(huge.out, "     Payment Mulitplier:");
+    EXPECT_TRUE(field.startsWith("2x Pay = (2000000000")) << field.toStdString();
+    EXPECT_TRUE(field.endsWith(".00 C-Bills)"));
+    EXPECT_EQ(field.size(), QString("2x Pay = (").size() + 301 + 3 + QString(" C-Bills)").size());
+
+    const Outcome inf =
+        Run({"--roll", "A", "--seed", "1", "--multiplier", "2", "--base-pay", "1e999"});
+    EXPECT_EQ(Value(inf.out, "     Payment Mulitplier:"), "2x Pay = (inf C-Bills)");
+    const Outcome negInf =
+        Run({"--roll", "A", "--seed", "1", "--multiplier", "-2", "--base-pay", "1e999"});
+    EXPECT_EQ(Value(negInf.out, "     Payment Mulitplier:"), "-2x Pay = (-inf C-Bills)");
+}
+
+TEST_F(CommandLineTest, jsonCarriesTheShownOffersWithTheirFieldNames) {
+    const Outcome text = Run({"--roll", "A", "--seed", "99"});
+    const Outcome json = Run({"--roll", "A", "--seed", "99", "--json"});
+    ASSERT_EQ(json.exitCode, 0);
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+    EXPECT_EQ(root["rating"].toString(), "A");
+    const int count = root["offerCount"].toInt();
+    EXPECT_EQ(QString::number(count), Value(text.out, "Contract Offers:"));
+    const QJsonArray offers = root["offers"].toArray();
+    ASSERT_EQ(offers.size(), std::min(count, 4));
+    ASSERT_FALSE(offers.isEmpty());
+    EXPECT_EQ(offers[0].toObject().keys().size(), 13);
+    EXPECT_EQ(offers[0].toObject()["employer"].toString(), Value(text.out, "     Employer:"));
+    EXPECT_EQ(offers[0].toObject()["location"].toString(), "Outreach");
+    // Keys come in file order, not sorted.
+    EXPECT_LT(json.out.indexOf("\"employer\""), json.out.indexOf("\"assignment\""));
+    EXPECT_LT(json.out.indexOf("\"startDate\""), json.out.indexOf("\"endDate\""));
+}
+
+// ---- files --------------------------------------------------------------------------------
+
+TEST_F(CommandLineTest, aSavedRollListsExactlyAsItWasRolled) {
+    const QString file = Path("offers.did");
+    const Outcome rolled = Run({"--roll", "C", "--seed", "2024", "--save", file});
+    ASSERT_EQ(rolled.exitCode, 0) << rolled.err.toStdString();
+    const Outcome listed = Run({"--listing", file});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out, rolled.out);
+
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    // No "Year" setting yet: the year "3055" leads the file.
+    EXPECT_EQ(saved.read(5), QByteArray("\x04"
+                                        "3055"));
+}
+
+TEST_F(CommandLineTest, listingAFileTakesItsYearIntoTheSettings) {
+    QFile file(Path("old.did"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        QByteArray("\x04"
+                   "3025"
+                   "\x00\x00"
+                   "\x01"
+                   "A",
+                   8));
+    file.close();
+    ASSERT_EQ(Run({"--listing", file.fileName()}).exitCode, 0);
+
+    ASSERT_EQ(Run({"--roll", "D", "--seed", "1", "--save", Path("new.did")}).exitCode, 0);
+    QFile saved(Path("new.did"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.read(5), QByteArray("\x04"
+                                        "3025"));
+}
+
+TEST_F(CommandLineTest, anEmptyFileListsTheFreshDocument) {
+    QFile file(Path("empty.did"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const Outcome listed = Run({"--listing", file.fileName()});
+    ASSERT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.out, QString("Dragoon's Rating:").leftJustified(35) + "D\n" +
+                              QString("Contract Offers:").leftJustified(35) + "0\n");
+}
+
+TEST_F(CommandLineTest, unreadableDocumentsFailWithTheirMessage) {
+    const QString missing = Path("missing.did");
+    const Outcome notFound = Run({"--listing", missing});
+    EXPECT_EQ(notFound.exitCode, 1);
+    EXPECT_EQ(notFound.err.trimmed(), missing + " was not found.");
+    EXPECT_TRUE(notFound.out.isEmpty());
+
+    QFile cut(Path("cut.did"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(
+        "\x04"
+        "3055\x01");
+    cut.close();
+    const Outcome broken = Run({"--listing", cut.fileName()});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_EQ(broken.err.trimmed(), "Unexpected file format.");
+}
+
+TEST_F(CommandLineTest, aFailedSaveExitsWithOneAndNamesThePath) {
+    const QString target = Path("no-such-folder/offers.did");
+    const Outcome run = Run({"--roll", "A", "--seed", "1", "--save", target});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err.toStdString(), HasSubstr(target.toStdString()));
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+// ---- usage --------------------------------------------------------------------------------
+
+TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
+    const QList<QStringList> bad = {
+        {"--roll"},
+        {"--roll", "A", "--seed"},
+        {"--roll", "A", "--seed", "-1"},
+        {"--roll", "A", "--seed", "4294967296"},
+        {"--roll", "A", "--seed", "12x"},
+        {"--roll", "A", "--colour", "red"},
+        {"--listing"},
+        {"--listing", "a.did", "b.did"},
+        {"--frobnicate"},
+    };
+    for (const QStringList& args : bad) {
+        const Outcome run = Run(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_THAT(run.err.toStdString(), HasSubstr("Usage:")) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(CommandLineTest, largestSeedIsAccepted) {
+    EXPECT_EQ(Run({"--roll", "A", "--seed", "4294967295"}).exitCode, 0);
+}
+
+TEST_F(CommandLineTest, helpAndVersionNeedNoDisplay) {
+    const Outcome help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_THAT(help.out.toStdString(), HasSubstr("--roll RATING"));
+    const Outcome version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_THAT(version.out.toStdString(), StartsWith("zuvaduro "));
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "view/ListingJson.h"
+
+namespace {
+
+TEST(JsonString, escapesWhatJsonCannotHoldRaw) {
+    const struct {
+        std::string text;
+        std::string json;
+    } rows[] = {
+        {"", "\"\""},
+        {"Wolf's Dragoons", "\"Wolf's Dragoons\""},
+        {"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {"line\nbreak\ttab\r", "\"line\\nbreak\\ttab\\r\""},
+        {std::string("nul\0x", 5), "\"nul\\u0000x\""},
+        {"\x1f\x7f", "\"\\u001f\\u007f\""},
+        {"Ω €", "\"Ω €\""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(JsonString(row.text), row.json);
+    }
+}
+
+TEST(RenderListingJson, showsAtMostFourOffersAndTheCountAsStored) {
+    MemorySettings settings;
+    CRodeDoc doc(settings, 1);
+    doc.OnNewDocument();
+    doc.m_rating = "B";
+    EXPECT_EQ(RenderListingJson(doc), "{\"rating\": \"B\", \"offerCount\": 0, \"offers\": []}\n");
+
+    doc.m_offerCount = 9;
+    const std::string json = RenderListingJson(doc);
+    std::size_t offers = 0;
+    for (std::size_t at = json.find("\"employer\""); at != std::string::npos;
+         at = json.find("\"employer\"", at + 1)) {
+        ++offers;
+    }
+    EXPECT_EQ(offers, 4u);
+    EXPECT_NE(json.find("\"offerCount\": 9"), std::string::npos);
+    EXPECT_NE(json.find("\"location\": \"Outreach\"}]}"), std::string::npos);
+}
+
+}  // namespace
