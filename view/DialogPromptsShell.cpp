@@ -1,14 +1,65 @@
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
 #include "view/DialogPrompts.h"
 
-// Placeholders until the shell lands.
-bool DialogPrompts::choosePrinterForListing(QPrinter&) {
-    return false;
+namespace {
+
+// The shown names stay as users know them; the patterns behind them are what Linux needs
+// ("*.*" would hide files without a dot, and names may be upper or lower case).
+const QStringList& DocumentFilters() {
+    static const QStringList filters = {
+        QStringLiteral("Mercenary Contracts(*.did) (*.DID *.did)"),
+        QStringLiteral("All Files (*.*) (*)"),
+    };
+    return filters;
 }
-bool DialogPrompts::askOpenPath(QString&) {
-    return false;
+
+bool RunFileDialog(QFileDialog& dialog, QString& path) {
+    dialog.setNameFilters(DocumentFilters());
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    path = dialog.selectedFiles().constFirst();
+    return true;
 }
-bool DialogPrompts::askSavePath(const QString&, QString&) {
-    return false;
+
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
+    QMessageBox box(icon, QStringLiteral("Zuvaduro"), message, QMessageBox::Ok, parent);
+    box.exec();
 }
-void DialogPrompts::warn(const QString&) {}
-void DialogPrompts::inform(const QString&) {}
+
+}  // namespace
+
+bool DialogPrompts::choosePrinterForListing(QPrinter& printer) {
+    // The dialog's own choices stay, print to PDF file among them.
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogPrompts::askOpenPath(QString& path) {
+    QFileDialog dialog(m_parent, QStringLiteral("Open"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, path);
+}
+
+bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
+    QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposed);
+    return RunFileDialog(dialog, path);
+}
+
+void DialogPrompts::warn(const QString& message) {
+    ShowMessage(m_parent, QMessageBox::Warning, message);
+}
+
+void DialogPrompts::inform(const QString& message) {
+    ShowMessage(m_parent, QMessageBox::Information, message);
+}

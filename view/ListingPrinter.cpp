@@ -1,4 +1,35 @@
 #include "view/ListingPrinter.h"
 
-// Placeholder until the listing print lands.
-void PrintListingPage(QPainter&, QPagedPaintDevice&, const CRodeDoc&) {}
+#include <QFont>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QString>
+
+#include "view/ContractText.h"
+#include "view/DrawListing.h"
+#include "view/PageGeometry.h"
+#include "view/PrintFont.h"
+
+void PrintListingPage(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc) {
+    // Begin: the 9-point print font and its pitch on this device.
+    const QFont printFont = MakePrintFont(device, kBodyFontDivisor);
+    const int lineHeight = PrintLineHeight(printFont, device);
+
+    painter.save();
+    painter.setFont(printFont);
+    painter.setPen(Qt::black);
+
+    // Print: device width and height are the printable area in device pixels (HORZRES/VERTRES).
+    const int horzRes = device.width();
+    const int vertRes = device.height();
+    const ListingPageGeometry page = ComputeListingPage(horzRes, vertRes, lineHeight);
+    DrawListing(painter, doc, page.labelX, page.valueX, lineHeight, 0, horzRes);
+
+    const QRect credit(QPoint(page.credit.left, page.credit.top),
+                       QPoint(page.credit.right - 1, page.credit.bottom - 1));
+    painter.drawText(credit, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                     QString::fromStdString(CreditLine()));
+
+    // End: the previous font comes back; the print font goes with this scope.
+    painter.restore();
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "app/HelpWindow.h"
+
+class CRodeDoc;
+class CRodeView;
+class QMenu;
+class QToolBar;
+class RecentFileList;
+class UiPrompts;
+
+// The main window: menu, toolbar and accelerators over the one listing view, and the shell's
+// own commands (open, save, recent files, help, about, exit). Every QAction carries its command
+// number as objectName and data, so the same numbers reach it from menus, keys and tests.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Without `prompts` the frame answers through the real dialogs.
+    CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts = nullptr,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Width 525, the screen's height less 25, centred on the primary screen.
+    void PlaceOnScreen();
+
+    // The title and everything that shows the document's name follow the document: call after
+    // anything that may change its title.
+    void UpdateFrameTitle();
+
+    // Opens `path` into the document the way every open does (dialog, recent list, drop,
+    // command line). Already open: only brought to the front. On failure the file layer's
+    // message is shown. True when the document now holds that file.
+    bool OpenDocument(const QString& path);
+
+    CRodeView* View() const { return m_view; }
+    QAction* Action(int id) const;
+    UiPrompts& Prompts() const { return *m_prompts; }
+    // Where the help pages live (":/help" unless a test points elsewhere).
+    void SetHelpRoot(const QString& root) { m_helpRoot = root; }
+    HelpWindow* Help() const { return m_help; }
+
+    // ---- commands ----
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnOpenRecentFile(int index);
+    void OnAppExit();
+    void OnHelpTopics();
+    void OnContextHelp();  // F1
+    void OnWhatsThis();    // Shift+F1
+    void OnAppAbout();
+    void UpdateRecentFileMenu();
+    // The view's commands, reached through the frame's menu, keys and toolbar.
+    void OnNewCustom();
+    void OnNewRandom();
+    void OnOptions();
+    void OnFilePrint();
+    void OnPrintContract();
+
+    // One row of the command table (menu text, key, toolbar tip and picture, handler).
+    struct CommandSpec;
+
+signals:
+    // The window was closed (Exit or the close button): the program ends.
+    void frameClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void AddCommands(QWidget* target, const int* ids, std::size_t count);
+    bool DoFileSave();
+    bool DoFileSaveAs();
+    bool SaveTo(const QString& path, bool isSaveAs);
+    bool ShowHelpPage(const QString& page);
+
+    CRodeDoc& m_doc;
+    RecentFileList& m_recent;
+    std::unique_ptr<UiPrompts> m_ownPrompts;
+    UiPrompts* m_prompts;
+    CRodeView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    std::array<QAction*, 4> m_recentActions{};
+    std::map<int, QAction*> m_actions;
+    QString m_helpRoot = QStringLiteral(":/help");
+    QPointer<HelpWindow> m_help;
+};

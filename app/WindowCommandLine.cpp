@@ -1,0 +1,102 @@
+#include "app/WindowCommandLine.h"
+
+#include <array>
+
+namespace {
+
+enum class Switch { Print, PrintTo, Dde, Unregister, Embedded };
+
+struct SwitchName {
+    const char* name;
+    Qt::CaseSensitivity sensitivity;
+    Switch meaning;
+};
+
+// clang-format off
+constexpr std::array<SwitchName, 7> kSwitches = {{
+    {"p",           Qt::CaseSensitive,   Switch::Print},
+    {"pt",          Qt::CaseSensitive,   Switch::PrintTo},
+    {"dde",         Qt::CaseSensitive,   Switch::Dde},
+    {"Unregister",  Qt::CaseInsensitive, Switch::Unregister},
+    {"Unregserver", Qt::CaseInsensitive, Switch::Unregister},
+    {"Embedding",   Qt::CaseInsensitive, Switch::Embedded},
+    {"Automation",  Qt::CaseInsensitive, Switch::Embedded},
+}};
+// clang-format on
+
+const SwitchName* FindSwitch(const QString& arg) {
+    if (arg.size() < 2 || (arg.front() != QLatin1Char('/') && arg.front() != QLatin1Char('-'))) {
+        return nullptr;
+    }
+    const QString name = arg.mid(1);
+    for (const SwitchName& entry : kSwitches) {
+        if (name.compare(QLatin1String(entry.name), entry.sensitivity) == 0) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+void ApplySwitch(WindowCommandLine& line, Switch meaning) {
+    using Action = WindowCommandLine::Action;
+    switch (meaning) {
+        case Switch::Print:
+            line.action = Action::FilePrint;
+            break;
+        case Switch::PrintTo:
+            line.action = Action::FilePrintTo;
+            break;
+        case Switch::Dde:
+            line.action = Action::Dde;
+            break;
+        case Switch::Unregister:
+            line.action = Action::Unregister;
+            break;
+        case Switch::Embedded:
+            line.showSplash = false;
+            break;
+    }
+}
+
+void ApplyParameter(WindowCommandLine& line, const QString& arg) {
+    if (line.file.isEmpty()) {
+        line.file = arg;
+    } else if (line.action == WindowCommandLine::Action::FilePrintTo) {
+        QString* next = line.printer.isEmpty()  ? &line.printer
+                        : line.driver.isEmpty() ? &line.driver
+                        : line.port.isEmpty()   ? &line.port
+                                                : nullptr;
+        if (next != nullptr) {
+            *next = arg;
+        }
+    }
+}
+
+}  // namespace
+
+WindowCommandLine ParseWindowCommandLine(const QStringList& args) {
+    WindowCommandLine line;
+    for (const QString& arg : args) {
+        if (const SwitchName* found = FindSwitch(arg)) {
+            ApplySwitch(line, found->meaning);
+        } else {
+            ApplyParameter(line, arg);
+        }
+    }
+    if (line.action == WindowCommandLine::Action::FileNew && !line.file.isEmpty()) {
+        line.action = WindowCommandLine::Action::FileOpen;
+    }
+    line.file = StripPathQuotes(line.file);
+    return line;
+}
+
+QString StripPathQuotes(QString path) {
+    if (path.startsWith(QLatin1Char('"'))) {
+        path.remove(0, 1);
+        const qsizetype last = path.lastIndexOf(QLatin1Char('"'));
+        if (last >= 0) {
+            path.remove(last, 1);
+        }
+    }
+    return path;
+}

@@ -1,0 +1,140 @@
+#include "view/CRodeView.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "doc/CRodeDoc.h"
+#include "view/Commands.h"
+#include "view/DrawListing.h"
+#include "view/EditableLines.h"
+#include "view/ListingPlan.h"
+#include "view/ListingPrinter.h"
+#include "view/UiPrompts.h"
+
+CRodeView::CRodeView(CRodeDoc& doc, UiPrompts& prompts, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_prompts(prompts) {
+    setObjectName(QStringLiteral("listing"));
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setWhatsThis(
+        tr("<b>Offer listing</b><p>The unit's rating, the number of offers and the terms of "
+           "each offer. Double-click a value to change it; the rating and every term, date "
+           "and location of an offer can be edited.</p>"));
+    OnInitialUpdate();
+}
+
+void CRodeView::OnInitialUpdate() {
+    // The widget's own font, not a print font: this is what the window shows.
+    const QFontMetrics metrics(font());
+    m_lineHeight = metrics.lineSpacing();
+    m_charWidth = metrics.averageCharWidth();
+    UpdateScrollBars();
+    Redraw();
+}
+
+void CRodeView::UpdateScrollBars() {
+    const QSize extent(listing::kExtentChars * m_charWidth, listing::kExtentLines * m_lineHeight);
+    const QSize page = viewport()->size();
+    struct Axis {
+        QScrollBar* bar;
+        int extent;
+        int page;
+    };
+    for (const Axis& axis : {Axis{horizontalScrollBar(), extent.width(), page.width()},
+                             Axis{verticalScrollBar(), extent.height(), page.height()}}) {
+        // A page step is a tenth of the extent and a line step a tenth of a page step.
+        const int pageStep = std::max(1, axis.extent / 10);
+        axis.bar->setRange(0, std::max(0, axis.extent - axis.page));
+        axis.bar->setPageStep(pageStep);
+        axis.bar->setSingleStep(std::max(1, pageStep / 10));
+    }
+}
+
+void CRodeView::Redraw() {
+    viewport()->update();
+}
+
+void CRodeView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Text));
+    const int hscroll = horizontalScrollBar()->value();
+    const int vscroll = verticalScrollBar()->value();
+    DrawListing(painter, m_doc, 0 - hscroll, listing::kValueColumnChars * m_charWidth - hscroll,
+                m_lineHeight, -vscroll, viewport()->width());
+}
+
+void CRodeView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CRodeView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        OnInitialUpdate();
+    }
+}
+
+int CRodeView::LineAtViewportY(int y) const {
+    return LineAtY(y, verticalScrollBar()->value(), m_lineHeight);
+}
+
+void CRodeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    RunLineEdit(m_doc, m_prompts, LineAtViewportY(static_cast<int>(event->position().y())));
+    Redraw();
+    emit documentChanged();
+}
+
+void CRodeView::OnNewCustom() {
+    RunNewCustom(m_doc, m_prompts);
+    Redraw();
+    emit documentChanged();
+}
+
+void CRodeView::OnNewRandom() {
+    RunNewRandom(m_doc, m_prompts);
+    Redraw();
+    emit documentChanged();
+}
+
+void CRodeView::OnOptions() {
+    RunOptions(m_doc.Settings(), m_prompts);
+}
+
+void CRodeView::OnPrintContract() {
+    RunPrintContract(m_doc, m_prompts);
+}
+
+void CRodeView::OnFilePrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
+    if (!m_prompts.choosePrinterForListing(printer)) {
+        return;
+    }
+    if (!PrintListing(printer, m_doc)) {
+        m_prompts.warn(tr("Could not start print job."));
+    }
+}
+
+bool CRodeView::PrintListing(QPrinter& printer, const CRodeDoc& doc) {
+    // The listing is drawn from the top-left of the printable area, so the page's margins are
+    // the printer's own.
+    printer.setFullPage(false);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    PrintListingPage(painter, printer, doc);
+    return painter.end();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+
+class CRodeDoc;
+class QPrinter;
+class UiPrompts;
+
+// The one view of the document: the scrolling offer listing, and the command target of the
+// generation, options, print and line-edit commands. It owns nothing but its screen metrics; the
+// texts all belong to the document.
+class CRodeView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    CRodeView(CRodeDoc& doc, UiPrompts& prompts, QWidget* parent = nullptr);
+
+    CRodeDoc& GetDocument() const { return m_doc; }
+
+    // Run whenever the view is bound to a new or opened document: measures the default font and
+    // sets the scroll extent (70 average characters by 71 lines, whatever the offer count).
+    void OnInitialUpdate();
+
+    // ---- commands ----
+    void OnNewCustom();
+    void OnNewRandom();
+    void OnOptions();
+    void OnPrintContract();
+    void OnFilePrint();  // the print dialog, then the one-page listing
+
+    // Prints the listing on `printer` without a dialog. False when the job could not start.
+    static bool PrintListing(QPrinter& printer, const CRodeDoc& doc);
+
+    // The listing line under a viewport y coordinate, with the current scroll position.
+    int LineAtViewportY(int y) const;
+
+    int lineHeight() const { return m_lineHeight; }
+    int charWidth() const { return m_charWidth; }
+
+signals:
+    // A command changed the document (its title may have changed with it).
+    void documentChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void UpdateScrollBars();
+    void Redraw();
+
+    CRodeDoc& m_doc;
+    UiPrompts& m_prompts;
+    int m_lineHeight = 0;
+    int m_charWidth = 0;
+};
