@@ -1,12 +1,39 @@
 #include "doc/DocumentCodec.h"
 
+#include <new>
+#include <stdexcept>
+
+#include "doc/Archive.h"
 #include "doc/CRodeDoc.h"
 
-// Placeholder until the codec lands.
-std::vector<std::uint8_t> WriteDocumentBytes(CRodeDoc&) {
+namespace {
+constexpr const char* kUnexpectedFormat = "Unexpected file format.";
+constexpr const char* kFailedToOpen = "Failed to open document.";
+
+CodecResult FailRead(CRodeDoc& doc, const char* message) {
+    // What the read already stored (the year setting, a rating, single offer fields) stays;
+    // the reset only clears what a new document clears.
+    doc.OnNewDocument();
+    return {false, message};
+}
+}  // namespace
+
+std::vector<std::uint8_t> WriteDocumentBytes(CRodeDoc& doc) {
+    Archive ar;
+    doc.Serialize(ar);
+    return ar.TakeBytes();
+}
+
+CodecResult ReadDocumentBytes(CRodeDoc& doc, std::span<const std::uint8_t> bytes) {
+    try {
+        Archive ar(bytes);
+        doc.Serialize(ar);
+    } catch (const ArchiveError&) {
+        return FailRead(doc, kUnexpectedFormat);
+    } catch (const std::bad_alloc&) {
+        return FailRead(doc, kFailedToOpen);
+    } catch (const std::length_error&) {
+        return FailRead(doc, kFailedToOpen);
+    }
     return {};
 }
-CodecResult ReadDocumentBytes(CRodeDoc&, std::span<const std::uint8_t>) {
-    return {};
-}
-void CRodeDoc::Serialize(Archive&) {}

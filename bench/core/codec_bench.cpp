@@ -1,0 +1,59 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "doc/CRodeDoc.h"
+#include "doc/DocumentCodec.h"
+#include "doc/MemorySettings.h"
+
+namespace {
+
+// Four offers with texts of the lengths a generation produces.
+void FillFourOffers(CRodeDoc& doc) {
+    doc.OnNewDocument();
+    doc.m_rating = "B";
+    doc.m_offerCount = 4;
+    for (ContractOffer& offer : doc.m_offers) {
+        offer.employer = "Federated Commonwealth";
+        offer.assignment = "Objective Raid against Clans";
+        offer.contractLength = "1 year, 3 months";
+        offer.paymentMultiplier = "2.10x Pay = (210000.00 C-Bills)";
+        offer.straightSupport = "60%";
+        offer.battleLossCompensation = "15%";
+        offer.dsjsCompensation = "24%";
+        offer.commercialCompensation = "35%";
+        offer.salvageRights = "Exchange Rights";
+        offer.commandRights = "Liason Officer";
+    }
+}
+
+void BM_WriteFourOffers(benchmark::State& state) {
+    MemorySettings settings;
+    CRodeDoc doc(settings, 1);
+    FillFourOffers(doc);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteDocumentBytes(doc));
+    }
+}
+BENCHMARK(BM_WriteFourOffers);
+
+void BM_ReadFourOffers(benchmark::State& state) {
+    MemorySettings settings;
+    CRodeDoc source(settings, 1);
+    FillFourOffers(source);
+    const std::vector<std::uint8_t> bytes = WriteDocumentBytes(source);
+    CRodeDoc doc(settings, 1);
+    for (auto _ : state) {
+        const CodecResult result = ReadDocumentBytes(doc, bytes);
+        if (!result.ok) {
+            state.SkipWithError("the written document did not read back");
+            break;
+        }
+        benchmark::DoNotOptimize(doc.m_offers);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_ReadFourOffers);
+
+}  // namespace

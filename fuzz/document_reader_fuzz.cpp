@@ -1,0 +1,42 @@
+// Feeds arbitrary bytes to the document reader. Whatever the reader accepts must survive a write
+// and a second read unchanged: rating, count, the offers the count calls for, and the year.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "doc/DocumentCodec.h"
+#include "doc/MemorySettings.h"
+#include "doc/SettingsStore.h"
+
+namespace {
+std::string Year(SettingsStore& store) {
+    return store.ReadText(settings::kSection, settings::kYear, "<unset>");
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    MemorySettings firstSettings;
+    CRodeDoc first(firstSettings, 1);
+    if (!ReadDocumentBytes(first, std::span(data, size)).ok) {
+        return 0;
+    }
+    const std::vector<std::uint8_t> written = WriteDocumentBytes(first);
+
+    MemorySettings secondSettings;
+    CRodeDoc second(secondSettings, 1);
+    if (!ReadDocumentBytes(second, written).ok) {
+        __builtin_trap();
+    }
+    if (second.m_rating != first.m_rating || second.m_offerCount != first.m_offerCount ||
+        Year(secondSettings) != Year(firstSettings)) {
+        __builtin_trap();
+    }
+    for (int n = 0; n < first.VisibleOfferCount(); ++n) {
+        if (!(second.m_offers[n] == first.m_offers[n])) {
+            __builtin_trap();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "doc/io/QtSettingsStore.h"
+
+namespace {
+
+// The store must never reach the user's real settings, also when this binary runs outside
+// CTest: the configuration home points into a fresh folder before QSettings is first used.
+QTemporaryDir& ConfigHome() {
+    static QTemporaryDir home;
+    return home;
+}
+const bool kIsolated = [] {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(ConfigHome().path()));
+    return true;
+}();
+
+QString CompanyFolder() {
+    return ConfigHome().filePath("Rezurudo");
+}
+
+class QtSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(kIsolated && ConfigHome().isValid());
+        QtSettingsStore().RemoveAll();
+    }
+    void TearDown() override { QtSettingsStore().RemoveAll(); }
+};
+
+TEST_F(QtSettings, givesEachReaderItsOwnDefaultWhenNothingIsStored) {
+    QtSettingsStore store;
+    EXPECT_EQ(store.ReadText("Settings", "Pay", "100000"), "100000");
+    EXPECT_EQ(store.ReadText("Settings", "Pay", "0"), "0");
+    EXPECT_EQ(store.ReadNumber("Settings", "Int", 0), 0);
+    EXPECT_EQ(store.ReadNumber("Settings", "Int", -9), -9);
+}
+
+TEST_F(QtSettings, keepsTextsAndNumbersAcrossStores) {
+    {
+        QtSettingsStore store;
+        EXPECT_TRUE(store.WriteText("Settings", "Unit Name", "Gray Death \xCE\xA9, 1st"));
+        EXPECT_TRUE(store.WriteText("Settings", "Year", ""));
+        EXPECT_TRUE(store.WriteNumber("Settings", "Int", 3));
+        EXPECT_TRUE(store.WriteText("Recent File List", "File1", "/home/gm/a b.did"));
+    }
+    QtSettingsStore store;
+    EXPECT_EQ(store.ReadText("Settings", "Unit Name", "Unknown"), "Gray Death \xCE\xA9, 1st");
+    EXPECT_EQ(store.ReadText("Settings", "Year", "3055"), "");
+    EXPECT_EQ(store.ReadNumber("Settings", "Int", 0), 3);
+    EXPECT_EQ(store.ReadText("Recent File List", "File1", ""), "/home/gm/a b.did");
+    EXPECT_EQ(store.ReadText("Settings", "File1", "none"), "none");  // sections stay apart
+    EXPECT_TRUE(QFileInfo::exists(CompanyFolder() + "/Zuvaduro.conf"));
+}
+
+TEST_F(QtSettings, seesWhatAnotherStoreWroteAtOnce) {
+    QtSettingsStore reader;
+    QtSettingsStore writer;
+    EXPECT_EQ(reader.ReadText("Settings", "Year", "3055"), "3055");
+    writer.WriteText("Settings", "Year", "3025");
+    EXPECT_EQ(reader.ReadText("Settings", "Year", "3055"), "3025");
+}
+
+TEST_F(QtSettings, readsANonNumberAsTheDefaultNumber) {
+    QtSettingsStore store;
+    store.WriteText("Settings", "Int", "three");
+    EXPECT_EQ(store.ReadNumber("Settings", "Int", 4), 4);
+}
+
+TEST_F(QtSettings, removesOneSectionOnly) {
+    QtSettingsStore store;
+    store.WriteText("Recent File List", "File1", "/a.did");
+    store.WriteText("Recent File List", "File2", "/b.did");
+    store.WriteText("Settings", "Year", "3040");
+    store.RemoveSection("Recent File List");
+    EXPECT_EQ(store.ReadText("Recent File List", "File1", ""), "");
+    EXPECT_EQ(store.ReadText("Recent File List", "File2", ""), "");
+    EXPECT_EQ(store.ReadText("Settings", "Year", "3055"), "3040");
+}
+
+TEST_F(QtSettings, removeAllDeletesTheValuesTheFileAndTheEmptyFolder) {
+    QtSettingsStore store;
+    store.WriteText("Settings", "Year", "3040");
+    ASSERT_TRUE(QFileInfo::exists(CompanyFolder()));
+    store.RemoveAll();
+    EXPECT_FALSE(QFileInfo::exists(CompanyFolder()));
+    EXPECT_EQ(QtSettingsStore().ReadText("Settings", "Year", "3055"), "3055");
+}
+
+TEST_F(QtSettings, removeAllKeepsTheFolderWhenItHoldsSomethingElse) {
+    QtSettingsStore store;
+    store.WriteText("Settings", "Year", "3040");
+    QFile other(CompanyFolder() + "/Other.conf");
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    store.RemoveAll();
+    EXPECT_FALSE(QFileInfo::exists(CompanyFolder() + "/Zuvaduro.conf"));
+    EXPECT_TRUE(QFileInfo::exists(CompanyFolder() + "/Other.conf"));
+    QFile::remove(CompanyFolder() + "/Other.conf");
+}
+
+}  // namespace
