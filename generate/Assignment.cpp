@@ -1,0 +1,164 @@
+#include <array>
+#include <span>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "generate/AssignmentTables.h"
+#include "generate/EmployerTables.h"
+#include "generate/RollTable.h"
+#include "generate/Terms.h"
+
+namespace {
+
+using Row = Range<AssignmentPick>;
+constexpr bool kClans = true;
+constexpr bool kNoClans = false;
+
+// clang-format off
+constexpr std::array<Row, 5> kCapellanFreeWorldsTable = {{
+    {0,   3, {{}, kNoClans, AssignmentTable::GarrisonOrCadre}},
+    {4,   4, {"Defensive Campaign"}},
+    {5,   7, {"Objective Raid"}},
+    {8,  11, {"Planetary Assault"}},
+    {12, 12, {{}, kNoClans, AssignmentTable::Special}},
+}};
+
+// One die.
+constexpr std::array<Row, 2> kGarrisonOrCadreTable = {{
+    {0, 3, {"Garrison Duty"}},
+    {4, 6, {"Cadre Duty"}},
+}};
+
+constexpr std::array<Row, 8> kFedComDraconisTable = {{
+    {0,   3, {"Garrison Duty",      kNoClans}},
+    {4,   5, {"Objective Raid",     kNoClans}},
+    {6,   6, {"Cadre Duty",         kNoClans}},
+    {7,   8, {"Objective Raid",     kClans}},
+    {9,   9, {"Planetary Assault",  kClans}},
+    {10, 10, {"Defensive Campaign", kNoClans}},
+    {11, 11, {"Pirate Hunting",     kNoClans}},
+    {12, 12, {{},                   kNoClans, AssignmentTable::Special}},
+}};
+
+constexpr std::array<Row, 5> kPeripheryTable = {{
+    {0,   3, {"Objective Raid"}},
+    {4,   6, {"Planetary Assault"}},
+    {7,   9, {"Garrison Duty"}},
+    {10, 11, {"Riot Duty"}},
+    {12, 12, {"Security Duty"}},
+}};
+
+constexpr std::array<Row, 4> kMercenaryTable = {{
+    {0,   3, {"Defensive Campaign"}},
+    {4,   8, {"Planetary Assault"}},
+    {9,  10, {"Objective Raid"}},
+    {11, 12, {"Relief Duty"}},
+}};
+
+constexpr std::array<Row, 5> kCorpTable = {{
+    {0,   4, {"Security Duty",   kNoClans}},
+    {5,   7, {"Objective Raid",  kClans}},
+    {8,  10, {"Extraction Raid", kClans}},
+    {11, 11, {"Objective Raid",  kNoClans}},
+    {12, 12, {"Cadre Duty",      kNoClans}},
+}};
+
+// Never marks a contract against the Clans.
+constexpr std::array<Row, 7> kSpecialTable = {{
+    {0,   3, {"Recon Raid"}},
+    {4,   4, {"Security Duty"}},
+    {5,   5, {"Diversionary Raid"}},
+    {6,   7, {"Relief Duty"}},
+    {8,   9, {"Extraction Raid"}},
+    {10, 11, {"Riot Duty"}},
+    {12, 12, {"Guerrilla Warfare"}},
+}};
+// clang-format on
+
+static_assert(CoversTotals(kCapellanFreeWorldsTable, 0, 12));
+static_assert(CoversTotals(kGarrisonOrCadreTable, 0, 6));
+static_assert(CoversTotals(kFedComDraconisTable, 0, 12));
+static_assert(CoversTotals(kPeripheryTable, 0, 12));
+static_assert(CoversTotals(kMercenaryTable, 0, 12));
+static_assert(CoversTotals(kCorpTable, 0, 12));
+static_assert(CoversTotals(kSpecialTable, 0, 12));
+
+struct TableDef {
+    DiceSpec dice;
+    std::span<const Row> rows;
+};
+
+constexpr TableDef TableFor(AssignmentTable table) {
+    switch (table) {
+        case AssignmentTable::FedComDraconis:
+            return {kTwoDice, kFedComDraconisTable};
+        case AssignmentTable::Periphery:
+            return {kTwoDice, kPeripheryTable};
+        case AssignmentTable::Mercenary:
+            return {kTwoDice, kMercenaryTable};
+        case AssignmentTable::Corp:
+            return {kTwoDice, kCorpTable};
+        case AssignmentTable::GarrisonOrCadre:
+            return {kOneDie, kGarrisonOrCadreTable};
+        case AssignmentTable::Special:
+            return {kTwoDice, kSpecialTable};
+        case AssignmentTable::CapellanFreeWorlds:
+        case AssignmentTable::None:
+            break;
+    }
+    return {kTwoDice, kCapellanFreeWorldsTable};
+}
+
+// Tables for employers that are not great powers, by kind (same order as EmployerKind).
+constexpr std::array<AssignmentTable, 3> kTableByKind = {
+    AssignmentTable::Mercenary, AssignmentTable::Corp, AssignmentTable::Periphery};
+
+}  // namespace
+
+AssignmentTable AssignmentTableFor(std::string_view employer) {
+    if (employer == kCapellan || employer == kFreeWorlds) {
+        return AssignmentTable::CapellanFreeWorlds;
+    }
+    if (employer == kFedCom || employer == kDraconis) {
+        return AssignmentTable::FedComDraconis;
+    }
+    return kTableByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+}
+
+AssignmentPick AssignmentForRoll(AssignmentTable table, int roll) {
+    return LookupRange(TableFor(table).rows, roll);
+}
+
+std::string_view SpecialAssignmentTerm(CRodeDoc& doc) {
+    const TableDef def = TableFor(AssignmentTable::Special);
+    return LookupRange(def.rows, RollDice(doc, def.dice)).name;
+}
+
+std::string_view AssignmentTerm(CRodeDoc& doc, std::string_view employer, std::string_view choice) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    AssignmentTable table = AssignmentTableFor(employer);
+    for (;;) {
+        if (table == AssignmentTable::Special) {
+            return SpecialAssignmentTerm(doc);
+        }
+        const TableDef def = TableFor(table);
+        const AssignmentPick pick = LookupRange(def.rows, RollDice(doc, def.dice));
+        if (pick.next == AssignmentTable::None) {
+            if (pick.againstClans) {
+                doc.m_againstClans = 1;
+            }
+            return pick.name;
+        }
+        table = pick.next;
+    }
+}
+
+std::string CRodeDoc::RollSpecialAssignment() {
+    return std::string(SpecialAssignmentTerm(*this));
+}
+
+std::string CRodeDoc::RollAssignment(std::string employer, std::string choice) {
+    return std::string(AssignmentTerm(*this, employer, choice));
+}

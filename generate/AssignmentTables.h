@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+// The assignment tables: one per pair of great powers, one per employer kind, and two small
+// tables reached from the great-power tables.
+
+enum class AssignmentTable {
+    CapellanFreeWorlds,
+    FedComDraconis,
+    Periphery,
+    Mercenary,
+    Corp,
+    GarrisonOrCadre,  // one die, reached from the Capellan/Free Worlds table on 0..3
+    Special,          // reached from either great-power table on a 12
+    None,
+};
+
+struct AssignmentPick {
+    std::string_view name;  // empty when `next` names another table
+    bool againstClans = false;
+    AssignmentTable next = AssignmentTable::None;
+};
+
+// The table an employer rolls on (exact names first, then the employer's kind).
+AssignmentTable AssignmentTableFor(std::string_view employer);
+// The row of `table` for a roll; rolls outside the table's dice are clamped.
+AssignmentPick AssignmentForRoll(AssignmentTable table, int roll);

@@ -1,0 +1,154 @@
+#include "generate/Compensation.h"
+
+#include <array>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "generate/EmployerTables.h"
+#include "generate/RollTable.h"
+#include "generate/Terms.h"
+
+namespace {
+
+struct RatingModifier {
+    std::string_view rating;
+    int modifier;
+};
+
+struct SupportTerms {
+    std::string_view straight;
+    std::string_view battleLoss;
+};
+
+struct TransportRow {
+    int face;
+    std::string_view dsjs;
+    std::string_view commercial;
+};
+
+// clang-format off
+constexpr std::array<RatingModifier, 3> kSupportModifiers = {{
+    {"A", 2},
+    {"B", 1},
+    {"C", 1},
+}};
+constexpr int kFreeWorldsSupportBonus = 3;
+
+constexpr std::array<Range<SupportTerms>, 9> kSupportTable = {{
+    //                 straight  battle-loss
+    {kOrLess,  3,     {"50%",    "5%"}},
+    {4,        5,     {"55%",    "10%"}},
+    {6,        7,     {"60%",    "15%"}},
+    {8,        9,     {"65%",    "20%"}},
+    {10,      10,     {"70%",    "25%"}},
+    {11,      11,     {"75%",    "30%"}},
+    {12,      12,     {"85%",    "35%"}},
+    {13,      13,     {"90%",    "40%"}},
+    {14, kOrMore,     {"100%",   "50%"}},
+}};
+
+// One die; faces not listed (0 and 6) give the last row.
+constexpr std::array<TransportRow, 5> kTransportTable = {{
+    //  DS/JS  commercial
+    {1, "12%", "30%"},
+    {2, "18%", "33%"},
+    {3, "23%", "35%"},
+    {4, "27%", "37%"},
+    {5, "30%", "39%"},
+}};
+constexpr TransportRow kTransportOther = {-1, "32%", "40%"};
+// clang-format on
+
+static_assert(CoversTotals(kSupportTable, 0, 17));
+
+const TransportRow& TransportForFace(int face) {
+    for (const TransportRow& row : kTransportTable) {
+        if (row.face == face) {
+            return row;
+        }
+    }
+    return kTransportOther;
+}
+
+const SupportTerms& RollSupport(CRodeDoc& doc, std::string_view rating, std::string_view employer) {
+    return LookupRange(kSupportTable, RollDice(doc, kTwoDice) + SupportModifier(rating, employer));
+}
+
+}  // namespace
+
+int SupportModifier(std::string_view rating, std::string_view employer) {
+    int modifier = 0;
+    for (const RatingModifier& row : kSupportModifiers) {
+        if (rating == row.rating) {
+            modifier = row.modifier;
+        }
+    }
+    if (employer == kFreeWorlds) {
+        modifier += kFreeWorldsSupportBonus;
+    }
+    return modifier;
+}
+
+std::string_view StraightSupportForTotal(int total) {
+    return LookupRange(kSupportTable, total).straight;
+}
+
+std::string_view BattleLossForTotal(int total) {
+    return LookupRange(kSupportTable, total).battleLoss;
+}
+
+std::string_view DsJsForFace(int face) {
+    return TransportForFace(face).dsjs;
+}
+
+std::string_view CommercialForFace(int face) {
+    return TransportForFace(face).commercial;
+}
+
+std::string_view StraightSupportTerm(CRodeDoc& doc, std::string_view rating,
+                                     std::string_view choice, std::string_view employer) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    return RollSupport(doc, rating, employer).straight;
+}
+
+std::string_view BattleLossTerm(CRodeDoc& doc, std::string_view rating, std::string_view choice,
+                                std::string_view employer) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    return RollSupport(doc, rating, employer).battleLoss;
+}
+
+std::string_view DsJsTerm(CRodeDoc& doc, std::string_view choice) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    return DsJsForFace(RollDice(doc, kOneDie));
+}
+
+std::string_view CommercialTerm(CRodeDoc& doc, std::string_view choice) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    return CommercialForFace(RollDice(doc, kOneDie));
+}
+
+std::string CRodeDoc::RollStraightSupport(std::string rating, std::string choice,
+                                          std::string employer) {
+    return std::string(StraightSupportTerm(*this, rating, choice, employer));
+}
+
+std::string CRodeDoc::RollBattleLossCompensation(std::string rating, std::string choice,
+                                                 std::string employer) {
+    return std::string(BattleLossTerm(*this, rating, choice, employer));
+}
+
+std::string CRodeDoc::RollDsJsCompensation(std::string choice) {
+    return std::string(DsJsTerm(*this, choice));
+}
+
+std::string CRodeDoc::RollCommercialCompensation(std::string choice) {
+    return std::string(CommercialTerm(*this, choice));
+}

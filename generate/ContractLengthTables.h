@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "generate/RollTable.h"
+
+// The contract-length tables, chosen by the assignment text.
+
+// What an assignment that no table knows gets, without a roll.
+inline constexpr std::string_view kUnknownLength = "Gamemaster's descretion";
+
+// The dice the assignment's table is rolled with; empty for an assignment no table knows.
+std::optional<DiceSpec> LengthDiceFor(std::string_view assignment);
+// The length for `assignment` and a roll of its dice; kUnknownLength for unknown assignments.
+std::string_view ContractLengthFor(std::string_view assignment, int roll);

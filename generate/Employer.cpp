@@ -1,0 +1,156 @@
+#include <array>
+#include <span>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "generate/EmployerTables.h"
+#include "generate/RollTable.h"
+#include "generate/Terms.h"
+
+namespace {
+
+using Row = Range<EmployerPick>;
+constexpr EmployerTable kToPeriphery = EmployerTable::Periphery;
+constexpr EmployerTable kToCorporation = EmployerTable::Corporation;
+constexpr EmployerTable kToMinor = EmployerTable::MinorPeriphery;
+constexpr EmployerTable kToMercenary = EmployerTable::Mercenary;
+
+// clang-format off
+constexpr std::array<Row, 6> kMainTable = {{
+    {0,   3, {kCapellan}},
+    {4,   5, {kFreeWorlds}},
+    {6,   6, {kDraconis}},
+    {7,   9, {kFedCom}},
+    {10, 11, {{}, kToPeriphery}},
+    {12, 12, {{}, kToMercenary}},
+}};
+
+constexpr std::array<Row, 7> kPeripheryTable = {{
+    {0,   3, {"Magistracy of Canopus"}},
+    {4,   5, {"Outworlds Alliance"}},
+    {6,   6, {kRasalhague}},
+    {7,   8, {{}, kToCorporation}},
+    {9,   9, {"St. Ives Compact"}},
+    {10, 11, {"Taurian Concordat"}},
+    {12, 12, {{}, kToMinor}},
+}};
+
+constexpr std::array<Row, 11> kCorporationTable = {{
+    {0,   2, {"Nashan Diversified"}},
+    {3,   3, {"Irian BattleMechs, Unlimited"}},
+    {4,   4, {"Federated Boeing"}},
+    {5,   5, {"Aldis Industries"}},
+    {6,   6, {"TharHes Industries"}},
+    {7,   7, {"Ceres Metals"}},
+    {8,   8, {"Kali-Yama"}},
+    {9,   9, {"Independence"}},
+    {10, 10, {"EarthWerks Inc."}},
+    {11, 11, {"Kallon Industries"}},
+    {12, 12, {"Alphard Trading Corp."}},
+}};
+
+// One die.
+constexpr std::array<Row, 6> kMinorPeripheryTable = {{
+    {0, 1, {"Marion Hegemony (Alphard)"}},
+    {2, 2, {"Lothian League (Lothario)"}},
+    {3, 3, {"Ilyrian Palatinate"}},
+    {4, 4, {"Circinus Federation (Circinus)"}},
+    {5, 5, {"Rim Collection"}},
+    {6, 6, {"Mica Majority"}},
+}};
+
+constexpr std::array<Row, 8> kMercenaryTable = {{
+    {0,   2, {"Gray Death Legion"}},
+    {3,   3, {"21st Centauri Lancers"}},
+    {4,   5, {"Kell Hounds"}},
+    {6,   6, {"Northwind Highlanders"}},
+    {7,   7, {"Eridani Light Horse"}},
+    {8,   9, {"Wolf's Dragoons"}},
+    {10, 11, {"McCarron's Armored Cavalry"}},
+    {12, 12, {"Snord's Irregulars"}},
+}};
+// clang-format on
+
+static_assert(CoversTotals(kMainTable, 0, 12));
+static_assert(CoversTotals(kPeripheryTable, 0, 12));
+static_assert(CoversTotals(kCorporationTable, 0, 12));
+static_assert(CoversTotals(kMinorPeripheryTable, 0, 6));
+static_assert(CoversTotals(kMercenaryTable, 0, 12));
+
+struct TableDef {
+    DiceSpec dice;
+    std::span<const Row> rows;
+};
+
+constexpr TableDef TableFor(EmployerTable table) {
+    switch (table) {
+        case EmployerTable::Periphery:
+            return {kTwoDice, kPeripheryTable};
+        case EmployerTable::Corporation:
+            return {kTwoDice, kCorporationTable};
+        case EmployerTable::MinorPeriphery:
+            return {kOneDie, kMinorPeripheryTable};
+        case EmployerTable::Mercenary:
+            return {kTwoDice, kMercenaryTable};
+        case EmployerTable::Main:
+        case EmployerTable::None:
+            break;
+    }
+    return {kTwoDice, kMainTable};
+}
+
+// Every name a table can give, so that the kind sets cannot drift from the tables.
+template <std::size_t N>
+constexpr bool NamesRow(const std::array<Row, N>& rows, std::string_view employer) {
+    for (const Row& row : rows) {
+        if (row.value.next == EmployerTable::None && row.value.name == employer) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr std::array<std::string_view, 3> kKindNames = {"Mercenary", "Corp", "Periphery"};
+
+}  // namespace
+
+EmployerPick EmployerForRoll(EmployerTable table, int roll) {
+    return LookupRange(TableFor(table).rows, roll);
+}
+
+EmployerKind KindOfEmployer(std::string_view employer) {
+    if (NamesRow(kMercenaryTable, employer)) {
+        return EmployerKind::Mercenary;
+    }
+    if (NamesRow(kCorporationTable, employer)) {
+        return EmployerKind::Corp;
+    }
+    return EmployerKind::Periphery;
+}
+
+std::string_view KindName(EmployerKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+std::string_view EmployerTerm(CRodeDoc& doc, std::string_view choice) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    EmployerTable table = EmployerTable::Main;
+    for (;;) {
+        const TableDef def = TableFor(table);
+        const EmployerPick pick = LookupRange(def.rows, RollDice(doc, def.dice));
+        if (pick.next == EmployerTable::None) {
+            return pick.name;
+        }
+        table = pick.next;
+    }
+}
+
+std::string CRodeDoc::RollEmployer(std::string choice) {
+    return std::string(EmployerTerm(*this, choice));
+}
+
+std::string CRodeDoc::ClassifyEmployer(const std::string& employer) {
+    return std::string(KindName(KindOfEmployer(employer)));
+}

@@ -1,0 +1,141 @@
+#include "generate/PayMultiplier.h"
+
+#include <array>
+
+#include "doc/CRodeDoc.h"
+#include "doc/NumberText.h"
+#include "generate/EmployerTables.h"
+#include "generate/RollTable.h"
+#include "generate/Terms.h"
+
+namespace {
+
+template <typename Key>
+struct Factor {
+    Key key;
+    float factor;
+};
+
+// Multiplying by 1 is exact in single and double precision, so "no factor" is written as 1.
+constexpr float kNoFactor = 1.0f;
+constexpr float kAgainstClansFactor = 2.0f;
+
+// clang-format off
+constexpr std::array<Factor<std::string_view>, 3> kBaseByRating = {{
+    {"A", 3.0f},
+    {"B", 2.7f},
+    {"C", 2.4f},
+}};
+constexpr float kDefaultBase = 2.1f;  // "D" and any other text
+
+constexpr std::array<Factor<std::string_view>, 5> kEmployerFactors = {{
+    {kFedCom,     1.3f},
+    {kRasalhague, 1.1f},
+    {kDraconis,   1.5f},
+    {kCapellan,   2.0f},
+    {kFreeWorlds, 1.6f},
+}};
+
+// Two dice, for "Corp" employers only.
+constexpr std::array<Range<float>, 3> kCorpFactors = {{
+    {0,   3, kNoFactor},
+    {4,   5, 1.4f},
+    {6,  12, 1.75f},
+}};
+
+constexpr std::array<Factor<std::string_view>, 14> kAssignmentFactors = {{
+    {"Cadre Duty",         0.75f},
+    {"Defensive Campaign", 1.5f},
+    {"Diversionary Raid",  1.8f},
+    {"Extraction Raid",    1.4f},
+    {"Garrison Duty",      0.9f},
+    {"Guerrilla Warfare",  2.1f},
+    {"Objective Raid",     1.6f},
+    {"Pirate Hunting",     kNoFactor},
+    {"Planetary Assault",  1.5f},
+    {"Recon Raid",         1.4f},
+    {"Relief Duty",        1.3f},
+    {"Retainer",           1.3f},
+    {"Riot Duty",          kNoFactor},
+    {"Security Duty",      1.3f},
+}};
+// clang-format on
+
+static_assert(CoversTotals(kCorpFactors, 0, 12));
+
+void AppendAmount(std::string& out, double amount) {
+    out += "x Pay = (";
+    out += FormatFixed2(amount);
+    out += " C-Bills)";
+}
+
+template <std::size_t N>
+std::optional<float> FindFactor(const std::array<Factor<std::string_view>, N>& table,
+                                std::string_view key) {
+    for (const auto& row : table) {
+        if (row.key == key) {
+            return row.factor;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+float PayBaseFor(std::string_view rating) {
+    return FindFactor(kBaseByRating, rating).value_or(kDefaultBase);
+}
+
+std::optional<float> NamedEmployerPayFactor(std::string_view employer) {
+    return FindFactor(kEmployerFactors, employer);
+}
+
+float CorpPayFactorForRoll(int roll) {
+    return LookupRange(kCorpFactors, roll);
+}
+
+float AssignmentPayFactor(std::string_view assignment) {
+    return FindFactor(kAssignmentFactors, assignment).value_or(kNoFactor);
+}
+
+std::string ComposePayMultiplier(float base, float employerFactor, float assignmentFactor,
+                                 bool againstClans) {
+    // Stored in single precision before the second factor: this rounding decides several texts.
+    const float withEmployer = base * employerFactor;
+    const float last = againstClans ? kAgainstClansFactor : assignmentFactor;
+    // Two single-precision values multiply exactly in double precision.
+    return FormatFixed2(static_cast<double>(withEmployer) * static_cast<double>(last));
+}
+
+std::string PayAmountText(std::string_view multiplier, std::string_view basePay) {
+    std::string text;
+    AppendAmount(text, ParseNumber(multiplier) * ParseNumber(basePay));
+    return text;
+}
+
+void AppendPayAmount(std::string& multiplierField, double basePay) {
+    AppendAmount(multiplierField, ParseNumber(multiplierField) * basePay);
+}
+
+void PayMultiplierTerm(CRodeDoc& doc, std::string_view rating, std::string_view employer,
+                       std::string_view assignment, std::string_view choice, std::string& out) {
+    if (!IsRandomChoice(choice)) {
+        out.assign(choice);
+        return;
+    }
+    float employerFactor = kNoFactor;
+    if (const auto named = NamedEmployerPayFactor(employer)) {
+        employerFactor = *named;
+    } else if (KindOfEmployer(employer) == EmployerKind::Corp) {
+        employerFactor = CorpPayFactorForRoll(RollDice(doc, kTwoDice));
+    }
+    out = ComposePayMultiplier(PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment),
+                               doc.m_againstClans != 0);
+}
+
+std::string CRodeDoc::RollPayMultiplier(std::string rating, std::string employer,
+                                        std::string assignment, std::string choice) {
+    std::string multiplier;
+    PayMultiplierTerm(*this, rating, employer, assignment, choice, multiplier);
+    return multiplier;
+}

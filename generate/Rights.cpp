@@ -1,0 +1,138 @@
+#include "generate/Rights.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "generate/EmployerTables.h"
+#include "generate/Terms.h"
+
+namespace {
+
+constexpr std::string_view kNoRights = "No Rights";
+constexpr std::string_view kExchangeRights = "Exchange Rights";
+constexpr std::string_view kFullRights = "Full Rights";
+
+constexpr std::string_view kIndependent = "Independent Command";
+constexpr std::string_view kLiaison = "Liason Officer";
+constexpr std::string_view kHouse = "House Command";
+constexpr std::string_view kIntegrated = "Integrated Command";
+
+// clang-format off
+constexpr std::array<std::string_view, 2> kSalvageBonusEmployers = {kRasalhague, kDraconis};
+constexpr int kSalvageBonus = 5;
+
+constexpr std::array<Range<std::string_view>, 3> kSalvageTable = {{
+    {kOrLess,  7, kNoRights},
+    {8,       11, kExchangeRights},
+    {12, kOrMore, kFullRights},
+}};
+
+constexpr std::array<Range<std::string_view>, 3> kFedComCommand = {{
+    {0,  4, kLiaison},
+    {5,  8, kHouse},
+    {9, 12, kIntegrated},
+}};
+
+// One die.
+constexpr std::array<Range<std::string_view>, 2> kCapellanFreeWorldsCommand = {{
+    {0, 4, kHouse},
+    {5, 6, kLiaison},
+}};
+
+constexpr std::array<Range<std::string_view>, 4> kDraconisCommand = {{
+    {0,   3, kIndependent},
+    {4,   6, kLiaison},
+    {7,   9, kHouse},
+    {10, 12, kIntegrated},
+}};
+
+struct CommandTable {
+    std::array<std::string_view, 2> employers;
+    DiceSpec dice;
+    std::span<const Range<std::string_view>> rows;
+};
+
+// Tested in this order.
+constexpr std::array<CommandTable, 3> kCommandTables = {{
+    {{kFedCom},               kTwoDice, kFedComCommand},
+    {{kCapellan, kFreeWorlds}, kOneDie,  kCapellanFreeWorldsCommand},
+    {{kDraconis},             kTwoDice, kDraconisCommand},
+}};
+
+// Every other employer, by kind (same order as EmployerKind): no roll.
+constexpr std::array<std::string_view, 3> kCommandByKind = {
+    kLiaison,       // Mercenary
+    kLiaison,       // Corp
+    kIndependent,   // Periphery
+};
+// clang-format on
+
+static_assert(CoversTotals(kSalvageTable, 0, 17));
+static_assert(CoversTotals(kFedComCommand, 0, 12));
+static_assert(CoversTotals(kCapellanFreeWorldsCommand, 0, 6));
+static_assert(CoversTotals(kDraconisCommand, 0, 12));
+
+const CommandTable* CommandTableFor(std::string_view employer) {
+    for (const CommandTable& table : kCommandTables) {
+        if (IsOneOf(employer, table.employers)) {
+            return &table;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int SalvageBonus(std::string_view employer) {
+    return IsOneOf(employer, kSalvageBonusEmployers) ? kSalvageBonus : 0;
+}
+
+std::string_view SalvageForTotal(int total) {
+    return LookupRange(kSalvageTable, total);
+}
+
+std::optional<DiceSpec> CommandDiceFor(std::string_view employer) {
+    const CommandTable* table = CommandTableFor(employer);
+    if (table == nullptr) {
+        return std::nullopt;
+    }
+    return table->dice;
+}
+
+std::string_view CommandRightsFor(std::string_view employer, int roll) {
+    const CommandTable* table = CommandTableFor(employer);
+    if (table == nullptr) {
+        return kCommandByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+    }
+    return LookupRange(table->rows, roll);
+}
+
+std::string_view SalvageRightsTerm(CRodeDoc& doc, std::string_view choice,
+                                   std::string_view employer) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    return SalvageForTotal(RollDice(doc, kTwoDice) + SalvageBonus(employer));
+}
+
+std::string_view CommandRightsTerm(CRodeDoc& doc, std::string_view choice,
+                                   std::string_view employer) {
+    if (!IsRandomChoice(choice)) {
+        return choice;
+    }
+    const CommandTable* table = CommandTableFor(employer);
+    if (table == nullptr) {
+        return kCommandByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+    }
+    return LookupRange(table->rows, RollDice(doc, table->dice));
+}
+
+std::string CRodeDoc::RollSalvageRights(std::string choice, std::string employer) {
+    return std::string(SalvageRightsTerm(*this, choice, employer));
+}
+
+std::string CRodeDoc::RollCommandRights(std::string choice, std::string employer) {
+    return std::string(CommandRightsTerm(*this, choice, employer));
+}

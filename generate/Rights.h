@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "generate/RollTable.h"
+
+// Salvage rights (two dice, raised for two employers) and command rights (by employer).
+
+// 5 for the "Free Rasalhague Republic" and the "Draconis Combine", else 0.
+int SalvageBonus(std::string_view employer);
+std::string_view SalvageForTotal(int total);
+
+// The dice a great power's command table is rolled with; empty for employers that get a fixed
+// value by kind.
+std::optional<DiceSpec> CommandDiceFor(std::string_view employer);
+// The command rights for `employer` and a roll of its dice (ignored for employers without a table).
+std::string_view CommandRightsFor(std::string_view employer, int roll);

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "doc/SettingsStore.h"
+#include "generate/AssignmentTables.h"
+#include "generate/Compensation.h"
+#include "generate/ContractLengthTables.h"
+#include "generate/Dice.h"
+#include "generate/EmployerTables.h"
+#include "generate/Generator.h"
+#include "generate/PayMultiplier.h"
+#include "generate/Rights.h"
+#include "generate_test_dice.h"
+
+namespace {
+
+// Replays a run on its own generator in the documented roll order, using the table lookups.
+// Independent of the driver, so a change in roll order, in who rolls, or in how many dice a
+// table takes shows up as a difference.
+class Replay {
+public:
+    explicit Replay(std::uint32_t seed) : m_generator(seed) {}
+
+    int Die(int n) { return m_generator.Next() % (n + 1); }
+    int Dice(DiceSpec dice) {
+        int total = 0;
+        for (int i = 0; i < dice.count; ++i) {
+            total += Die(dice.faces);
+        }
+        return total;
+    }
+
+    std::string Employer() {
+        EmployerTable table = EmployerTable::Main;
+        for (;;) {
+            const DiceSpec dice = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
+            const EmployerPick pick = EmployerForRoll(table, Dice(dice));
+            if (pick.next == EmployerTable::None) {
+                return std::string(pick.name);
+            }
+            table = pick.next;
+        }
+    }
+
+    std::string Assignment(const std::string& employer, bool& clans) {
+        AssignmentTable table = AssignmentTableFor(employer);
+        for (;;) {
+            const DiceSpec dice = table == AssignmentTable::GarrisonOrCadre ? kOneDie : kTwoDice;
+            const AssignmentPick pick = AssignmentForRoll(table, Dice(dice));
+            if (pick.next == AssignmentTable::None) {
+                clans = pick.againstClans;
+                return std::string(pick.name);
+            }
+            table = pick.next;
+        }
+    }
+
+    std::string Length(const std::string& assignment) {
+        const auto dice = LengthDiceFor(assignment);
+        return std::string(ContractLengthFor(assignment, dice ? Dice(*dice) : 0));
+    }
+
+    std::string Multiplier(const std::string& rating, const std::string& employer,
+                           const std::string& assignment, bool clans) {
+        float factor = 1.0f;
+        if (auto named = NamedEmployerPayFactor(employer)) {
+            factor = *named;
+        } else if (CRodeDoc::ClassifyEmployer(employer) == "Corp") {
+            factor = CorpPayFactorForRoll(Dice(kTwoDice));
+        }
+        return ComposePayMultiplier(PayBaseFor(rating), factor, AssignmentPayFactor(assignment),
+                                    clans);
+    }
+
+    std::string Command(const std::string& employer) {
+        const auto dice = CommandDiceFor(employer);
+        return std::string(CommandRightsFor(employer, dice ? Dice(*dice) : 0));
+    }
+
+    // The whole run for all-"Random" choices.
+    void Run(const std::string& rating, const std::string& basePay, int& count,
+             std::array<ContractOffer, 4>& offers) {
+        count = OfferCountForTotal(Dice(kTwoDice) + OfferCountModifier(rating));
+        for (int k = 0; k < count; ++k) {
+            ContractOffer& o = offers[static_cast<std::size_t>(k)];
+            bool clans = false;
+            o.employer = Employer();
+            o.assignment = Assignment(o.employer, clans);
+            o.contractLength = Length(o.assignment);
+            o.paymentMultiplier = Multiplier(rating, o.employer, o.assignment, clans);
+            o.straightSupport = std::string(
+                StraightSupportForTotal(Dice(kTwoDice) + SupportModifier(rating, o.employer)));
+            o.battleLossCompensation = std::string(
+                BattleLossForTotal(Dice(kTwoDice) + SupportModifier(rating, o.employer)));
+            o.dsjsCompensation = std::string(DsJsForFace(Dice(kOneDie)));
+            o.commercialCompensation = std::string(CommercialForFace(Dice(kOneDie)));
+            o.salvageRights =
+                std::string(SalvageForTotal(Dice(kTwoDice) + SalvageBonus(o.employer)));
+            o.commandRights = Command(o.employer);
+            if (clans) {
+                o.assignment += " against Clans";
+            }
+            o.paymentMultiplier += PayAmountText(o.paymentMultiplier, basePay);
+        }
+    }
+
+    std::uint32_t State() const { return m_generator.State(); }
+
+private:
+    Generator m_generator;
+};
+
+class GenerateOffersTest : public ::testing::Test {
+protected:
+    void SetUp() override { settings.WriteText(settings::kSection, settings::kPay, "100000"); }
+
+    // A reset document with the given rating, as both generation commands prepare it.
+    CRodeDoc& Fresh(std::uint32_t seed, const std::string& rating = "A") {
+        doc = std::make_unique<CRodeDoc>(settings, seed);
+        doc->m_rating = rating;
+        doc->OnNewDocument();
+        return *doc;
+    }
+
+    // The first seed whose run, for `rating`, satisfies `wanted`.
+    template <typename Predicate>
+    std::uint32_t FindSeed(const std::string& rating, Predicate wanted) {
+        for (std::uint32_t seed = 1; seed < 100'000; ++seed) {
+            CRodeDoc& d = Fresh(seed, rating);
+            d.GenerateOffers(rating, OfferChoices{});
+            if (wanted(d)) {
+                return seed;
+            }
+        }
+        ADD_FAILURE() << "no seed found";
+        return 0;
+    }
+
+    MemorySettings settings;
+    std::unique_ptr<CRodeDoc> doc;
+};
+
+TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
+    int againstClans = 0;
+    int offers = 0;
+    for (const char* rating : {"A", "B", "C", "D", "x"}) {
+        for (std::uint32_t seed = 0; seed < 400; ++seed) {
+            CRodeDoc& d = Fresh(seed, rating);
+            d.GenerateOffers(rating, OfferChoices{});
+
+            Replay replay(seed);
+            int count = 0;
+            std::array<ContractOffer, 4> expected = d.m_offers;  // dates and beyond-count as is
+            replay.Run(rating, "100000", count, expected);
+            ASSERT_EQ(d.m_offerCount, count) << rating << " seed " << seed;
+            for (int k = 0; k < count; ++k) {
+                ASSERT_EQ(d.m_offers[static_cast<std::size_t>(k)],
+                          expected[static_cast<std::size_t>(k)])
+                    << rating << " seed " << seed << " offer " << k + 1;
+                againstClans +=
+                    d.m_offers[static_cast<std::size_t>(k)].assignment.ends_with(" against Clans");
+            }
+            ASSERT_EQ(d.GeneratorState(), replay.State()) << rating << " seed " << seed;
+            offers += count;
+        }
+    }
+    // The sample must have exercised the interesting paths.
+    EXPECT_GT(againstClans, 50);
+    EXPECT_GT(offers, 3000);
+}
+
+TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
+    const std::uint32_t seed = FindSeed("A", [](const CRodeDoc& d) { return d.m_offerCount == 4; });
+    CRodeDoc& plain = Fresh(seed);
+    plain.GenerateOffers("A", OfferChoices{});
+    const auto rolled = plain.m_offers;
+
+    OfferChoices fixed;
+    fixed.employer = "Wolf's Dragoons";
+    fixed.assignment = "Retainer";
+    fixed.contractLength = "3 weeks";
+    fixed.paymentMultiplier = "3.0";
+    fixed.support = "80%";
+    fixed.transport = "25%";
+    fixed.salvageRights = "Full Rights";
+    fixed.commandRights = "House Command";
+    CRodeDoc& custom = Fresh(seed);
+    custom.GenerateOffers("A", fixed);
+
+    ASSERT_EQ(custom.m_offerCount, 4);
+    const ContractOffer& first = custom.m_offers[0];
+    EXPECT_EQ(first.employer, "Wolf's Dragoons");
+    EXPECT_EQ(first.assignment, "Retainer");
+    EXPECT_EQ(first.contractLength, "3 weeks");
+    EXPECT_EQ(first.paymentMultiplier, "3.0x Pay = (300000.00 C-Bills)");
+    EXPECT_EQ(first.straightSupport, "80%");
+    EXPECT_EQ(first.battleLossCompensation, "80%");
+    EXPECT_EQ(first.dsjsCompensation, "25%");
+    EXPECT_EQ(first.commercialCompensation, "25%");
+    EXPECT_EQ(first.salvageRights, "Full Rights");
+    EXPECT_EQ(first.commandRights, "House Command");
+    // The fixed offer took no rolls, so the free offers are the plain run's, shifted by one.
+    for (std::size_t k = 1; k < 4; ++k) {
+        EXPECT_EQ(custom.m_offers[k], rolled[k - 1]) << "offer " << k + 1;
+    }
+    const std::regex rolledMultiplier(R"(\d+\.\d\dx Pay = \(\d+\.\d\d C-Bills\))");
+    for (std::size_t k = 1; k < 4; ++k) {
+        EXPECT_TRUE(std::regex_match(custom.m_offers[k].paymentMultiplier, rolledMultiplier))
+            << custom.m_offers[k].paymentMultiplier;
+    }
+}
+
+TEST_F(GenerateOffersTest, spelledOutRandomEqualsTheDefaultsAndOtherCaseDoesNot) {
+    OfferChoices spelled;
+    for (std::string* field : {&spelled.employer, &spelled.assignment, &spelled.contractLength,
+                               &spelled.paymentMultiplier, &spelled.support, &spelled.transport,
+                               &spelled.salvageRights, &spelled.commandRights}) {
+        *field = std::string("Ran") + "dom";
+    }
+    for (std::uint32_t seed : {1u, 2u, 3u, 1234u}) {
+        CRodeDoc& a = Fresh(seed);
+        a.GenerateOffers("A", OfferChoices{});
+        const auto expected = a.m_offers;
+        CRodeDoc& b = Fresh(seed);
+        b.GenerateOffers("A", spelled);
+        EXPECT_EQ(b.m_offers, expected) << "seed " << seed;
+    }
+    OfferChoices lower;
+    lower.employer = "random";
+    CRodeDoc& d = Fresh(5);
+    d.GenerateOffers("A", lower);
+    EXPECT_EQ(d.m_offers[0].employer, "random");
+}
+
+TEST_F(GenerateOffersTest, ratingArgumentSteersOnlyTheFirstOffersTerms) {
+    const std::uint32_t seed = FindSeed("A", [](const CRodeDoc& d) { return d.m_offerCount >= 2; });
+    OfferChoices choices;
+    choices.employer = "Kell Hounds";
+    choices.assignment = "Pirate Hunting";
+    CRodeDoc& d = Fresh(seed, "A");
+    d.GenerateOffers("D", choices);
+    ASSERT_GE(d.m_offerCount, 2);  // the count followed "A", not "D"
+    EXPECT_EQ(d.m_offers[0].paymentMultiplier, "2.10x Pay = (210000.00 C-Bills)");
+}
+
+TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
+    const std::uint32_t seed = FindSeed("B", [](const CRodeDoc& d) {
+        return d.m_offerCount >= 1 && d.m_offers[0].assignment.ends_with(" against Clans") &&
+               NamedEmployerPayFactor(d.m_offers[0].employer).has_value();
+    });
+    CRodeDoc& d = Fresh(seed, "B");
+    d.GenerateOffers("B", OfferChoices{});
+    const ContractOffer& first = d.m_offers[0];
+    const std::string multiplier =
+        ComposePayMultiplier(PayBaseFor("B"), *NamedEmployerPayFactor(first.employer), 0.0f, true);
+    EXPECT_EQ(first.paymentMultiplier, multiplier + PayAmountText(multiplier, "100000"));
+
+    // A fixed assignment never gets the suffix, whatever the employer.
+    OfferChoices fixed;
+    fixed.employer = first.employer;
+    fixed.assignment = "Objective Raid";
+    for (std::uint32_t s = 0; s < 200; ++s) {
+        CRodeDoc& f = Fresh(s, "B");
+        f.GenerateOffers("B", fixed);
+        if (f.m_offerCount >= 1) {
+            ASSERT_EQ(f.m_offers[0].assignment, "Objective Raid") << "seed " << s;
+        }
+    }
+}
+
+TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
+    const struct {
+        const char* pay;  // nullptr: no value stored
+        const char* amount;
+    } rows[] = {
+        {nullptr, "0.00"},
+        {"100,000", "300.00"},
+        {"abc", "0.00"},
+        {"100000000000000000", "300000000000000000.00"},
+    };
+    OfferChoices choices;
+    choices.paymentMultiplier = "3.00";
+    for (const auto& row : rows) {
+        settings.RemoveSection(settings::kSection);
+        if (row.pay != nullptr) {
+            settings.WriteText(settings::kSection, settings::kPay, row.pay);
+        }
+        CRodeDoc& d = Fresh(8, "A");
+        d.GenerateOffers("A", choices);
+        ASSERT_GE(d.m_offerCount, 1);
+        EXPECT_EQ(d.m_offers[0].paymentMultiplier,
+                  std::string("3.00x Pay = (") + row.amount + " C-Bills)")
+            << (row.pay ? row.pay : "(absent)");
+        for (int k = 1; k < d.m_offerCount; ++k) {
+            if (row.pay == nullptr) {
+                EXPECT_TRUE(d.m_offers[static_cast<std::size_t>(k)].paymentMultiplier.ends_with(
+                    "x Pay = (0.00 C-Bills)"));
+            }
+        }
+    }
+}
+
+TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
+    const std::uint32_t none = FindSeed("x", [](const CRodeDoc& d) { return d.m_offerCount == 0; });
+    CRodeDoc& d = Fresh(none, "x");
+    for (ContractOffer& offer : d.m_offers) {
+        offer.employer = "left over";
+    }
+    d.GenerateOffers("x", OfferChoices{});
+    EXPECT_EQ(d.m_offerCount, 0);
+    for (const ContractOffer& offer : d.m_offers) {
+        EXPECT_EQ(offer.employer, "left over");
+    }
+
+    const std::uint32_t two = FindSeed("D", [](const CRodeDoc& r) { return r.m_offerCount == 2; });
+    CRodeDoc& e = Fresh(two, "D");
+    e.m_offers[2].employer = "left over";
+    e.m_offers[3].paymentMultiplier = "left over";
+    e.GenerateOffers("D", OfferChoices{});
+    EXPECT_EQ(e.m_offers[2].employer, "left over");
+    EXPECT_EQ(e.m_offers[3].paymentMultiplier, "left over");
+}
+
+TEST_F(GenerateOffersTest, leavesDatesAndLocationAsTheResetOrUserSetThem) {
+    CRodeDoc& d = Fresh(42, "A");
+    d.m_offers[1].startDate = "05 May, 3056";
+    d.m_offers[1].location = "Tharkad";
+    d.GenerateOffers("A", OfferChoices{});
+    EXPECT_EQ(d.m_offers[0].startDate, CRodeDoc::kDefaultStartDate);
+    EXPECT_EQ(d.m_offers[0].endDate, CRodeDoc::kDefaultEndDate);
+    EXPECT_EQ(d.m_offers[0].location, CRodeDoc::kDefaultLocation);
+    EXPECT_EQ(d.m_offers[1].startDate, "05 May, 3056");
+    EXPECT_EQ(d.m_offers[1].location, "Tharkad");
+
+    // The reset that precedes the next run restores them.
+    d.OnNewDocument();
+    d.GenerateOffers("A", OfferChoices{});
+    EXPECT_EQ(d.m_offers[1].startDate, CRodeDoc::kDefaultStartDate);
+    EXPECT_EQ(d.m_offers[1].location, CRodeDoc::kDefaultLocation);
+}
+
+TEST_F(GenerateOffersTest, aSecondRunContinuesTheSequence) {
+    CRodeDoc& d = Fresh(2024, "A");
+    d.GenerateOffers("A", OfferChoices{});
+    const std::uint32_t between = d.GeneratorState();
+    EXPECT_NE(between, 2024u);
+    d.OnNewDocument();
+    d.GenerateOffers("A", OfferChoices{});
+    const auto second = d.m_offers;
+    const int secondCount = d.m_offerCount;
+
+    CRodeDoc& resumed = Fresh(between, "A");  // replaces d
+    resumed.GenerateOffers("A", OfferChoices{});
+    EXPECT_EQ(resumed.m_offerCount, secondCount);
+    EXPECT_EQ(resumed.m_offers, second);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "doc/NumberText.h"
+#include "generate/PayMultiplier.h"
+#include "generate_test_dice.h"
+
+namespace {
+
+using gentest::SeedForRolls;
+using gentest::TwoDice;
+
+struct PayCase {
+    const char* rating;
+    const char* employer;
+    const char* assignment;
+    bool clans;
+    int corpRoll;  // the two-dice total a "Corp" employer rolls; -1 for other employers
+    const char* multiplier;
+};
+
+TEST(RollPayMultiplier, printsTheSinglePrecisionProduct) {
+    // clang-format off
+    const PayCase rows[] = {
+        {"D", "Magistracy of Canopus",    "Cadre Duty",         false, -1, "1.57"},
+        {"D", "Kell Hounds",              "Cadre Duty",         false, -1, "1.57"},
+        {"A", "Federated Commonwealth",   "Cadre Duty",         false, -1, "2.92"},
+        {"B", "Federated Commonwealth",   "Defensive Campaign", false, -1, "5.26"},
+        {"D", "Draconis Combine",         "Garrison Duty",      false, -1, "2.83"},
+        {"D", "Free Rasalhague Republic", "Defensive Campaign", false, -1, "3.46"},
+        {"A", "Outworlds Alliance",       "Riot Duty",          false, -1, "3.00"},
+        {"B", "Wolf's Dragoons",          "Pirate Hunting",     false, -1, "2.70"},
+        {"A", "Draconis Combine",         "Objective Raid",     true,  -1, "9.00"},
+        {"A", "Draconis Combine",         "Cadre Duty",         true,  -1, "9.00"},
+        {"A", "Ceres Metals",             "Extraction Raid",    true,   6, "10.50"},
+        {"A", "Draconis Combine",         "Cadre Duty",         false, -1, "3.38"},
+        {"A", "Ceres Metals",             "Defensive Campaign", false, 12, "7.88"},
+        {"A", "Kali-Yama",                "Planetary Assault",  false,  6, "7.88"},
+        {"A", "Capellan Confederation",   "Guerrilla Warfare",  false, -1, "12.60"},
+        // These four print differently if the employer product is not rounded to single
+        // precision before the assignment factor.
+        {"B", "Draconis Combine",         "Garrison Duty",      false, -1, "3.65"},
+        {"B", "Draconis Combine",         "Security Duty",      false, -1, "5.27"},
+        {"B", "Ceres Metals",             "Riot Duty",          false, 12, "4.72"},
+        {"B", "Ceres Metals",             "Cadre Duty",         false,  4, "2.83"},
+        {"C", "Free Worlds League",       "Relief Duty",        false, -1, "4.99"},
+        {"C", "Ceres Metals",             "Security Duty",      false,  4, "4.37"},
+        {"C", "Ceres Metals",             "Security Duty",      false,  3, "3.12"},
+        {"Random", "Kell Hounds",         "Pirate Hunting",     false, -1, "2.10"},
+        {"",  "Kell Hounds",              "Typed Mission",      false, -1, "2.10"},
+        {"a", "Federated Commonwealth",   "Objective Raid",     false, -1, "4.37"},
+    };
+    // clang-format on
+    MemorySettings settings;
+    for (const PayCase& row : rows) {
+        const auto rolls = row.corpRoll >= 0 ? TwoDice(row.corpRoll) : std::vector<gentest::Roll>{};
+        const std::uint32_t seed = SeedForRolls(rolls);
+        CRodeDoc doc(settings, seed);
+        doc.m_againstClans = row.clans ? 1 : 0;
+        EXPECT_EQ(doc.RollPayMultiplier(row.rating, row.employer, row.assignment, "Random"),
+                  row.multiplier)
+            << row.rating << " / " << row.employer << " / " << row.assignment;
+        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), static_cast<int>(rolls.size()))
+            << row.employer;
+    }
+}
+
+TEST(RollPayMultiplier, returnsAFixedChoiceEvenAgainstTheClans) {
+    MemorySettings settings;
+    CRodeDoc doc(settings, 3);
+    doc.m_againstClans = 1;
+    EXPECT_EQ(doc.RollPayMultiplier("A", "Ceres Metals", "Objective Raid", "4.0"), "4.0");
+    EXPECT_EQ(doc.RollPayMultiplier("A", "Ceres Metals", "Objective Raid", "random"), "random");
+    EXPECT_EQ(doc.GeneratorState(), 3u);
+}
+
+TEST(PayFactors, corpRollBoundsAndNamedEmployers) {
+    const struct {
+        int roll;
+        float factor;
+    } corp[] = {{0, 1.0f}, {3, 1.0f}, {4, 1.4f}, {5, 1.4f}, {6, 1.75f}, {12, 1.75f}};
+    for (const auto& row : corp) {
+        EXPECT_EQ(CorpPayFactorForRoll(row.roll), row.factor) << "roll " << row.roll;
+    }
+    EXPECT_EQ(NamedEmployerPayFactor("Free Rasalhague Republic"), std::optional<float>(1.1f));
+    EXPECT_FALSE(NamedEmployerPayFactor("Ceres Metals").has_value());
+    EXPECT_FALSE(NamedEmployerPayFactor("free worlds league").has_value());
+    EXPECT_EQ(AssignmentPayFactor("Retainer"), 1.3f);
+    EXPECT_EQ(AssignmentPayFactor("Riot Duty"), 1.0f);
+    EXPECT_EQ(AssignmentPayFactor("Objective Raid against Clans"), 1.0f);
+}
+
+TEST(PayFactors, everyCombinationLiesBetween157And1260) {
+    const char* ratings[] = {"A", "B", "C", "D"};
+    std::vector<float> employerFactors = {1.0f, CorpPayFactorForRoll(4), CorpPayFactorForRoll(6)};
+    for (const char* employer :
+         {"Federated Commonwealth", "Free Rasalhague Republic", "Draconis Combine",
+          "Capellan Confederation", "Free Worlds League"}) {
+        employerFactors.push_back(*NamedEmployerPayFactor(employer));
+    }
+    const char* assignments[] = {
+        "Cadre Duty",        "Defensive Campaign", "Diversionary Raid", "Extraction Raid",
+        "Garrison Duty",     "Guerrilla Warfare",  "Objective Raid",    "Pirate Hunting",
+        "Planetary Assault", "Recon Raid",         "Relief Duty",       "Retainer",
+        "Riot Duty",         "Security Duty",      "Something Else",
+    };
+    std::string lowest;
+    std::string highest;
+    for (const char* rating : ratings) {
+        for (float employerFactor : employerFactors) {
+            for (bool clans : {false, true}) {
+                for (const char* assignment : assignments) {
+                    const std::string text = ComposePayMultiplier(
+                        PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment), clans);
+                    if (lowest.empty() || ParseNumber(text) < ParseNumber(lowest)) {
+                        lowest = text;
+                    }
+                    if (highest.empty() || ParseNumber(text) > ParseNumber(highest)) {
+                        highest = text;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(lowest, "1.57");
+    EXPECT_EQ(highest, "12.60");
+}
+
+TEST(PayAmountText, multipliesTheTwoNumbersAndPrintsInFull) {
+    const struct {
+        const char* multiplier;
+        const char* basePay;
+        const char* text;
+    } rows[] = {
+        {"2.10", "100000", "x Pay = (210000.00 C-Bills)"},
+        {"3.0", "100000", "x Pay = (300000.00 C-Bills)"},
+        {"2.10", "0", "x Pay = (0.00 C-Bills)"},
+        {"2.10", "", "x Pay = (0.00 C-Bills)"},
+        {"2.10", "100,000", "x Pay = (210.00 C-Bills)"},
+        {"2.10", "1e5", "x Pay = (210000.00 C-Bills)"},
+        {"Random", "100000", "x Pay = (0.00 C-Bills)"},
+        {"5.5", "-100", "x Pay = (-550.00 C-Bills)"},
+        {"3.00", "100000000000000000", "x Pay = (300000000000000000.00 C-Bills)"},
+        {"2.00", "1e400", "x Pay = (inf C-Bills)"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(PayAmountText(row.multiplier, row.basePay), row.text)
+            << row.multiplier << " * " << row.basePay;
+    }
+}
+
+}  // namespace

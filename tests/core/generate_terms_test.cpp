@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "generate/Compensation.h"
+#include "generate/Rights.h"
+#include "generate_test_dice.h"
+
+namespace {
+
+using gentest::Concat;
+using gentest::SeedForRolls;
+using gentest::TwoDice;
+
+// ---- support and transport ------------------------------------------------------------------
+
+TEST(Support, modifierComesFromRatingAndFreeWorlds) {
+    const struct {
+        const char* rating;
+        const char* employer;
+        int modifier;
+    } rows[] = {
+        {"A", "Kell Hounds", 2},        {"B", "Kell Hounds", 1},
+        {"C", "Kell Hounds", 1},        {"D", "Kell Hounds", 0},
+        {"a", "Kell Hounds", 0},        {"", "Draconis Combine", 0},
+        {"A", "Free Worlds League", 5}, {"D", "Free Worlds League", 3},
+        {"B", "Free Worlds league", 1},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(SupportModifier(row.rating, row.employer), row.modifier)
+            << row.rating << " / " << row.employer;
+    }
+}
+
+TEST(Support, tableGivesBothTermsAtEachBound) {
+    const struct {
+        int total;
+        const char* straight;
+        const char* battleLoss;
+    } rows[] = {
+        {0, "50%", "5%"},    {3, "50%", "5%"},    {4, "55%", "10%"},  {5, "55%", "10%"},
+        {6, "60%", "15%"},   {7, "60%", "15%"},   {8, "65%", "20%"},  {9, "65%", "20%"},
+        {10, "70%", "25%"},  {11, "75%", "30%"},  {12, "85%", "35%"}, {13, "90%", "40%"},
+        {14, "100%", "50%"}, {17, "100%", "50%"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(StraightSupportForTotal(row.total), row.straight) << "total " << row.total;
+        EXPECT_EQ(BattleLossForTotal(row.total), row.battleLoss) << "total " << row.total;
+    }
+}
+
+TEST(Support, eachTermRollsItsOwnDice) {
+    MemorySettings settings;
+    const std::uint32_t seed = SeedForRolls(Concat({TwoDice(12), TwoDice(0)}));
+    CRodeDoc doc(settings, seed);
+    EXPECT_EQ(doc.RollStraightSupport("A", "Random", "Kell Hounds"), "100%");
+    EXPECT_EQ(doc.RollBattleLossCompensation("A", "Random", "Kell Hounds"), "5%");
+    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 4);
+
+    // Without a modifier a double six stops at 85% and 35%.
+    const std::uint32_t sixes = SeedForRolls(Concat({TwoDice(12), TwoDice(12)}));
+    CRodeDoc plain(settings, sixes);
+    EXPECT_EQ(plain.RollStraightSupport("D", "Random", "Kell Hounds"), "85%");
+    EXPECT_EQ(plain.RollBattleLossCompensation("D", "Random", "Kell Hounds"), "35%");
+}
+
+TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
+    const struct {
+        int face;
+        const char* dsjs;
+        const char* commercial;
+    } rows[] = {{0, "32%", "40%"}, {1, "12%", "30%"}, {2, "18%", "33%"}, {3, "23%", "35%"},
+                {4, "27%", "37%"}, {5, "30%", "39%"}, {6, "32%", "40%"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(DsJsForFace(row.face), row.dsjs) << "face " << row.face;
+        EXPECT_EQ(CommercialForFace(row.face), row.commercial) << "face " << row.face;
+    }
+    MemorySettings settings;
+    const std::uint32_t seed = SeedForRolls({{6, 0}, {6, 2}});
+    CRodeDoc doc(settings, seed);
+    EXPECT_EQ(doc.RollDsJsCompensation("Random"), "32%");
+    EXPECT_EQ(doc.RollCommercialCompensation("Random"), "33%");
+    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+}
+
+// ---- salvage and command rights ---------------------------------------------------------------
+
+TEST(Salvage, bonusAndBounds) {
+    EXPECT_EQ(SalvageBonus("Free Rasalhague Republic"), 5);
+    EXPECT_EQ(SalvageBonus("Draconis Combine"), 5);
+    EXPECT_EQ(SalvageBonus("Federated Commonwealth"), 0);
+    EXPECT_EQ(SalvageBonus(""), 0);
+    const struct {
+        int total;
+        const char* rights;
+    } rows[] = {{0, "No Rights"},        {7, "No Rights"},    {8, "Exchange Rights"},
+                {11, "Exchange Rights"}, {12, "Full Rights"}, {17, "Full Rights"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(SalvageForTotal(row.total), row.rights) << "total " << row.total;
+    }
+}
+
+TEST(Salvage, rollsTwoDicePlusTheBonus) {
+    const struct {
+        const char* employer;
+        int sum;
+        const char* rights;
+    } rows[] = {
+        {"Draconis Combine", 2, "No Rights"},
+        {"Draconis Combine", 3, "Exchange Rights"},
+        {"Free Rasalhague Republic", 7, "Full Rights"},
+        {"Kell Hounds", 11, "Exchange Rights"},
+        {"Kell Hounds", 12, "Full Rights"},
+        {"Federated Commonwealth", 7, "No Rights"},
+    };
+    MemorySettings settings;
+    for (const auto& row : rows) {
+        const std::uint32_t seed = SeedForRolls(TwoDice(row.sum));
+        CRodeDoc doc(settings, seed);
+        EXPECT_EQ(doc.RollSalvageRights("Random", row.employer), row.rights)
+            << row.employer << " " << row.sum;
+        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+    }
+}
+
+TEST(CommandRights, greatPowerTablesAtEachBound) {
+    const struct {
+        const char* employer;
+        int roll;
+        const char* rights;
+    } rows[] = {
+        {"Federated Commonwealth", 0, "Liason Officer"},
+        {"Federated Commonwealth", 4, "Liason Officer"},
+        {"Federated Commonwealth", 5, "House Command"},
+        {"Federated Commonwealth", 8, "House Command"},
+        {"Federated Commonwealth", 9, "Integrated Command"},
+        {"Federated Commonwealth", 12, "Integrated Command"},
+        {"Capellan Confederation", 0, "House Command"},
+        {"Capellan Confederation", 4, "House Command"},
+        {"Capellan Confederation", 5, "Liason Officer"},
+        {"Free Worlds League", 6, "Liason Officer"},
+        {"Free Worlds League", 4, "House Command"},
+        {"Draconis Combine", 0, "Independent Command"},
+        {"Draconis Combine", 3, "Independent Command"},
+        {"Draconis Combine", 4, "Liason Officer"},
+        {"Draconis Combine", 6, "Liason Officer"},
+        {"Draconis Combine", 7, "House Command"},
+        {"Draconis Combine", 9, "House Command"},
+        {"Draconis Combine", 10, "Integrated Command"},
+        {"Draconis Combine", 12, "Integrated Command"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(CommandRightsFor(row.employer, row.roll), row.rights)
+            << row.employer << " " << row.roll;
+    }
+}
+
+TEST(CommandRights, rollsOnlyForGreatPowers) {
+    const struct {
+        const char* employer;
+        std::vector<gentest::Roll> rolls;
+        const char* rights;
+    } rows[] = {
+        {"Federated Commonwealth", TwoDice(9), "Integrated Command"},
+        {"Free Worlds League", {{6, 5}}, "Liason Officer"},
+        {"Capellan Confederation", {{6, 0}}, "House Command"},
+        {"Draconis Combine", TwoDice(3), "Independent Command"},
+        {"Kell Hounds", {}, "Liason Officer"},
+        {"Ceres Metals", {}, "Liason Officer"},
+        {"Magistracy of Canopus", {}, "Independent Command"},
+        {"Free Rasalhague Republic", {}, "Independent Command"},
+        {"Major Corporation", {}, "Independent Command"},
+        {"Mercenary Unit", {}, "Independent Command"},
+        {"", {}, "Independent Command"},
+    };
+    MemorySettings settings;
+    for (const auto& row : rows) {
+        const std::uint32_t seed = SeedForRolls(row.rolls);
+        CRodeDoc doc(settings, seed);
+        EXPECT_EQ(doc.RollCommandRights("Random", row.employer), row.rights) << row.employer;
+        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
+                  static_cast<int>(row.rolls.size()))
+            << row.employer;
+    }
+}
+
+TEST(FixedChoices, supportTransportAndRightsReturnTheChoiceWithoutRolling) {
+    MemorySettings settings;
+    CRodeDoc doc(settings, 11);
+    EXPECT_EQ(doc.RollStraightSupport("A", "80%", "Free Worlds League"), "80%");
+    EXPECT_EQ(doc.RollBattleLossCompensation("A", "80%", "Free Worlds League"), "80%");
+    EXPECT_EQ(doc.RollDsJsCompensation("25%"), "25%");
+    EXPECT_EQ(doc.RollCommercialCompensation(""), "");
+    EXPECT_EQ(doc.RollSalvageRights("random", "Draconis Combine"), "random");
+    EXPECT_EQ(doc.RollCommandRights("House Command", "Kell Hounds"), "House Command");
+    EXPECT_EQ(doc.GeneratorState(), 11u);
+}
+
+}  // namespace
