@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "tests/ui/FakePrompts.h"
+#include "tests/ui/dialogs_test_util.h"
+#include "view/CEditInfoDlg.h"
+#include "view/Commands.h"
+#include "view/DialogPrompts.h"
+
+namespace {
+
+// A document whose every field names itself, so a test sees which one a line reached.
+void FillOffers(CRodeDoc& doc, int count) {
+    doc.OnNewDocument();
+    doc.m_rating = "B";
+    doc.m_offerCount = count;
+    for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
+        for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
+            doc.m_offers[k].*ContractOffer::kFields[f] =
+                std::string(ContractOffer::kFieldNames[f]) + " " + std::to_string(k + 1);
+        }
+    }
+}
+
+struct LineCase {
+    int offers;
+    int line;
+    const char* prompt;  // nullptr: not editable
+    const char* text;
+};
+
+// clang-format off
+const LineCase kLineCases[] = {
+    {0, 1,  "Dragoon's Rating", "B"},
+    {0, 5,  nullptr, nullptr},
+    {0, 9,  nullptr, nullptr},
+    {0, 21, nullptr, nullptr},
+    {0, 24, nullptr, nullptr},
+    {0, 36, nullptr, nullptr},
+    {0, 39, nullptr, nullptr},
+    {2, 1,  "Dragoon's Rating", "B"},
+    {2, 5,  "Employer: employer 1", "employer 1"},
+    {2, 9,  nullptr, nullptr},  // the "Support:" sub-heading
+    {2, 21, nullptr, nullptr},  // the second offer's header
+    {2, 24, "Contract Length: contractLength 2", "contractLength 2"},
+    {2, 36, "Location: location 2", "location 2"},
+    {2, 39, nullptr, nullptr},  // the third offer does not exist
+};
+// clang-format on
+
+TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
+    for (const LineCase& c : kLineCases) {
+        MemorySettings settings;
+        CRodeDoc doc(settings, 1);
+        FillOffers(doc, c.offers);
+        FakePrompts fake;
+        fake.editAnswer = "edited";
+        RunLineEdit(doc, fake, c.line);
+
+        const std::string where =
+            std::to_string(c.offers) + " offers, line " + std::to_string(c.line);
+        if (c.prompt == nullptr) {
+            EXPECT_TRUE(fake.editsShown.empty()) << where;
+            EXPECT_EQ(fake.warnings, QStringList{"Please Select A Valid Line"}) << where;
+            MemorySettings untouchedSettings;
+            CRodeDoc untouched(untouchedSettings, 1);
+            FillOffers(untouched, c.offers);
+            EXPECT_EQ(doc.m_offers, untouched.m_offers) << where;
+            EXPECT_EQ(doc.m_rating, "B") << where;
+            continue;
+        }
+        EXPECT_TRUE(fake.warnings.isEmpty()) << where;
+        ASSERT_EQ(fake.editsShown.size(), 1u) << where;
+        EXPECT_EQ(fake.editsShown[0].first, c.prompt) << where;
+        EXPECT_EQ(fake.editsShown[0].second, c.text) << where;
+    }
+}
+
+TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
+    MemorySettings settings;
+    CRodeDoc doc(settings, 1);
+    FillOffers(doc, 2);
+    FakePrompts fake;
+
+    RunLineEdit(doc, fake, 36);  // no answer: Cancel
+    EXPECT_EQ(doc.m_offers[1].location, "location 2");
+
+    for (const char* typed : {"  Tharkad ", "", "zz"}) {
+        fake.editAnswer = typed;
+        RunLineEdit(doc, fake, 36);
+        EXPECT_EQ(doc.m_offers[1].location, typed);
+    }
+    fake.editAnswer = "E";
+    RunLineEdit(doc, fake, 1);
+    EXPECT_EQ(doc.m_rating, "E");
+    EXPECT_EQ(doc.m_offers[0].location, "location 1");
+    EXPECT_EQ(doc.m_offerCount, 2);
+}
+
+TEST(LineEditDialog, roundTripThroughTheRealDialog) {
+    MemorySettings settings;
+    CRodeDoc doc(settings, 1);
+    FillOffers(doc, 2);
+    DialogPrompts prompts(nullptr);
+    ModalDriver driver;
+
+    QString promptShown;
+    QString textShown;
+    bool editFocused = false;
+    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
+        promptShown = Control<QLabel>(dialog, CEditInfoDlg::kPromptId)->text();
+        auto* edit = Control<QLineEdit>(dialog, CEditInfoDlg::kTextId);
+        textShown = edit->text();
+        editFocused = QApplication::focusWidget() == edit;
+        // The whole text is selected, so typing replaces it.
+        QTest::keyClicks(edit, "Tharkad");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    RunLineEdit(doc, prompts, 36);
+    EXPECT_EQ(promptShown, "Location: location 2");
+    EXPECT_EQ(textShown, "location 2");
+    EXPECT_TRUE(editFocused);
+    EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
+
+    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
+        QTest::keyClicks(Control<QLineEdit>(dialog, CEditInfoDlg::kTextId), "Outreach");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    RunLineEdit(doc, prompts, 36);
+    EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
+
+    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
+        Control<QLineEdit>(dialog, CEditInfoDlg::kTextId)->clear();
+        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+    });
+    RunLineEdit(doc, prompts, 1);
+    EXPECT_EQ(doc.m_rating, "");
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <map>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "tests/ui/FakePrompts.h"
+#include "tests/ui/dialogs_test_util.h"
+#include "view/CNewCustomDlg.h"
+#include "view/Commands.h"
+#include "view/DialogPrompts.h"
+
+namespace {
+
+QComboBox* Combo(QDialog& dialog, int id) {
+    return Control<QComboBox>(dialog, id);
+}
+
+void Type(QComboBox* combo, const char* text) {
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QString::fromUtf8(text));
+}
+
+void ClickOk(QDialog& dialog) {
+    QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+}
+
+// A seed whose generation for `rating` yields at least `offers` offers.
+std::uint32_t SeedWithOffers(const std::string& rating, int offers) {
+    for (std::uint32_t seed = 1; seed < 1000; ++seed) {
+        MemorySettings settings;
+        CRodeDoc probe(settings, seed);
+        probe.OnNewDocument();
+        probe.GenerateOffers(rating, OfferChoices{});
+        if (probe.m_offerCount >= offers) {
+            return seed;
+        }
+    }
+    ADD_FAILURE() << "no seed below 1000 gives " << offers << " offers";
+    return 0;
+}
+
+class NewCustomCommand : public ::testing::Test {
+protected:
+    MemorySettings settings;
+    CRodeDoc doc{settings, SeedWithOffers("A", 1)};
+    DialogPrompts prompts{nullptr};
+    ModalDriver driver;
+};
+
+TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
+    doc.m_offers[0].employer = "kept";
+    doc.SetTitle("Saved.did");
+    driver.whenShown<CNewCustomDlg>([](CNewCustomDlg& dialog) {
+        Type(Combo(dialog, CNewCustomDlg::kEmployerId), "Wolf's Dragoons");
+        Type(Combo(dialog, CNewCustomDlg::kRatingId), "A");
+        QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
+    });
+    const std::uint32_t generator = doc.GeneratorState();
+    RunNewCustom(doc, prompts);
+    EXPECT_EQ(doc.m_rating, "D");
+    EXPECT_EQ(doc.m_customChoices, OfferChoices{});
+    EXPECT_EQ(doc.m_offers[0].employer, "kept");
+    EXPECT_EQ(doc.GetTitle(), "Saved.did");
+    EXPECT_EQ(doc.GeneratorState(), generator);
+}
+
+TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
+    QString message;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool stayedOpen = false;
+    bool ratingFocused = false;
+    driver.whenShown<QMessageBox>([&](QMessageBox& box) {
+        message = box.text();
+        icon = box.icon();
+        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
+        Type(Combo(dialog, CNewCustomDlg::kRatingId), "AB");
+        ClickOk(dialog);  // returns once the message box is closed
+        stayedOpen = dialog.isVisible();
+        // The widget that takes the keyboard when the dialog is active again.
+        QComboBox* rating = Combo(dialog, CNewCustomDlg::kRatingId);
+        ratingFocused =
+            dialog.focusWidget() == rating || rating->isAncestorOf(dialog.focusWidget());
+        Type(Combo(dialog, CNewCustomDlg::kRatingId), "B");
+        ClickOk(dialog);
+    });
+    RunNewCustom(doc, prompts);
+    EXPECT_EQ(message, "Please enter no more than 1 characters.");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(ratingFocused);
+    EXPECT_EQ(doc.m_rating, "B");
+}
+
+TEST_F(NewCustomCommand, anEmptyRatingPasses) {
+    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
+        Combo(dialog, CNewCustomDlg::kRatingId)->lineEdit()->clear();
+        ClickOk(dialog);
+    });
+    RunNewCustom(doc, prompts);
+    EXPECT_EQ(doc.m_rating, "");
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+}
+
+TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
+    driver.whenShown<CNewCustomDlg>([](CNewCustomDlg& dialog) {
+        Type(Combo(dialog, CNewCustomDlg::kRatingId), "a");
+        Type(Combo(dialog, CNewCustomDlg::kEmployerId), "Kell");
+        // Enter from inside a combo confirms the dialog without turning "a" into "A".
+        QTest::keyClick(Combo(dialog, CNewCustomDlg::kEmployerId)->lineEdit(), Qt::Key_Return);
+    });
+    RunNewCustom(doc, prompts);
+    EXPECT_EQ(doc.m_rating, "a");
+    EXPECT_EQ(doc.m_customChoices.employer, "Kell");
+    ASSERT_GE(doc.m_offerCount, 1);
+    EXPECT_EQ(doc.m_offers[0].employer, "Kell");
+
+    QString ratingShown;
+    QString employerShown;
+    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
+        ratingShown = Combo(dialog, CNewCustomDlg::kRatingId)->currentText();
+        employerShown = Combo(dialog, CNewCustomDlg::kEmployerId)->currentText();
+        ClickOk(dialog);
+    });
+    RunNewCustom(doc, prompts);
+    EXPECT_EQ(ratingShown, "A");
+    EXPECT_EQ(employerShown, "Kell Hounds");
+    EXPECT_EQ(doc.m_rating, "A");
+    EXPECT_EQ(doc.m_customChoices.employer, "Kell Hounds");
+}
+
+TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
+    FakePrompts fake;
+    OfferChoices mine;
+    mine.assignment = "Garrison Duty";
+    mine.transport = "25%";
+    fake.customAnswer = std::make_pair(std::string("C"), mine);
+    RunNewCustom(doc, fake);
+    fake.ratingAnswer = "B";
+    RunNewRandom(doc, fake);
+
+    std::map<int, QString> shown;
+    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
+        for (int id : {CNewCustomDlg::kRatingId, CNewCustomDlg::kAssignmentId,
+                       CNewCustomDlg::kTransportId, CNewCustomDlg::kCommandRightsId}) {
+            shown[id] = Combo(dialog, id)->currentText();
+        }
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    RunNewCustom(doc, prompts);
+    EXPECT_EQ(shown[CNewCustomDlg::kRatingId], "B");
+    EXPECT_EQ(shown[CNewCustomDlg::kAssignmentId], "Garrison Duty");
+    EXPECT_EQ(shown[CNewCustomDlg::kTransportId], "25%");
+    EXPECT_EQ(shown[CNewCustomDlg::kCommandRightsId], "Random");
+}
+
+TEST(NewCustomGeneration, fixedSupportAndTransportFillBothFieldsOfTheFirstOfferOnly) {
+    const std::uint32_t seed = SeedWithOffers("A", 2);
+    MemorySettings settings;
+    CRodeDoc doc(settings, seed);
+    FakePrompts fake;
+    OfferChoices choices;
+    choices.support = "81 percent";
+    choices.transport = "no transport";
+    fake.customAnswer = std::make_pair(std::string("A"), choices);
+    RunNewCustom(doc, fake);
+
+    ASSERT_GE(doc.m_offerCount, 2);
+    const ContractOffer& first = doc.m_offers[0];
+    EXPECT_EQ(first.straightSupport, "81 percent");
+    EXPECT_EQ(first.battleLossCompensation, "81 percent");
+    EXPECT_EQ(first.dsjsCompensation, "no transport");
+    EXPECT_EQ(first.commercialCompensation, "no transport");
+    for (int k = 1; k < doc.VisibleOfferCount(); ++k) {
+        const ContractOffer& later = doc.m_offers[static_cast<std::size_t>(k)];
+        EXPECT_NE(later.straightSupport, "81 percent") << k;
+        EXPECT_NE(later.battleLossCompensation, "81 percent") << k;
+        EXPECT_NE(later.dsjsCompensation, "no transport") << k;
+        EXPECT_NE(later.commercialCompensation, "no transport") << k;
+        EXPECT_FALSE(later.straightSupport.empty()) << k;
+    }
+}
+
+TEST(NewCustomGeneration, allRandomChoicesGenerateExactlyLikeNewRandom) {
+    for (const char* rating : {"A", "B", "C", "D"}) {
+        for (std::uint32_t seed : {1u, 77u, 4242u, 123456789u}) {
+            MemorySettings settings;
+            settings.WriteText(settings::kSection, settings::kPay, "100000");
+            CRodeDoc custom(settings, seed);
+            CRodeDoc random(settings, seed);
+            FakePrompts fake;
+            fake.customAnswer = std::make_pair(std::string(rating), OfferChoices{});
+            fake.ratingAnswer = rating;
+            RunNewCustom(custom, fake);
+            RunNewRandom(random, fake);
+            EXPECT_EQ(custom.m_offerCount, random.m_offerCount) << rating << seed;
+            EXPECT_EQ(custom.m_offers, random.m_offers) << rating << seed;
+            EXPECT_EQ(custom.GeneratorState(), random.GeneratorState()) << rating << seed;
+        }
+    }
+}
+
+}  // namespace

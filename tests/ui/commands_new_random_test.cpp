@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "tests/ui/FakePrompts.h"
+#include "tests/ui/dialogs_test_util.h"
+#include "view/CNewRandomDlg.h"
+#include "view/Commands.h"
+#include "view/DialogPrompts.h"
+
+namespace {
+
+constexpr std::uint32_t kSeed = 20240613;
+
+// Everything a generation may change, to prove that a cancelled one changed nothing.
+struct Snapshot {
+    std::int32_t count;
+    std::string rating;
+    OfferChoices choices;
+    std::array<ContractOffer, 4> offers;
+    std::string title;
+    std::uint32_t generator;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot Take(const CRodeDoc& doc) {
+    return {doc.m_offerCount, doc.m_rating,   doc.m_customChoices,
+            doc.m_offers,     doc.GetTitle(), doc.GeneratorState()};
+}
+
+class NewRandomCommand : public ::testing::Test {
+protected:
+    NewRandomCommand() {
+        doc.SetTitle("Saved.did");
+        doc.m_offers[0].location = "Tharkad";
+    }
+    MemorySettings settings;
+    CRodeDoc doc{settings, kSeed};
+    DialogPrompts prompts{nullptr};
+    ModalDriver driver;
+};
+
+TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
+    const Snapshot before = Take(doc);
+    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
+        auto* combo = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId);
+        combo->lineEdit()->setText("A");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    RunNewRandom(doc, prompts);
+    EXPECT_EQ(Take(doc), before);
+
+    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
+        QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
+    });
+    RunNewRandom(doc, prompts);
+    EXPECT_EQ(Take(doc), before);
+}
+
+TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
+    doc.m_rating = "b";
+    QString shown;
+    driver.whenShown<CNewRandomDlg>([&](CNewRandomDlg& dialog) {
+        shown = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId)->currentText();
+        EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>(dialog, 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    RunNewRandom(doc, prompts);
+    EXPECT_EQ(shown, "B");
+    EXPECT_EQ(doc.m_rating, "B");
+    // The reset ran: new title, default location back in every offer.
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(doc.m_offers[0].location, "Outreach");
+    EXPECT_NE(doc.GeneratorState(), kSeed);
+}
+
+TEST_F(NewRandomCommand, keepsATwoLetterRatingAsTyped) {
+    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
+        auto* combo = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId);
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), "AB");
+        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+    });
+    RunNewRandom(doc, prompts);
+    EXPECT_EQ(doc.m_rating, "AB");
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+}
+
+TEST_F(NewRandomCommand, generatesWithEveryTermRandomAndKeepsTheCustomChoices) {
+    doc.m_customChoices.employer = "Kell Hounds";
+    doc.m_customChoices.support = "80%";
+    FakePrompts fake;
+    fake.ratingAnswer = "C";
+    RunNewRandom(doc, fake);
+
+    MemorySettings otherSettings;
+    CRodeDoc expected(otherSettings, kSeed);
+    expected.m_rating = "C";
+    expected.OnNewDocument();
+    expected.GenerateOffers("C", OfferChoices{});
+
+    ASSERT_EQ(fake.ratingsShown, std::vector<std::string>{"D"});
+    EXPECT_EQ(doc.m_offerCount, expected.m_offerCount);
+    EXPECT_EQ(doc.m_offers, expected.m_offers);
+    EXPECT_EQ(doc.m_customChoices.employer, "Kell Hounds");
+    EXPECT_EQ(doc.m_customChoices.support, "80%");
+}
+
+}  // namespace

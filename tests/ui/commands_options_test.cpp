@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "doc/MemorySettings.h"
+#include "tests/ui/dialogs_test_util.h"
+#include "view/COptionsDlg.h"
+#include "view/Commands.h"
+#include "view/DialogPrompts.h"
+
+namespace {
+
+// Records the order in which the command reaches the store.
+class RecordingSettings : public MemorySettings {
+public:
+    std::vector<std::string> log;
+    std::string ReadText(const std::string& section, const std::string& key,
+                         const std::string& fallback) override {
+        log.push_back("read " + key);
+        return MemorySettings::ReadText(section, key, fallback);
+    }
+    bool WriteText(const std::string& section, const std::string& key,
+                   const std::string& value) override {
+        log.push_back("write " + key + "=" + value);
+        return MemorySettings::WriteText(section, key, value);
+    }
+};
+
+std::string Stored(MemorySettings& settings, const char* key) {
+    return settings.ReadText(settings::kSection, key, "<absent>");
+}
+
+struct Shown {
+    QString period;
+    int periodIndex = -2;
+    bool periodEnabled = true;
+    QString unitName;
+    QString basePay;
+    QString unitSize;
+    bool payRightAligned = false;
+    bool okFocused = false;
+};
+
+Shown Read(COptionsDlg& dialog) {
+    Shown shown;
+    auto* period = Control<QComboBox>(dialog, COptionsDlg::kPeriodId);
+    shown.period = period->currentText();
+    shown.periodIndex = period->currentIndex();
+    shown.periodEnabled = period->isEnabled();
+    shown.unitName = Control<QLineEdit>(dialog, COptionsDlg::kUnitNameId)->text();
+    auto* pay = Control<QLineEdit>(dialog, COptionsDlg::kBasePayId);
+    shown.basePay = pay->text();
+    shown.payRightAligned = (pay->alignment() & Qt::AlignRight) != 0;
+    shown.unitSize = Control<QLineEdit>(dialog, COptionsDlg::kUnitSizeId)->text();
+    shown.okFocused = QApplication::focusWidget() == Control<QPushButton>(dialog, 1);
+    return shown;
+}
+
+class OptionsCommand : public ::testing::Test {
+protected:
+    RecordingSettings settings;
+    DialogPrompts prompts{nullptr};
+    ModalDriver driver;
+};
+
+TEST_F(OptionsCommand, freshStoreShowsTheDefaultsAndOkStoresExactlyThem) {
+    Shown shown;
+    driver.whenShown<COptionsDlg>([&](COptionsDlg& dialog) {
+        shown = Read(dialog);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    RunOptions(settings, prompts);
+
+    EXPECT_EQ(shown.period, "3055");
+    EXPECT_EQ(shown.periodIndex, 1);
+    EXPECT_FALSE(shown.periodEnabled);
+    EXPECT_EQ(shown.unitName, "Unknown");
+    EXPECT_EQ(shown.basePay, "100000");
+    EXPECT_EQ(shown.unitSize, "1 Mech");
+    EXPECT_TRUE(shown.payRightAligned);
+    EXPECT_TRUE(shown.okFocused);
+
+    const std::vector<std::string> expected = {
+        "read Year",        "read Pay",
+        "read Unit Name",   "read Unit Size",
+        "write Year=3055",  "write Unit Name=Unknown",
+        "write Pay=100000", "write Unit Size=1 Mech",
+    };
+    EXPECT_EQ(settings.log, expected);
+    EXPECT_EQ(settings.Size(), 4u);
+}
+
+TEST_F(OptionsCommand, cancelStoresNothingEvenAfterEditing) {
+    driver.whenShown<COptionsDlg>([](COptionsDlg& dialog) {
+        auto* name = Control<QLineEdit>(dialog, COptionsDlg::kUnitNameId);
+        name->selectAll();
+        QTest::keyClicks(name, "Gray Death");
+        QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
+    });
+    RunOptions(settings, prompts);
+    driver.whenShown<COptionsDlg>(
+        [](COptionsDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    RunOptions(settings, prompts);
+    EXPECT_EQ(settings.Size(), 0u);
+    EXPECT_EQ(Stored(settings, settings::kUnitName), "<absent>");
+}
+
+TEST_F(OptionsCommand, anUnknownPeriodIsShownAndWrittenBackUnchanged) {
+    settings.WriteText(settings::kSection, settings::kYear, "3067");
+    settings.WriteText(settings::kSection, settings::kPay, "1.5e5");
+    Shown shown;
+    driver.whenShown<COptionsDlg>([&](COptionsDlg& dialog) {
+        shown = Read(dialog);
+        auto* size = Control<QLineEdit>(dialog, COptionsDlg::kUnitSizeId);
+        size->selectAll();
+        QTest::keyClicks(size, "2 Regiments");
+        auto* pay = Control<QLineEdit>(dialog, COptionsDlg::kBasePayId);
+        pay->selectAll();
+        QTest::keyClicks(pay, "lots");
+        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+    });
+    RunOptions(settings, prompts);
+    EXPECT_EQ(shown.period, "3067");
+    EXPECT_EQ(shown.periodIndex, -1);
+    EXPECT_EQ(shown.basePay, "1.5e5");
+    EXPECT_EQ(Stored(settings, settings::kYear), "3067");
+    EXPECT_EQ(Stored(settings, settings::kUnitSize), "2 Regiments");
+    EXPECT_EQ(Stored(settings, settings::kPay), "lots");
+    EXPECT_EQ(Stored(settings, settings::kUnitName), "Unknown");
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include "view/CEditInfoDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "view/ComboExchange.h"
+#include "view/DialogUnits.h"
+
+CEditInfoDlg::CEditInfoDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(ControlName(kTemplateId));
+    SetUpModalDialog(*this, tr("Edit Information"), true);
+    setWhatsThis(
+        tr("Overwrites one line of the offer listing. The text is kept exactly as "
+           "typed."));
+    const DialogUnits units(font());
+
+    // Created in tab order: the text first, so typing starts at once.
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(ControlName(kTextId));
+    m_edit->setMaxLength(kUnlimitedTextLength);
+    PlaceControl(*m_edit, units, {7, 40, 170, 14});
+    m_edit->setWhatsThis(
+        tr("The new text of the line. Nothing is checked: an empty text "
+           "empties the line."));
+
+    m_ok = AddPushButton(*this, units, 1, tr("OK"), {30, 65, 50, 14}, true);
+    m_ok->setWhatsThis(tr("Stores the text in the listing."));
+    m_cancel = AddPushButton(*this, units, 2, tr("Cancel"), {105, 65, 50, 14}, false);
+    m_cancel->setWhatsThis(tr("Leaves the line as it was."));
+
+    // The prompt holds the current value too, which can be long: it wraps, and a prompt of more
+    // than two lines pushes the edit box and the buttons down (makeRoomForPrompt).
+    m_promptLabel =
+        AddStaticText(*this, units, kPromptId, tr("Text to be changed"), {10, 15, 165, 20});
+    m_promptLabel->setWordWrap(true);
+    m_promptLabel->setBuddy(m_edit);
+    m_promptLabel->setWhatsThis(tr("The line being changed and its current text."));
+
+    FinishDialogGeometry(*this, units, 186, 95);
+    m_templateSize = size();
+    m_templatePromptHeight = m_promptLabel->height();
+    m_templateEditY = m_edit->y();
+    m_templateButtonY = m_ok->y();
+}
+
+void CEditInfoDlg::makeRoomForPrompt() {
+    const int needed = m_promptLabel->heightForWidth(m_promptLabel->width());
+    const int extra = std::max(0, needed - m_templatePromptHeight);
+    m_promptLabel->resize(m_promptLabel->width(), m_templatePromptHeight + extra);
+    m_edit->move(m_edit->x(), m_templateEditY + extra);
+    m_ok->move(m_ok->x(), m_templateButtonY + extra);
+    m_cancel->move(m_cancel->x(), m_templateButtonY + extra);
+    setFixedSize(m_templateSize.width(), m_templateSize.height() + extra);
+}
+
+void CEditInfoDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        m_promptLabel->setText(ToDialogText(m_prompt));
+        makeRoomForPrompt();
+        m_edit->setAccessibleName(ToDialogText(m_prompt));
+        m_edit->setText(ToDialogText(m_text));
+        m_edit->selectAll();
+        m_edit->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void CEditInfoDlg::accept() {
+    m_text = FromDialogText(m_edit->text());
+    QDialog::accept();
+}

@@ -1,0 +1,210 @@
+#include "view/CNewCustomDlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+#include <span>
+
+#include "view/CNewRandomDlg.h"
+#include "view/ComboExchange.h"
+#include "view/DialogUnits.h"
+
+namespace {
+
+// clang-format off
+constexpr std::array<const char*, 37> kEmployerEntries = {
+    "Random", "21st Centauri Lancers", "Aldis Industries", "Alphard Trading Corp.",
+    "Capellan Confederation", "Ceres Metals", "Circinus Federation (Circinus)",
+    "Draconis Combine", "EarthWerks Inc.", "Eridani Light Horse", "Federated Boeing",
+    "Federated Commonwealth", "Free Rasalhague Republic", "Free Worlds League",
+    "Gray Death Legion", "Ilyrian Battlemechs, Unlimited", "Kali-Yama", "Kallon Industries",
+    "Kell Hounds", "Lothian League (Lothario)", "Magistry of Canopus", "Major Corporation",
+    "Marion Hegemony (Alphard)", "McCarron's Armored Cavalry", "Mercenary Unit",
+    "Mica Majority", "Minor Power", "Nashan Diversified", "Northwind Highlanders",
+    "Outworlds Alliance", "Periphery", "Rim Collection", "Snord's Irregulars",
+    "St. Ives Compact", "Taurian Concordat", "TharHes Industries", "Wolf's Dragoons",
+};
+
+constexpr std::array<const char*, 15> kAssignmentEntries = {
+    "Random", "Cadre Duty", "Defensive Campaign", "Diversionary Raid", "Extraction Raid",
+    "Garrison Duty", "Guerrilla Warfare", "Objective Raid", "Pirate Hunting",
+    "Planetary Assault", "Recon Raid", "Relief Duty", "Retainer", "Riot Duty", "Security Duty",
+};
+
+constexpr std::array<const char*, 25> kContractLengthEntries = {
+    "Random",
+    "1 month", "2 months", "3 months", "4 months", "5 months", "6 months",
+    "7 months", "8 months", "9 months", "10 months", "11 months",
+    "1 year",
+    "1 year, 1 month", "1 year, 2 months", "1 year, 3 months", "1 year, 4 months",
+    "1 year, 5 months", "1 year, 6 months", "1 year, 7 months", "1 year, 8 months",
+    "1 year, 9 months", "1 year, 10 months", "1 year, 11 months",
+    "2 years",
+};
+
+constexpr std::array<const char*, 12> kPaymentMultiplierEntries = {
+    "Random", "1.0", "2.0", "3.0", "4.0", "5.0", "6.0", "7.0", "8.0", "9.0", "10.0", "11.0",
+};
+
+constexpr std::array<const char*, 1> kRandomOnly = {"Random"};
+
+constexpr std::array<const char*, 4> kSalvageRightsEntries = {
+    "Random", "No Rights", "Exchange Rights", "Full Rights",
+};
+
+constexpr std::array<const char*, 5> kCommandRightsEntries = {
+    "Random", "Independent Command", "Liason Officer", "House Command", "Integrated Command",
+};
+
+// One row per combo, in tab order. Each combo sits under its label, 10 units lower and
+// left-aligned with it.
+struct ComboRow {
+    int id;
+    const char* label;
+    DluRect rect;  // the height includes the drop-down list
+    std::string CNewCustomDlg::*member;
+    std::span<const char* const> entries;
+    bool sorted;
+    const char* whatsThis;
+};
+
+constexpr std::array<ComboRow, CNewCustomDlg::kComboCount> kComboRows = {{
+    {CNewCustomDlg::kRatingId, "Dragoon's Rating", {15, 25, 48, 55},
+     &CNewCustomDlg::m_rating, kRatingEntries, true,
+     "The unit's rating, A (best) to D: one character. It sets how many offers the unit "
+     "receives and how well they pay."},
+    {CNewCustomDlg::kEmployerId, "Employer", {115, 25, 115, 90},
+     &CNewCustomDlg::m_employer, kEmployerEntries, false,
+     "The first offer's employer. Random rolls it; a picked or typed name is used as it "
+     "stands."},
+    {CNewCustomDlg::kAssignmentId, "Assignment", {250, 25, 115, 95},
+     &CNewCustomDlg::m_assignment, kAssignmentEntries, false,
+     "The first offer's mission. Random rolls it from the employer's table."},
+    {CNewCustomDlg::kContractLengthId, "Contract Length", {15, 60, 85, 80},
+     &CNewCustomDlg::m_contractLength, kContractLengthEntries, false,
+     "The first offer's duration. Random rolls it from the assignment's table."},
+    {CNewCustomDlg::kPaymentMultiplierId, "Payment Multiplier", {115, 60, 85, 60},
+     &CNewCustomDlg::m_paymentMultiplier, kPaymentMultiplierEntries, false,
+     "The first offer's multiple of the unit's base pay. A typed number such as 5.5 is used "
+     "for the pay as it stands."},
+    {CNewCustomDlg::kSupportId, "Support %", {250, 60, 90, 30},
+     &CNewCustomDlg::m_support, kRandomOnly, false,
+     "Fixes both straight support and battle-loss compensation of the first offer, for "
+     "example 80%. Random rolls them."},
+    {CNewCustomDlg::kTransportId, "Transport Compensation", {15, 95, 85, 30},
+     &CNewCustomDlg::m_transport, kRandomOnly, false,
+     "Fixes both transport compensations of the first offer, for example 25%. Random rolls "
+     "them."},
+    {CNewCustomDlg::kSalvageRightsId, "Salvage Rights", {115, 95, 85, 55},
+     &CNewCustomDlg::m_salvageRights, kSalvageRightsEntries, false,
+     "The first offer's salvage rights. Random rolls them from the employer."},
+    {CNewCustomDlg::kCommandRightsId, "Command Rights", {250, 95, 90, 65},
+     &CNewCustomDlg::m_commandRights, kCommandRightsEntries, false,
+     "The first offer's command arrangement. Random rolls it from the employer."},
+}};
+// clang-format on
+
+// OK reads the combos in this order and checks the rating as soon as it is read.
+constexpr std::array<int, CNewCustomDlg::kComboCount> kReadOrder = {
+    CNewCustomDlg::kAssignmentId,        CNewCustomDlg::kCommandRightsId,
+    CNewCustomDlg::kEmployerId,          CNewCustomDlg::kContractLengthId,
+    CNewCustomDlg::kPaymentMultiplierId, CNewCustomDlg::kRatingId,
+    CNewCustomDlg::kSalvageRightsId,     CNewCustomDlg::kSupportId,
+    CNewCustomDlg::kTransportId,
+};
+
+constexpr int kMaxRatingLength = 1;
+
+// The unit height of a combo's drop-down list, in list rows (about 8 units each).
+int VisibleRows(const ComboRow& row) {
+    return std::max(1, (row.rect.height - 14) / 8);
+}
+
+constexpr std::size_t IndexOf(int id) {
+    std::size_t index = 0;
+    while (index < kComboRows.size() && kComboRows[index].id != id) {
+        ++index;
+    }
+    return index;
+}
+
+constexpr bool ReadOrderCoversEveryCombo() {
+    for (int id : kReadOrder) {
+        if (IndexOf(id) == kComboRows.size()) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ReadOrderCoversEveryCombo());
+
+}  // namespace
+
+CNewCustomDlg::CNewCustomDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(ControlName(kTemplateId));
+    SetUpModalDialog(*this, tr("New Custom Contract"), false);
+    setWhatsThis(
+        tr("Rolls a new set of contract offers. Any term of the first offer may be "
+           "fixed here; Random rolls it. The other offers are always rolled."));
+    const DialogUnits units(font());
+
+    // Created in tab order: OK first, so Enter at once confirms the choices shown.
+    m_ok = AddPushButton(*this, units, 1, tr("OK"), {115, 125, 50, 14}, true);
+    m_ok->setWhatsThis(tr("Rolls the offers with the choices shown."));
+    QPushButton* cancel = AddPushButton(*this, units, 2, tr("Cancel"), {215, 125, 50, 14}, false);
+    cancel->setWhatsThis(tr("Closes the dialog and keeps the current offers."));
+
+    for (std::size_t i = 0; i < kComboRows.size(); ++i) {
+        const ComboRow& row = kComboRows[i];
+        auto* box = new QComboBox(this);
+        box->setObjectName(ControlName(row.id));
+        SetUpChoiceCombo(*box, row.entries, row.sorted);
+        box->setMaxVisibleItems(VisibleRows(row));
+        PlaceControl(*box, units, row.rect, true);
+        box->setAccessibleName(tr(row.label));
+        box->setWhatsThis(tr(row.whatsThis));
+        QLabel* label = AddStaticText(*this, units, 0, tr(row.label),
+                                      {row.rect.x, row.rect.y - 10, row.rect.width, 8});
+        label->setBuddy(box);
+        m_combos[i] = box;
+    }
+
+    FinishDialogGeometry(*this, units, 382, 149);
+}
+
+void CNewCustomDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        for (std::size_t i = 0; i < kComboRows.size(); ++i) {
+            LoadComboText(*m_combos[i], ToDialogText(this->*kComboRows[i].member));
+        }
+        m_ok->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void CNewCustomDlg::accept() {
+    for (int id : kReadOrder) {
+        const std::size_t index = IndexOf(id);
+        QComboBox* box = m_combos[index];
+        const QString text = ReadComboText(*box);
+        this->*kComboRows[index].member = FromDialogText(text);
+        if (id == kRatingId && text.size() > kMaxRatingLength) {
+            QMessageBox message(
+                QMessageBox::Warning, QApplication::applicationDisplayName(),
+                tr("Please enter no more than %1 characters.").arg(kMaxRatingLength),
+                QMessageBox::Ok, this);
+            message.exec();
+            box->setFocus();
+            if (box->lineEdit() != nullptr) {
+                box->lineEdit()->selectAll();
+            }
+            return;
+        }
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,115 @@
+#include "view/DialogUnits.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// The average width is taken over the alphabet rather than from the font's own figure, which
+// varies between font files; this is the measure the unit geometry was laid out with.
+constexpr const char* kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int kAlphabetLength = 52;
+
+int MulDivRounded(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+}  // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int alphabet = metrics.horizontalAdvance(QString::fromLatin1(kAlphabet));
+    m_baseWidth = std::max(1, (alphabet + kAlphabetLength / 2) / kAlphabetLength);
+    m_baseHeight = std::max(1, metrics.height());
+}
+
+int DialogUnits::toPixelsX(int units) const {
+    return MulDivRounded(units, m_baseWidth, 4);
+}
+
+int DialogUnits::toPixelsY(int units) const {
+    return MulDivRounded(units, m_baseHeight, 8);
+}
+
+QRect DialogUnits::toPixels(const DluRect& rect) const {
+    return QRect(toPixelsX(rect.x), toPixelsY(rect.y), toPixelsX(rect.width),
+                 toPixelsY(rect.height));
+}
+
+QSize DialogUnits::toPixels(int width, int height) const {
+    return QSize(toPixelsX(width), toPixelsY(height));
+}
+
+void PlaceControl(QWidget& widget, const DialogUnits& units, const DluRect& rect,
+                  bool naturalHeight) {
+    QRect pixels = units.toPixels(rect);
+    if (naturalHeight) {
+        pixels.setHeight(widget.sizeHint().height());
+    }
+    widget.setGeometry(pixels);
+}
+
+void FinishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, int height) {
+    QSize size = units.toPixels(width, height);
+    // Keep the template's left margin on the right of a label that had to grow.
+    const int margin = units.toPixelsX(7);
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            continue;
+        }
+        const int needed = label->sizeHint().width();
+        if (label->width() < needed) {
+            label->resize(needed, std::max(label->height(), label->sizeHint().height()));
+        }
+        size.setWidth(std::max(size.width(), label->geometry().right() + 1 + margin));
+    }
+    dialog.setFixedSize(size);
+}
+
+void SetUpModalDialog(QDialog& dialog, const QString& caption, bool closeBox) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeBox) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    dialog.setWindowFlags(flags);
+    dialog.setWindowTitle(caption);
+    dialog.setModal(true);
+}
+
+QPushButton* AddPushButton(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
+                           const DluRect& rect, bool isDefault) {
+    auto* button = new QPushButton(text, &dialog);
+    button->setObjectName(ControlName(id));
+    button->setDefault(isDefault);
+    button->setAutoDefault(true);
+    PlaceControl(*button, units, rect);
+    if (id == 1) {
+        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+    } else if (id == 2) {
+        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
+    }
+    return button;
+}
+
+QLabel* AddStaticText(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
+                      const DluRect& rect, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, &dialog);
+    if (id != 0) {
+        label->setObjectName(ControlName(id));
+    }
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    PlaceControl(*label, units, rect);
+    return label;
+}
+
+QString ControlName(int id) {
+    return QString::number(id);
+}
