@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -74,6 +75,26 @@ double ParseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+namespace {
+
+// Amounts below this are formatted through exact integer arithmetic; above it the general
+// conversion takes over.
+constexpr double kFastLimit = 1e15;
+
+// value * 100 needs at most 53 + 7 bits, so it is exact where long double has a 64-bit or wider
+// significand; the rounding decision is then made on the exact value, as "%.2f" does.
+constexpr bool kExactScaling = std::numeric_limits<long double>::digits >= 64;
+
+std::string FormatFixed2Slow(double value) {
+    // 309 integer digits, a sign, a point and two decimals fit every finite double.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 2);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
 std::string FormatFixed2(double value) {
     if (std::isnan(value)) {
         return "nan";
@@ -81,11 +102,32 @@ std::string FormatFixed2(double value) {
     if (std::isinf(value)) {
         return value < 0 ? "-inf" : "inf";
     }
-    // 309 integer digits, a sign, a point and two decimals fit every finite double.
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 2);
-    return std::string(buffer.data(), result.ptr);
+    if (!kExactScaling || !(std::fabs(value) < kFastLimit)) {
+        return FormatFixed2Slow(value);
+    }
+    const bool negative = std::signbit(value);
+    const long double scaled = std::fabs(static_cast<long double>(value)) * 100.0L;
+    auto hundredths = static_cast<unsigned long long>(scaled);
+    const long double rest = scaled - static_cast<long double>(hundredths);
+    // Exact halves go to the even hundredth, like the C library's conversion.
+    if (rest > 0.5L || (rest == 0.5L && (hundredths & 1u) != 0)) {
+        ++hundredths;
+    }
+    std::array<char, 32> digits{};
+    char* end = digits.data() + digits.size();
+    char* p = end;
+    *--p = static_cast<char>('0' + hundredths % 10);
+    *--p = static_cast<char>('0' + (hundredths / 10) % 10);
+    *--p = '.';
+    unsigned long long whole = hundredths / 100;
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (negative) {
+        *--p = '-';
+    }
+    return std::string(p, end);
 }
 
 std::string FormatInt(long long value) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "doc/NumberText.h"
 
@@ -42,6 +46,26 @@ TEST(FormatFixed2, printsHugeAndNonFiniteAmountsInFull) {
     EXPECT_EQ(FormatFixed2(HUGE_VAL), "inf");
     EXPECT_EQ(FormatFixed2(-HUGE_VAL), "-inf");
     EXPECT_EQ(FormatFixed2(std::nan("")), "nan");
+}
+
+// The fast path must agree with the general conversion everywhere, ties and signs included.
+TEST(FormatFixed2, agreesWithTheGeneralConversion) {
+    auto reference = [](double value) {
+        std::array<char, 400> buffer{};
+        auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, 2);
+        return std::string(buffer.data(), result.ptr);
+    };
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> magnitude(-3.0, 15.5);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::pow(10.0, magnitude(random)) * (i % 2 ? -1.0 : 1.0);
+        ASSERT_EQ(FormatFixed2(value), reference(value)) << value;
+    }
+    for (double tie : {0.005, 0.015, 0.125, 0.375, 1.005, 2.675, 3.375, 7.875, 1e14 + 0.125, -0.125,
+                       -0.0, 999999999999999.875, 0.0049999999999999999}) {
+        EXPECT_EQ(FormatFixed2(tie), reference(tie)) << tie;
+    }
 }
 
 TEST(NumberText, ignoresTheUserLocale) {
