@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "tests/ui/shell_test_support.h"
+#include "view/CRodeView.h"
+#include "view/ContractText.h"
+#include "view/PageGeometry.h"
+#include "view/PrintFont.h"
+
+namespace {
+
+struct Word {
+    double xMin, yMin, xMax, yMax;
+    QString text;
+};
+
+// Words with their boxes in PDF points, from poppler's pdftotext.
+std::vector<Word> PdfWords(const QString& pdf) {
+    QProcess tool;
+    tool.start("pdftotext", {"-bbox", pdf, "-"});
+    EXPECT_TRUE(tool.waitForFinished(30000));
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Word> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
+        QString text = m.captured(5);
+        text.replace("&apos;", "'").replace("&#39;", "'").replace("&quot;", "\"");
+        text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble(), text});
+    }
+    return words;
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess tool;
+    tool.start("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_TRUE(tool.waitForFinished(30000));
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+const Word* Find(const std::vector<Word>& words, const QString& text) {
+    for (const Word& word : words) {
+        if (word.text == text) {
+            return &word;
+        }
+    }
+    ADD_FAILURE() << "not in the PDF: " << text.toStdString();
+    return nullptr;
+}
+
+class ListingPrintTest : public ::testing::Test {
+protected:
+    ListingPrintTest() : doc(settings, 1u), printer(QPrinter::HighResolution) {
+        doc.OnNewDocument();
+        doc.m_rating = "B";
+        shelltest::FillOffers(doc, 4);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("listing.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    QTemporaryDir dir;
+    MemorySettings settings;
+    CRodeDoc doc;
+    QPrinter printer;
+};
+
+TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
+    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    const QString pdf = printer.outputFileName();
+
+    const QString text = PdfText(pdf);
+    EXPECT_EQ(text.count('\f'), 1) << "exactly one page";
+    for (const char* expected : {"Dragoon's Rating:", "Contract Offers:", "First Contract:",
+                                 "Fourth Contract:", "Payment Mulitplier:", "o4-location"}) {
+        EXPECT_TRUE(text.contains(expected)) << expected;
+    }
+    for (const QString& line : text.split('\n')) {
+        const qsizetype label = line.indexOf("Employer:");
+        if (label >= 0) {
+            EXPECT_LT(label, line.indexOf("-employer")) << line.toStdString();
+        }
+    }
+}
+
+TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottomLimit) {
+    // Device geometry, as the page routine sees it.
+    const QFont font = MakePrintFont(printer);
+    const int lineHeight = PrintLineHeight(font, printer);
+    const int H = printer.width();
+    const int V = printer.height();
+    const ListingPageGeometry page = ComputeListingPage(H, V, lineHeight);
+    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+
+    // Device pixels to PDF points: the printable area starts at the page's margins.
+    const QRectF paint = printer.pageLayout().paintRectPoints();
+    const double scale = 72.0 / printer.resolution();
+    auto x = [&](int device) { return paint.left() + device * scale; };
+    auto y = [&](int device) { return paint.top() + device * scale; };
+    const double slack = 1.5;
+
+    const std::vector<Word> words = PdfWords(printer.outputFileName());
+    const Word* label = Find(words, "Dragoon's");
+    const Word* value = Find(words, "B");
+    const Word* lastValue = Find(words, "o4-location");
+    ASSERT_TRUE(label && value && lastValue);
+    EXPECT_NEAR(label->xMin, x(page.labelX), slack);
+    EXPECT_NEAR(value->xMin, x(page.valueX), slack);
+    EXPECT_NEAR(lastValue->xMin, x(page.valueX), slack);
+    // Line n's text lies between n and n+1 line pitches from the top of the printable area.
+    EXPECT_GE(label->yMin, y(lineHeight) - slack);
+    EXPECT_LE(label->yMax, y(2 * lineHeight) + slack);
+    EXPECT_GE(lastValue->yMin, y(70 * lineHeight) - slack);
+    EXPECT_LE(lastValue->yMax, y(71 * lineHeight) + slack);
+
+    const QString credit = QString::fromStdString(CreditLine());
+    const QString firstWord = credit.section(' ', 0, 0);
+    const QString lastWord = credit.section(' ', -1);
+    const Word* creditStart = Find(words, firstWord);
+    const Word* creditEnd = Find(words, lastWord);
+    ASSERT_TRUE(creditStart && creditEnd);
+    EXPECT_GE(creditStart->yMin, y(page.credit.top) - slack);
+    EXPECT_LE(creditStart->yMax, y(page.credit.bottom) + slack);
+    // Centred: as far from the left edge as the end is from the right.
+    EXPECT_NEAR(creditStart->xMin - x(0), x(H) - creditEnd->xMax, 3.0);
+}
+
+TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
+    doc.m_offers[0].employer = std::string(16 * 1024 * 1024, 'K');
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
+    EXPECT_EQ(PdfText(printer.outputFileName()).count('\f'), 1);
+}
+
+}  // namespace

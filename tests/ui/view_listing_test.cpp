@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextItem>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "tests/ui/FakePrompts.h"
+#include "tests/ui/shell_test_support.h"
+#include "view/CRodeView.h"
+#include "view/DrawListing.h"
+
+namespace {
+
+// ---- a paint device that records every text drawn and where ----------------------------------
+
+struct DrawnText {
+    QPointF baseline;
+    QString text;
+};
+
+class RecordingEngine : public QPaintEngine {
+public:
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        texts.push_back({p, item.text()});
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+    std::vector<DrawnText> texts;
+};
+
+class RecordingDevice : public QPaintDevice {
+public:
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    std::vector<DrawnText>& Texts() { return m_engine.texts; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+                return 2000;
+            case PdmHeight:
+                return 3000;
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 96;
+            case PdmDepth:
+                return 32;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+            default:
+                return 1;
+        }
+    }
+
+private:
+    mutable RecordingEngine m_engine;
+};
+
+std::vector<DrawnText> Record(const CRodeDoc& doc, int labelX, int valueX, int lineHeight,
+                              int top = 0, int rightEdge = INT_MAX) {
+    RecordingDevice device;
+    QPainter painter(&device);
+    DrawListing(painter, doc, labelX, valueX, lineHeight, top, rightEdge);
+    painter.end();
+    return device.Texts();
+}
+
+class ListingTest : public ::testing::Test {
+protected:
+    ListingTest() : doc(settings, 1u) { doc.OnNewDocument(); }
+    MemorySettings settings;
+    CRodeDoc doc;
+    FakePrompts prompts;
+};
+
+// ---- DrawListing -----------------------------------------------------------------------------
+
+TEST_F(ListingTest, noOffersDrawsExactlyTheTwoTopLines) {
+    const std::vector<DrawnText> texts = Record(doc, 10, 300, 20);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, "Dragoon's Rating:");
+    EXPECT_EQ(texts[1].text, "D");
+    EXPECT_EQ(texts[2].text, "Contract Offers:");
+    EXPECT_EQ(texts[3].text, "0");
+    EXPECT_EQ(texts[0].baseline.x(), 10);
+    EXPECT_EQ(texts[1].baseline.x(), 300);
+    EXPECT_EQ(texts[3].baseline.x(), 300);
+}
+
+TEST_F(ListingTest, linesSitAtTheirNumberTimesThePitchFromTheTop) {
+    shelltest::FillOffers(doc, 4);
+    const int pitch = 17;
+    const int top = -40;
+    const std::vector<DrawnText> texts = Record(doc, 0, 200, pitch, top);
+    // 4 top texts, then per offer a header and 15 labels of which 13 carry a value.
+    ASSERT_EQ(texts.size(), 4u + 4u * 29u);
+    const double ascent = texts[0].baseline.y() - (top + pitch);
+    auto lineOf = [&](const DrawnText& drawn) {
+        return (drawn.baseline.y() - ascent - top) / pitch;
+    };
+    for (const DrawnText& drawn : texts) {
+        const double line = lineOf(drawn);
+        EXPECT_DOUBLE_EQ(line, std::round(line)) << drawn.text.toStdString();
+    }
+    auto find = [&](const QString& text) {
+        for (const DrawnText& drawn : texts) {
+            if (drawn.text == text) {
+                return drawn;
+            }
+        }
+        ADD_FAILURE() << "not drawn: " << text.toStdString();
+        return DrawnText{};
+    };
+    EXPECT_EQ(lineOf(find("First Contract:")), 4);
+    EXPECT_EQ(lineOf(find("Fourth Contract:")), 55);
+    EXPECT_EQ(lineOf(find("o1-employer")), 5);
+    EXPECT_EQ(lineOf(find("o4-location")), 70);
+    EXPECT_EQ(find("o4-location").baseline.x(), 200);
+    EXPECT_EQ(find("     Location:").baseline.x(), 0);
+}
+
+TEST_F(ListingTest, countAboveFourShowsFourBlocksAndTheCountAsStored) {
+    shelltest::FillOffers(doc, 4);
+    doc.m_offerCount = 7;
+    const std::vector<DrawnText> texts = Record(doc, 0, 200, 10);
+    EXPECT_EQ(texts[3].text, "7");
+    EXPECT_EQ(texts.size(), 4u + 4u * 29u);
+}
+
+TEST_F(ListingTest, blocksStopAtTheCountWhateverLaterOffersHold) {
+    shelltest::FillOffers(doc, 2);
+    for (const DrawnText& drawn : Record(doc, 0, 200, 10)) {
+        EXPECT_FALSE(drawn.text.startsWith("o3-")) << drawn.text.toStdString();
+        EXPECT_NE(drawn.text, "Third Contract:");
+    }
+}
+
+TEST_F(ListingTest, emptyValuesDrawNothing) {
+    shelltest::FillOffers(doc, 1);
+    doc.m_offers[0].employer.clear();
+    doc.m_rating.clear();
+    const std::vector<DrawnText> texts = Record(doc, 0, 200, 10);
+    EXPECT_EQ(texts.size(), 3u + 28u);
+}
+
+TEST_F(ListingTest, aHugeValueIsCutNearTheRightEdgeAndLooksTheSame) {
+    doc.m_rating = std::string(8 * 1024 * 1024, 'W');  // 8 MB
+    QElapsedTimer timer;
+    timer.start();
+    const std::vector<DrawnText> texts = Record(doc, 0, 100, 20, 0, 400);
+    EXPECT_LT(timer.elapsed(), 2000);
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_GT(texts[1].text.size(), 0);
+    EXPECT_LE(texts[1].text.size(), 300 + 8);
+
+    // The drawn pixels are those of the whole text.
+    doc.m_rating = std::string(3000, 'M') + "tail";
+    QImage cut(400, 80, QImage::Format_RGB32);
+    QImage whole(400, 80, QImage::Format_RGB32);
+    for (QImage* image : {&cut, &whole}) {
+        image->fill(Qt::white);
+    }
+    {
+        QPainter painter(&cut);
+        DrawListing(painter, doc, 0, 100, 20, 0, cut.width());
+    }
+    {
+        QPainter painter(&whole);
+        const int ascent = painter.fontMetrics().ascent();
+        painter.drawText(QPoint(0, 20 + ascent), "Dragoon's Rating:");
+        painter.drawText(QPoint(100, 20 + ascent), QString::fromStdString(doc.m_rating));
+        painter.drawText(QPoint(0, 40 + ascent), "Contract Offers:");
+        painter.drawText(QPoint(100, 40 + ascent), "0");
+    }
+    EXPECT_TRUE(cut == whole);
+}
+
+TEST(VisibleText, keepsShortTextsWholeAndNeverSplitsACharacter) {
+    const QFontMetrics metrics{QFont()};
+    EXPECT_EQ(VisibleText("short", metrics, 500), "short");
+    EXPECT_EQ(VisibleText("anything", metrics, 0), "");
+    std::string mixed;
+    for (int i = 0; i < 20000; ++i) {
+        mixed += "\xE2\x82\xAC";  // "€", three bytes
+    }
+    const QString cut = VisibleText(mixed, metrics, 50);
+    EXPECT_GT(cut.size(), 0);
+    EXPECT_FALSE(cut.contains(QChar::ReplacementCharacter));
+    EXPECT_EQ(cut, QString(cut.size(), QChar(0x20AC)));
+}
+
+// ---- the view widget -------------------------------------------------------------------------
+
+TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLines) {
+    CRodeView view(doc, prompts);
+    view.resize(300, 200);
+    view.show();
+    const QFontMetrics metrics(view.font());
+    EXPECT_EQ(view.lineHeight(), metrics.lineSpacing());
+    EXPECT_EQ(view.charWidth(), metrics.averageCharWidth());
+    const int width = 70 * view.charWidth();
+    const int height = 71 * view.lineHeight();
+    const QScrollBar* h = view.horizontalScrollBar();
+    const QScrollBar* v = view.verticalScrollBar();
+    EXPECT_EQ(h->maximum(), std::max(0, width - view.viewport()->width()));
+    EXPECT_EQ(v->maximum(), std::max(0, height - view.viewport()->height()));
+    EXPECT_EQ(h->pageStep(), width / 10);
+    EXPECT_EQ(v->pageStep(), height / 10);
+    EXPECT_EQ(h->singleStep(), std::max(1, width / 100));
+    EXPECT_EQ(v->singleStep(), std::max(1, height / 10 / 10));
+}
+
+TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
+    CRodeView view(doc, prompts);
+    view.resize(300, 200);
+    view.show();
+    const int lh = view.lineHeight();
+    ASSERT_GT(lh, 0);
+    EXPECT_EQ(view.LineAtViewportY(0), 0);
+    EXPECT_EQ(view.LineAtViewportY(lh - 1), 0);
+    EXPECT_EQ(view.LineAtViewportY(lh), 1);
+    EXPECT_EQ(view.LineAtViewportY(2 * lh - 1), 1);
+    view.verticalScrollBar()->setValue(3 * lh + 2);
+    EXPECT_EQ(view.LineAtViewportY(lh - 2), 4);
+    EXPECT_EQ(view.LineAtViewportY(lh - 3), 3);
+}
+
+TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
+    shelltest::FillOffers(doc, 1);
+    CRodeView view(doc, prompts);
+    view.resize(300, 120);
+    view.show();
+    const int lh = view.lineHeight();
+    view.verticalScrollBar()->setValue(2 * lh);
+    prompts.editAnswer = "Davion";
+    bool changed = false;
+    QObject::connect(&view, &CRodeView::documentChanged, [&changed] { changed = true; });
+    // Line 5 (the first employer) is 3 lines below the top after scrolling by 2.
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 3 * lh + lh / 2));
+    EXPECT_EQ(doc.m_offers[0].employer, "Davion");
+    EXPECT_TRUE(changed);
+    ASSERT_EQ(prompts.editsShown.size(), 1u);
+    EXPECT_EQ(prompts.editsShown[0].second, "o1-employer");
+}
+
+TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
+    shelltest::FillOffers(doc, 2);
+    CRodeView view(doc, prompts);
+    QTemporaryDir dir;
+    prompts.pdfPath = dir.filePath("listing.pdf");
+    view.OnFilePrint();
+    EXPECT_EQ(prompts.listingPrintersAsked, 1);
+    QFile pdf(prompts.pdfPath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+
+    FakePrompts cancelled;
+    CRodeView other(doc, cancelled);
+    other.OnFilePrint();  // no pdfPath: the dialog is cancelled, nothing printed or said
+    EXPECT_EQ(cancelled.listingPrintersAsked, 1);
+    EXPECT_TRUE(cancelled.warnings.isEmpty());
+}
+
+}  // namespace
