@@ -1,4 +1,37 @@
-#include "view/Commands.h"
+#include <QPainter>
+#include <QPrinter>
+#include <array>
 
-// Placeholder until contract printing lands.
-void RunPrintContract(CRodeDoc&, UiPrompts&) {}
+#include "doc/CRodeDoc.h"
+#include "doc/SettingsStore.h"
+#include "view/Commands.h"
+#include "view/ContractPrinter.h"
+#include "view/UiPrompts.h"
+
+void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
+    // Shown every time, even when the user then cancels: the dates and location are the fields
+    // still holding their defaults after a generation.
+    prompts.warn(QStringLiteral("Remember to change the Dates, and Location before printing."));
+
+    SettingsStore& settings = doc.Settings();
+    settings.WriteNumber(settings::kSection, settings::kInt, doc.m_offerCount);
+
+    std::array<bool, 4> ticked{};
+    if (!prompts.askContracts(settings, ticked)) {
+        return;
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(doc.GetTitle()));
+    if (!prompts.choosePrinterForContracts(printer)) {
+        return;
+    }
+
+    // With nothing ticked the job is still opened and closed, empty.
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    PrintContractPages(painter, printer, doc, ticked);
+    painter.end();
+}

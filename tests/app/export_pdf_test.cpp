@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The headless PDF exports, run through the real program.
+
+namespace {
+
+using OfferTexts = std::array<std::string, 13>;
+
+OfferTexts Offer(const std::string& employer, const std::string& location) {
+    return {employer,
+            "Garrison Duty",
+            "2 years",
+            "1.50x Pay = (150000.00 C-Bills)",
+            "60%",
+            "15%",
+            "12%",
+            "35%",
+            "Full Rights",
+            "House Officer",
+            "01 March, 3056",
+            "01 March, 3058",
+            location};
+}
+
+// A document file built byte by byte: year, 16-bit count, rating, then 13 texts per offer, each
+// text with a one-byte length prefix.
+QByteArray DocumentBytes(const std::string& year, const std::string& rating,
+                         const std::vector<OfferTexts>& offers) {
+    QByteArray bytes;
+    auto text = [&](const std::string& value) {
+        bytes.append(static_cast<char>(value.size()));
+        bytes.append(value.data(), static_cast<qsizetype>(value.size()));
+    };
+    text(year);
+    bytes.append(static_cast<char>(offers.size() & 0xFF));
+    bytes.append(static_cast<char>(offers.size() >> 8));
+    text(rating);
+    for (const OfferTexts& offer : offers) {
+        for (const std::string& field : offer) {
+            text(field);
+        }
+    }
+    return bytes;
+}
+
+struct ExportRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+QString Tool(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString InfoField(const QString& pdf, const QString& field) {
+    const QRegularExpression line("^" + field + ":\\s+(.*)$", QRegularExpression::MultilineOption);
+    return line.match(Tool("pdfinfo", {pdf})).captured(1).trimmed();
+}
+
+QString PageText(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return Tool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).simplified();
+}
+
+class ExportPdfTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString out;
+    QString configDir;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        out = dir.filePath("out.pdf");
+        configDir = dir.filePath("config");
+    }
+
+    QString WriteDocument(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QString TwoOfferDocument() {
+        return WriteDocument("two.did", DocumentBytes("3025", "B",
+                                                      {Offer("Draconis Combine", "Planet One"),
+                                                       Offer("Free Worlds League", "Planet Two")}));
+    }
+
+    // Runs the program with its settings in the temporary folder and no display at all.
+    ExportRun Export(const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", configDir);
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(ZUVADURO_EXE, args);
+        ExportRun run;
+        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
+            run.exitCode = process.exitCode();
+        }
+        run.errors = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+};
+
+TEST_F(ExportPdfTest, contractsExportOnePagePerOfferFirstOfferFirst) {
+    const QString document = TwoOfferDocument();
+    const ExportRun run = Export({"--export-contracts", out, "--page-size", "A4", document});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    EXPECT_EQ(InfoField(out, "Pages"), "2");
+    EXPECT_TRUE(InfoField(out, "Page size").contains("(A4)"))
+        << InfoField(out, "Page size").toStdString();
+    const QString first = PageText(out, 1);
+    const QString second = PageText(out, 2);
+    EXPECT_TRUE(first.startsWith("Mercenary Contract")) << first.toStdString();
+    EXPECT_TRUE(first.contains("executed between Draconis Combine"));
+    EXPECT_TRUE(first.contains("located on Planet One;"));
+    EXPECT_TRUE(second.contains("executed between Free Worlds League"));
+    EXPECT_TRUE(second.contains("located on Planet Two;"));
+    // No Options were ever confirmed in this fresh settings folder.
+    EXPECT_TRUE(first.contains("and _______________ (hereafter designated \"Unit\")"));
+}
+
+TEST_F(ExportPdfTest, offersOptionChoosesThePagesInOfferOrder) {
+    const QString document = WriteDocument(
+        "three.did", DocumentBytes("3055", "A",
+                                   {Offer("Draconis Combine", "Planet One"),
+                                    Offer("Free Worlds League", "Planet Two"),
+                                    Offer("Capellan Confederation", "Planet Three")}));
+    const ExportRun run =
+        Export({"--export-contracts", out, "--offers", "3,1", "--page-size", "Letter", document});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    EXPECT_EQ(InfoField(out, "Pages"), "2");
+    EXPECT_TRUE(InfoField(out, "Page size").contains("(letter)"));
+    EXPECT_TRUE(PageText(out, 1).contains("executed between Draconis Combine"));
+    EXPECT_TRUE(PageText(out, 2).contains("executed between Capellan Confederation"));
+}
+
+TEST_F(ExportPdfTest, listingExportIsOnePageAndTheYearReachesTheSettings) {
+    const QString document = TwoOfferDocument();
+    const ExportRun run = Export({"--export-pdf", out, document});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    EXPECT_EQ(InfoField(out, "Pages"), "1");
+    const QString text = PageText(out, 1);
+    EXPECT_TRUE(text.contains("Dragoon's Rating:")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Free Worlds League"));
+
+    // The document was read as any open reads it: its year went to the user's settings.
+    QFile conf(configDir + "/Rezurudo/Zuvaduro.conf");
+    ASSERT_TRUE(conf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(conf.readAll().contains("3025"));
+}
+
+TEST_F(ExportPdfTest, unreadableDocumentFailsWithItsMessageAndWritesNothing) {
+    const QString truncated = WriteDocument("bad.did", DocumentBytes("3055", "B", {}).left(3));
+    for (const QString& document : {dir.filePath("missing.did"), truncated}) {
+        SCOPED_TRACE(document.toStdString());
+        const ExportRun run = Export({"--export-contracts", out, document});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_FALSE(run.errors.trimmed().isEmpty());
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
+
+TEST_F(ExportPdfTest, badArgumentsAreUsageErrorsAndWriteNothing) {
+    const QString document = TwoOfferDocument();
+    const QString empty = WriteDocument("empty.did", DocumentBytes("3055", "D", {}));
+    const QList<QStringList> cases = {
+        {"--export-contracts", out},
+        {"--export-pdf", out, document, "extra"},
+        {"--export-pdf", out, "--offers", "1", document},
+        {"--export-contracts", out, "--offers", "3", document},  // the document holds two
+        {"--export-contracts", out, "--offers", "0", document},
+        {"--export-contracts", out, "--offers", "1,x", document},
+        {"--export-contracts", out, "--offers", "", document},
+        {"--export-contracts", out, "--offers"},
+        {"--export-contracts", out, "--page-size", "A5", document},
+        {"--export-contracts", out, "--bogus", document},
+        {"--export-contracts", out, empty},  // nothing to export
+        {"--export-contracts", out, "--offers", "1", empty},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const ExportRun run = Export(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.errors.contains("zuvaduro: ")) << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+}
+
+TEST_F(ExportPdfTest, refusesToWriteThePdfOverItsOwnDocument) {
+    const QString document = TwoOfferDocument();
+    QFile before(document);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    before.close();
+
+    const ExportRun run = Export({"--export-contracts", document, document});
+    EXPECT_EQ(run.exitCode, 2);
+    QFile after(document);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytes);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cmath>
+
+#include "doc/ContractOffer.h"
+#include "doc/MemorySettings.h"
+#include "view/ContractPrinter.h"
+#include "view/PageGeometry.h"
+#include "view/PrintFont.h"
+
+namespace {
+
+// A 600 dpi page in memory: layout needs the device's metrics, not a printer.
+struct Page {
+    QBuffer buffer;
+    QPdfWriter writer{&buffer};
+    explicit Page(QPageSize::PageSizeId size) {
+        buffer.open(QIODevice::WriteOnly);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(size));
+    }
+};
+
+ContractOffer SampleOffer() {
+    ContractOffer offer;
+    offer.employer = "Federated Commonwealth";
+    offer.assignment = "Garrison Duty against Clans";
+    offer.contractLength = "2 years";
+    offer.paymentMultiplier = "1.45x Pay = (145000.00 C-Bills)";
+    offer.location = "Outreach";
+    return offer;
+}
+
+class ContractLayoutTest : public ::testing::TestWithParam<QPageSize::PageSizeId> {
+protected:
+    MemorySettings settings;
+};
+
+TEST_P(ContractLayoutTest, bodyStartsUnderTheTitleBandAndStaysInsideItsBand) {
+    Page page(GetParam());
+    const ContractPageLayout layout = LayOutContractPage(page.writer, SampleOffer(), settings);
+    const PageRect& band = layout.geometry.body;
+    const QFontMetricsF metrics(layout.bodyFont, &page.writer);
+
+    ASSERT_GT(layout.body.size(), 20u);
+    // The text begins with two line feeds: two blank lines, then the agreement.
+    EXPECT_TRUE(layout.body[0].text.isEmpty());
+    EXPECT_TRUE(layout.body[1].text.isEmpty());
+    EXPECT_TRUE(layout.body[2].text.startsWith("This agreement, executed between"));
+    for (std::size_t i = 0; i < layout.body.size(); ++i) {
+        const PlacedLine& line = layout.body[i];
+        EXPECT_EQ(line.box.top(), band.top + static_cast<int>(i) * layout.lineHeight) << i;
+        EXPECT_EQ(line.box.left(), band.left) << i;
+        EXPECT_LE(metrics.horizontalAdvance(line.text), band.right - band.left) << i;
+        EXPECT_LT(line.box.top(), band.bottom) << i;
+    }
+    EXPECT_TRUE(layout.body.back().text.endsWith("witnessed."));
+}
+
+TEST_P(ContractLayoutTest, signatureLinesAreCentredAndFitAboveTheCredit) {
+    Page page(GetParam());
+    const ContractPageLayout layout = LayOutContractPage(page.writer, SampleOffer(), settings);
+    const PageRect& band = layout.geometry.signature;
+
+    ASSERT_EQ(layout.signature.size(), 11u);
+    EXPECT_TRUE(layout.signature[2].text.startsWith("Signed at"));
+    EXPECT_EQ(layout.signature[10].text, QString(26, '_'));
+    for (const PlacedLine& line : layout.signature) {
+        EXPECT_GE(line.box.left(), band.left);
+        EXPECT_LE(line.box.right(), band.right);
+        EXPECT_NEAR(line.box.left() - band.left, band.right - line.box.right(), 1.0)
+            << line.text.toStdString();
+        EXPECT_LE(line.box.bottom(), band.bottom);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PageSizes, ContractLayoutTest,
+                         ::testing::Values(QPageSize::A4, QPageSize::Letter));
+
+// ---- wrapping on its own ----------------------------------------------------------------------
+
+TEST(PlaceTextLinesTest, cutsTheTextAtTheBandBottom) {
+    Page page(QPageSize::A4);
+    const QFont font = MakePrintFont(page.writer);
+    const int lh = PrintLineHeight(font, page.writer);
+    // Room for three full lines and part of a fourth.
+    const PageRect band{100, 200, 2000, 200 + 3 * lh + lh / 2};
+    const QString text = QString("word ").repeated(2000);
+
+    const std::vector<PlacedLine> lines = PlaceTextLines(text, font, page.writer, band, lh, false);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines.back().box.top(), 200 + 3 * lh);
+}
+
+TEST(PlaceTextLinesTest, breaksAWordWiderThanTheBand) {
+    Page page(QPageSize::A4);
+    const QFont font = MakePrintFont(page.writer);
+    const int lh = PrintLineHeight(font, page.writer);
+    const PageRect band{0, 0, 1000, 100 * lh};
+    const QString word(300, 'X');
+    const QFontMetricsF metrics(font, &page.writer);
+
+    const std::vector<PlacedLine> lines = PlaceTextLines(word, font, page.writer, band, lh, true);
+    ASSERT_GT(lines.size(), 1u);
+    QString joined;
+    for (const PlacedLine& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line.text), 1000.0);
+        joined += line.text;
+    }
+    EXPECT_EQ(joined, word);
+}
+
+}  // namespace

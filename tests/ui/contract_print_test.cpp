@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <string>
+
+#include "doc/CRodeDoc.h"
+#include "doc/MemorySettings.h"
+#include "doc/SettingsStore.h"
+#include "tests/ui/FakePrompts.h"
+#include "view/Commands.h"
+
+namespace {
+
+const QString kReminder = "Remember to change the Dates, and Location before printing.";
+
+QString RunTool(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PageCount(const QString& pdf) {
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                   QRegularExpression::MultilineOption);
+    const auto match = pages.match(RunTool("pdfinfo", {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString PdfTitle(const QString& pdf) {
+    const QRegularExpression title(QStringLiteral("^Title:\\s+(.*)$"),
+                                   QRegularExpression::MultilineOption);
+    return title.match(RunTool("pdfinfo", {pdf})).captured(1).trimmed();
+}
+
+// The text of one page, with runs of white space (line breaks of the wrapped body included)
+// folded into single blanks so that phrases can be searched across line ends.
+QString PageText(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return RunTool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).simplified();
+}
+
+class PrintContractTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    MemorySettings settings;
+    CRodeDoc doc{settings, 1};
+    FakePrompts prompts;
+    QString pdf;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        pdf = dir.filePath("contracts.pdf");
+        prompts.pdfPath = pdf;
+        doc.OnNewDocument();
+        doc.SetTitle("offers.DID");
+        const char* employers[] = {"Draconis Combine", "Free Worlds League", "Ilyrian Palatinate",
+                                   "Federated Commonwealth"};
+        for (std::size_t k = 0; k < 4; ++k) {
+            ContractOffer& offer = doc.m_offers[k];
+            offer.employer = employers[k];
+            offer.assignment = "Garrison Duty";
+            offer.location = "Planet" + std::to_string(k + 1);
+            offer.salvageRights = "Exchange Rights";
+        }
+        settings.WriteText(settings::kSection, settings::kUnitName, "Gray Company");
+    }
+};
+
+TEST_F(PrintContractTest, twoTickedOffersPrintTwoPagesFirstOfferFirst) {
+    doc.m_offerCount = 2;
+    prompts.contractsAnswer = std::array<bool, 4>{true, true, false, false};
+
+    RunPrintContract(doc, prompts);
+
+    EXPECT_EQ(prompts.warnings, QStringList{kReminder});
+    EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), 2);
+    EXPECT_EQ(prompts.contractPrintersAsked, 1);
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(PageCount(pdf), 2);
+    EXPECT_EQ(PdfTitle(pdf), "offers.DID");
+
+    const QString first = PageText(pdf, 1);
+    const QString second = PageText(pdf, 2);
+    EXPECT_TRUE(first.contains("executed between Draconis Combine")) << first.toStdString();
+    EXPECT_TRUE(first.contains("located on Planet1;"));
+    EXPECT_FALSE(first.contains("Free Worlds League"));
+    EXPECT_TRUE(second.contains("executed between Free Worlds League")) << second.toStdString();
+    EXPECT_TRUE(second.contains("located on Planet2;"));
+    for (const QString& page : {first, second}) {
+        EXPECT_TRUE(page.startsWith("Mercenary Contract"));
+        EXPECT_TRUE(page.contains("and Gray Company (hereafter designated \"Unit\")"));
+        EXPECT_TRUE(page.contains("IX. Other Terms:"));
+        EXPECT_TRUE(page.contains("Witnessed by: ____________"));
+        EXPECT_TRUE(page.endsWith("Printed by Zuvaduro, the mercenary contract generator"));
+    }
+}
+
+TEST_F(PrintContractTest, pagesFollowTheOfferOrderWhateverIsSkipped) {
+    doc.m_offerCount = 4;
+    prompts.contractsAnswer = std::array<bool, 4>{false, true, false, true};
+
+    RunPrintContract(doc, prompts);
+
+    ASSERT_EQ(PageCount(pdf), 2);
+    EXPECT_TRUE(PageText(pdf, 1).contains("executed between Free Worlds League"));
+    EXPECT_TRUE(PageText(pdf, 2).contains("executed between Federated Commonwealth"));
+}
+
+TEST_F(PrintContractTest, cancelInEitherDialogPrintsNothingButTheReminderCame) {
+    doc.m_offerCount = 3;
+    // Cancel in the selection dialog: no print dialog, no file.
+    RunPrintContract(doc, prompts);
+    EXPECT_EQ(prompts.warnings, QStringList{kReminder});
+    EXPECT_EQ(prompts.contractsAsked, 1);
+    EXPECT_EQ(prompts.contractPrintersAsked, 0);
+    EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), 3);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    // Cancel in the print dialog.
+    prompts.contractsAnswer = std::array<bool, 4>{true, true, true, false};
+    prompts.printerAnswer = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return false;
+    };
+    RunPrintContract(doc, prompts);
+    EXPECT_EQ(prompts.warnings, (QStringList{kReminder, kReminder}));
+    EXPECT_EQ(prompts.contractPrintersAsked, 1);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintContractTest, okWithNothingTickedOpensAndClosesAnEmptyJob) {
+    doc.m_offerCount = 0;
+    prompts.contractsAnswer = std::array<bool, 4>{};
+
+    RunPrintContract(doc, prompts);
+
+    EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), 0);
+    EXPECT_EQ(prompts.contractPrintersAsked, 1);
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_FALSE(PageText(pdf, 1).contains("Mercenary Contract"));
+}
+
+// However long the fields, a contract stays one page: the body is cut at its band, and the
+// signature block and credit line are still printed.
+TEST_F(PrintContractTest, overlongFieldsAreCutAndNeverSpillOntoASecondPage) {
+    doc.m_offerCount = 1;
+    std::string longText;
+    for (int i = 0; i < 600; ++i) {
+        longText += "spoils" + std::to_string(i) + " ";
+    }
+    doc.m_offers[0].salvageRights = longText;
+    prompts.contractsAnswer = std::array<bool, 4>{true, false, false, false};
+
+    RunPrintContract(doc, prompts);
+
+    ASSERT_EQ(PageCount(pdf), 1);
+    const QString page = PageText(pdf, 1);
+    EXPECT_TRUE(page.contains("spoils0"));
+    EXPECT_FALSE(page.contains("spoils599"));
+    EXPECT_FALSE(page.contains("IX. Other Terms:"));
+    EXPECT_TRUE(page.contains("Witnessed by: ____________"));
+    EXPECT_TRUE(page.endsWith("Printed by Zuvaduro, the mercenary contract generator"));
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "doc/MemorySettings.h"
+#include "doc/SettingsStore.h"
+#include "view/CPrintSelectDlg.h"
+#include "view/DialogPrompts.h"
+
+namespace {
+
+QCheckBox* Check(QDialog& dialog, int id) {
+    return dialog.findChild<QCheckBox*>(QString::number(id));
+}
+
+QPushButton* Button(QDialog& dialog, int id) {
+    return dialog.findChild<QPushButton*>(QString::number(id));
+}
+
+class PrintSelectDialogTest : public ::testing::Test {
+protected:
+    MemorySettings settings;
+    void SetAvailable(int count) {
+        settings.WriteNumber(settings::kSection, settings::kInt, count);
+    }
+};
+
+TEST_F(PrintSelectDialogTest, showsTheTemplateControlsUntickedWithOkFocused) {
+    SetAvailable(4);
+    CPrintSelectDlg dialog(settings);
+    dialog.show();
+    QApplication::processEvents();
+
+    EXPECT_EQ(dialog.objectName(), "135");
+    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    auto* group = dialog.findChild<QGroupBox*>("1072");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), "Choose Contracts to Print");
+
+    const struct {
+        int id;
+        const char* text;
+    } boxes[] = {{1011, "Contract One"},
+                 {1013, "Contract Two"},
+                 {1014, "Contract Three"},
+                 {1015, "Contract Four"}};
+    for (const auto& box : boxes) {
+        QCheckBox* check = Check(dialog, box.id);
+        ASSERT_NE(check, nullptr) << box.id;
+        EXPECT_EQ(check->text(), box.text);
+        EXPECT_FALSE(check->isChecked()) << box.id;
+    }
+
+    QPushButton* ok = Button(dialog, 1);
+    QPushButton* cancel = Button(dialog, 2);
+    ASSERT_NE(ok, nullptr);
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(dialog.focusWidget(), ok);
+    EXPECT_EQ(ok->nextInFocusChain(), cancel);
+}
+
+TEST_F(PrintSelectDialogTest, enablesOnlyTheBoxesOfExistingOffers) {
+    const struct {
+        int available;
+        std::array<bool, 4> enabled;
+    } rows[] = {
+        {-1, {false, false, false, false}}, {0, {false, false, false, false}},
+        {1, {true, false, false, false}},   {2, {true, true, false, false}},
+        {3, {true, true, true, false}},     {4, {true, true, true, true}},
+        {7, {true, true, true, true}},
+    };
+    for (const auto& row : rows) {
+        SetAvailable(row.available);
+        CPrintSelectDlg dialog(settings);
+        dialog.show();
+        EXPECT_EQ(dialog.m_availableOffers, row.available);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(Check(dialog, CPrintSelectDlg::kCheckIds[i])->isEnabled(), row.enabled[i])
+                << "available " << row.available << ", box " << i + 1;
+        }
+    }
+}
+
+TEST_F(PrintSelectDialogTest, missingCountMeansNoOffers) {
+    CPrintSelectDlg dialog(settings);
+    dialog.show();
+    for (int id : CPrintSelectDlg::kCheckIds) {
+        EXPECT_FALSE(Check(dialog, id)->isEnabled()) << id;
+    }
+}
+
+TEST_F(PrintSelectDialogTest, okTakesTheTicksAndCancelDropsThem) {
+    SetAvailable(4);
+    {
+        CPrintSelectDlg dialog(settings);
+        dialog.show();
+        QTest::mouseClick(Check(dialog, 1013), Qt::LeftButton);
+        QTest::mouseClick(Check(dialog, 1015), Qt::LeftButton);
+        QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.Ticked(), (std::array<bool, 4>{false, true, false, true}));
+    }
+    {
+        CPrintSelectDlg dialog(settings);
+        dialog.show();
+        QTest::mouseClick(Check(dialog, 1011), Qt::LeftButton);
+        QTest::mouseClick(Button(dialog, 2), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(dialog.Ticked(), (std::array<bool, 4>{}));
+    }
+}
+
+// The real prompt runs the dialog modally and hands back what was ticked.
+TEST_F(PrintSelectDialogTest, promptRunsTheDialogModally) {
+    SetAvailable(2);
+    DialogPrompts prompts(nullptr);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(Check(*dialog, 1014)->isEnabled());
+        QTest::mouseClick(Check(*dialog, 1013), Qt::LeftButton);
+        QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton);
+    });
+    std::array<bool, 4> ticked{};
+    ASSERT_TRUE(prompts.askContracts(settings, ticked));
+    EXPECT_EQ(ticked, (std::array<bool, 4>{false, true, false, false}));
+}
+
+// The contract print dialog offers page 1 only and keeps printing to a file available; its
+// Cancel prints nothing.
+TEST(ContractPrinterDialogTest, offersPageOneOnlyAndCancelIsReported) {
+    DialogPrompts prompts(nullptr);
+    QPrinter printer;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->minPage(), 1);
+        EXPECT_EQ(dialog->maxPage(), 1);
+        EXPECT_EQ(dialog->fromPage(), 1);
+        EXPECT_EQ(dialog->toPage(), 1);
+        EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+        EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+        dialog->reject();
+    });
+    EXPECT_FALSE(prompts.choosePrinterForContracts(printer));
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include "view/CPrintSelectDlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+#include "doc/SettingsStore.h"
+#include "view/DialogUnits.h"
+
+namespace {
+
+struct CheckBoxTemplate {
+    const char* text;
+    DluRect rect;
+};
+
+// clang-format off
+constexpr std::array<CheckBoxTemplate, 4> kChecks = {{
+    {"Contract One",   {30, 25, 58, 10}},
+    {"Contract Two",   {30, 35, 59, 10}},
+    {"Contract Three", {30, 45, 63, 10}},
+    {"Contract Four",  {30, 55, 59, 10}},
+}};
+// clang-format on
+
+}  // namespace
+
+CPrintSelectDlg::CPrintSelectDlg(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
+    setObjectName(ControlName(kTemplateId));
+    // The template has no caption: a bare modal frame.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
+    setModal(true);
+    setWhatsThis(tr("Tick the offers whose formal contract you want to print, one page each."));
+    const DialogUnits units(font());
+
+    // Created in template order, which is the tab order: OK first.
+    m_ok = AddPushButton(*this, units, 1, tr("OK"), {130, 25, 50, 14}, true);
+    AddPushButton(*this, units, 2, tr("Cancel"), {130, 50, 50, 14}, false);
+
+    auto* group = new QGroupBox(tr("Choose Contracts to Print"), this);
+    group->setObjectName(ControlName(kGroupId));
+    PlaceControl(*group, units, {19, 15, 101, 55});
+
+    for (std::size_t i = 0; i < kChecks.size(); ++i) {
+        auto* check = new QCheckBox(tr(kChecks[i].text), this);
+        check->setObjectName(ControlName(kCheckIds[i]));
+        PlaceControl(*check, units, kChecks[i].rect);
+        // A desktop font wider than the template's must not cut the label.
+        check->resize(std::max(check->width(), check->sizeHint().width()), check->height());
+        m_checks[i] = check;
+    }
+
+    FinishDialogGeometry(*this, units, 188, 81);
+}
+
+void CPrintSelectDlg::OnInitDialog() {
+    m_availableOffers =
+        m_settings.ReadNumber(settings::kSection, settings::kInt, settings::kIntDefault);
+    // From the fourth box down, disable while the offer does not exist; the boxes of existing
+    // offers stay enabled.
+    for (int offer = 4; offer >= 1 && m_availableOffers < offer; --offer) {
+        m_checks[static_cast<std::size_t>(offer - 1)]->setEnabled(false);
+    }
+}
+
+void CPrintSelectDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        OnInitDialog();
+        m_ok->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+std::array<bool, 4> CPrintSelectDlg::Ticked() const {
+    return {m_printOne, m_printTwo, m_printThree, m_printFour};
+}
+
+void CPrintSelectDlg::accept() {
+    m_printOne = m_checks[0]->isChecked();
+    m_printTwo = m_checks[1]->isChecked();
+    m_printThree = m_checks[2]->isChecked();
+    m_printFour = m_checks[3]->isChecked();
+    QDialog::accept();
+}

@@ -1,0 +1,132 @@
+#include "view/ContractPrinter.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+#include <QTextOption>
+#include <string>
+#include <string_view>
+
+#include "doc/CRodeDoc.h"
+#include "view/ContractPieces.h"
+#include "view/ContractText.h"
+#include "view/PrintFont.h"
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRectF ToRectF(const PageRect& rect) {
+    return QRectF(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// The text of one laid-out line without its line break and the blanks it was broken at, so that
+// centring measures only what is printed.
+QString VisibleText(const QString& text, const QTextLine& line) {
+    QString visible = text.mid(line.textStart(), line.textLength());
+    qsizetype end = visible.size();
+    while (end > 0 && (visible[end - 1].isSpace() || visible[end - 1] == QChar::LineSeparator)) {
+        --end;
+    }
+    visible.truncate(end);
+    return visible;
+}
+
+}  // namespace
+
+std::vector<PlacedLine> PlaceTextLines(const QString& text, const QFont& font, QPaintDevice& device,
+                                       const PageRect& block, int lineHeight, bool centred) {
+    QString prepared = text;
+    prepared.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+    QTextLayout layout(prepared, font, &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+
+    const QFontMetricsF metrics(font, &device);
+    const qreal width = block.right - block.left;
+    std::vector<PlacedLine> lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        const int top = block.top + static_cast<int>(lines.size()) * lineHeight;
+        if (lineHeight <= 0 || top >= block.bottom) {
+            break;
+        }
+        line.setLineWidth(width);
+        QString visible = VisibleText(prepared, line);
+        if (centred) {
+            const qreal advance = metrics.horizontalAdvance(visible);
+            lines.push_back(
+                {visible, QRectF(block.left + (width - advance) / 2, top, advance, lineHeight)});
+        } else {
+            lines.push_back({visible, QRectF(block.left, top, width, lineHeight)});
+        }
+    }
+    layout.endLayout();
+    return lines;
+}
+
+ContractPageLayout LayOutContractPage(QPaintDevice& device, const ContractOffer& offer,
+                                      SettingsStore& settings) {
+    ContractPageLayout page;
+    page.bodyFont = MakePrintFont(device, kBodyFontDivisor);
+    page.titleFont = MakePrintFont(device, kTitleFontDivisor);
+    page.lineHeight = PrintLineHeight(page.bodyFont, device);
+    page.titleLineHeight = PrintLineHeight(page.titleFont, device);
+    page.geometry =
+        ComputeContractPage(device.width(), device.height(), page.lineHeight, page.titleLineHeight);
+    page.body = PlaceTextLines(ToQString(ComposeContractText(offer, settings)), page.bodyFont,
+                               device, page.geometry.body, page.lineHeight, false);
+    page.signature = PlaceTextLines(ToQString(ContractSignatureBlock()), page.bodyFont, device,
+                                    page.geometry.signature, page.lineHeight, true);
+    return page;
+}
+
+void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
+    constexpr int kOneLine = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+    constexpr int kCentredLine = Qt::AlignCenter | Qt::TextSingleLine;
+    const ContractPageGeometry& page = layout.geometry;
+
+    painter.save();
+    painter.setPen(Qt::black);
+
+    painter.setFont(layout.titleFont);
+    painter.drawText(ToRectF(page.title), kCentredLine, ToQString(contract::kTitle));
+
+    painter.setFont(layout.bodyFont);
+    // Each block is clipped to its band, so a last line cut by the band's bottom edge never
+    // reaches into the next one.
+    const std::pair<const std::vector<PlacedLine>*, PageRect> blocks[] = {
+        {&layout.body, page.body},
+        {&layout.signature, page.signature},
+    };
+    for (const auto& [lines, band] : blocks) {
+        painter.setClipRect(ToRectF(band));
+        for (const PlacedLine& line : *lines) {
+            painter.drawText(line.box, kOneLine, line.text);
+        }
+    }
+    painter.setClipping(false);
+
+    painter.drawText(ToRectF(page.credit), kCentredLine, ToQString(CreditLine()));
+    painter.restore();
+}
+
+void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc,
+                        const std::array<bool, 4>& ticked) {
+    bool firstPage = true;
+    for (std::size_t k = 0; k < ticked.size(); ++k) {
+        if (!ticked[k]) {
+            continue;
+        }
+        if (!firstPage) {
+            device.newPage();
+        }
+        firstPage = false;
+        PaintContractPage(painter, LayOutContractPage(device, doc.m_offers[k], doc.Settings()));
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "view/PageGeometry.h"
+
+class CRodeDoc;
+class QPaintDevice;
+class QPagedPaintDevice;
+class QPainter;
+struct ContractOffer;
+class SettingsStore;
+
+// One line of a wrapped text block, as it is drawn: its text (without the line break) and the
+// rectangle of its line pitch, in device units.
+struct PlacedLine {
+    QString text;
+    QRectF box;
+};
+
+// Breaks `text` at its line feeds and wraps it at word boundaries (inside a word only when a
+// word is wider than the block) to the width of `block`. Line n is at block.top + n * lineHeight.
+// Lines that begin at or below block.bottom are dropped: a contract never runs onto a second
+// page. With `centred` each line is centred between block.left and block.right.
+std::vector<PlacedLine> PlaceTextLines(const QString& text, const QFont& font, QPaintDevice& device,
+                                       const PageRect& block, int lineHeight, bool centred);
+
+// Everything one contract page shows, laid out for `device` (H, V and LOGPIXELSY read from it).
+struct ContractPageLayout {
+    ContractPageGeometry geometry;
+    QFont bodyFont;
+    QFont titleFont;
+    int lineHeight = 0;       // lh
+    int titleLineHeight = 0;  // lhT
+    std::vector<PlacedLine> body;
+    std::vector<PlacedLine> signature;
+};
+ContractPageLayout LayOutContractPage(QPaintDevice& device, const ContractOffer& offer,
+                                      SettingsStore& settings);
+
+// Paints one contract page (title, clauses, signature block, credit line) on the current page.
+void PaintContractPage(QPainter& painter, const ContractPageLayout& layout);
+
+// Paints one page per ticked offer, first offer first, starting on the device's current page.
+// The painter must be active on `device`. Nothing is painted when no offer is ticked.
+void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc,
+                        const std::array<bool, 4>& ticked);
