@@ -190,7 +190,7 @@ TEST_F(CommandLineTest, listingAFileTakesItsYearIntoTheSettings) {
                    "\x00\x00"
                    "\x01"
                    "A",
-                   8));
+                   9));
     file.close();
     ASSERT_EQ(Run({"--listing", file.fileName()}).exitCode, 0);
 
