@@ -87,7 +87,7 @@ TEST(CRodeApp, theSplashGoesByItselfAfter750Milliseconds) {
     CRodeApp app(settings, {});
     ASSERT_TRUE(app.InitInstance({}));
     ASSERT_NE(app.Splash().Current(), nullptr);
-    QTest::qWait(400);
+    QTest::qWait(200);
     EXPECT_NE(app.Splash().Current(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&app] { return app.Splash().Current() == nullptr; }, 3000));
 }
