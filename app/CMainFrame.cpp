@@ -119,14 +119,15 @@ constexpr const char* kAppTitle = " - Zuvaduro";
 constexpr int kFrameWidth = 525;
 constexpr int kHeightBelowScreen = 25;
 
-// Toolbar pictures are drawn from SVG at the sizes a toolbar asks for.
-QIcon SvgIcon(const QString& path) {
+// Pictures are drawn from SVG once, at the sizes asked for, without loading an icon plugin:
+// that keeps the start-up close to that of an empty window.
+QIcon SvgIcon(const QString& path, std::initializer_list<int> sizes) {
     QSvgRenderer renderer(path);
     QIcon icon;
     if (!renderer.isValid()) {
         return icon;
     }
-    for (int size : {16, 32}) {
+    for (int size : sizes) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
@@ -153,7 +154,7 @@ CMainFrame::CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();
     }
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zuvaduro.svg")));
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
     m_view = new CRodeView(m_doc, *m_prompts, this);
     setCentralWidget(m_view);
     connect(m_view, &CRodeView::documentChanged, this, &CMainFrame::UpdateFrameTitle);
@@ -180,7 +181,9 @@ void CMainFrame::CreateActions() {
             action->setToolTip(QString::fromUtf8(spec.toolTip));
         }
         if (*spec.icon != '\0') {
-            action->setIcon(SvgIcon(QStringLiteral(":/toolbar/%1.svg").arg(spec.icon)));
+            // A second, sharper picture only where the screen has more pixels per point.
+            const QString path = QStringLiteral(":/toolbar/%1.svg").arg(spec.icon);
+            action->setIcon(devicePixelRatio() > 1 ? SvgIcon(path, {16, 32}) : SvgIcon(path, {16}));
         }
         action->setWhatsThis(QString::fromUtf8(spec.whatsThis));
         connect(action, &QAction::triggered, this, spec.handler);
