@@ -362,15 +362,23 @@ void CMainFrame::OnOpenRecentFile(int index) {
     }
 }
 
+namespace {
+bool HoldsLocalFiles(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+}  // namespace
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); })) {
+    if (HoldsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
 void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
-    event->acceptProposedAction();
+    if (HoldsLocalFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    }
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {

@@ -182,6 +182,15 @@ TEST_F(MainFrameTest, openReadsTheFileAndNamesTheWindowAfterIt) {
     EXPECT_FALSE(frame.findChild<QAction*>("recentFile")->isVisible());
 }
 
+TEST_F(MainFrameTest, newOffersAfterAnOpenRetitleTheWindowUntitled) {
+    frame.OpenDocument(WriteDocument("old.did", "C", 1));
+    ASSERT_EQ(frame.windowTitle(), "old.did - Zuvaduro");
+    prompts.ratingAnswer = "A";
+    frame.Action(32771)->trigger();
+    EXPECT_EQ(prompts.ratingsShown.size(), 1u);
+    EXPECT_EQ(frame.windowTitle(), "Untitled - Zuvaduro");
+}
+
 TEST_F(MainFrameTest, cancelledOpenChangesNothing) {
     doc.m_rating = "A";
     frame.OnFileOpen();
