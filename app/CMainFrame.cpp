@@ -50,7 +50,7 @@ inline constexpr int kSeparator = 0;
 inline constexpr int kRecentSlot = -1;
 }  // namespace cmd
 
-struct CMainFrame::CommandSpec {
+struct CMainFrame::CommandRow {
     int id;
     const char* text;
     const char* shortcut;  // portable key text, or ""
@@ -62,10 +62,10 @@ struct CMainFrame::CommandSpec {
 
 namespace {
 
-using Spec = CMainFrame::CommandSpec;
+using Row = CMainFrame::CommandRow;
 
 // clang-format off
-constexpr Spec kCommands[] = {
+constexpr Row kCommands[] = {
     {cmd::kNewCustom, "&New Custom", "Ctrl+C", "New Custom", "new_custom",
      &CMainFrame::OnNewCustom,
      "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
@@ -170,24 +170,24 @@ CMainFrame::CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateActions() {
-    for (const Spec& spec : kCommands) {
-        auto* action = new QAction(QString::fromUtf8(spec.text), this);
-        action->setObjectName(QString::number(spec.id));
-        action->setData(spec.id);
-        if (*spec.shortcut != '\0') {
-            action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    for (const Row& row : kCommands) {
+        auto* action = new QAction(QString::fromUtf8(row.text), this);
+        action->setObjectName(QString::number(row.id));
+        action->setData(row.id);
+        if (*row.shortcut != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
         }
-        if (*spec.toolTip != '\0') {
-            action->setToolTip(QString::fromUtf8(spec.toolTip));
+        if (*row.toolTip != '\0') {
+            action->setToolTip(QString::fromUtf8(row.toolTip));
         }
-        if (*spec.icon != '\0') {
+        if (*row.icon != '\0') {
             // A second, sharper picture only where the screen has more pixels per point.
-            const QString path = QStringLiteral(":/toolbar/%1.svg").arg(spec.icon);
+            const QString path = QStringLiteral(":/toolbar/%1.svg").arg(row.icon);
             action->setIcon(devicePixelRatio() > 1 ? SvgIcon(path, {16, 32}) : SvgIcon(path, {16}));
         }
-        action->setWhatsThis(QString::fromUtf8(spec.whatsThis));
-        connect(action, &QAction::triggered, this, spec.handler);
-        m_actions[spec.id] = action;
+        action->setWhatsThis(QString::fromUtf8(row.whatsThis));
+        connect(action, &QAction::triggered, this, row.handler);
+        m_actions[row.id] = action;
     }
     for (int id : kKeysOnly) {
         addAction(m_actions.at(id));

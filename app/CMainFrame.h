@@ -64,7 +64,7 @@ public:
     void OnPrintContract();
 
     // One row of the command table (menu text, key, toolbar tip and picture, handler).
-    struct CommandSpec;
+    struct CommandRow;
 
 signals:
     // The window was closed (Exit or the close button): the program ends.
