@@ -78,19 +78,20 @@ void SplashGate::ShowSplashScreen(QWidget* owner) {
         return;
     }
     m_used = true;
-    m_splash = new CSplashWnd(picture, owner);
-    m_splash->show();
-    m_splash->repaint();
+    auto* splash = new CSplashWnd(picture, owner);
+    m_splash = splash;
+    splash->show();
+    splash->repaint();
 }
 
 void SplashGate::PreTranslateAppMessage(const QEvent* event) {
-    if (m_splash && ClosesSplash(event->type())) {
+    if (ClosesSplash(event->type()) && Current() != nullptr) {
         HideSplashScreen();
     }
 }
 
 void SplashGate::HideSplashScreen() {
-    if (m_splash) {
-        m_splash->HideSplashScreen();
+    if (CSplashWnd* splash = Current()) {
+        splash->HideSplashScreen();
     }
 }

@@ -41,10 +41,13 @@ public:
     void PreTranslateAppMessage(const QEvent* event);
     void HideSplashScreen();
 
-    CSplashWnd* Current() const { return m_splash; }
+    // The live splash, or nullptr (also while it is being destroyed).
+    CSplashWnd* Current() const { return qobject_cast<CSplashWnd*>(m_splash.data()); }
 
 private:
     bool m_enabled = true;
     bool m_used = false;
-    QPointer<CSplashWnd> m_splash;
+    // Held as a plain widget: events still arrive while the splash is being destroyed, when it
+    // is no longer a CSplashWnd.
+    QPointer<QWidget> m_splash;
 };
