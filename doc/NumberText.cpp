@@ -4,7 +4,9 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -15,6 +17,38 @@ bool IsDigit(char c) {
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The common case, digits with an optional point and at most 15 significant digits and 22
+// decimals (multipliers, base pays): the significand and the power of ten are both exact doubles,
+// so one correctly rounded division gives the same value as a full conversion.
+std::optional<double> ParseShortDecimal(std::string_view number) {
+    static constexpr std::array<double, 23> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t significand = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char c : number) {
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (!IsDigit(c)) {
+            return std::nullopt;  // an exponent: leave it to the full conversion
+        }
+        if (significand != 0 || c != '0') {
+            if (++digits > 15) {
+                return std::nullopt;
+            }
+        }
+        significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
+        if (afterPoint && ++decimals > 22) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<double>(significand) / kPowers[static_cast<std::size_t>(decimals)];
 }
 
 }  // namespace
@@ -62,6 +96,9 @@ double ParseNumber(std::string_view text) {
     if (number.front() == '+' || number.front() == '-') {
         negative = number.front() == '-';
         number.remove_prefix(1);
+    }
+    if (const std::optional<double> quick = ParseShortDecimal(number)) {
+        return negative ? -*quick : *quick;
     }
     double value = 0.0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);

@@ -68,6 +68,37 @@ TEST(FormatFixed2, agreesWithTheGeneralConversion) {
     }
 }
 
+// Short decimals take a quicker road; it must give the very same doubles as a full conversion.
+TEST(ParseNumber, agreesWithTheFullConversion) {
+    auto reference = [](const std::string& text) {
+        double value = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    };
+    std::mt19937_64 random(8122026);
+    for (int i = 0; i < 200000; ++i) {
+        const int whole = static_cast<int>(random() % 16);
+        const int decimals = static_cast<int>(random() % 24);
+        std::string text;
+        for (int d = 0; d < whole; ++d) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        text += '.';
+        for (int d = 0; d < decimals; ++d) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (text == ".") {
+            continue;
+        }
+        ASSERT_EQ(ParseNumber(text), reference(text)) << text;
+        ASSERT_EQ(ParseNumber("-" + text), -reference(text)) << text;
+    }
+    for (const char* text : {"7.02", "0.1", "2.675", "100000", "999999999999999", "0.3",
+                             "9007199254740993", "123456789012345.6", "0.0000000000000000000001"}) {
+        EXPECT_EQ(ParseNumber(text), reference(text)) << text;
+    }
+}
+
 TEST(NumberText, ignoresTheUserLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
