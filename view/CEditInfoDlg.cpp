@@ -36,7 +36,8 @@ CEditInfoDlg::CEditInfoDlg(QWidget* parent) : QDialog(parent) {
     m_promptLabel =
         AddStaticText(*this, units, kPromptId, tr("Text to be changed"), {10, 15, 165, 20});
     m_promptLabel->setWordWrap(true);
-    m_promptLabel->setBuddy(m_edit);
+    // No buddy: the prompt carries the field's text, whose "&" must show as typed rather than
+    // turn into a keyboard shortcut.
     m_promptLabel->setWhatsThis(tr("The line being changed and its current text."));
 
     FinishDialogGeometry(*this, units, 186, 95);
