@@ -10,12 +10,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/CAboutDlg.h"
@@ -259,9 +261,23 @@ void CMainFrame::PlaceOnScreen() {
         resize(kFrameWidth, 480);
         return;
     }
+    // The size is that of the whole window, frame included; the frame is known only once the
+    // window manager has framed the window (moveEvent), until then it counts as nothing.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     const QRect area = screen->geometry();
-    resize(kFrameWidth, area.height() - kHeightBelowScreen);
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    const int frameHeight = area.height() - kHeightBelowScreen;
+    resize(kFrameWidth - frame.left() - frame.right(), frameHeight - frame.top() - frame.bottom());
+    // move() places the frame's top-left corner.
+    move(area.x() + (area.width() - kFrameWidth) / 2, area.y() + (area.height() - frameHeight) / 2);
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (m_fittedToFrame || windowHandle() == nullptr || windowHandle()->frameMargins().isNull()) {
+        return;
+    }
+    m_fittedToFrame = true;
+    PlaceOnScreen();
 }
 
 void CMainFrame::UpdateFrameTitle() {

@@ -75,8 +75,11 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // Set once the window manager's frame has been taken into the size and place.
+    bool m_fittedToFrame = false;
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

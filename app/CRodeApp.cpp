@@ -88,6 +88,8 @@ bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
         ReportError(opened.message);
         return false;
     }
+    // A printed file was opened like any other, so it joins the recent files.
+    m_recent.Add(QString::fromStdString(m_doc->GetPathName()));
     const bool toDefault = line.action == WindowCommandLine::Action::FilePrint;
     const QPrinterInfo info =
         toDefault ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(line.printer);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -151,6 +152,9 @@ TEST(CRodeApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {
     EXPECT_FALSE(app.InitInstance({"/pt", path, "No Such Printer 4711", "drv", "port"}));
     EXPECT_EQ(app.MainFrame(), nullptr);
     EXPECT_EQ(app.ExitCode(), 1);
+    // The file was opened all the same, and opened files join the recent list.
+    ASSERT_EQ(app.RecentFiles().Size(), 1);
+    EXPECT_EQ(app.RecentFiles().Entries().front(), QFileInfo(path).absoluteFilePath());
 }
 
 }  // namespace
