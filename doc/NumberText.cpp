@@ -132,31 +132,33 @@ std::string FormatFixed2Slow(double value) {
 
 }  // namespace
 
-std::string FormatFixed2(double value) {
-    if (std::isnan(value)) {
-        return "nan";
-    }
-    if (std::isinf(value)) {
-        return value < 0 ? "-inf" : "inf";
-    }
+std::optional<long long> Hundredths(double value) {
     if (!kExactScaling || !(std::fabs(value) < kFastLimit)) {
-        return FormatFixed2Slow(value);
+        return std::nullopt;
     }
-    const bool negative = std::signbit(value);
     const long double scaled = std::fabs(static_cast<long double>(value)) * 100.0L;
-    auto hundredths = static_cast<unsigned long long>(scaled);
+    auto hundredths = static_cast<long long>(scaled);
     const long double rest = scaled - static_cast<long double>(hundredths);
     // Exact halves go to the even hundredth, like the C library's conversion.
-    if (rest > 0.5L || (rest == 0.5L && (hundredths & 1u) != 0)) {
+    if (rest > 0.5L || (rest == 0.5L && (hundredths & 1) != 0)) {
         ++hundredths;
     }
+    return std::signbit(value) ? -hundredths : hundredths;
+}
+
+std::string FormatHundredths(long long hundredths) {
+    // A negative zero amount keeps its sign, as "%.2f" prints it; Hundredths() cannot say so,
+    // so FormatFixed2 handles that case itself.
+    const bool negative = hundredths < 0;
+    unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(hundredths)
+                                            : static_cast<unsigned long long>(hundredths);
     std::array<char, 32> digits{};
     char* end = digits.data() + digits.size();
     char* p = end;
-    *--p = static_cast<char>('0' + hundredths % 10);
-    *--p = static_cast<char>('0' + (hundredths / 10) % 10);
+    *--p = static_cast<char>('0' + magnitude % 10);
+    *--p = static_cast<char>('0' + (magnitude / 10) % 10);
     *--p = '.';
-    unsigned long long whole = hundredths / 100;
+    unsigned long long whole = magnitude / 100;
     do {
         *--p = static_cast<char>('0' + whole % 10);
         whole /= 10;
@@ -165,6 +167,23 @@ std::string FormatFixed2(double value) {
         *--p = '-';
     }
     return std::string(p, end);
+}
+
+std::string FormatFixed2(double value) {
+    if (std::isnan(value)) {
+        return "nan";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-inf" : "inf";
+    }
+    const std::optional<long long> hundredths = Hundredths(value);
+    if (!hundredths) {
+        return FormatFixed2Slow(value);
+    }
+    if (*hundredths == 0 && std::signbit(value)) {
+        return "-0.00";
+    }
+    return FormatHundredths(*hundredths);
 }
 
 std::string FormatInt(long long value) {

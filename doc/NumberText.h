@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,13 @@ double ParseNumber(std::string_view text);
 // "%.2f": fixed point, exactly two decimals, no grouping, "-" for negatives, correctly rounded
 // from the exact binary value. Never truncated; non-finite values give "inf", "-inf" or "nan".
 std::string FormatFixed2(double value);
+
+// The value in hundredths, rounded as "%.2f" rounds, for magnitudes below 1e15; nothing for
+// larger or non-finite values. FormatHundredths(*Hundredths(v)) == FormatFixed2(v) (but for a
+// negative value that rounds to zero), and for counts of hundredths below 2^53 that text reads
+// back with ParseNumber as exactly hundredths / 100.0.
+std::optional<long long> Hundredths(double value);
+std::string FormatHundredths(long long hundredths);
 
 // "%i".
 std::string FormatInt(long long value);

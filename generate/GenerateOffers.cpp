@@ -54,8 +54,9 @@ void CRodeDoc::GenerateOffers(std::string rating, OfferChoices choices) {
         offer.assignment.assign(AssignmentTerm(*this, offer.employer, choice.assignment));
         offer.contractLength.assign(
             ContractLengthTerm(*this, offer.assignment, choice.contractLength));
-        PayMultiplierTerm(*this, offerRating, offer.employer, offer.assignment,
-                          choice.paymentMultiplier, offer.paymentMultiplier);
+        const std::optional<double> rolledMultiplier =
+            PayMultiplierTerm(*this, offerRating, offer.employer, offer.assignment,
+                              choice.paymentMultiplier, offer.paymentMultiplier);
         offer.straightSupport.assign(
             StraightSupportTerm(*this, offerRating, choice.support, offer.employer));
         offer.battleLossCompensation.assign(
@@ -69,6 +70,9 @@ void CRodeDoc::GenerateOffers(std::string rating, OfferChoices choices) {
         if (m_againstClans != 0) {
             offer.assignment += kAgainstClansSuffix;
         }
-        AppendPayAmount(offer.paymentMultiplier, basePay);
+        // The multiplier as its text reads: a fixed choice is read by the C library's rule.
+        const double multiplier =
+            rolledMultiplier ? *rolledMultiplier : ParseNumber(offer.paymentMultiplier);
+        AppendPayAmount(offer.paymentMultiplier, multiplier, basePay);
     }
 }

@@ -98,13 +98,22 @@ float AssignmentPayFactor(std::string_view assignment) {
     return FindFactor(kAssignmentFactors, assignment).value_or(kNoFactor);
 }
 
-std::string ComposePayMultiplier(float base, float employerFactor, float assignmentFactor,
-                                 bool againstClans) {
+namespace {
+
+double MultiplierProduct(float base, float employerFactor, float assignmentFactor,
+                         bool againstClans) {
     // Stored in single precision before the second factor: this rounding decides several texts.
     const float withEmployer = base * employerFactor;
     const float last = againstClans ? kAgainstClansFactor : assignmentFactor;
     // Two single-precision values multiply exactly in double precision.
-    return FormatFixed2(static_cast<double>(withEmployer) * static_cast<double>(last));
+    return static_cast<double>(withEmployer) * static_cast<double>(last);
+}
+
+}  // namespace
+
+std::string ComposePayMultiplier(float base, float employerFactor, float assignmentFactor,
+                                 bool againstClans) {
+    return FormatFixed2(MultiplierProduct(base, employerFactor, assignmentFactor, againstClans));
 }
 
 std::string PayAmountText(std::string_view multiplier, std::string_view basePay) {
@@ -113,15 +122,16 @@ std::string PayAmountText(std::string_view multiplier, std::string_view basePay)
     return text;
 }
 
-void AppendPayAmount(std::string& multiplierField, double basePay) {
-    AppendAmount(multiplierField, ParseNumber(multiplierField) * basePay);
+void AppendPayAmount(std::string& multiplierField, double multiplier, double basePay) {
+    AppendAmount(multiplierField, multiplier * basePay);
 }
 
-void PayMultiplierTerm(CRodeDoc& doc, std::string_view rating, std::string_view employer,
-                       std::string_view assignment, std::string_view choice, std::string& out) {
+std::optional<double> PayMultiplierTerm(CRodeDoc& doc, std::string_view rating,
+                                        std::string_view employer, std::string_view assignment,
+                                        std::string_view choice, std::string& out) {
     if (!IsRandomChoice(choice)) {
         out.assign(choice);
-        return;
+        return std::nullopt;
     }
     float employerFactor = kNoFactor;
     if (const auto named = NamedEmployerPayFactor(employer)) {
@@ -129,8 +139,15 @@ void PayMultiplierTerm(CRodeDoc& doc, std::string_view rating, std::string_view 
     } else if (KindOfEmployer(employer) == EmployerKind::Corp) {
         employerFactor = CorpPayFactorForRoll(RollDice(doc, kTwoDice));
     }
-    out = ComposePayMultiplier(PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment),
-                               doc.m_againstClans != 0);
+    const double product =
+        MultiplierProduct(PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment),
+                          doc.m_againstClans != 0);
+    // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form; the
+    // printed text reads back as exactly hundredths / 100.
+    const long long hundredths = *Hundredths(product);
+    // assign() keeps the field's buffer, which the pay text appended next will need.
+    out.assign(FormatHundredths(hundredths));
+    return static_cast<double>(hundredths) / 100.0;
 }
 
 std::string CRodeDoc::RollPayMultiplier(std::string rating, std::string employer,

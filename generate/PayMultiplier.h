@@ -25,5 +25,6 @@ std::string ComposePayMultiplier(float base, float employerFactor, float assignm
 // texts are read as numbers by the C library's rule; the amount is printed in full whatever its
 // size.
 std::string PayAmountText(std::string_view multiplier, std::string_view basePay);
-// The same, appended to a multiplier field in place, with the base pay already read as a number.
-void AppendPayAmount(std::string& multiplierField, double basePay);
+// The same, appended to a multiplier field in place, with the multiplier and the base pay
+// already read as numbers.
+void AppendPayAmount(std::string& multiplierField, double multiplier, double basePay);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,12 @@ std::string_view AssignmentTerm(CRodeDoc& doc, std::string_view employer, std::s
 std::string_view SpecialAssignmentTerm(CRodeDoc& doc);
 std::string_view ContractLengthTerm(CRodeDoc& doc, std::string_view assignment,
                                     std::string_view choice);
-// Reads doc.m_againstClans; writes the multiplier text into `out`.
-void PayMultiplierTerm(CRodeDoc& doc, std::string_view rating, std::string_view employer,
-                       std::string_view assignment, std::string_view choice, std::string& out);
+// Reads doc.m_againstClans; writes the multiplier text into `out`. Returns the number that text
+// reads back as when the multiplier was rolled (so the driver need not parse what it just
+// printed), nothing for a fixed choice.
+std::optional<double> PayMultiplierTerm(CRodeDoc& doc, std::string_view rating,
+                                        std::string_view employer, std::string_view assignment,
+                                        std::string_view choice, std::string& out);
 std::string_view StraightSupportTerm(CRodeDoc& doc, std::string_view rating,
                                      std::string_view choice, std::string_view employer);
 std::string_view BattleLossTerm(CRodeDoc& doc, std::string_view rating, std::string_view choice,

@@ -99,6 +99,24 @@ TEST(ParseNumber, agreesWithTheFullConversion) {
     }
 }
 
+// Generation skips reading back a multiplier it has just printed; that is only sound if the
+// printed text always reads back as hundredths / 100.
+TEST(Hundredths, printedHundredthsReadBackExactly) {
+    for (long long n = -1000; n <= 2000000; ++n) {
+        ASSERT_EQ(ParseNumber(FormatHundredths(n)), static_cast<double>(n) / 100.0) << n;
+    }
+    std::mt19937_64 random(42);
+    for (int i = 0; i < 100000; ++i) {
+        const auto n = static_cast<long long>(random() % 9007199254740992ull);  // below 2^53
+        ASSERT_EQ(ParseNumber(FormatHundredths(n)), static_cast<double>(n) / 100.0) << n;
+    }
+    EXPECT_EQ(Hundredths(12.6), 1260);
+    EXPECT_EQ(Hundredths(-1.575), -157);
+    EXPECT_FALSE(Hundredths(1e15));
+    EXPECT_FALSE(Hundredths(std::nan("")));
+    EXPECT_EQ(FormatFixed2(-0.001), "-0.00");
+}
+
 TEST(NumberText, ignoresTheUserLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
