@@ -24,9 +24,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 
-bench: build
-	./$(BUILD)/bench_core
-	@if [ -x $(BUILD)/bench_startup ]; then ./$(BUILD)/bench_startup; fi
+# Benchmarks measure an optimised build of their own.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target bench_core bench_startup zuvaduro
+	./build-bench/bench_core
+	./build-bench/bench_startup
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
