@@ -1,4 +1,5 @@
 #include <QDialog>
+#include <array>
 
 #include "view/CEditInfoDlg.h"
 #include "view/CNewCustomDlg.h"
@@ -16,29 +17,39 @@ bool DialogPrompts::askRating(std::string& rating) {
     return true;
 }
 
+namespace {
+
+// Which dialog member shows which custom choice; used both ways so the two lists cannot drift.
+struct ChoiceBinding {
+    std::string OfferChoices::*choice;
+    std::string CNewCustomDlg::*member;
+};
+constexpr std::array<ChoiceBinding, 8> kChoiceBindings = {{
+    {&OfferChoices::employer, &CNewCustomDlg::m_employer},
+    {&OfferChoices::assignment, &CNewCustomDlg::m_assignment},
+    {&OfferChoices::contractLength, &CNewCustomDlg::m_contractLength},
+    {&OfferChoices::paymentMultiplier, &CNewCustomDlg::m_paymentMultiplier},
+    {&OfferChoices::support, &CNewCustomDlg::m_support},
+    {&OfferChoices::transport, &CNewCustomDlg::m_transport},
+    {&OfferChoices::salvageRights, &CNewCustomDlg::m_salvageRights},
+    {&OfferChoices::commandRights, &CNewCustomDlg::m_commandRights},
+}};
+
+}  // namespace
+
 bool DialogPrompts::askCustom(std::string& rating, OfferChoices& choices) {
     CNewCustomDlg dialog(m_parent);
     dialog.m_rating = rating;
-    dialog.m_employer = choices.employer;
-    dialog.m_assignment = choices.assignment;
-    dialog.m_contractLength = choices.contractLength;
-    dialog.m_paymentMultiplier = choices.paymentMultiplier;
-    dialog.m_support = choices.support;
-    dialog.m_transport = choices.transport;
-    dialog.m_salvageRights = choices.salvageRights;
-    dialog.m_commandRights = choices.commandRights;
+    for (const ChoiceBinding& binding : kChoiceBindings) {
+        dialog.*binding.member = choices.*binding.choice;
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
     rating = dialog.m_rating;
-    choices.employer = dialog.m_employer;
-    choices.assignment = dialog.m_assignment;
-    choices.contractLength = dialog.m_contractLength;
-    choices.paymentMultiplier = dialog.m_paymentMultiplier;
-    choices.support = dialog.m_support;
-    choices.transport = dialog.m_transport;
-    choices.salvageRights = dialog.m_salvageRights;
-    choices.commandRights = dialog.m_commandRights;
+    for (const ChoiceBinding& binding : kChoiceBindings) {
+        choices.*binding.choice = dialog.*binding.member;
+    }
     return true;
 }
 
