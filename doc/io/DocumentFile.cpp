@@ -11,11 +11,12 @@
 #include <cerrno>
 #include <exception>
 #include <new>
-#include <random>
 #include <vector>
 
 #include "doc/CRodeDoc.h"
 #include "doc/DocumentCodec.h"
+#include "doc/io/AtomicReplace.h"
+#include "doc/io/Descriptor.h"
 #include "doc/io/FileError.h"
 
 namespace {
@@ -23,34 +24,6 @@ namespace {
 constexpr const char* kFailedToOpen = "Failed to open document.";
 constexpr const char* kFailedToSave = "Failed to save document.";
 constexpr const char* kDefaultSuffix = "DID";
-
-// Closes the descriptor it holds; -1 holds nothing.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor() { Close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    void Reset(int fd) {
-        Close();
-        m_fd = fd;
-    }
-    int Get() const { return m_fd; }
-    explicit operator bool() const { return m_fd >= 0; }
-    // The error of close() matters after writing: it can be the first report of a full disk.
-    int Close() {
-        int error = 0;
-        if (m_fd >= 0 && ::close(m_fd) != 0) {
-            error = errno;
-        }
-        m_fd = -1;
-        return error;
-    }
-
-private:
-    int m_fd;
-};
 
 QString AbsolutePath(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -107,118 +80,6 @@ int ReadAll(int fd, std::vector<std::uint8_t>& bytes) {
         }
         bytes.insert(bytes.end(), chunk, chunk + got);
     }
-}
-
-int WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return 0;
-}
-
-// Creates a fresh file in `folder` that no one else has open. The name starts with a dot so
-// that file dialogs do not show it while the save runs. Mode 0666 lets the umask decide.
-int CreateTemporary(const QString& folder, QString& tempPath, Descriptor& fd) {
-    std::random_device entropy;
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        const QString name = QStringLiteral(".zuvaduro-save-%1%2")
-                                 .arg(entropy(), 8, 16, QLatin1Char('0'))
-                                 .arg(entropy(), 8, 16, QLatin1Char('0'));
-        tempPath = folder + QLatin1Char('/') + name;
-        const int created =
-            ::open(Native(tempPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (created >= 0) {
-            fd.Reset(created);
-            return 0;
-        }
-        if (errno != EEXIST) {
-            return errno;
-        }
-    }
-    return EEXIST;
-}
-
-struct Target {
-    QString path;  // where the bytes go: a symbolic link is followed to its file
-    bool exists = false;
-    mode_t mode = 0;
-};
-
-// Checks what a save would replace. Returns 0 or the errno that stops the save.
-int InspectTarget(const QString& absolute, Target& target) {
-    const QString linked = QFileInfo(absolute).canonicalFilePath();
-    target.path = linked.isEmpty() ? absolute : linked;
-    struct stat info {};
-    if (::stat(Native(target.path).constData(), &info) != 0) {
-        return errno == ENOENT ? 0 : errno;
-    }
-    target.exists = true;
-    target.mode = info.st_mode & 0777;
-    if (S_ISDIR(info.st_mode)) {
-        return EISDIR;
-    }
-    // Replacing a device or a pipe with a plain file is never what the user meant; a file
-    // without any write permission is read-only, even for a user who could override it.
-    if (!S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0) {
-        return EACCES;
-    }
-    return 0;
-}
-
-// Writes `bytes` to a temporary file beside the target and renames it over the target once
-// everything is on disk. Returns 0 or the errno and leaves the old file and no temporary.
-int ReplaceFile(const QString& absolute, const std::vector<std::uint8_t>& bytes) {
-    Target target;
-    if (int error = InspectTarget(absolute, target)) {
-        return error;
-    }
-    // Refuse while someone is reading the old file (readers hold a shared lock).
-    Descriptor lock;
-    if (target.exists) {
-        lock.Reset(::open(Native(target.path).constData(), O_RDONLY | O_CLOEXEC));
-        if (lock && ::flock(lock.Get(), LOCK_EX | LOCK_NB) != 0) {
-            return errno;
-        }
-    }
-    QString tempPath;
-    Descriptor temp;
-    if (int error = CreateTemporary(QFileInfo(target.path).absolutePath(), tempPath, temp)) {
-        return error;
-    }
-    const QByteArray nativeTemp = Native(tempPath);
-    if (target.exists) {
-        ::fchmod(temp.Get(), target.mode);  // best effort: some file systems keep no modes
-    }
-    int error = WriteAll(temp.Get(), bytes);
-    if (!error && ::fsync(temp.Get()) != 0) {
-        error = errno;
-    }
-    const int closeError = temp.Close();
-    if (!error) {
-        error = closeError;
-    }
-    if (!error && ::rename(nativeTemp.constData(), Native(target.path).constData()) != 0) {
-        error = errno;
-    }
-    if (error) {
-        ::unlink(nativeTemp.constData());
-        return error;
-    }
-    // Make the rename itself durable; a failure here no longer endangers either file.
-    Descriptor folder(::open(Native(QFileInfo(target.path).absolutePath()).constData(),
-                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder) {
-        ::fsync(folder.Get());
-    }
-    return 0;
 }
 
 }  // namespace
@@ -281,7 +142,7 @@ SaveResult SaveDocumentFile(CRodeDoc& doc, const QString& path) {
     } catch (const std::exception&) {
         return {false, QString::fromUtf8(kFailedToSave)};
     }
-    if (int error = ReplaceFile(absolute, bytes)) {
+    if (int error = ReplaceFileAtomically(absolute, bytes.data(), bytes.size())) {
         return {false, ErrorMessage(error, absolute)};
     }
     TakePath(doc, absolute);
