@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 #include "doc/MemorySettings.h"
 #include "doc/SettingsStore.h"
 #include "tests/ui/FakePrompts.h"
+#include "view/CRodeView.h"
 #include "view/Commands.h"
 
 namespace {
@@ -167,6 +170,43 @@ TEST_F(PrintContractTest, overlongFieldsAreCutAndNeverSpillOntoASecondPage) {
     EXPECT_FALSE(page.contains("IX. Other Terms:"));
     EXPECT_TRUE(page.contains("Witnessed by: ____________"));
     EXPECT_TRUE(page.endsWith("Printed by Zuvaduro, the mercenary contract generator"));
+}
+
+// Printing to a PDF file from the window never writes over the open document, by its own name
+// or through a link; Print and Print Contract both refuse and say why.
+TEST_F(PrintContractTest, aPdfFileThatIsTheOpenDocumentIsRefusedAndTheDocumentKept) {
+    const QString document = dir.filePath("offers.did");
+    const QByteArray bytes("document bytes");
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    doc.SetPathName(document.toStdString());
+    ASSERT_TRUE(QFile::link(document, dir.filePath("soft.pdf")));
+    ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(dir.filePath("hard.pdf"))), 0);
+    doc.m_offerCount = 1;
+    prompts.contractsAnswer = std::array<bool, 4>{true, false, false, false};
+
+    for (const QString& target : {document, dir.filePath("soft.pdf"), dir.filePath("hard.pdf")}) {
+        SCOPED_TRACE(target.toStdString());
+        prompts.warnings.clear();
+        prompts.pdfPath = target;
+        RunPrintContract(doc, prompts);
+        ASSERT_EQ(prompts.warnings.size(), 2);
+        EXPECT_EQ(prompts.warnings[1],
+                  target + " is the open document. Choose another file for the PDF.");
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        const PrintOutcome outcome = CRodeView::PrintListing(printer, doc);
+        EXPECT_FALSE(outcome);
+        EXPECT_TRUE(outcome.fileProblem.startsWith(target));
+
+        QFile after(document);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), bytes);
+    }
 }
 
 }  // namespace
