@@ -29,29 +29,16 @@ protected:
 
     Outcome Run(const QStringList& args) {
         QProcess process;
-        Start(process, ZUVADURO_EXE, args);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    // The bytes `program` wrote to its standard output, undecoded.
-    QByteArray RunForBytes(const QString& program, const QStringList& args) {
-        QProcess process;
-        Start(process, program, args);
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return process.readAllStandardOutput();
-    }
-
-    void Start(QProcess& process, const QString& program, const QStringList& args) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         env.insert("LC_ALL", locale);
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
         process.setProcessEnvironment(env);
-        process.start(program, args);
-        process.closeWriteChannel();
+        process.start(ZUVADURO_EXE, args);
         EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
     }
 
     QString Path(const QString& name) const { return home.filePath(name); }
@@ -177,47 +164,24 @@ TEST_F(CommandLineTest, jsonCarriesTheShownOffersWithTheirFieldNames) {
     EXPECT_LT(json.out.indexOf("\"startDate\""), json.out.indexOf("\"endDate\""));
 }
 
-// A crafted document cannot drive the terminal it is listed on, while a pipe still gets its
-// bytes; --json stays valid UTF-8 whatever bytes the document or the arguments held.
-TEST_F(CommandLineTest, hostileTextReachesATerminalVisiblyAndJsonStaysValid) {
+// A crafted document cannot drive the terminal it is listed on; a pipe still gets its bytes.
+TEST_F(CommandLineTest, aTerminalSeesControlCharactersSpelledOut) {
     QFile file(Path("hostile.did"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    // Year, no offers, then the rating "B ESC[2J" with an OSC (cp1252 0x9D) that retitles.
-    file.write(
-        QByteArray("\x04"
-                   "3025"
-                   "\x00\x00"
-                   "\x0a"
-                   "B\x1b[2J\x9d"
-                   "0;x\x07",
-                   18));
+    file.write(QByteArray("\0043025\000\000\005B\033[2J", 13));
     file.close();
-    const QString exe = ZUVADURO_EXE;
+    EXPECT_TRUE(Run({"--listing", file.fileName()}).out.contains("B\x1b[2J\n"));
 
-    const QByteArray piped = RunForBytes(exe, {"--listing", file.fileName()});
-    EXPECT_TRUE(
-        piped.contains("B\x1b[2J\xc2\x9d"
-                       "0;x\x07\n"));
-    const QByteArray tty = RunForBytes(
-        "script", {"-qec", "'" + exe + "' --listing '" + file.fileName() + "'", "/dev/null"});
-    EXPECT_TRUE(tty.contains("B\\x1b[2J\\u009d0;x\\x07\r\n")) << tty.toStdString();
-    EXPECT_FALSE(tty.contains('\x1b'));
-
-    const QList<QByteArray> outputs = {
-        RunForBytes(exe, {"--listing", file.fileName(), "--json"}),
-        RunForBytes(
-            "sh",
-            {"-c",
-             R"sh(exec "$0" --roll "$(printf '\377B')" --seed 1 --json --employer "$(printf 'Bad\303(')")sh",
-             exe}),
-    };
-    for (const QByteArray& json : outputs) {
-        QJsonParseError error;
-        QJsonDocument::fromJson(json, &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
-        EXPECT_EQ(QString::fromUtf8(json).toUtf8(), json) << "not valid UTF-8";
-    }
-    EXPECT_TRUE(outputs[1].contains("\"Bad\xef\xbf\xbd(\"")) << outputs[1].toStdString();
+    QProcess tty;  // script(1) gives the program a pseudo-terminal as its output
+    tty.start("script", {"-qec",
+                         "XDG_CONFIG_HOME='" + Path("config") + "' '" + ZUVADURO_EXE +
+                             "' --listing '" + file.fileName() + "'",
+                         "/dev/null"});
+    tty.closeWriteChannel();
+    ASSERT_TRUE(tty.waitForFinished(30000));
+    const QByteArray shown = tty.readAllStandardOutput();
+    EXPECT_TRUE(shown.contains("B\\x1b[2J\r\n")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains('\x1b'));
 }
 
 // ---- files --------------------------------------------------------------------------------

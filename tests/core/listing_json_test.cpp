@@ -19,12 +19,8 @@ TEST(JsonString, escapesWhatJsonCannotHoldRaw) {
         {"\x1f\x7f", "\"\\u001f\\u007f\""},
         {"Ω €", "\"Ω €\""},
         // Any bytes in, valid UTF-8 out: a bad byte is U+FFFD, C1 controls are escaped.
-        {"\xff\xfe", "\"\xef\xbf\xbd\xef\xbf\xbd\""},
-        {"Bad\xc3(", "\"Bad\xef\xbf\xbd(\""},
-        {"\xed\xa0\x80", "\"\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\""},  // a surrogate
-        {"\xc2\x9d"
-         "0;t\xc2\x9f",
-         "\"\\u009d0;t\\u009f\""},
+        {"Bad\xc3(\xff", "\"Bad\xef\xbf\xbd(\xef\xbf\xbd\""},
+        {"\xc2\x9d]0;t", "\"\\u009d]0;t\""},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(JsonString(row.text), row.json);
