@@ -13,6 +13,11 @@ std::string JsonString(const std::string& text) {
     out.reserve(text.size() + 2);
     out += '"';
     for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            out += text[i++];  // plain ASCII, the common case, needs no decoding
+            continue;
+        }
         const Utf8Step step = DecodeUtf8Step(text, i);
         const char32_t c = step.codePoint;
         if (!step.valid) {
