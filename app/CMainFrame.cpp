@@ -28,6 +28,7 @@
 #include "doc/io/DocumentFile.h"
 #include "view/CRodeView.h"
 #include "view/DialogPrompts.h"
+#include "view/ProductMessage.h"
 
 namespace cmd {
 // clang-format off
@@ -292,7 +293,7 @@ void CMainFrame::UpdateRecentFileMenu() {
         const bool used = n < m_recent.Size();
         entry->setVisible(used);
         entry->setText(used ? m_recent.MenuLabel(n, currentDir) : QString());
-        entry->setToolTip(used ? m_recent.Entries().at(n) : QString());
+        entry->setToolTip(used ? PlainToolTip(m_recent.Entries().at(n)) : QString());
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
@@ -12,6 +11,7 @@
 #include "doc/CRodeDoc.h"
 #include "doc/io/DocumentFile.h"
 #include "view/CRodeView.h"
+#include "view/ProductMessage.h"
 #include "view/UiPrompts.h"
 
 CRodeApp::CRodeApp(SettingsStore& settings, std::function<void()> removeSettings)
@@ -102,11 +102,13 @@ bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(m_doc->GetTitle()));
-    if (!CRodeView::PrintListing(printer, *m_doc)) {
+    const PrintOutcome outcome = CRodeView::PrintListing(printer, *m_doc);
+    if (!outcome.printerOk) {
         ReportError(tr("Could not start print job."));
-        return false;
+    } else if (!outcome.fileProblem.isEmpty()) {
+        ReportError(outcome.fileProblem);
     }
-    return true;
+    return static_cast<bool>(outcome);
 }
 
 bool CRodeApp::Unregister() {
@@ -118,9 +120,7 @@ bool CRodeApp::Unregister() {
     const QString message = QStringLiteral(
         "System registry entries have been removed and the INI file (if any) was deleted.");
     if (HasRealDisplay()) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Zuvaduro"), message,
-                        QMessageBox::Ok);
-        box.exec();
+        ShowProductMessage(nullptr, QMessageBox::Information, message);
     } else {
         std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     }
@@ -130,8 +130,7 @@ bool CRodeApp::Unregister() {
 void CRodeApp::ReportError(const QString& message) {
     std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     if (HasRealDisplay()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Zuvaduro"), message, QMessageBox::Ok);
-        box.exec();
+        ShowProductMessage(nullptr, QMessageBox::Warning, message);
     }
 }
 

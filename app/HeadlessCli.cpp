@@ -1,5 +1,7 @@
 #include "app/HeadlessCli.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QString>
 #include <charconv>
@@ -110,7 +112,10 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
 }
 
 void PrintDocument(const CRodeDoc& doc, bool json) {
-    std::cout << (json ? RenderListingJson(doc) : RenderListingText(doc));
+    // A document's texts may hold escape sequences; a terminal would obey them.
+    const ValueControls controls =
+        ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
+    std::cout << (json ? RenderListingJson(doc) : RenderListingText(doc, controls));
     std::cout.flush();
 }
 

@@ -1,10 +1,8 @@
 #include "app/PdfExport.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
@@ -18,9 +16,11 @@
 
 #include "doc/CRodeDoc.h"
 #include "doc/io/DocumentFile.h"
+#include "doc/io/FileIdentity.h"
 #include "doc/io/QtSettingsStore.h"
 #include "view/ContractPrinter.h"
 #include "view/ListingPrinter.h"
+#include "view/PrintJob.h"
 
 namespace {
 
@@ -124,9 +124,9 @@ std::optional<std::string> ParseRequest(const QStringList& args, ExportRequest& 
     }
     request.outPath = positional[0];
     request.documentPath = positional[1];
-    // Writing the PDF over the document it was made from would destroy the document.
-    if (QFileInfo(request.outPath).absoluteFilePath() ==
-        QFileInfo(request.documentPath).absoluteFilePath()) {
+    // Writing the PDF over the document it was made from would destroy the document, whether
+    // OUT.pdf names it or a link to it.
+    if (IsSameFile(request.outPath, request.documentPath)) {
         return "OUT.pdf and FILE must be different files";
     }
     return std::nullopt;
@@ -138,22 +138,21 @@ QPageSize::PageSizeId SystemPageSize() {
                                                                               : QPageSize::A4;
 }
 
-// Paints `paint` onto a PDF printer writing `request.outPath`.
-template <typename Paint>
-int WritePdf(const ExportRequest& request, const CRodeDoc& doc, Paint paint) {
+// Paints `paint` for a PDF printer writing `request.outPath`; the file is replaced only once the
+// whole PDF is made.
+int WritePdf(const ExportRequest& request, const CRodeDoc& doc, const PaintPages& paint) {
     QPrinter printer(QPrinterInfo(), QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outPath);
     printer.setPageSize(QPageSize(request.pageSize.value_or(SystemPageSize())));
     printer.setDocName(QString::fromStdString(doc.GetTitle()));
 
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    const PrintOutcome outcome = RunPrintJob(printer, request.documentPath, paint);
+    if (!outcome.printerOk) {
         return Failure(QStringLiteral("Could not write %1.").arg(request.outPath));
     }
-    paint(painter, printer);
-    if (!painter.end()) {
-        return Failure(QStringLiteral("Could not write %1.").arg(request.outPath));
+    if (!outcome.fileProblem.isEmpty()) {
+        return Failure(outcome.fileProblem);
     }
     return kExitOk;
 }
@@ -168,8 +167,8 @@ int Export(const ExportRequest& request) {
     }
 
     if (!request.contracts) {
-        return WritePdf(request, doc, [&](QPainter& painter, QPrinter& printer) {
-            PrintListingPage(painter, printer, doc);
+        return WritePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
+            PrintListingPage(painter, device, doc);
         });
     }
 
@@ -190,8 +189,8 @@ int Export(const ExportRequest& request) {
             ticked[static_cast<std::size_t>(k)] = true;
         }
     }
-    return WritePdf(request, doc, [&](QPainter& painter, QPrinter& printer) {
-        PrintContractPages(painter, printer, doc, ticked);
+    return WritePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
+        PrintContractPages(painter, device, doc, ticked);
     });
 }
 

@@ -56,33 +56,33 @@ std::optional<std::uint8_t> CodePointToCp1252(char32_t codePoint) {
     return std::nullopt;
 }
 
+Utf8Step DecodeUtf8Step(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const int length = SequenceLength(lead);
+    if (length == 1) {
+        return {lead, 1, true};
+    }
+    bool valid = length != 0 && at + length <= text.size();
+    char32_t c = valid ? lead & (0xFF >> (length + 1)) : 0;
+    for (int k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        valid = (next & 0xC0) == 0x80;
+        c = (c << 6) | (next & 0x3F);
+    }
+    valid = valid && c >= kMinimumForLength[length] && c <= 0x10FFFF && !IsSurrogate(c);
+    if (!valid) {
+        return {kReplacementCharacter, 1, false};
+    }
+    return {c, static_cast<std::size_t>(length), true};
+}
+
 std::vector<char32_t> DecodeUtf8(std::string_view text) {
     std::vector<char32_t> out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 1) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        bool valid = length != 0 && i + length <= text.size();
-        char32_t c = valid ? lead & (0xFF >> (length + 1)) : 0;
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        valid = valid && c >= kMinimumForLength[length] && c <= 0x10FFFF && !IsSurrogate(c);
-        if (valid) {
-            out.push_back(c);
-            i += length;
-        } else {
-            out.push_back(kReplacementCharacter);
-            ++i;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Step step = DecodeUtf8Step(text, i);
+        out.push_back(step.codePoint);
+        i += step.length;
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -20,6 +21,15 @@ char32_t Cp1252ToCodePoint(std::uint8_t byte);
 
 // The Windows-1252 byte for a character, or nothing when the character set lacks it.
 std::optional<std::uint8_t> CodePointToCp1252(char32_t codePoint);
+
+// One character decoded from UTF-8 at `text[at]` (which must be inside `text`) and the bytes it
+// took. A byte that does not begin a well-formed sequence is taken alone, as U+FFFD, not valid.
+struct Utf8Step {
+    char32_t codePoint;
+    std::size_t length;
+    bool valid;
+};
+Utf8Step DecodeUtf8Step(std::string_view text, std::size_t at);
 
 // Decodes UTF-8. Each byte that does not begin a well-formed sequence (overlong forms,
 // surrogates and values past U+10FFFF included) becomes one U+FFFD; nothing is dropped.

@@ -1,10 +1,8 @@
 #include "view/CNewCustomDlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "view/CNewRandomDlg.h"
 #include "view/ComboExchange.h"
 #include "view/DialogUnits.h"
+#include "view/ProductMessage.h"
 
 namespace {
 
@@ -194,11 +193,9 @@ void CNewCustomDlg::accept() {
         const QString text = ReadComboText(*box);
         this->*kComboRows[index].member = FromDialogText(text);
         if (id == kRatingId && text.size() > kMaxRatingLength) {
-            QMessageBox message(
-                QMessageBox::Warning, QApplication::applicationDisplayName(),
-                tr("Please enter no more than %1 characters.").arg(kMaxRatingLength),
-                QMessageBox::Ok, this);
-            message.exec();
+            ShowProductMessage(
+                this, QMessageBox::Warning,
+                tr("Please enter no more than %1 characters.").arg(kMaxRatingLength));
             box->setFocus();
             if (box->lineEdit() != nullptr) {
                 box->lineEdit()->selectAll();

@@ -122,19 +122,20 @@ void CRodeView::OnFilePrint() {
     if (!m_prompts.choosePrinterForListing(printer)) {
         return;
     }
-    if (!PrintListing(printer, m_doc)) {
+    const PrintOutcome outcome = PrintListing(printer, m_doc);
+    if (!outcome.printerOk) {
         m_prompts.warn(tr("Could not start print job."));
+    } else if (!outcome.fileProblem.isEmpty()) {
+        m_prompts.warn(outcome.fileProblem);
     }
 }
 
-bool CRodeView::PrintListing(QPrinter& printer, const CRodeDoc& doc) {
+PrintOutcome CRodeView::PrintListing(QPrinter& printer, const CRodeDoc& doc) {
     // The listing is drawn from the top-left of the printable area, so the page's margins are
     // the printer's own.
     printer.setFullPage(false);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    PrintListingPage(painter, printer, doc);
-    return painter.end();
+    return RunPrintJob(printer, QString::fromStdString(doc.GetPathName()),
+                       [&doc](QPainter& painter, QPagedPaintDevice& device) {
+                           PrintListingPage(painter, device, doc);
+                       });
 }

@@ -2,6 +2,8 @@
 
 #include <QAbstractScrollArea>
 
+#include "view/PrintJob.h"
+
 class CRodeDoc;
 class QPrinter;
 class UiPrompts;
@@ -27,8 +29,9 @@ public:
     void OnPrintContract();
     void OnFilePrint();  // the print dialog, then the one-page listing
 
-    // Prints the listing on `printer` without a dialog. False when the job could not start.
-    static bool PrintListing(QPrinter& printer, const CRodeDoc& doc);
+    // Prints the listing on `printer` without a dialog (see RunPrintJob: a PDF file that is the
+    // document itself is refused, and any other is replaced only once complete).
+    static PrintOutcome PrintListing(QPrinter& printer, const CRodeDoc& doc);
 
     // The listing line under a viewport y coordinate, with the current scroll position.
     int LineAtViewportY(int y) const;

@@ -6,6 +6,7 @@
 #include "doc/SettingsStore.h"
 #include "view/Commands.h"
 #include "view/ContractPrinter.h"
+#include "view/PrintJob.h"
 #include "view/UiPrompts.h"
 
 void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
@@ -27,11 +28,13 @@ void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
         return;
     }
 
-    // With nothing ticked the job is still opened and closed, empty.
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return;
+    // With nothing ticked the job is still opened and closed, empty. A printer's own failures
+    // go unreported; a PDF file that could not be written is said.
+    const PrintOutcome outcome = RunPrintJob(printer, QString::fromStdString(doc.GetPathName()),
+                                             [&](QPainter& painter, QPagedPaintDevice& device) {
+                                                 PrintContractPages(painter, device, doc, ticked);
+                                             });
+    if (!outcome.fileProblem.isEmpty()) {
+        prompts.warn(outcome.fileProblem);
     }
-    PrintContractPages(painter, printer, doc, ticked);
-    painter.end();
 }

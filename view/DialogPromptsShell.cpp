@@ -1,9 +1,9 @@
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "view/DialogPrompts.h"
+#include "view/ProductMessage.h"
 
 namespace {
 
@@ -17,19 +17,17 @@ const QStringList& DocumentFilters() {
     return filters;
 }
 
-bool RunFileDialog(QFileDialog& dialog, QString& path) {
+void SetDocumentFilters(QFileDialog& dialog) {
     dialog.setNameFilters(DocumentFilters());
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+}
+
+bool RunFileDialog(QFileDialog& dialog, QString& path) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
     path = dialog.selectedFiles().constFirst();
     return true;
-}
-
-void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
-    QMessageBox box(icon, QStringLiteral("Zuvaduro"), message, QMessageBox::Ok, parent);
-    box.exec();
 }
 
 }  // namespace
@@ -45,6 +43,7 @@ bool DialogPrompts::askOpenPath(QString& path) {
     QFileDialog dialog(m_parent, QStringLiteral("Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    SetDocumentFilters(dialog);
     return RunFileDialog(dialog, path);
 }
 
@@ -52,14 +51,17 @@ bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
     QFileDialog dialog(m_parent, QStringLiteral("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The filters first: choosing a filter in a save dialog gives the name the filter's first
+    // extension, so "sa.did" would become "sa.DID", a second file beside the first.
+    SetDocumentFilters(dialog);
     dialog.selectFile(proposed);
     return RunFileDialog(dialog, path);
 }
 
 void DialogPrompts::warn(const QString& message) {
-    ShowMessage(m_parent, QMessageBox::Warning, message);
+    ShowProductMessage(m_parent, QMessageBox::Warning, message);
 }
 
 void DialogPrompts::inform(const QString& message) {
-    ShowMessage(m_parent, QMessageBox::Information, message);
+    ShowProductMessage(m_parent, QMessageBox::Information, message);
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "doc/CRodeDoc.h"
+#include "doc/Cp1252.h"
 #include "doc/NumberText.h"
 
 std::string JsonString(const std::string& text) {
@@ -11,33 +12,36 @@ std::string JsonString(const std::string& text) {
     std::string out;
     out.reserve(text.size() + 2);
     out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (byte < 0x20 || byte == 0x7F) {
-                    out += "\\u00";
-                    out += kHex[byte >> 4];
-                    out += kHex[byte & 0xF];
-                } else {
-                    out += c;
-                }
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
+            out += text[i++];  // plain ASCII, the common case, needs no decoding
+            continue;
         }
+        const Utf8Step step = DecodeUtf8Step(text, i);
+        const char32_t c = step.codePoint;
+        if (!step.valid) {
+            // Texts from the command line may hold any bytes; JSON must stay UTF-8.
+            AppendUtf8(out, kReplacementCharacter);
+        } else if (c == '"') {
+            out += "\\\"";
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            // C1 controls too: a terminal showing the JSON would take them as commands.
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out.append(text, i, step.length);
+        }
+        i += step.length;
     }
     out += '"';
     return out;

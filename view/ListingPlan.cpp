@@ -4,6 +4,7 @@
 
 #include "doc/CRodeDoc.h"
 #include "doc/NumberText.h"
+#include "view/TerminalText.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ ListingPlan::ListingPlan(const CRodeDoc& doc) : m_countText(FormatInt(doc.m_offe
     }
 }
 
-std::string RenderListingText(const CRodeDoc& doc) {
+std::string RenderListingText(const CRodeDoc& doc, ValueControls controls) {
     const ListingPlan plan(doc);
     std::string out;
     for (const ListingLine& line : plan.Lines()) {
@@ -81,7 +82,11 @@ std::string RenderListingText(const CRodeDoc& doc) {
             if (line.label.size() < listing::kValueColumnChars) {
                 out.append(listing::kValueColumnChars - line.label.size(), ' ');
             }
-            out += *line.value;
+            if (controls == ValueControls::Visible) {
+                out += VisibleControls(*line.value);
+            } else {
+                out += *line.value;
+            }
         }
         out += '\n';
     }

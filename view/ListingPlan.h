@@ -53,6 +53,11 @@ std::string_view OfferLineLabel(int offset);
 // The header of offer k (0..3): "First Contract:" .. "Fourth Contract:".
 std::string_view OfferHeader(int k);
 
+// How the values' control characters are written: as stored (a pipe or a file gets the
+// document's bytes) or spelled out for a terminal (see VisibleControls).
+enum class ValueControls { AsStored, Visible };
+
 // Renders the plan as text: labels padded to 35 characters, then the value; every line ends
 // with "\n". Used by the command line.
-std::string RenderListingText(const CRodeDoc& doc);
+std::string RenderListingText(const CRodeDoc& doc,
+                              ValueControls controls = ValueControls::AsStored);

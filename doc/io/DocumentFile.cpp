@@ -33,16 +33,8 @@ QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// A missing folder is a bad path rather than a missing file, as the user sees it.
-FileErrorCause CauseFor(int error, const QString& path) {
-    if (error == ENOENT && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return FileErrorCause::BadPath;
-    }
-    return CauseFromErrno(error);
-}
-
 QString ErrorMessage(int error, const QString& path) {
-    return FileErrorMessage(CauseFor(error, path), path);
+    return FileErrorMessageFor(error, path);
 }
 
 bool SamePath(const CRodeDoc& doc, const QString& absolute) {

@@ -1,5 +1,6 @@
 #include "doc/io/FileError.h"
 
+#include <QFileInfo>
 #include <cerrno>
 
 namespace {
@@ -83,4 +84,11 @@ QString FileErrorMessage(FileErrorCause cause, const QString& path) {
     const char* message = kMessages[known ? index : 0].message;
     // arg() replaces only the placeholder, so a path holding "%2" is shown as it is.
     return QString::fromUtf8(message).arg(path);
+}
+
+QString FileErrorMessageFor(int error, const QString& path) {
+    if (error == ENOENT && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
+        return FileErrorMessage(FileErrorCause::BadPath, path);
+    }
+    return FileErrorMessage(CauseFromErrno(error), path);
 }

@@ -24,3 +24,7 @@ enum class FileErrorCause {
 FileErrorCause CauseFromErrno(int error);
 
 QString FileErrorMessage(FileErrorCause cause, const QString& path);
+
+// The message for an operating-system error met while writing or reading `path`. A missing
+// folder is a bad path rather than a missing file, as the user sees it.
+QString FileErrorMessageFor(int error, const QString& path);

@@ -164,6 +164,26 @@ TEST_F(CommandLineTest, jsonCarriesTheShownOffersWithTheirFieldNames) {
     EXPECT_LT(json.out.indexOf("\"startDate\""), json.out.indexOf("\"endDate\""));
 }
 
+// A crafted document cannot drive the terminal it is listed on; a pipe still gets its bytes.
+TEST_F(CommandLineTest, aTerminalSeesControlCharactersSpelledOut) {
+    QFile file(Path("hostile.did"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\0043025\000\000\005B\033[2J", 13));
+    file.close();
+    EXPECT_TRUE(Run({"--listing", file.fileName()}).out.contains("B\x1b[2J\n"));
+
+    QProcess tty;  // script(1) gives the program a pseudo-terminal as its output
+    tty.start("script", {"-qec",
+                         "XDG_CONFIG_HOME='" + Path("config") + "' '" + ZUVADURO_EXE +
+                             "' --listing '" + file.fileName() + "'",
+                         "/dev/null"});
+    tty.closeWriteChannel();
+    ASSERT_TRUE(tty.waitForFinished(30000));
+    const QByteArray shown = tty.readAllStandardOutput();
+    EXPECT_TRUE(shown.contains("B\\x1b[2J\r\n")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains('\x1b'));
+}
+
 // ---- files --------------------------------------------------------------------------------
 
 TEST_F(CommandLineTest, aSavedRollListsExactlyAsItWasRolled) {

@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <csignal>
 
 #include <QFile>
 #include <QProcess>
@@ -95,14 +100,20 @@ protected:
         return path;
     }
 
+    static QByteArray ReadAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QString TwoOfferDocument() {
         return WriteDocument("two.did", DocumentBytes("3025", "B",
                                                       {Offer("Draconis Combine", "Planet One"),
                                                        Offer("Free Worlds League", "Planet Two")}));
     }
 
-    // Runs the program with its settings in the temporary folder and no display at all.
-    ExportRun Export(const QStringList& args) {
+    // Runs the program with its settings in the temporary folder and no display at all; a
+    // `maxFileSize` limits every file the program writes, as a full disk would.
+    ExportRun Export(const QStringList& args, rlim_t maxFileSize = RLIM_INFINITY) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", configDir);
         env.remove("QT_QPA_PLATFORM");
@@ -110,6 +121,11 @@ protected:
         env.remove("WAYLAND_DISPLAY");
         QProcess process;
         process.setProcessEnvironment(env);
+        process.setChildProcessModifier([maxFileSize] {
+            const rlimit limit{maxFileSize, maxFileSize};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+        });
         process.start(ZUVADURO_EXE, args);
         ExportRun run;
         if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
@@ -220,6 +236,27 @@ TEST_F(ExportPdfTest, refusesToWriteThePdfOverItsOwnDocument) {
     QFile after(document);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytes);
+}
+
+// A link to the document is the document. A write that fails (a full disk, a device) exits 1
+// naming the file, and leaves the PDF that was there before and no stray file.
+TEST_F(ExportPdfTest, neverDestroysTheDocumentOrAnEarlierPdf) {
+    const QString document = TwoOfferDocument();
+    const QByteArray documentBytes = ReadAll(document);
+    ASSERT_TRUE(QFile::link(document, dir.filePath("soft.pdf")));
+    ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(dir.filePath("hard.pdf"))), 0);
+    EXPECT_EQ(Export({"--export-pdf", dir.filePath("soft.pdf"), document}).exitCode, 2);
+    EXPECT_EQ(Export({"--export-contracts", dir.filePath("hard.pdf"), document}).exitCode, 2);
+    EXPECT_EQ(ReadAll(document), documentBytes);
+
+    WriteDocument("out.pdf", "%PDF-1.4 an earlier export");
+    const ExportRun full = Export({"--export-pdf", out, document}, 4096);
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_TRUE(full.errors.contains(" accessing " + out + ".")) << full.errors.toStdString();
+    EXPECT_EQ(ReadAll(out), "%PDF-1.4 an earlier export");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter("zuvaduro"),
+              QStringList());
+    EXPECT_EQ(Export({"--export-pdf", "/dev/full", document}).exitCode, 1);
 }
 
 }  // namespace

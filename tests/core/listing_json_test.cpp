@@ -18,6 +18,9 @@ TEST(JsonString, escapesWhatJsonCannotHoldRaw) {
         {std::string("nul\0x", 5), "\"nul\\u0000x\""},
         {"\x1f\x7f", "\"\\u001f\\u007f\""},
         {"Ω €", "\"Ω €\""},
+        // Any bytes in, valid UTF-8 out: a bad byte is U+FFFD, C1 controls are escaped.
+        {"Bad\xc3(\xff", "\"Bad\xef\xbf\xbd(\xef\xbf\xbd\""},
+        {"\xc2\x9d]0;t", "\"\\u009d]0;t\""},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(JsonString(row.text), row.json);

@@ -6,6 +6,7 @@
 #include "doc/MemorySettings.h"
 #include "view/EditableLines.h"
 #include "view/ListingPlan.h"
+#include "view/TerminalText.h"
 
 namespace {
 
@@ -88,6 +89,22 @@ TEST_F(ListingPlanTest, renderedTextPadsLabelsToThirtyFiveCharacters) {
 TEST_F(ListingPlanTest, emptyDocumentRendersTwoLines) {
     EXPECT_EQ(RenderListingText(doc),
               "Dragoon's Rating:                  D\nContract Offers:                   0\n");
+}
+
+TEST(VisibleControls, spellsOutControlsAndBadBytesAndKeepsEverythingElse) {
+    const struct {
+        std::string text;
+        std::string shown;
+    } rows[] = {
+        {"Wolf's \\ 50% Ω €", "Wolf's \\ 50% Ω €"},
+        {"\x1b]0;pwned\x07\x7f", "\\x1b]0;pwned\\x07\\x7f"},
+        {std::string("a\nb\t\0", 5), "a\\x0ab\\x09\\x00"},  // a line feed cannot forge a line
+        {"\xc2\x9b[6n", "\\u009b[6n"},                      // C1 CSI, as UTF-8
+        {"\x9b[6n\xc3(", "\\x9b[6n\\xc3("},                 // bytes that are not UTF-8
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(VisibleControls(row.text), row.shown) << row.text;
+    }
 }
 
 // ---- line editing map ---------------------------------------------------------------------

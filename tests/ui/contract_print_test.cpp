@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 #include "doc/MemorySettings.h"
 #include "doc/SettingsStore.h"
 #include "tests/ui/FakePrompts.h"
+#include "view/CRodeView.h"
 #include "view/Commands.h"
 
 namespace {
@@ -167,6 +170,29 @@ TEST_F(PrintContractTest, overlongFieldsAreCutAndNeverSpillOntoASecondPage) {
     EXPECT_FALSE(page.contains("IX. Other Terms:"));
     EXPECT_TRUE(page.contains("Witnessed by: ____________"));
     EXPECT_TRUE(page.endsWith("Printed by Zuvaduro, the mercenary contract generator"));
+}
+
+// Printing to a PDF file from the window never writes over the open document through a link;
+// Print Contract and Print both refuse and say why.
+TEST_F(PrintContractTest, aPdfFileThatIsTheOpenDocumentIsRefusedAndTheDocumentKept) {
+    const QString document = dir.filePath("offers.did");
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("document") == 8);
+    file.close();
+    doc.SetPathName(document.toStdString());
+    prompts.pdfPath = dir.filePath("soft.pdf");
+    ASSERT_TRUE(QFile::link(document, prompts.pdfPath));
+    prompts.contractsAnswer = std::array<bool, 4>{true, false, false, false};
+    RunPrintContract(doc, prompts);
+    EXPECT_EQ(prompts.warnings.value(1),
+              prompts.pdfPath + " is the open document. Choose another file for the PDF.");
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(dir.filePath("hard.pdf"));
+    ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(printer.outputFileName())), 0);
+    EXPECT_FALSE(CRodeView::PrintListing(printer, doc).fileProblem.isEmpty());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "document");
 }
 
 }  // namespace

@@ -13,7 +13,8 @@
 
 namespace {
 
-TEST(ShellDialogPrompts, messagesAreTitledZuvaduroWithOneOkAndTheirIcon) {
+// A file name that looks like markup ("<i>y.did") must show as it is written, not in italics.
+TEST(ShellDialogPrompts, messagesAreTitledZuvaduroWithOneOkTheirIconAndPlainText) {
     struct Case {
         void (DialogPrompts::*show)(const QString&);
         QMessageBox::Icon icon;
@@ -25,13 +26,14 @@ TEST(ShellDialogPrompts, messagesAreTitledZuvaduroWithOneOkAndTheirIcon) {
         driver.whenShown<QMessageBox>([&](QMessageBox& box) {
             seen = true;
             EXPECT_EQ(box.windowTitle(), "Zuvaduro");
-            EXPECT_EQ(box.text(), "Disk full while accessing /x.did.");
+            EXPECT_EQ(box.text(), "Disk full while accessing /tmp/<i>y.did.");
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
             EXPECT_EQ(box.icon(), c.icon);
             EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
             box.accept();
         });
         DialogPrompts prompts(nullptr);
-        (prompts.*c.show)("Disk full while accessing /x.did.");
+        (prompts.*c.show)("Disk full while accessing /tmp/<i>y.did.");
         EXPECT_TRUE(seen);
     }
 }
@@ -76,6 +78,25 @@ TEST(ShellDialogPrompts, saveDialogProposesTheNameAndReturnsTheChoice) {
     QString path;
     ASSERT_TRUE(prompts.askSavePath("Untitled.DID", path));
     EXPECT_EQ(path, chosen);
+}
+
+// Enter in Save As writes the document's own file: the dialog's filter does not turn "sa.did"
+// into "sa.DID", a second file.
+TEST(ShellDialogPrompts, saveAsKeepsTheProposedNameAsItIs) {
+    QTemporaryDir dir;
+    for (const QString name : {"sa.did", "notes.txt"}) {
+        ModalDriver driver;
+        driver.whenShown<QFileDialog>([](QFileDialog& dialog) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+        DialogPrompts prompts(nullptr);
+        QString path;
+        ASSERT_TRUE(prompts.askSavePath(dir.filePath(name), path));
+        EXPECT_EQ(path.toStdString(), dir.filePath(name).toStdString());
+    }
 }
 
 TEST(ShellDialogPrompts, listingPrintDialogKeepsPrintToFile) {

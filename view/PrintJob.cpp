@@ -1,0 +1,66 @@
+#include "view/PrintJob.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "doc/io/AtomicReplace.h"
+#include "doc/io/FileError.h"
+#include "doc/io/FileIdentity.h"
+
+namespace {
+
+// The PDF `printer` would write, made in memory. Empty when the painter could not run.
+QByteArray RenderPdf(const QPrinter& printer, const PaintPages& paint) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPdfVersion(printer.pdfVersion());
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    writer.setTitle(printer.docName());
+    writer.setCreator(printer.creator());
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return {};
+    }
+    paint(painter, writer);
+    if (!painter.end()) {
+        return {};
+    }
+    buffer.close();
+    return pdf;
+}
+
+}  // namespace
+
+PrintOutcome RunPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint) {
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            return {false, {}};
+        }
+        paint(painter, printer);
+        return {painter.end(), {}};
+    }
+
+    const QString target = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    if (!documentPath.isEmpty() && IsSameFile(target, documentPath)) {
+        return {true, QStringLiteral("%1 is the open document. Choose another file for the PDF.")
+                          .arg(target)};
+    }
+    const QByteArray pdf = RenderPdf(printer, paint);
+    if (pdf.isEmpty()) {
+        return {false, {}};
+    }
+    if (const int error =
+            ReplaceFileAtomically(target, pdf.constData(), static_cast<std::size_t>(pdf.size()))) {
+        return {true, FileErrorMessageFor(error, target)};
+    }
+    return {};
+}

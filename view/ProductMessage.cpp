@@ -1,0 +1,18 @@
+#include "view/ProductMessage.h"
+
+#include <QString>
+#include <QTextDocument>
+
+void ShowProductMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
+    QMessageBox box(icon, QStringLiteral("Zuvaduro"), message, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString PlainToolTip(const QString& text) {
+    // Tool tips guess their format; only a text the guess would take for markup is wrapped.
+    if (!Qt::mightBeRichText(text)) {
+        return text;
+    }
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
