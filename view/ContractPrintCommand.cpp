@@ -1,5 +1,6 @@
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <array>
 
 #include "doc/CRodeDoc.h"
@@ -20,6 +21,10 @@ void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
     if (!prompts.askContracts(settings, ticked)) {
         return;
     }
+    // Nothing ticked is nothing to print: no print dialog, no blank page, no file.
+    if (std::none_of(ticked.begin(), ticked.end(), [](bool tick) { return tick; })) {
+        return;
+    }
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(doc.GetTitle()));
@@ -27,7 +32,6 @@ void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
         return;
     }
 
-    // With nothing ticked the job is still opened and closed, empty.
     QPainter painter;
     if (!painter.begin(&printer)) {
         return;
