@@ -42,8 +42,9 @@ void CRodeApp::CreateMainFrame() {
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_recent);
     connect(m_frame.get(), &CMainFrame::frameClosed, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
-    // Placed before the splash, which it owns, can give it a native window: a window placed
-    // before it exists is placed by its frame's corner, so the title bar starts on the screen.
+    // Placed before the splash shows: the splash it owns may give the frame its native window,
+    // and only a window placed before it has one goes where its frame's corner is asked to go,
+    // title bar included, whatever the window manager's frame turns out to be.
     m_frame->PlaceOnScreen();
     m_splash.ShowSplashScreen(m_frame.get());
 }
