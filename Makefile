@@ -1,11 +1,15 @@
 # Zuvaduro: `make run` starts the program, `make test` runs the whole suite.
 # Both install the missing Debian packages first (as root), then configure and build.
+# `make package` builds the Debian package zuvaduro_VERSION_ARCH.deb here; `make install
+# PREFIX=DIR` installs the same files under DIR (default /usr/local).
 
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
+PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps configure build run test bench format check-format clean
+.PHONY: all deps configure build run test bench package install format check-format clean
 
 all: build
 
@@ -31,6 +35,23 @@ bench: deps
 	./build-bench/bench_core
 	./build-bench/bench_startup
 
+# An optimised build of the program alone (the tests are configured but not built), packed by
+# CPack; the package's dependencies come from dpkg-shlibdeps.
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZUVADURO_BENCH=OFF \
+		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zuvaduro
+	@cd $(PACKAGE_BUILD) && cpack -G DEB -B $(CURDIR)/$(PACKAGE_BUILD)/out >/dev/null
+	@cp $(PACKAGE_BUILD)/out/zuvaduro_*.deb .
+	@ls zuvaduro_*.deb
+
+# The desktop finds the file type and the program that opens it through two caches: refresh
+# those under PREFIX where the tools are there (the package's installation does this itself).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	-update-mime-database $(PREFIX)/share/mime
+	-update-desktop-database -q $(PREFIX)/share/applications
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
@@ -38,4 +59,4 @@ check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(PACKAGE_BUILD) zuvaduro_*.deb

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
@@ -21,6 +22,7 @@
 #include <algorithm>
 
 #include "app/CAboutDlg.h"
+#include "app/FramePlacement.h"
 #include "app/HelpWindow.h"
 #include "app/RecentFileList.h"
 #include "app/WindowCommandLine.h"
@@ -119,8 +121,6 @@ constexpr int kKeysOnly[] = {cmd::kContextHelp, cmd::kWhatsThis};
 // clang-format on
 
 constexpr const char* kAppTitle = " - Zuvaduro";
-constexpr int kFrameWidth = 525;
-constexpr int kHeightBelowScreen = 25;
 
 // Pictures are drawn from SVG once, at the sizes asked for, without loading an icon plugin:
 // that keeps the start-up close to that of an empty window.
@@ -259,26 +259,53 @@ QAction* CMainFrame::Action(int id) const {
 void CMainFrame::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
-        resize(kFrameWidth, 480);
+        resize(kMainClientWidth, 480);
         return;
     }
-    // The size is that of the whole window, frame included; the frame is known only once the
-    // window manager has framed the window (moveEvent), until then it counts as nothing.
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    const QRect area = screen->geometry();
-    const int frameHeight = area.height() - kHeightBelowScreen;
-    resize(kFrameWidth - frame.left() - frame.right(), frameHeight - frame.top() - frame.bottom());
-    // move() places the frame's top-left corner.
-    move(area.x() + (area.width() - kFrameWidth) / 2, area.y() + (area.height() - frameHeight) / 2);
+    ApplyPlacement(PlaceMainFrame(screen->geometry(), screen->availableGeometry(), FrameMargins()));
+    m_awaitingFrame = true;
+}
+
+void CMainFrame::ApplyPlacement(const FramePlacement& placement) {
+    resize(placement.clientSize);
+    // move() places the frame's top-left corner, as far as the frame is known.
+    move(placement.frameTopLeft);
+    m_placement = placement;
+}
+
+QMargins CMainFrame::FrameMargins() const {
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+void CMainFrame::FitToFrameOnce() {
+    if (!m_awaitingFrame) {
+        return;
+    }
+    const QMargins frame = FrameMargins();
+    if (frame.isNull()) {
+        return;  // not framed (yet): the window is all client area
+    }
+    m_awaitingFrame = false;
+    // The window manager frames the client where it was put, or puts the frame where the window
+    // was asked to go; anything else is a move or resize by the user, and that stands.
+    const QPoint client = geometry().topLeft();
+    const QPoint asked = m_placement.frameTopLeft;
+    const bool untouched = size() == m_placement.clientSize &&
+                           (client == asked || client == asked + QPoint(frame.left(), frame.top()));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (untouched && screen != nullptr) {
+        ApplyPlacement(PlaceMainFrame(screen->geometry(), screen->availableGeometry(), frame));
+    }
 }
 
 void CMainFrame::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (m_fittedToFrame || windowHandle() == nullptr || windowHandle()->frameMargins().isNull()) {
-        return;
-    }
-    m_fittedToFrame = true;
-    PlaceOnScreen();
+    FitToFrameOnce();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FitToFrameOnce();
 }
 
 void CMainFrame::UpdateFrameTitle() {
@@ -466,6 +493,19 @@ void CMainFrame::OnWhatsThis() {
 void CMainFrame::OnAppAbout() {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainFrame::OnModalDialogClosed() {
+    // Later, so that a dialog that follows at once (the reminder before the contract selection)
+    // keeps the keyboard. Without a window manager nothing else gives it back to the frame, and
+    // keys would go nowhere until a click.
+    QTimer::singleShot(0, this, [this] {
+        const QWidget* active = QApplication::activeWindow();
+        const bool otherWindowActive = active != nullptr && active != this && active->isVisible();
+        if (isVisible() && QApplication::activeModalWidget() == nullptr && !otherWindowActive) {
+            activateWindow();
+        }
+    });
 }
 
 void CMainFrame::OnAppExit() {

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "app/FramePlacement.h"
 #include "app/HelpWindow.h"
 
 class CRodeDoc;
@@ -26,7 +27,9 @@ public:
                QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Width 525, the screen's height less 25, centred on the primary screen.
+    // The start-up place on the primary screen (FramePlacement). Once the window manager has
+    // framed the window, the place is fitted to the frame once, unless the window was moved or
+    // resized in between: nothing the user does to the window is undone.
     void PlaceOnScreen();
 
     // The title and everything that shows the document's name follow the document: call after
@@ -56,6 +59,8 @@ public:
     void OnWhatsThis();    // Shift+F1
     void OnAppAbout();
     void UpdateRecentFileMenu();
+    // A modal dialog has closed: the frame takes the keyboard back, as a window manager would do.
+    void OnModalDialogClosed();
     // The view's commands, reached through the frame's menu, keys and toolbar.
     void OnNewCustom();
     void OnNewRandom();
@@ -76,10 +81,16 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Set once the window manager's frame has been taken into the size and place.
-    bool m_fittedToFrame = false;
+    void ApplyPlacement(const FramePlacement& placement);
+    QMargins FrameMargins() const;
+    void FitToFrameOnce();
+    FramePlacement m_placement;
+    // Between PlaceOnScreen and the first event that knows the window manager's frame.
+    bool m_awaitingFrame = false;
+
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

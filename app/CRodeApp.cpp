@@ -42,8 +42,11 @@ void CRodeApp::CreateMainFrame() {
     m_frame = std::make_unique<CMainFrame>(*m_doc, m_recent);
     connect(m_frame.get(), &CMainFrame::frameClosed, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
-    m_splash.ShowSplashScreen(m_frame.get());
+    // Placed before the splash shows: the splash it owns may give the frame its native window,
+    // and only a window placed before it has one goes where its frame's corner is asked to go,
+    // title bar included, whatever the window manager's frame turns out to be.
     m_frame->PlaceOnScreen();
+    m_splash.ShowSplashScreen(m_frame.get());
 }
 
 bool CRodeApp::ProcessShellCommand(const WindowCommandLine& line) {
@@ -158,6 +161,13 @@ bool CRodeApp::eventFilter(QObject* watched, QEvent* event) {
 
 void CRodeApp::PreTranslateMessage(QObject* watched, QEvent* event) {
     m_splash.PreTranslateAppMessage(event);
+    if (event->type() == QEvent::Hide && m_frame) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget != m_frame.get() && widget->isWindow() &&
+            widget->isModal()) {
+            m_frame->OnModalDialogClosed();
+        }
+    }
     if (m_probe && !m_probed && event->type() == QEvent::Paint && m_frame) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == m_frame.get()) {

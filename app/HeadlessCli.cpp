@@ -27,7 +27,13 @@ constexpr const char* kUsage =
     "  zuvaduro --export-pdf OUT.pdf [--page-size A4|Letter] FILE\n"
     "  zuvaduro --export-contracts OUT.pdf [--offers 1,3] [--page-size A4|Letter] FILE\n"
     "  zuvaduro --help | --version\n"
-    "  zuvaduro [FILE]            start the window\n";
+    "The window (switches may also start with \"-\"):\n"
+    "  zuvaduro [FILE]                        start the window, opening FILE\n"
+    "  zuvaduro /p FILE                       print FILE's listing on the default printer\n"
+    "  zuvaduro /pt FILE PRINTER DRIVER PORT  print FILE's listing on PRINTER\n"
+    "  zuvaduro /Unregister                   remove all settings (also /Unregserver)\n"
+    "  zuvaduro /Embedding [FILE]             start without the splash (also /Automation)\n"
+    "  zuvaduro /dde                          start without a window, for desktop requests\n";
 
 constexpr int kExitOk = 0;
 constexpr int kExitFileError = 1;
@@ -162,6 +168,10 @@ int RunListing(const ListingRequest& request) {
 }
 
 }  // namespace
+
+const char* UsageText() {
+    return kUsage;
+}
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     return !args.empty() && args.front().starts_with("--");

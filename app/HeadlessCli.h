@@ -15,3 +15,6 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
 // Exit status: 0 done, 1 a document could not be read or written, 2 a usage error.
 int RunHeadless(const std::vector<std::string>& args);
+
+// "Usage:" and one line per headless mode and per window switch, as --help shows them.
+const char* UsageText();

@@ -24,6 +24,45 @@ constexpr std::array<SwitchName, 7> kSwitches = {{
 }};
 // clang-format on
 
+struct ToolkitOption {
+    const char* name;
+    bool takesValue;
+};
+
+// The options the toolkit reads from the command line itself (windowing, style, debugging).
+// clang-format off
+constexpr std::array<ToolkitOption, 22> kToolkitOptions = {{
+    {"platform", true},           {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},             {"qwindowgeometry", true},    {"qwindowicon", true},
+    {"qwindowtitle", true},       {"session", true},            {"display", true},
+    {"geometry", true},           {"title", true},              {"icon", true},
+    {"name", true},               {"style", true},              {"stylesheet", true},
+    {"qmljsdebugger", true},      {"reverse", false},           {"widgetcount", false},
+    {"sync", false},              {"nograb", false},            {"dograb", false},
+    {"testability", false},
+}};
+// clang-format on
+
+// How many arguments from `arg` on belong to a toolkit option (0 when it is none): "-style x"
+// is two, "-style=x" one. The toolkit also accepts them with two dashes.
+int ToolkitOptionLength(const QString& arg) {
+    if (!arg.startsWith(QLatin1Char('-'))) {
+        return 0;
+    }
+    QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    const bool valueAttached = equals >= 0;
+    if (valueAttached) {
+        name.truncate(equals);
+    }
+    for (const ToolkitOption& option : kToolkitOptions) {
+        if (name == QLatin1String(option.name) && (option.takesValue || !valueAttached)) {
+            return option.takesValue && !valueAttached ? 2 : 1;
+        }
+    }
+    return 0;
+}
+
 const SwitchName* FindSwitch(const QString& arg) {
     if (arg.size() < 2 || (arg.front() != QLatin1Char('/') && arg.front() != QLatin1Char('-'))) {
         return nullptr;
@@ -76,9 +115,16 @@ void ApplyParameter(WindowCommandLine& line, const QString& arg) {
 
 WindowCommandLine ParseWindowCommandLine(const QStringList& args) {
     WindowCommandLine line;
-    for (const QString& arg : args) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
         if (const SwitchName* found = FindSwitch(arg)) {
             ApplySwitch(line, found->meaning);
+        } else if (const int length = ToolkitOptionLength(arg); length > 0) {
+            i += length - 1;
+        } else if (arg.startsWith(QLatin1Char('-'))) {
+            if (line.unknownSwitch.isEmpty()) {
+                line.unknownSwitch = arg;
+            }
         } else {
             ApplyParameter(line, arg);
         }

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "app/CRodeApp.h"
+#include "app/HeadlessCli.h"
 #include "app/WindowCommandLine.h"
 #include "doc/io/QtSettingsStore.h"
 
@@ -104,6 +105,11 @@ int RunWindowed(int argc, char** argv) {
         args << QString::fromLocal8Bit(argv[i]);
     }
     const WindowCommandLine line = ParseWindowCommandLine(args);
+    if (!line.unknownSwitch.isEmpty()) {
+        std::fprintf(stderr, "zuvaduro: unknown switch '%s'\n%s", qPrintable(line.unknownSwitch),
+                     UsageText());
+        return 2;
+    }
     if (line.action == WindowCommandLine::Action::Dde) {
         // No other program sends requests here; there is nothing to wait for.
         std::fputs("zuvaduro: /dde: no request arrived; nothing to do.\n", stderr);

@@ -30,9 +30,9 @@ constexpr std::array<CheckBoxTemplate, 4> kChecks = {{
 CPrintSelectDlg::CPrintSelectDlg(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(ControlName(kTemplateId));
-    // The template has no caption: a bare modal frame.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
-    setModal(true);
+    // The template has no caption text, but the dialog keeps the frame and title bar that every
+    // dialog has, so that it can be moved and looks like the others.
+    SetUpModalDialog(*this, QString(), false);
     setWhatsThis(tr("Tick the offers whose formal contract you want to print, one page each."));
     const DialogUnits units(font());
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -30,12 +31,23 @@ CRodeView::CRodeView(CRodeDoc& doc, UiPrompts& prompts, QWidget* parent)
 }
 
 void CRodeView::OnInitialUpdate() {
+    MeasureFont();
+    // A new or opened document is read from its first line.
+    ScrollToTop();
+    Redraw();
+}
+
+void CRodeView::MeasureFont() {
     // The widget's own font, not a print font: this is what the window shows.
     const QFontMetrics metrics(font());
     m_lineHeight = metrics.lineSpacing();
     m_charWidth = metrics.averageCharWidth();
     UpdateScrollBars();
-    Redraw();
+}
+
+void CRodeView::ScrollToTop() {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
 void CRodeView::UpdateScrollBars() {
@@ -78,8 +90,23 @@ void CRodeView::resizeEvent(QResizeEvent* event) {
 void CRodeView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        OnInitialUpdate();
+        MeasureFont();
+        Redraw();
     }
+}
+
+void CRodeView::keyPressEvent(QKeyEvent* event) {
+    // Arrows and page keys are the scroll area's; Home and End, alone or with Ctrl, go to the
+    // listing's first and last lines.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool homeOrEnd = event->key() == Qt::Key_Home || event->key() == Qt::Key_End;
+    if (homeOrEnd && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+        QScrollBar* bar = verticalScrollBar();
+        bar->setValue(event->key() == Qt::Key_Home ? bar->minimum() : bar->maximum());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 int CRodeView::LineAtViewportY(int y) const {
@@ -97,13 +124,18 @@ void CRodeView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CRodeView::OnNewCustom() {
-    RunNewCustom(m_doc, m_prompts);
+    // New offers are read from the top: a shorter set would leave a scrolled view blank.
+    if (RunNewCustom(m_doc, m_prompts)) {
+        ScrollToTop();
+    }
     Redraw();
     emit documentChanged();
 }
 
 void CRodeView::OnNewRandom() {
-    RunNewRandom(m_doc, m_prompts);
+    if (RunNewRandom(m_doc, m_prompts)) {
+        ScrollToTop();
+    }
     Redraw();
     emit documentChanged();
 }

@@ -18,8 +18,9 @@ public:
 
     CRodeDoc& GetDocument() const { return m_doc; }
 
-    // Run whenever the view is bound to a new or opened document: measures the default font and
-    // sets the scroll extent (70 average characters by 71 lines, whatever the offer count).
+    // Run whenever the view is bound to a new or opened document: measures the default font,
+    // sets the scroll extent (70 average characters by 71 lines, whatever the offer count) and
+    // scrolls to the top.
     void OnInitialUpdate();
 
     // ---- commands ----
@@ -48,8 +49,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void MeasureFont();
+    void ScrollToTop();
     void UpdateScrollBars();
     void Redraw();
 

@@ -8,12 +8,15 @@ class SettingsStore;
 class UiPrompts;
 
 // New Random: ask the rating; on OK store it, reset, generate with all terms "Random".
-void RunNewRandom(CRodeDoc& doc, UiPrompts& prompts);
+// True when new offers were generated.
+bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts);
 // New Custom: ask the rating and the eight choices; on OK store them, reset, generate.
-void RunNewCustom(CRodeDoc& doc, UiPrompts& prompts);
+// True when new offers were generated.
+bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts);
 // Double-click on listing line `line`: edit that field, or warn "Please Select A Valid Line".
 void RunLineEdit(CRodeDoc& doc, UiPrompts& prompts, int line);
 // Options: read the four values, ask, write them back on OK.
 void RunOptions(SettingsStore& settings, UiPrompts& prompts);
-// Print Contract: reminder, "Int", selection, print dialog, one page per ticked offer.
+// Print Contract: reminder, "Int", selection, print dialog, one page per ticked offer;
+// nothing at all when no offer is ticked.
 void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts);

@@ -1,5 +1,6 @@
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <array>
 
 #include "doc/CRodeDoc.h"
@@ -21,6 +22,10 @@ void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
     if (!prompts.askContracts(settings, ticked)) {
         return;
     }
+    // Nothing ticked is nothing to print: no print dialog, no blank page, no file.
+    if (std::none_of(ticked.begin(), ticked.end(), [](bool tick) { return tick; })) {
+        return;
+    }
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(doc.GetTitle()));
@@ -28,8 +33,7 @@ void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
         return;
     }
 
-    // With nothing ticked the job is still opened and closed, empty. A printer's own failures
-    // go unreported; a PDF file that could not be written is said.
+    // A printer's own failures go unreported; a PDF file that could not be written is said.
     const PrintOutcome outcome = RunPrintJob(printer, QString::fromStdString(doc.GetPathName()),
                                              [&](QPainter& painter, QPagedPaintDevice& device) {
                                                  PrintContractPages(painter, device, doc, ticked);

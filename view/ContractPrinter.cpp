@@ -87,9 +87,12 @@ ContractPageLayout LayOutContractPage(QPaintDevice& device, const ContractOffer&
 }
 
 void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
-    constexpr int kOneLine = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
     constexpr int kCentredLine = Qt::AlignCenter | Qt::TextSingleLine;
     const ContractPageGeometry& page = layout.geometry;
+    // Every line's baseline sits the body font's ascent below the top of its pitch, whatever
+    // fonts its characters need: a fallback font with a taller ascent (CJK, say) must not push
+    // its line down into the next one.
+    const qreal ascent = QFontMetricsF(layout.bodyFont, painter.device()).ascent();
 
     painter.save();
     painter.setPen(Qt::black);
@@ -107,7 +110,7 @@ void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
     for (const auto& [lines, band] : blocks) {
         painter.setClipRect(ToRectF(band));
         for (const PlacedLine& line : *lines) {
-            painter.drawText(line.box, kOneLine, line.text);
+            painter.drawText(QPointF(line.box.left(), line.box.top() + ascent), line.text);
         }
     }
     painter.setClipping(false);

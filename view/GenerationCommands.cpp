@@ -6,27 +6,29 @@
 #include "view/EditableLines.h"
 #include "view/UiPrompts.h"
 
-void RunNewRandom(CRodeDoc& doc, UiPrompts& prompts) {
+bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     if (!prompts.askRating(rating)) {
-        return;
+        return false;
     }
     doc.m_rating = rating;
     doc.OnNewDocument();
     // New Random rolls every term: a default OfferChoices is "Random" throughout.
     doc.GenerateOffers(doc.m_rating, OfferChoices{});
+    return true;
 }
 
-void RunNewCustom(CRodeDoc& doc, UiPrompts& prompts) {
+bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     OfferChoices choices = doc.m_customChoices;
     if (!prompts.askCustom(rating, choices)) {
-        return;
+        return false;
     }
     doc.m_rating = rating;
     doc.m_customChoices = choices;
     doc.OnNewDocument();
     doc.GenerateOffers(doc.m_rating, doc.m_customChoices);
+    return true;
 }
 
 void RunLineEdit(CRodeDoc& doc, UiPrompts& prompts, int line) {

@@ -13,6 +13,7 @@
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 struct Outcome {
@@ -26,6 +27,7 @@ class CommandLineTest : public ::testing::Test {
 protected:
     QTemporaryDir home;
     QString locale = "C.UTF-8";
+    bool noDisplay = false;  // also without the offscreen platform the tests otherwise run on
 
     Outcome Run(const QStringList& args) {
         QProcess process;
@@ -34,6 +36,9 @@ protected:
         env.insert("LC_ALL", locale);
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
+        if (noDisplay) {
+            env.remove("QT_QPA_PLATFORM");
+        }
         process.setProcessEnvironment(env);
         process.start(ZUVADURO_EXE, args);
         EXPECT_TRUE(process.waitForFinished(30000));
@@ -278,6 +283,23 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
     }
 }
 
+// "zuvaduro -foo" once looked for a file named "-foo" in the current folder.
+TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
+    const Outcome run = Run({"a.did", "-foo"});
+    EXPECT_EQ(run.exitCode, 2);
+    const std::string err = run.err.toStdString();
+    EXPECT_THAT(err, StartsWith("zuvaduro: unknown switch '-foo'\nUsage:"));
+    EXPECT_THAT(err, HasSubstr("--roll RATING"));
+    EXPECT_THAT(err, HasSubstr("zuvaduro /pt FILE PRINTER DRIVER PORT"));
+    EXPECT_EQ(run.out, "");
+    // A "/word" is still a path: without a display it gets the no-display message instead.
+    noDisplay = true;
+    const Outcome path = Run({"/no/such/file.did"});
+    EXPECT_EQ(path.exitCode, 2);
+    EXPECT_THAT(path.err.toStdString(), Not(HasSubstr("unknown switch")));
+    EXPECT_THAT(path.err.toStdString(), HasSubstr("no display"));
+}
+
 TEST_F(CommandLineTest, largestSeedIsAccepted) {
     EXPECT_EQ(Run({"--roll", "A", "--seed", "4294967295"}).exitCode, 0);
 }
@@ -286,6 +308,13 @@ TEST_F(CommandLineTest, helpAndVersionNeedNoDisplay) {
     const Outcome help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_THAT(help.out.toStdString(), HasSubstr("--roll RATING"));
+    // The window's switches, one line each.
+    for (const char* line :
+         {"  zuvaduro [FILE]  ", "  zuvaduro /p FILE  ",
+          "  zuvaduro /pt FILE PRINTER DRIVER PORT  ", "  zuvaduro /Unregister  ",
+          "  zuvaduro /Embedding [FILE]  ", "  zuvaduro /dde  "}) {
+        EXPECT_THAT(help.out.toStdString(), HasSubstr(line));
+    }
     const Outcome version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_THAT(version.out.toStdString(), StartsWith("zuvaduro "));

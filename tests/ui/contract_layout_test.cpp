@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "doc/ContractOffer.h"
 #include "doc/MemorySettings.h"
+#include "doc/SettingsStore.h"
+#include "tests/ui/RecordingDevice.h"
 #include "view/ContractPrinter.h"
 #include "view/PageGeometry.h"
 #include "view/PrintFont.h"
@@ -80,6 +86,46 @@ TEST_P(ContractLayoutTest, signatureLinesAreCentredAndFitAboveTheCredit) {
 
 INSTANTIATE_TEST_SUITE_P(PageSizes, ContractLayoutTest,
                          ::testing::Values(QPageSize::A4, QPageSize::Letter));
+
+// ---- painting ---------------------------------------------------------------------------------
+
+// A field whose characters need a fallback font with a taller ascent (CJK) once pushed its line
+// about 2 pt down into the next one. Every text of the body and the signature block must sit
+// the same distance below the top of its line pitch.
+TEST(ContractPagePaintTest, everyLineKeepsTheBodyPitchWhateverFontsItsTextNeeds) {
+    ASSERT_FALSE(QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
+        << "needs a font with CJK characters (fonts-droid-fallback)";
+    MemorySettings settings;
+    settings.WriteText(settings::kSection, settings::kUnitSize, "2 Regiments \u6771\u4eac");
+    ContractOffer offer = SampleOffer();
+    offer.location = "T\u014dky\u014d \u6771\u4eac";
+    RecordingDevice device(4800, 6600, 600);  // a Letter page's printable area at 600 dpi
+    const ContractPageLayout layout = LayOutContractPage(device, offer, settings);
+    QPainter painter(&device);
+    PaintContractPage(painter, layout);
+    painter.end();
+
+    std::vector<PlacedLine> lines = layout.body;
+    lines.insert(lines.end(), layout.signature.begin(), layout.signature.end());
+    const ContractPageGeometry& page = layout.geometry;
+    std::set<qreal> offsets;
+    int cjkTexts = 0;
+    for (const DrawnText& drawn : device.Texts()) {
+        const qreal y = drawn.baseline.y();
+        if (y < page.body.top || y >= page.signature.bottom) {
+            continue;  // title and credit line
+        }
+        const auto line = std::find_if(lines.rbegin(), lines.rend(),
+                                       [y](const PlacedLine& l) { return l.box.top() <= y; });
+        ASSERT_NE(line, lines.rend()) << drawn.text.toStdString();
+        offsets.insert(y - line->box.top());
+        cjkTexts += drawn.text.contains(QChar(0x6771)) ? 1 : 0;
+    }
+    EXPECT_EQ(cjkTexts, 2);
+    ASSERT_EQ(offsets.size(), 1u) << "baselines " << *offsets.begin() << " and "
+                                  << *offsets.rbegin() << " below the line tops";
+    EXPECT_LT(*offsets.begin(), layout.lineHeight);
+}
 
 // ---- wrapping on its own ----------------------------------------------------------------------
 

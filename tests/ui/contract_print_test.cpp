@@ -138,16 +138,19 @@ TEST_F(PrintContractTest, cancelInEitherDialogPrintsNothingButTheReminderCame) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST_F(PrintContractTest, okWithNothingTickedOpensAndClosesAnEmptyJob) {
-    doc.m_offerCount = 0;
-    prompts.contractsAnswer = std::array<bool, 4>{};
+// Once a blank one-page PDF: OK with no box ticked, with or without offers to tick.
+TEST_F(PrintContractTest, okWithNothingTickedPrintsNothingAndWritesNoFile) {
+    for (int offers : {0, 3}) {
+        doc.m_offerCount = offers;
+        prompts.contractsAnswer = std::array<bool, 4>{};
 
-    RunPrintContract(doc, prompts);
+        RunPrintContract(doc, prompts);
 
-    EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), 0);
-    EXPECT_EQ(prompts.contractPrintersAsked, 1);
-    ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_FALSE(PageText(pdf, 1).contains("Mercenary Contract"));
+        EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), offers);
+        EXPECT_EQ(prompts.contractPrintersAsked, 0) << offers;
+        EXPECT_FALSE(QFile::exists(pdf)) << offers;
+    }
+    EXPECT_EQ(prompts.warnings, (QStringList{kReminder, kReminder}));
 }
 
 // However long the fields, a contract stays one page: the body is cut at its band, and the

@@ -40,6 +40,8 @@ TEST_F(PrintSelectDialogTest, showsTheTemplateControlsUntickedWithOkFocused) {
 
     EXPECT_EQ(dialog.objectName(), "135");
     EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    // No caption text, but a dialog's frame: a bare panel cannot be moved out of the way.
+    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowTitleHint));
     auto* group = dialog.findChild<QGroupBox*>("1072");
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->title(), "Choose Contracts to Print");

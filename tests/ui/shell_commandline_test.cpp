@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/WindowCommandLine.h"
+#include "tests/ui/shell_test_support.h"
 
 namespace {
 
@@ -59,6 +60,30 @@ const CommandLineCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Shell, WindowCommandLineTable, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A "-word" that is no switch is a mistake to report; the toolkit's own options pass with their
+// values, and a "/word" stays a path (paths on Linux start with "/").
+TEST(WindowCommandLineSwitches, unknownDashWordsAreReportedAndToolkitOptionsSkipped) {
+    const struct {
+        QStringList args;
+        QString unknown;
+        QString file;
+    } rows[] = {
+        {{"-foo"}, "-foo", ""},
+        {{"a.did", "-x", "-y"}, "-x", "a.did"},
+        {{"a.did", "--roll"}, "--roll", "a.did"},
+        {{"/foo"}, "", "/foo"},
+        {{"-style", "fusion", "a.did"}, "", "a.did"},
+        {{"-style=fusion", "a.did"}, "", "a.did"},
+        {{"--platform", "offscreen", "-reverse", "a.did"}, "", "a.did"},
+        {{"/Embedding", "-p", "a.did"}, "", "a.did"},
+    };
+    for (const auto& row : rows) {
+        const WindowCommandLine line = ParseWindowCommandLine(row.args);
+        EXPECT_EQ(line.unknownSwitch, row.unknown) << row.args.join(' ').toStdString();
+        EXPECT_EQ(line.file, row.file) << row.args.join(' ').toStdString();
+    }
+}
 
 TEST(StripPathQuotes, dropsTheLeadingAndTheLastQuoteOnly) {
     EXPECT_EQ(StripPathQuotes("\"a\"b\".did\""), "a\"b\".did");

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include <QUrl>
 
 #include "app/CMainFrame.h"
+#include "app/FramePlacement.h"
 #include "app/RecentFileList.h"
 #include "doc/CRodeDoc.h"
 #include "doc/MemorySettings.h"
@@ -77,6 +79,34 @@ TEST_F(MainFrameTest, startsUntitled525WideScreenLess25TallCentredWithoutStatusB
     EXPECT_EQ(frame.findChild<QStatusBar*>(), nullptr);
     EXPECT_EQ(frame.centralWidget(), frame.View());
     EXPECT_TRUE(frame.acceptDrops());
+}
+
+// Under a window manager the title bar once started above the screen: the whole frame must lie
+// on the available area, the client area keeping its width and, room permitting, its height.
+TEST(FramePlacementTest, theWholeFrameLiesOnTheAvailableArea) {
+    const struct {
+        const char* name;
+        QRect screen;
+        QRect available;
+        QMargins frame;
+        FramePlacement expected;
+    } rows[] = {
+        // clang-format off
+        {"unframed",   {0, 0, 800, 600},  {0, 0, 800, 600},   {},            {{137, 12}, {525, 575}}},
+        {"framed",     {0, 0, 1024, 768}, {0, 0, 1024, 768},  {1, 20, 1, 5}, {{248, 0},  {525, 743}}},
+        {"panelAbove", {0, 0, 1024, 768}, {0, 30, 1024, 738}, {1, 20, 1, 5}, {{248, 30}, {525, 713}}},
+        {"narrow",     {0, 0, 480, 640},  {0, 0, 480, 640},   {},            {{0, 12},   {525, 615}}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        const FramePlacement placed = PlaceMainFrame(row.screen, row.available, row.frame);
+        EXPECT_EQ(placed.frameTopLeft, row.expected.frameTopLeft) << row.name;
+        EXPECT_EQ(placed.clientSize, row.expected.clientSize) << row.name;
+        const QRect frame(placed.frameTopLeft, placed.clientSize.grownBy(row.frame));
+        if (row.available.width() >= frame.width()) {
+            EXPECT_TRUE(row.available.contains(frame)) << row.name;
+        }
+    }
 }
 
 TEST_F(MainFrameTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
@@ -182,13 +212,21 @@ TEST_F(MainFrameTest, openReadsTheFileAndNamesTheWindowAfterIt) {
     EXPECT_FALSE(frame.findChild<QAction*>("recentFile")->isVisible());
 }
 
-TEST_F(MainFrameTest, newOffersAfterAnOpenRetitleTheWindowUntitled) {
+// A scrolled view once stayed where it was, and looked blank over a shorter set of offers.
+TEST_F(MainFrameTest, newOffersAfterAnOpenRetitleTheWindowUntitledAndBothStartAtTheTop) {
+    QScrollBar* bar = frame.View()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
     frame.OpenDocument(WriteDocument("old.did", "C", 1));
     ASSERT_EQ(frame.windowTitle(), "old.did - Zuvaduro");
+    EXPECT_EQ(bar->value(), 0);
+
+    bar->setValue(bar->maximum());
     prompts.ratingAnswer = "A";
     frame.Action(32771)->trigger();
     EXPECT_EQ(prompts.ratingsShown.size(), 1u);
     EXPECT_EQ(frame.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(MainFrameTest, cancelledOpenChangesNothing) {

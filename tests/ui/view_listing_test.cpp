@@ -3,75 +3,20 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextItem>
 
 #include "doc/CRodeDoc.h"
 #include "doc/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
+#include "tests/ui/RecordingDevice.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/CRodeView.h"
 #include "view/DrawListing.h"
 
 namespace {
-
-// ---- a paint device that records every text drawn and where ----------------------------------
-
-struct DrawnText {
-    QPointF baseline;
-    QString text;
-};
-
-class RecordingEngine : public QPaintEngine {
-public:
-    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        texts.push_back({p, item.text()});
-    }
-    Type type() const override { return QPaintEngine::User; }
-
-    std::vector<DrawnText> texts;
-};
-
-class RecordingDevice : public QPaintDevice {
-public:
-    QPaintEngine* paintEngine() const override { return &m_engine; }
-    std::vector<DrawnText>& Texts() { return m_engine.texts; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-            case PdmWidth:
-                return 2000;
-            case PdmHeight:
-                return 3000;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 96;
-            case PdmDepth:
-                return 32;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-            default:
-                return 1;
-        }
-    }
-
-private:
-    mutable RecordingEngine m_engine;
-};
 
 std::vector<DrawnText> Record(const CRodeDoc& doc, int labelX, int valueX, int lineHeight,
                               int top = 0, int rightEdge = INT_MAX) {
@@ -240,6 +185,31 @@ TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
     view.verticalScrollBar()->setValue(3 * lh + 2);
     EXPECT_EQ(view.LineAtViewportY(lh - 2), 4);
     EXPECT_EQ(view.LineAtViewportY(lh - 3), 3);
+}
+
+TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
+    CRodeView view(doc, prompts);
+    view.resize(300, 200);
+    view.show();
+    QScrollBar* bar = view.verticalScrollBar();
+    const int bottom = bar->maximum();
+    ASSERT_GT(bottom, 0);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int expected;
+    } keys[] = {
+        {Qt::Key_Home, Qt::NoModifier, 0},
+        {Qt::Key_Home, Qt::ControlModifier, 0},
+        {Qt::Key_End, Qt::NoModifier, bottom},
+        {Qt::Key_End, Qt::ControlModifier, bottom},
+        {Qt::Key_Home, Qt::ShiftModifier, bottom / 2},  // not a listing key: nothing moves
+    };
+    for (const auto& press : keys) {
+        bar->setValue(bottom / 2);
+        QTest::keyClick(&view, press.key, press.modifiers);
+        EXPECT_EQ(bar->value(), press.expected) << press.key << " " << press.modifiers;
+    }
 }
 
 TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {

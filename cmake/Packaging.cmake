@@ -1,0 +1,40 @@
+# What `cmake --install` (and `make install PREFIX=...`) puts in place, and the Debian package
+# that `make package` builds from the same files with CPack.
+
+include(GNUInstallDirs)
+set(ZUVADURO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zuvaduro)
+
+install(TARGETS zuvaduro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The menu entry, the *.did file type and the pictures the desktop shows for both.
+install(FILES res/desktop/zuvaduro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/desktop/zuvaduro-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zuvaduro.xml)
+install(FILES res/icons/zuvaduro.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES res/icons/application-x-zuvaduro-did.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
+# The help pages are built into the program; these copies can be read without it.
+install(FILES res/help/index.html res/help/listing.html res/help/files.html
+        DESTINATION ${ZUVADURO_DOC_DIR}/help)
+install(FILES README.md DESTINATION ${ZUVADURO_DOC_DIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zuvaduro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Rezurudo)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "contract offers for mercenary units of a table-top wargame")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "From a unit's rating, Zuvaduro rolls dice against fixed tables and produces up to four\n"
+    "contract offers, shows them as a text listing that can be edited line by line, saves and\n"
+    "opens them as .did files, prints the listing and prints a formal contract per offer.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zuvaduro developers <zuvaduro@example.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The Qt libraries and everything else the program links are found by dpkg-shlibdeps; the
+# platform and print plugins come with those same Qt packages.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Printing asks for "Courier New"; Liberation Mono has its metrics.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+include(CPack)
