@@ -35,8 +35,11 @@ public:
 
     // Opens `path` into the document the way every open does (dialog, recent list, drop,
     // command line). Already open: only brought to the front. On failure the file layer's
-    // message is shown. True when the document now holds that file.
+    // message is shown. A long read shows its progress and may be cancelled, which changes
+    // nothing. True when the document now holds that file.
     bool OpenDocument(const QString& path);
+    enum class OpenOutcome { Opened, Failed, Cancelled };
+    OpenOutcome TryOpenDocument(const QString& path);
 
     CRodeView* View() const { return m_view; }
     QAction* Action(int id) const;
@@ -80,6 +83,8 @@ protected:
 private:
     // Set once the window manager's frame has been taken into the size and place.
     bool m_fittedToFrame = false;
+    // Set while a file is read; nothing else is opened meanwhile.
+    bool m_reading = false;
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

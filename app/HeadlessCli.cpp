@@ -110,7 +110,13 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
 }
 
 void PrintDocument(const CRodeDoc& doc, bool json) {
-    std::cout << (json ? RenderListingJson(doc) : RenderListingText(doc));
+    if (json) {
+        std::cout << RenderListingJson(doc);
+    } else {
+        WriteListingText(doc, [](std::string_view piece) {
+            std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        });
+    }
     std::cout.flush();
 }
 
@@ -120,6 +126,7 @@ QString FromUtf8(const std::string& text) {
 
 int RunRoll(const RollRequest& request) {
     QtSettingsStore userSettings;
+    userSettings.SetProblemReporter(ReportSettingsProblem);
     std::optional<BasePayOverride> overridden;
     SettingsStore* store = &userSettings;
     if (request.basePay) {
@@ -145,6 +152,7 @@ int RunRoll(const RollRequest& request) {
 
 int RunListing(const ListingRequest& request) {
     QtSettingsStore userSettings;
+    userSettings.SetProblemReporter(ReportSettingsProblem);
     CRodeDoc doc(userSettings);
     doc.OnNewDocument();
     const OpenResult opened = OpenDocumentFile(doc, FromUtf8(request.path));
@@ -157,6 +165,10 @@ int RunListing(const ListingRequest& request) {
 }
 
 }  // namespace
+
+void ReportSettingsProblem(const QString& message) {
+    std::cerr << "zuvaduro: " << message.toStdString() << "\n";
+}
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     return !args.empty() && args.front().starts_with("--");

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+class QString;
+
 // The command line that needs no display:
 //   zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] ... [--save FILE] [--json]
 //   zuvaduro --listing FILE [--json]
@@ -15,3 +17,6 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
 // Exit status: 0 done, 1 a document could not be read or written, 2 a usage error.
 int RunHeadless(const std::vector<std::string>& args);
+
+// How every headless mode tells of a settings file it keeps as it is: one line on stderr.
+void ReportSettingsProblem(const QString& message);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/HeadlessCli.h"
 #include "doc/CRodeDoc.h"
 #include "doc/io/DocumentFile.h"
 #include "doc/io/QtSettingsStore.h"
@@ -160,6 +161,7 @@ int WritePdf(const ExportRequest& request, const CRodeDoc& doc, Paint paint) {
 
 int Export(const ExportRequest& request) {
     QtSettingsStore settings;
+    settings.SetProblemReporter(ReportSettingsProblem);
     CRodeDoc doc(settings);
     doc.OnNewDocument();
     const OpenResult opened = OpenDocumentFile(doc, request.documentPath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,3 +57,7 @@ std::string_view OfferHeader(int k);
 // Renders the plan as text: labels padded to 35 characters, then the value; every line ends
 // with "\n". Used by the command line.
 std::string RenderListingText(const CRodeDoc& doc);
+
+// The same text, handed to `sink` piece by piece: a value of hundreds of megabytes goes out
+// without first being copied into one string.
+void WriteListingText(const CRodeDoc& doc, const std::function<void(std::string_view)>& sink);

@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <atomic>
 #include <csignal>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "doc/CRodeDoc.h"
@@ -179,6 +181,39 @@ TEST_F(DocumentFile, resetsTheDocumentWhenTheFileIsCut) {
     EXPECT_EQ(doc.GetPathName(), "");
     EXPECT_EQ(doc.m_offerCount, 0);
     EXPECT_FALSE(doc.IsModified());
+}
+
+// /dev/zero never ends and a pipe has no size: both are read only up to a bound, and a file that
+// passes it is no document. Before the bound, each grew without limit.
+TEST_F(DocumentFile, readsDevicesAndPipesOnlyUpToABound) {
+    const QString pipe = Path("endless.did");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Read-write, so that the pipe always has a writer; a thread keeps it full.
+    const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    std::atomic<bool> stop{false};
+    std::thread feed([&] {
+        const std::vector<char> zeros(64 * 1024);
+        while (!stop) {
+            if (::write(writer, zeros.data(), zeros.size()) < 0) {
+                ::usleep(100);
+            }
+        }
+    });
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
+        doc.SetTitle("before.did");
+        doc.m_offerCount = 1;
+        const OpenResult result = OpenDocumentFile(doc, path);
+        EXPECT_EQ(result.status, OpenStatus::Failed) << path.toStdString();
+        EXPECT_EQ(result.message, "Unexpected file format.");
+        EXPECT_TRUE(result.documentReset);
+        EXPECT_EQ(doc.GetTitle(), "Untitled");
+        EXPECT_EQ(doc.m_offerCount, 0);
+    }
+    stop = true;
+    feed.join();
+    ::close(writer);
+    EXPECT_EQ(Year(), "<unset>");
 }
 
 // ---- saving ----

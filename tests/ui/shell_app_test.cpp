@@ -15,25 +15,7 @@
 
 namespace {
 
-// Counts the events of one type that reach a widget after the application's filters.
-class EventCounter : public QObject {
-public:
-    EventCounter(QObject* target, QEvent::Type type) : m_type(type) {
-        target->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == m_type) {
-            ++count;
-        }
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-};
+using shelltest::EventCounter;
 
 void SettleDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -134,7 +116,10 @@ TEST(CRodeApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
     MemorySettings settings;
     settings.WriteText("Recent File List", "File1", "/old/one.did");
     int removals = 0;
-    CRodeApp app(settings, [&removals] { ++removals; });
+    CRodeApp app(settings, [&removals] {
+        ++removals;
+        return true;
+    });
     EXPECT_FALSE(app.InitInstance({"/UNREGSERVER"}));
     EXPECT_EQ(removals, 1);
     EXPECT_EQ(app.MainFrame(), nullptr);
