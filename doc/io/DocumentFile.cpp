@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <cstdlib>
 #include <exception>
 #include <new>
 #include <vector>
@@ -77,18 +77,20 @@ constexpr int kPipeWaitMs = 100;
 
 }  // namespace
 
-// Bytes that are not zeroed before read() fills them.
+// Bytes that read() fills. realloc() lets the C library move a large block by remapping its
+// pages, so a pipe's bytes grow without being copied and without holding two blocks at once.
 struct DocumentOpening::Buffer {
-    std::unique_ptr<std::uint8_t[]> data;
+    std::unique_ptr<std::uint8_t, decltype(&std::free)> data{nullptr, &std::free};
     std::size_t size = 0;
     std::size_t capacity = 0;
 
     void Grow(std::size_t wanted) {
-        auto bigger = std::make_unique_for_overwrite<std::uint8_t[]>(wanted);
-        if (size > 0) {
-            std::memcpy(bigger.get(), data.get(), size);
+        void* bigger = std::realloc(data.get(), wanted);
+        if (bigger == nullptr) {
+            throw std::bad_alloc();
         }
-        data = std::move(bigger);
+        data.release();
+        data.reset(static_cast<std::uint8_t*>(bigger));
         capacity = wanted;
     }
 };
@@ -156,7 +158,8 @@ void DocumentOpening::ReadBytes(const std::atomic<bool>& cancel,
                     m_tooLong = true;
                     break;
                 }
-                buffer.Grow(std::min(limit + 1, std::max(buffer.capacity * 2, kFirstChunk)));
+                const std::size_t doubled = std::max(buffer.capacity * 2, kFirstChunk);
+                buffer.Grow(doubled > limit ? limit + 1 : doubled);
             }
             const std::size_t room = std::min(buffer.capacity - buffer.size, kLongestRead);
             const ssize_t got = ::read(m_file.Get(), buffer.data.get() + buffer.size, room);

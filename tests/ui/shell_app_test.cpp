@@ -128,6 +128,14 @@ TEST(CRodeApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
     EXPECT_FALSE(settings.Contains("Recent File List", "File1"));
 }
 
+// A settings file that could not be read cleanly is kept; saying it was removed would be false.
+TEST(CRodeApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
+    MemorySettings settings;
+    CRodeApp app(settings, [] { return false; });
+    EXPECT_FALSE(app.InitInstance({"/Unregister"}));
+    EXPECT_EQ(app.ExitInstance(), 1);
+}
+
 TEST(CRodeApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {
     QTemporaryDir dir;
     const QString path = dir.filePath("print.did");
