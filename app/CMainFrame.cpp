@@ -24,6 +24,7 @@
 #include "app/CAboutDlg.h"
 #include "app/FramePlacement.h"
 #include "app/HelpWindow.h"
+#include "app/OpenProgress.h"
 #include "app/RecentFileList.h"
 #include "app/WindowCommandLine.h"
 #include "doc/CRodeDoc.h"
@@ -327,18 +328,36 @@ void CMainFrame::UpdateRecentFileMenu() {
 // ---- files ---------------------------------------------------------------------------------
 
 bool CMainFrame::OpenDocument(const QString& path) {
-    const OpenResult result = OpenDocumentFile(m_doc, StripPathQuotes(path));
+    return TryOpenDocument(path) == OpenOutcome::Opened;
+}
+
+CMainFrame::OpenOutcome CMainFrame::TryOpenDocument(const QString& path) {
+    if (m_reading) {
+        return OpenOutcome::Cancelled;
+    }
+    DocumentOpening opening(m_doc, StripPathQuotes(path));
+    if (opening.NeedsReading()) {
+        m_reading = true;
+        const bool read = ReadWithProgress(opening, this);
+        m_reading = false;
+        if (!read) {
+            return OpenOutcome::Cancelled;
+        }
+    }
+    const OpenResult result = opening.Finish(m_doc);
     switch (result.status) {
         case OpenStatus::AlreadyOpen:
             raise();
             activateWindow();
-            return true;
+            return OpenOutcome::Opened;
         case OpenStatus::Opened:
             m_recent.Add(QString::fromStdString(m_doc.GetPathName()));
             UpdateRecentFileMenu();
             m_view->OnInitialUpdate();
             UpdateFrameTitle();
-            return true;
+            return OpenOutcome::Opened;
+        case OpenStatus::Cancelled:
+            return OpenOutcome::Cancelled;
         case OpenStatus::Failed:
             break;
     }
@@ -348,7 +367,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
         m_view->OnInitialUpdate();
         UpdateFrameTitle();
     }
-    return false;
+    return OpenOutcome::Failed;
 }
 
 void CMainFrame::OnFileOpen() {
@@ -400,7 +419,7 @@ void CMainFrame::OnOpenRecentFile(int index) {
         return;
     }
     const QString path = m_recent.Entries().at(index);
-    if (!OpenDocument(path)) {
+    if (TryOpenDocument(path) == OpenOutcome::Failed) {
         m_recent.Remove(path);
         UpdateRecentFileMenu();
     }
@@ -414,13 +433,13 @@ bool HoldsLocalFiles(const QMimeData* data) {
 }  // namespace
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (HoldsLocalFiles(event->mimeData())) {
+    if (!m_reading && HoldsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
 void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
-    if (HoldsLocalFiles(event->mimeData())) {
+    if (!m_reading && HoldsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
@@ -432,15 +451,17 @@ void CMainFrame::dropEvent(QDropEvent* event) {
             paths << url.toLocalFile();
         }
     }
-    if (paths.isEmpty()) {
+    if (paths.isEmpty() || m_reading) {
         return;
     }
     event->acceptProposedAction();
     raise();
     activateWindow();
-    // One after the other, so the last one stays open.
+    // One after the other, so the last one stays open; a cancel stops the rest.
     for (const QString& path : paths) {
-        OpenDocument(path);
+        if (TryOpenDocument(path) == OpenOutcome::Cancelled) {
+            break;
+        }
     }
 }
 

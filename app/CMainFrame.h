@@ -38,8 +38,11 @@ public:
 
     // Opens `path` into the document the way every open does (dialog, recent list, drop,
     // command line). Already open: only brought to the front. On failure the file layer's
-    // message is shown. True when the document now holds that file.
+    // message is shown. A long read shows its progress and may be cancelled, which changes
+    // nothing. True when the document now holds that file.
     bool OpenDocument(const QString& path);
+    enum class OpenOutcome { Opened, Failed, Cancelled };
+    OpenOutcome TryOpenDocument(const QString& path);
 
     CRodeView* View() const { return m_view; }
     QAction* Action(int id) const;
@@ -90,6 +93,8 @@ private:
     FramePlacement m_placement;
     // Between PlaceOnScreen and the first event that knows the window manager's frame.
     bool m_awaitingFrame = false;
+    // Set while a file is read; nothing else is opened meanwhile.
+    bool m_reading = false;
 
     void CreateActions();
     void CreateMenus();

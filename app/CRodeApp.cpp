@@ -14,7 +14,7 @@
 #include "view/ProductMessage.h"
 #include "view/UiPrompts.h"
 
-CRodeApp::CRodeApp(SettingsStore& settings, std::function<void()> removeSettings)
+CRodeApp::CRodeApp(SettingsStore& settings, std::function<bool()> removeSettings)
     : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
     qApp->installEventFilter(this);
 }
@@ -61,12 +61,14 @@ bool CRodeApp::ProcessShellCommand(const WindowCommandLine& line) {
         case Action::FileOpen:
             CreateMainFrame();
             m_doc->OnNewDocument();
-            if (!m_frame->OpenDocument(line.file)) {
+            // A cancelled read leaves the new document, and the window shows it.
+            if (m_frame->TryOpenDocument(line.file) == CMainFrame::OpenOutcome::Failed) {
                 // The message has been shown; a start that names a file ends with it.
                 m_frame.reset();
                 m_exitCode = 1;
                 return false;
             }
+            m_frame->UpdateFrameTitle();
             m_frame->show();
             return true;
         case Action::FilePrint:
@@ -115,11 +117,17 @@ bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
 }
 
 bool CRodeApp::Unregister() {
-    if (m_removeSettings) {
-        m_removeSettings();
-    }
+    const bool removed = !m_removeSettings || m_removeSettings();
     // Nothing may be written back at exit, or the settings would reappear.
     m_writeRecentAtExit = false;
+    if (!removed) {
+        // The settings could not be read cleanly; what they hold may still be wanted.
+        m_exitCode = 1;
+        ReportError(
+            QStringLiteral("The settings were not removed: their file could not be read "
+                           "completely and is kept as it is."));
+        return false;
+    }
     const QString message = QStringLiteral(
         "System registry entries have been removed and the INI file (if any) was deleted.");
     if (HasRealDisplay()) {

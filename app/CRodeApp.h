@@ -19,8 +19,9 @@ class SettingsStore;
 class CRodeApp : public QObject {
     Q_OBJECT
 public:
-    // `removeSettings` deletes every stored value (the /Unregister switch).
-    CRodeApp(SettingsStore& settings, std::function<void()> removeSettings);
+    // `removeSettings` deletes every stored value (the /Unregister switch); false when it kept
+    // them.
+    CRodeApp(SettingsStore& settings, std::function<bool()> removeSettings);
     ~CRodeApp() override;
 
     // Start-up: splash permission, recent files, document and main window, then the command
@@ -29,6 +30,9 @@ public:
     // Writes the recent-file list (unless the settings were just removed); returns ExitCode().
     int ExitInstance();
     int ExitCode() const { return m_exitCode; }
+
+    // stderr always; a message box as well when there is a screen to show it on.
+    void ReportError(const QString& message);
 
     // Set when ZUVADURO_STARTUP_PROBE=1: the main window's first paint prints the time since
     // `started` and ends the program.
@@ -49,12 +53,10 @@ private:
     bool ProcessShellCommand(const WindowCommandLine& line);
     bool PrintFromCommandLine(const WindowCommandLine& line);
     bool Unregister();
-    // stderr always; a message box as well when there is a screen to show it on.
-    void ReportError(const QString& message);
     bool HasRealDisplay() const;
 
     SettingsStore& m_settings;
-    std::function<void()> m_removeSettings;
+    std::function<bool()> m_removeSettings;
     std::unique_ptr<CRodeDoc> m_doc;
     RecentFileList m_recent;
     SplashGate m_splash;

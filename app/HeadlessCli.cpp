@@ -118,10 +118,19 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
 }
 
 void PrintDocument(const CRodeDoc& doc, bool json) {
-    // A document's texts may hold escape sequences; a terminal would obey them.
-    const ValueControls controls =
-        ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
-    std::cout << (json ? RenderListingJson(doc) : RenderListingText(doc, controls));
+    if (json) {
+        std::cout << RenderListingJson(doc);
+    } else {
+        // A document's texts may hold escape sequences; a terminal would obey them.
+        const ValueControls controls =
+            ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
+        WriteListingText(
+            doc,
+            [](std::string_view piece) {
+                std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            },
+            controls);
+    }
     std::cout.flush();
 }
 
@@ -131,6 +140,7 @@ QString FromUtf8(const std::string& text) {
 
 int RunRoll(const RollRequest& request) {
     QtSettingsStore userSettings;
+    userSettings.SetProblemReporter(ReportSettingsProblem);
     std::optional<BasePayOverride> overridden;
     SettingsStore* store = &userSettings;
     if (request.basePay) {
@@ -156,6 +166,7 @@ int RunRoll(const RollRequest& request) {
 
 int RunListing(const ListingRequest& request) {
     QtSettingsStore userSettings;
+    userSettings.SetProblemReporter(ReportSettingsProblem);
     CRodeDoc doc(userSettings);
     doc.OnNewDocument();
     const OpenResult opened = OpenDocumentFile(doc, FromUtf8(request.path));
@@ -171,6 +182,10 @@ int RunListing(const ListingRequest& request) {
 
 const char* UsageText() {
     return kUsage;
+}
+
+void ReportSettingsProblem(const QString& message) {
+    std::cerr << "zuvaduro: " << message.toStdString() << "\n";
 }
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+class QString;
+
 // The command line that needs no display:
 //   zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] ... [--save FILE] [--json]
 //   zuvaduro --listing FILE [--json]
@@ -18,3 +20,6 @@ int RunHeadless(const std::vector<std::string>& args);
 
 // "Usage:" and one line per headless mode and per window switch, as --help shows them.
 const char* UsageText();
+
+// How every headless mode tells of a settings file it keeps as it is: one line on stderr.
+void ReportSettingsProblem(const QString& message);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/HeadlessCli.h"
 #include "doc/CRodeDoc.h"
 #include "doc/io/DocumentFile.h"
 #include "doc/io/FileIdentity.h"
@@ -159,6 +160,7 @@ int WritePdf(const ExportRequest& request, const CRodeDoc& doc, const PaintPages
 
 int Export(const ExportRequest& request) {
     QtSettingsStore settings;
+    settings.SetProblemReporter(ReportSettingsProblem);
     CRodeDoc doc(settings);
     doc.OnNewDocument();
     const OpenResult opened = OpenDocumentFile(doc, request.documentPath);

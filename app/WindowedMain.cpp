@@ -133,7 +133,8 @@ int RunWindowed(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(ZUVADURO_VERSION));
 
     QtSettingsStore settings;
-    CRodeApp theApp(settings, [&settings] { settings.RemoveAll(); });
+    CRodeApp theApp(settings, [&settings] { return settings.RemoveAll(); });
+    settings.SetProblemReporter([&theApp](const QString& message) { theApp.ReportError(message); });
     if (qgetenv("ZUVADURO_STARTUP_PROBE") == "1") {
         theApp.EnableStartupProbe(started);
     }

@@ -1,6 +1,7 @@
 #include "doc/Cp1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -34,6 +35,52 @@ constexpr int SequenceLength(unsigned char lead) {
 }
 
 constexpr char32_t kMinimumForLength[5] = {0, 0, 0x80, 0x800, 0x10000};
+
+// The UTF-8 form of every Windows-1252 byte, built once: the decoder below copies runs of
+// plain ASCII whole and looks up only the bytes from 0x80 on.
+struct Utf8Form {
+    std::uint8_t length = 0;
+    std::array<char, 3> bytes{};
+};
+
+constexpr std::array<Utf8Form, 256> MakeUtf8Forms() {
+    std::array<Utf8Form, 256> forms{};
+    for (int b = 0; b < 256; ++b) {
+        const char32_t c = b >= 0x80 && b <= 0x9F ? kHighRow[b - 0x80] : static_cast<char32_t>(b);
+        Utf8Form& form = forms[static_cast<std::size_t>(b)];
+        if (c < 0x80) {
+            form = {1, {static_cast<char>(c)}};
+        } else if (c < 0x800) {
+            form = {2, {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))}};
+        } else {
+            form = {
+                3,
+                {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (c & 0x3F))}};
+        }
+    }
+    return forms;
+}
+constexpr std::array<Utf8Form, 256> kUtf8Forms = MakeUtf8Forms();
+static_assert(kUtf8Forms[0x80].length == 3 && kUtf8Forms[0xE9].length == 2);
+
+// How many bytes from `from` on are below 0x80; eight at a time while it can.
+std::size_t AsciiRun(std::span<const std::uint8_t> bytes, std::size_t from) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t i = from;
+    while (i + 8 <= bytes.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+        i += 8;
+    }
+    while (i < bytes.size() && bytes[i] < 0x80) {
+        ++i;
+    }
+    return i - from;
+}
 
 }  // namespace
 
@@ -108,11 +155,38 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// Documents may hold values of hundreds of megabytes: the result is sized in a first pass and
+// filled in a second, so it is allocated once, ASCII is copied in runs, and every other byte
+// costs a table look-up.
 std::string Cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::uint8_t byte : bytes) {
-        AppendUtf8(out, Cp1252ToCodePoint(byte));
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t run = AsciiRun(bytes, i);
+        size += run;
+        i += run;
+        while (i < bytes.size() && bytes[i] >= 0x80) {
+            size += kUtf8Forms[bytes[i]].length;
+            ++i;
+        }
+    }
+    std::string out(size, '\0');
+    char* next = out.data();
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t run = AsciiRun(bytes, i);
+        std::memcpy(next, bytes.data() + i, run);
+        next += run;
+        i += run;
+        // The non-ASCII bytes of the run that follows, each through the table.
+        while (i < bytes.size() && bytes[i] >= 0x80) {
+            const Utf8Form& form = kUtf8Forms[bytes[i]];
+            next[0] = form.bytes[0];
+            next[1] = form.bytes[1];
+            if (form.length == 3) {
+                next[2] = form.bytes[2];
+            }
+            next += form.length;
+            ++i;
+        }
     }
     return out;
 }

@@ -7,9 +7,6 @@
 #include "doc/CRodeDoc.h"
 
 namespace {
-constexpr const char* kUnexpectedFormat = "Unexpected file format.";
-constexpr const char* kFailedToOpen = "Failed to open document.";
-
 CodecResult FailRead(CRodeDoc& doc, const char* message) {
     // What the read already stored (the year setting, a rating, single offer fields) stays;
     // the reset only clears what a new document clears.
@@ -29,11 +26,11 @@ CodecResult ReadDocumentBytes(CRodeDoc& doc, std::span<const std::uint8_t> bytes
         Archive ar(bytes);
         doc.Serialize(ar);
     } catch (const ArchiveError&) {
-        return FailRead(doc, kUnexpectedFormat);
+        return FailRead(doc, kUnexpectedFileFormat);
     } catch (const std::bad_alloc&) {
-        return FailRead(doc, kFailedToOpen);
+        return FailRead(doc, kFailedToOpenDocument);
     } catch (const std::length_error&) {
-        return FailRead(doc, kFailedToOpen);
+        return FailRead(doc, kFailedToOpenDocument);
     }
     return {};
 }

@@ -7,6 +7,10 @@
 
 class CRodeDoc;
 
+// The two messages of a read that fails after it began.
+inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
+inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
+
 // Whole-document reading and writing on bytes, built on CRodeDoc::Serialize.
 struct CodecResult {
     bool ok = true;

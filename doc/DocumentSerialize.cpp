@@ -1,8 +1,20 @@
 #include <algorithm>
+#include <string_view>
 
 #include "doc/Archive.h"
 #include "doc/CRodeDoc.h"
 #include "doc/SettingsStore.h"
+
+namespace {
+
+// Characters, not bytes: a year read from a file is UTF-8 in memory.
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+    }));
+}
+
+}  // namespace
 
 // File order: year, count, rating, then the offers the count calls for (at most four), each in
 // ContractOffer::kFields order. The year lives in the settings, not in the document.
@@ -24,7 +36,10 @@ void CRodeDoc::Serialize(Archive& ar) {
     }
 
     // The year is stored as soon as it is read, so a file that fails later still changed it.
-    m_settings.WriteText(settings::kSection, settings::kYear, ar.ReadText());
+    const std::string year = ar.ReadText();
+    if (CharacterCount(year) <= settings::kYearMaxCharacters) {
+        m_settings.WriteText(settings::kSection, settings::kYear, year);
+    }
     m_offerCount = ar.ReadU16();  // widened without sign: 0..65535
     m_rating = ar.ReadText();
     for (int n = 0; n < VisibleOfferCount(); ++n) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -43,6 +44,10 @@ inline constexpr const char* kUnitNameForOptions = "Unknown";
 inline constexpr const char* kUnitSizeForOptions = "1 Mech";
 inline constexpr const char* kUnitBlankForContract = "_______________";
 inline constexpr std::int32_t kIntDefault = 0;
+
+// A campaign year is a few characters. A file's year text longer than this still opens, but is
+// not stored: every later save and the Options dialog would read it whole.
+inline constexpr std::size_t kYearMaxCharacters = 1024;
 
 inline constexpr int kRecentFileCount = 4;
 // "File1".."File4".

@@ -73,22 +73,30 @@ ListingPlan::ListingPlan(const CRodeDoc& doc) : m_countText(FormatInt(doc.m_offe
     }
 }
 
-std::string RenderListingText(const CRodeDoc& doc, ValueControls controls) {
+void WriteListingText(const CRodeDoc& doc, const std::function<void(std::string_view)>& sink,
+                      ValueControls controls) {
+    static constexpr std::string_view kPadding = "                                   ";
+    static_assert(kPadding.size() == listing::kValueColumnChars);
     const ListingPlan plan(doc);
-    std::string out;
     for (const ListingLine& line : plan.Lines()) {
-        out += line.label;
+        sink(line.label);
         if (line.value) {
             if (line.label.size() < listing::kValueColumnChars) {
-                out.append(listing::kValueColumnChars - line.label.size(), ' ');
+                sink(kPadding.substr(line.label.size()));
             }
             if (controls == ValueControls::Visible) {
-                out += VisibleControls(*line.value);
+                sink(VisibleControls(*line.value));
             } else {
-                out += *line.value;
+                sink(*line.value);
             }
         }
-        out += '\n';
+        sink("\n");
     }
+}
+
+std::string RenderListingText(const CRodeDoc& doc, ValueControls controls) {
+    std::string out;
+    WriteListingText(
+        doc, [&out](std::string_view piece) { out += piece; }, controls);
     return out;
 }

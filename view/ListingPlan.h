@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,3 +62,8 @@ enum class ValueControls { AsStored, Visible };
 // with "\n". Used by the command line.
 std::string RenderListingText(const CRodeDoc& doc,
                               ValueControls controls = ValueControls::AsStored);
+
+// The same text, handed to `sink` piece by piece: a value of hundreds of megabytes goes out
+// without first being copied into one string.
+void WriteListingText(const CRodeDoc& doc, const std::function<void(std::string_view)>& sink,
+                      ValueControls controls = ValueControls::AsStored);

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -224,6 +225,25 @@ TEST_F(CommandLineTest, listingAFileTakesItsYearIntoTheSettings) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.read(5), QByteArray("\x04"
                                         "3025"));
+}
+
+// Opening writes the file's year; over a settings file QSettings could not read cleanly, that
+// write left nothing but the year. Now the file stays as it was, and stderr says so once.
+TEST_F(CommandLineTest, aDamagedSettingsFileIsKeptAndNamedOnce) {
+    ASSERT_EQ(Run({"--roll", "B", "--seed", "1", "--save", Path("a.did")}).exitCode, 0);
+    const QString conf = home.filePath("config/Rezurudo/Zuvaduro.conf");
+    const QByteArray damaged = "\"\n[Settings]\nUnit%20Name=Gray Death\nPay=5000\n";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(conf).path()));
+    QFile file(conf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+
+    const Outcome listed = Run({"--listing", Path("a.did")});
+    EXPECT_EQ(listed.exitCode, 0);
+    EXPECT_EQ(listed.err.count(conf), 1) << listed.err.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
 }
 
 TEST_F(CommandLineTest, anEmptyFileListsTheFreshDocument) {

@@ -132,6 +132,23 @@ TEST(ArchiveText, writesEveryByteReadBackUnchanged) {
               "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
 }
 
+// The decoder copies ASCII eight bytes at a time: every byte, at every offset within such a
+// block and next to every other kind of byte, must still decode as it does alone.
+TEST(ArchiveText, decodesLongMixedTextsAsEachByteAlone) {
+    Bytes text;
+    for (int b = 0; b < 256; ++b) {
+        for (int offset = 0; offset < 9; ++offset) {
+            text.insert(text.end(), static_cast<std::size_t>(offset), 'a');
+            text.push_back(static_cast<std::uint8_t>(b));
+        }
+    }
+    std::string expected;
+    for (std::uint8_t byte : text) {
+        AppendUtf8(expected, Cp1252ToCodePoint(byte));
+    }
+    EXPECT_EQ(Cp1252ToUtf8(text), expected);
+}
+
 TEST(ArchiveText, storesInvalidUtf8AsReplacementCharacters) {
     EXPECT_EQ(Stored("a\xFF"
                      "b"),

@@ -122,6 +122,22 @@ TEST_F(DocumentCodec, acceptsAnyYearText) {
     }
 }
 
+// A crafted year of 200 MB went into the settings, which every later run then read whole. The
+// bound counts characters: 1,024 two-byte ones are still stored, 1,025 ASCII ones are not, and
+// that file opens all the same.
+TEST_F(DocumentCodec, storesOnlyAYearOfAtMost1024Characters) {
+    std::string longest;
+    for (int i = 0; i < 1024; ++i) {
+        longest += "\xC3\xA9";
+    }
+    ASSERT_TRUE(ReadDocumentBytes(doc, FileBytes(longest, 0, "D", 0)).ok);
+    EXPECT_EQ(Year(), longest);
+    ASSERT_TRUE(ReadDocumentBytes(doc, FileBytes(std::string(1025, '9'), 1, "A", 1)).ok);
+    EXPECT_EQ(Year(), longest);
+    EXPECT_EQ(doc.m_rating, "A");
+    EXPECT_EQ(doc.m_offers[0], NumberedOffer(0));
+}
+
 TEST_F(DocumentCodec, storesTheYearOfAFileCutAfterItAndResets) {
     doc.SetTitle("offers.did");
     doc.SetPathName("/somewhere/offers.did");

@@ -1,26 +1,35 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "doc/CRodeDoc.h"
 #include "doc/DocumentCodec.h"
 #include "doc/MemorySettings.h"
+#include "doc/io/AtomicReplace.h"
 #include "doc/io/DocumentFile.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
 
 // A new document with rating "B" and one offer, as the program would write it.
 const Bytes kOneOffer = [] {
@@ -82,6 +91,12 @@ protected:
     }
 
     std::string Year() { return settings.ReadText("Settings", "Year", "<unset>"); }
+
+    struct stat Stat(const QString& name) const {
+        struct stat info {};
+        EXPECT_EQ(::stat(QFile::encodeName(Path(name)).constData(), &info), 0);
+        return info;
+    }
 
     QTemporaryDir dir;
     MemorySettings settings;
@@ -181,6 +196,39 @@ TEST_F(DocumentFile, resetsTheDocumentWhenTheFileIsCut) {
     EXPECT_FALSE(doc.IsModified());
 }
 
+// /dev/zero never ends and a pipe has no size: both are read only up to a bound, and a file that
+// passes it is no document. Before the bound, each grew without limit.
+TEST_F(DocumentFile, readsDevicesAndPipesOnlyUpToABound) {
+    const QString pipe = Path("endless.did");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Read-write, so that the pipe always has a writer; a thread keeps it full.
+    const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    std::atomic<bool> stop{false};
+    std::thread feed([&] {
+        const std::vector<char> zeros(64 * 1024);
+        while (!stop) {
+            if (::write(writer, zeros.data(), zeros.size()) < 0) {
+                ::usleep(100);
+            }
+        }
+    });
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
+        doc.SetTitle("before.did");
+        doc.m_offerCount = 1;
+        const OpenResult result = OpenDocumentFile(doc, path);
+        EXPECT_EQ(result.status, OpenStatus::Failed) << path.toStdString();
+        EXPECT_EQ(result.message, "Unexpected file format.");
+        EXPECT_TRUE(result.documentReset);
+        EXPECT_EQ(doc.GetTitle(), "Untitled");
+        EXPECT_EQ(doc.m_offerCount, 0);
+    }
+    stop = true;
+    feed.join();
+    ::close(writer);
+    EXPECT_EQ(Year(), "<unset>");
+}
+
 // ---- saving ----
 
 TEST_F(DocumentFile, savesAndTakesThePathAndName) {
@@ -278,6 +326,114 @@ TEST_F(DocumentFile, keepsTheOldFileWhenWritingFailsHalfway) {
     EXPECT_EQ(Read("big.did"), old);
     EXPECT_TRUE(Leftovers({"big.did"}).isEmpty());
     EXPECT_EQ(doc.GetTitle(), "Untitled");
+}
+
+// ---- replacing ----
+
+// Renaming over a file needs only the folder's permission, so a user could replace a file of
+// someone else's that they may not write, and became its owner. Run as "nobody", in a folder that
+// everyone may write, over a file of root's.
+TEST_F(DocumentFile, refusesToReplaceAFileTheUserMayNotWrite) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "acting as another user needs root";
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    Write("roots.did", kOneOffer);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped =
+            ::setgroups(0, nullptr) == 0 && ::setgid(kNoGroup) == 0 && ::setuid(kNobody) == 0;
+        const SaveResult saved = SaveDocumentFile(doc, Path("roots.did"));
+        ::_exit(!dropped                                                             ? 3
+                : saved.message == "Access to " + Path("roots.did") + " was denied." ? 0
+                                                                                     : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(Read("roots.did"), kOneOffer);
+    EXPECT_EQ(Stat("roots.did").st_uid, 0u);
+    EXPECT_TRUE(Leftovers({"roots.did"}).isEmpty())
+        << Leftovers({"roots.did"}).join(' ').toStdString();
+}
+
+// The new file used to take the saving user's owner and group.
+TEST_F(DocumentFile, keepsTheModeOwnerAndGroupOfTheReplacedFile) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a file to another user needs root";
+    }
+    Write("shared.did", kOneOffer);
+    const gid_t kStaff = 50;  // any group but root's
+    ASSERT_EQ(::chown(QFile::encodeName(Path("shared.did")).constData(), kNobody, kStaff), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("shared.did")).constData(), 0660), 0);
+    ASSERT_EQ(ReplaceFileAtomically(Path("shared.did"), "new", 3), 0);
+    const struct stat info = Stat("shared.did");
+    EXPECT_EQ(Read("shared.did"), Bytes({'n', 'e', 'w'}));
+    EXPECT_EQ(info.st_mode & 07777, 0660u);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kStaff);
+}
+
+// A save killed while it writes leaves the old file and nothing else. The child is killed once
+// it has a file open in the folder other than the target: then it is writing.
+TEST_F(DocumentFile, aKilledSaveLeavesTheOldFileAndNothingElse) {
+    Write("big.did", kOneOffer);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const std::vector<char> bytes(std::size_t{256} << 20, 'x');
+        ::_exit(ReplaceFileAtomically(Path("big.did"), bytes.data(), bytes.size()));
+    }
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(child);
+    bool writing = false;
+    for (int wait = 0; wait < 5000 && !writing; ++wait) {
+        for (const QFileInfo& fd : QDir(fds).entryInfoList(QDir::Files | QDir::System)) {
+            const QString target = fd.symLinkTarget();
+            writing = writing || (target.startsWith(dir.path() + "/") && target != Path("big.did"));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(writing);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save ended before it could be killed";
+    EXPECT_TRUE(Leftovers({"big.did"}).isEmpty()) << Leftovers({"big.did"}).join(' ').toStdString();
+    EXPECT_EQ(Read("big.did"), kOneOffer);
+}
+
+// Only what a killed save left is removed: the program's own name, old, and not held by a save.
+TEST_F(DocumentFile, removesOnlyStaleTemporariesOfKilledSaves) {
+    const struct {
+        const char* name;
+        int ageSeconds;
+        bool held;
+        bool removed;
+    } rows[] = {
+        {".zuvaduro-save-0123456789abcdef", 120, false, true},
+        {".zuvaduro-save-00000000ffffffff", 5, false, false},    // a save may be writing it
+        {".zuvaduro-save-1111111111111111", 120, true, false},   // a running save holds it
+        {".zuvaduro-save-notes", 120, false, false},             // not the program's name
+        {".zuvaduro-save-0123456789ABCDEF", 120, false, false},  // nor is this
+    };
+    std::vector<int> locks;
+    for (const auto& row : rows) {
+        Write(row.name, kOneOffer);
+        const timespec times[2] = {{::time(nullptr) - row.ageSeconds, 0},
+                                   {::time(nullptr) - row.ageSeconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(Path(row.name)).constData(), times, 0),
+                  0);
+        if (row.held) {
+            locks.push_back(::open(QFile::encodeName(Path(row.name)).constData(), O_RDONLY));
+            ASSERT_EQ(::flock(locks.back(), LOCK_EX | LOCK_NB), 0);
+        }
+    }
+    RemoveStaleSaveTemporaries(dir.path(), std::chrono::seconds(60));
+    for (const auto& row : rows) {
+        EXPECT_EQ(!QFile::exists(Path(row.name)), row.removed) << row.name;
+    }
+    for (int fd : locks) {
+        ::close(fd);
+    }
 }
 
 // ---- names ----

@@ -104,4 +104,40 @@ TEST_F(QtSettings, removeAllKeepsTheFolderWhenItHoldsSomethingElse) {
     QFile::remove(CompanyFolder() + "/Other.conf");
 }
 
+// A stray quote at the top makes QSettings read the file as nothing at all; it would then have
+// written back only what the program set, and every other value would have been lost.
+TEST_F(QtSettings, neverWritesAFileItCouldNotReadCleanly) {
+    const QString path = CompanyFolder() + "/Zuvaduro.conf";
+    const QByteArray damaged =
+        "\"\n[Settings]\nUnit%20Name=Gray Death\nPay=5000\n[Recent%20File%20List]\nFile1=/a.did\n";
+    ASSERT_TRUE(QDir().mkpath(CompanyFolder()));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    QStringList reports;
+    {
+        QtSettingsStore store;
+        store.SetProblemReporter([&reports](const QString& message) { reports << message; });
+        EXPECT_TRUE(store.IsHeld());
+        // Every writer of a run: a file's year, Options, "Int", the recent list, /Unregister.
+        EXPECT_FALSE(store.WriteText("Settings", "Year", "3025"));
+        EXPECT_FALSE(store.WriteText("Settings", "Unit Name", "Kell Hounds"));
+        EXPECT_FALSE(store.WriteNumber("Settings", "Int", 3));
+        store.RemoveSection("Recent File List");
+        EXPECT_FALSE(store.WriteText("Recent File List", "File1", "/b.did"));
+        EXPECT_FALSE(store.RemoveAll());
+        // The run goes on with what it set.
+        EXPECT_EQ(store.ReadText("Settings", "Year", "3055"), "3025");
+        EXPECT_EQ(store.ReadNumber("Settings", "Int", 0), 3);
+        EXPECT_EQ(store.ReadText("Recent File List", "File1", ""), "/b.did");
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(path)) << reports[0].toStdString();
+}
+
 }  // namespace

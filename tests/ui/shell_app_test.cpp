@@ -15,25 +15,7 @@
 
 namespace {
 
-// Counts the events of one type that reach a widget after the application's filters.
-class EventCounter : public QObject {
-public:
-    EventCounter(QObject* target, QEvent::Type type) : m_type(type) {
-        target->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == m_type) {
-            ++count;
-        }
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-};
+using shelltest::EventCounter;
 
 void SettleDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -134,13 +116,24 @@ TEST(CRodeApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
     MemorySettings settings;
     settings.WriteText("Recent File List", "File1", "/old/one.did");
     int removals = 0;
-    CRodeApp app(settings, [&removals] { ++removals; });
+    CRodeApp app(settings, [&removals] {
+        ++removals;
+        return true;
+    });
     EXPECT_FALSE(app.InitInstance({"/UNREGSERVER"}));
     EXPECT_EQ(removals, 1);
     EXPECT_EQ(app.MainFrame(), nullptr);
     settings.RemoveSection("Recent File List");  // what the real removal does
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_FALSE(settings.Contains("Recent File List", "File1"));
+}
+
+// A settings file that could not be read cleanly is kept; saying it was removed would be false.
+TEST(CRodeApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
+    MemorySettings settings;
+    CRodeApp app(settings, [] { return false; });
+    EXPECT_FALSE(app.InitInstance({"/Unregister"}));
+    EXPECT_EQ(app.ExitInstance(), 1);
 }
 
 TEST(CRodeApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {

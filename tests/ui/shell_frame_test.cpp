@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDialog>
 #include <QDir>
@@ -7,6 +10,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -260,6 +265,53 @@ TEST_F(MainFrameTest, fileCutAfterTheYearWarnsAndLeavesAnUntitledDocument) {
     EXPECT_EQ(frame.windowTitle(), "Untitled - Zuvaduro");
     EXPECT_EQ(doc.m_offerCount, 0);
     EXPECT_EQ(settings.ReadText("Settings", "Year", ""), "3025");
+}
+
+// A pipe whose writer sends nothing keeps the read waiting: the window must go on painting, show
+// a progress dialog after about half a second (not at once), and Cancel must change nothing.
+TEST_F(MainFrameTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
+    const QString kept = WriteDocument("kept.did", "C", 1);
+    ASSERT_TRUE(frame.OpenDocument(kept));
+    frame.show();
+    const QString pipe = Path("slow.did");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+
+    const auto progress = [this] {
+        auto* dialog = frame.findChild<QProgressDialog*>();
+        return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+    };
+    shelltest::EventCounter painted(frame.View()->viewport(), QEvent::Paint);
+    bool shownEarly = true;
+    QTimer::singleShot(150, [&] {
+        shownEarly = progress() != nullptr;
+        frame.View()->viewport()->update();
+    });
+    bool shownLater = false;
+    QTimer::singleShot(1500, [&] {
+        QProgressDialog* dialog = progress();
+        shownLater = dialog != nullptr;
+        if (dialog != nullptr) {
+            dialog->findChild<QPushButton*>()->click();
+        }
+    });
+    int openWriter = writer;
+    QTimer::singleShot(5000, [&] { ::close(std::exchange(openWriter, -1)); });  // never hang
+    const CMainFrame::OpenOutcome outcome = frame.TryOpenDocument(pipe);
+    if (openWriter >= 0) {
+        ::close(openWriter);
+    }
+
+    EXPECT_EQ(outcome, CMainFrame::OpenOutcome::Cancelled);
+    EXPECT_FALSE(shownEarly);
+    EXPECT_TRUE(shownLater);
+    EXPECT_GT(painted.count, 0);
+    EXPECT_EQ(doc.m_rating, "C");
+    EXPECT_EQ(doc.GetPathName(), QFileInfo(kept).absoluteFilePath().toStdString());
+    EXPECT_EQ(frame.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(recent.Size(), 1);
+    EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
 TEST_F(MainFrameTest, recentEntryThatFailsIsRemovedAndTheOpenFileIsNotReread) {

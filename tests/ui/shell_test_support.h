@@ -67,6 +67,26 @@ inline void FillOffers(CRodeDoc& doc, int count) {
     }
 }
 
+// Counts the events of one type that reach a widget after the application's filters.
+class EventCounter : public QObject {
+public:
+    EventCounter(QObject* target, QEvent::Type type) : m_type(type) {
+        target->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_type) {
+            ++count;
+        }
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+};
+
 // Closes (with Escape semantics) every modal dialog that appears within the next few seconds,
 // so that a test reaching a real message box does not hang. Returns the texts it closed.
 class ModalCloser : public QObject {

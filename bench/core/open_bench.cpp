@@ -1,0 +1,169 @@
+// Opening a document that holds one value of 200 MB: in process (the file read and decoded into
+// a document, then decoded alone from memory), and as a whole `zuvaduro --listing` run with its
+// output drained through a pipe, whose time and peak memory are what a user waits for.
+// Argument 0: the value is plain ASCII; 1: every byte is one that UTF-8 makes two or three.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "doc/Archive.h"
+#include "doc/CRodeDoc.h"
+#include "doc/DocumentCodec.h"
+#include "doc/MemorySettings.h"
+#include "doc/io/DocumentFile.h"
+
+namespace {
+
+constexpr std::size_t kValueBytes = 200'000'000;
+
+QTemporaryDir& Folder() {
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// The document, written once per kind: one offer whose employer is the large value. Written in
+// pieces, so that this process never holds it: a child's peak memory counts its parent's.
+QString DocumentPath(bool highBytes) {
+    const QString path = Folder().filePath(highBytes ? "high.did" : "ascii.did");
+    if (QFile::exists(path)) {
+        return path;
+    }
+    const std::string_view pattern = highBytes ? "\xE9\x80\xFC\x9F" : "Kurita ";
+    Archive head;
+    head.WriteText("3055");
+    head.WriteU16(1);
+    head.WriteText("B");
+    // The 32-bit length form of an 8-bit text, as the program writes one this long.
+    head.WriteU8(0xFF);
+    head.WriteU16(0xFFFF);
+    head.WriteU32(static_cast<std::uint32_t>(kValueBytes));
+    Archive tail;
+    for (std::size_t f = 1; f < ContractOffer::kFieldCount; ++f) {
+        tail.WriteText("x");
+    }
+    QByteArray chunk;
+    while (chunk.size() < (1 << 20)) {
+        chunk.append(pattern.data(), static_cast<qsizetype>(pattern.size()));
+    }
+    chunk.truncate((1 << 20) - (1 << 20) % static_cast<int>(pattern.size()));
+    QFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    ok = ok && file.write(reinterpret_cast<const char*>(head.Bytes().data()),
+                          qint64(head.Bytes().size())) == qint64(head.Bytes().size());
+    for (std::size_t written = 0; ok && written < kValueBytes;) {
+        const qint64 piece = std::min<qint64>(chunk.size(), qint64(kValueBytes - written));
+        ok = file.write(chunk.constData(), piece) == piece;
+        written += static_cast<std::size_t>(piece);
+    }
+    ok = ok && file.write(reinterpret_cast<const char*>(tail.Bytes().data()),
+                          qint64(tail.Bytes().size())) == qint64(tail.Bytes().size());
+    return ok ? path : QString();
+}
+
+std::vector<std::uint8_t> ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray data = file.readAll();
+    return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+void BM_OpenOneLargeValue(benchmark::State& state) {
+    const QString path = DocumentPath(state.range(0) != 0);
+    MemorySettings settings;
+    CRodeDoc doc(settings, 1);
+    for (auto _ : state) {
+        doc.OnNewDocument();  // no path, so the file is read again
+        if (OpenDocumentFile(doc, path).status != OpenStatus::Opened) {
+            state.SkipWithError("the document did not open");
+            break;
+        }
+        benchmark::DoNotOptimize(doc.m_offers[0].employer.data());
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(path).size());
+}
+BENCHMARK(BM_OpenOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeOneLargeValue(benchmark::State& state) {
+    const std::vector<std::uint8_t> bytes = ReadAll(DocumentPath(state.range(0) != 0));
+    MemorySettings settings;
+    CRodeDoc doc(settings, 1);
+    for (auto _ : state) {
+        if (!ReadDocumentBytes(doc, bytes).ok) {
+            state.SkipWithError("the document did not decode");
+            break;
+        }
+        benchmark::DoNotOptimize(doc.m_offers[0].employer.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_DecodeOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The whole program, its settings in the temporary folder. Reports the wall time, the rate over
+// the file's size and the child's peak resident memory against the file's size.
+void BM_ListingProcessOneLargeValue(benchmark::State& state) {
+    const QByteArray path = QFile::encodeName(DocumentPath(state.range(0) != 0));
+    const double fileBytes = static_cast<double>(QFile(QString::fromLocal8Bit(path)).size());
+    const QByteArray config = "XDG_CONFIG_HOME=" + QFile::encodeName(Folder().filePath("config"));
+    long peakKb = 0;
+    for (auto _ : state) {
+        int out[2];
+        if (::pipe(out) != 0) {
+            state.SkipWithError("no pipe");
+            break;
+        }
+        char* argv[] = {const_cast<char*>(ZUVADURO_EXE), const_cast<char*>("--listing"),
+                        const_cast<char*>(path.constData()), nullptr};
+        const auto started = std::chrono::steady_clock::now();
+        // fork(), not posix_spawn(): a child that shares its parent's memory until exec()
+        // reports the parent's peak as its own.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::close(out[0]);
+            ::close(out[1]);
+            ::putenv(const_cast<char*>(config.constData()));
+            ::execv(ZUVADURO_EXE, argv);
+            ::_exit(127);
+        }
+        const int spawned = child > 0 ? 0 : -1;
+        ::close(out[1]);
+        std::vector<char> sink(1 << 20);
+        while (spawned == 0 && ::read(out[0], sink.data(), sink.size()) > 0) {
+        }
+        ::close(out[0]);
+        int status = 0;
+        rusage usage{};
+        if (spawned != 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+            WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the listing run failed");
+            break;
+        }
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+        peakKb = std::max(peakKb, usage.ru_maxrss);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fileBytes));
+    state.counters["peak_MB"] = static_cast<double>(peakKb) * 1024 / 1e6;
+    state.counters["peak_per_file"] = static_cast<double>(peakKb) * 1024 / fileBytes;
+}
+BENCHMARK(BM_ListingProcessOneLargeValue)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
