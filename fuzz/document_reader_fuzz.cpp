@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the document reader. Whatever the reader accepts must survive a write
-// and a second read unchanged: rating, count, the offers the count calls for, and the year.
+// and a second read unchanged: rating, count, the offers the count calls for, and the year (a
+// year too long to keep in the settings is not kept, so the second file carries the default).
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -12,7 +13,7 @@
 
 namespace {
 std::string Year(SettingsStore& store) {
-    return store.ReadText(settings::kSection, settings::kYear, "<unset>");
+    return store.ReadText(settings::kSection, settings::kYear, settings::kYearDefault);
 }
 }  // namespace
 
