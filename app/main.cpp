@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "app/HeadlessCli.h"
-#include "app/PdfExport.h"
-#include "app/WindowedMain.h"
+#include "cli/HeadlessCli.h"
+#include "cli/PdfExport.h"
+#include "shell/WindowedMain.h"
 
 // One executable: the headless modes (options with "--") never touch a display; everything
 // else starts the window.

@@ -6,10 +6,10 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/CRodeDoc.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
 
 namespace {
 std::string Year(SettingsStore& store) {

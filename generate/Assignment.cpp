@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "generate/AssignmentTables.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"

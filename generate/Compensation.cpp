@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"

@@ -1,7 +1,7 @@
 #include <array>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Terms.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "generate/RollTable.h"
 
 namespace {

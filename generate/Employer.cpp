@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"

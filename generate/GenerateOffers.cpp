@@ -1,8 +1,8 @@
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/NumberText.h"
-#include "doc/SettingsStore.h"
+#include "document/CRodeDoc.h"
+#include "document/NumberText.h"
+#include "document/SettingsStore.h"
 #include "generate/PayMultiplier.h"
 #include "generate/Terms.h"
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "doc/CRodeDoc.h"
-#include "doc/NumberText.h"
+#include "document/CRodeDoc.h"
+#include "document/NumberText.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "generate/EmployerTables.h"
 #include "generate/Terms.h"
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string_view>
 
-#include "doc/ContractOffer.h"
+#include "document/ContractOffer.h"
 
 class CRodeDoc;
 

@@ -6,7 +6,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "doc/SettingsStore.h"
+#include "document/SettingsStore.h"
 #include "view/DialogUnits.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 #include "view/Commands.h"
 #include "view/DrawListing.h"
-#include "view/EditableLines.h"
-#include "view/ListingPlan.h"
+#include "listing/EditableLines.h"
+#include "listing/ListingPlan.h"
 #include "view/ListingPrinter.h"
 #include "view/UiPrompts.h"
 

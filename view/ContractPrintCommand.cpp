@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "doc/CRodeDoc.h"
-#include "doc/SettingsStore.h"
+#include "document/CRodeDoc.h"
+#include "document/SettingsStore.h"
 #include "view/Commands.h"
 #include "view/ContractPrinter.h"
 #include "view/PrintJob.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "doc/CRodeDoc.h"
-#include "view/ContractPieces.h"
-#include "view/ContractText.h"
+#include "document/CRodeDoc.h"
+#include "listing/ContractPieces.h"
+#include "listing/ContractText.h"
 #include "view/PrintFont.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "view/PageGeometry.h"
+#include "listing/PageGeometry.h"
 
 class CRodeDoc;
 class QPaintDevice;

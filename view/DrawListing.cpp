@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "view/ListingPlan.h"
+#include "listing/ListingPlan.h"
 
 namespace {
 

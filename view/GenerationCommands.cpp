@@ -1,9 +1,9 @@
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/SettingsStore.h"
+#include "document/CRodeDoc.h"
+#include "document/SettingsStore.h"
 #include "view/Commands.h"
-#include "view/EditableLines.h"
+#include "listing/EditableLines.h"
 #include "view/UiPrompts.h"
 
 bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts) {

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QString>
 
-#include "view/ContractText.h"
+#include "listing/ContractText.h"
 #include "view/DrawListing.h"
-#include "view/PageGeometry.h"
+#include "listing/PageGeometry.h"
 #include "view/PrintFont.h"
 
 void PrintListingPage(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc) {

@@ -7,9 +7,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include "doc/io/AtomicReplace.h"
-#include "doc/io/FileError.h"
-#include "doc/io/FileIdentity.h"
+#include "storage/AtomicReplace.h"
+#include "storage/FileError.h"
+#include "storage/FileIdentity.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
-#include "view/ListingPlan.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "listing/ListingPlan.h"
 
 namespace {
 

@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "doc/Archive.h"
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
-#include "doc/io/DocumentFile.h"
+#include "document/Archive.h"
+#include "document/CRodeDoc.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
+#include "storage/DocumentFile.h"
 
 namespace {
 

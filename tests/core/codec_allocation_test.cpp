@@ -7,9 +7,9 @@
 #include <new>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
 
 namespace {
 thread_local bool g_armed = false;

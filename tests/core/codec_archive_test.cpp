@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "doc/Archive.h"
-#include "doc/Cp1252.h"
+#include "document/Archive.h"
+#include "document/Cp1252.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "doc/Archive.h"
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
+#include "document/Archive.h"
+#include "document/CRodeDoc.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
 
 namespace {
 

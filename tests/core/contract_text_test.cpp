@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "doc/ContractOffer.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
-#include "view/ContractText.h"
+#include "document/ContractOffer.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "listing/ContractText.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "generate/AssignmentTables.h"
 #include "generate_test_dice.h"
 

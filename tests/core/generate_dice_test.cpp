@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "generate/Dice.h"
 #include "generate/Generator.h"
 #include "generate_test_dice.h"

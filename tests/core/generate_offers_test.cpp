@@ -3,9 +3,9 @@
 #include <regex>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
 #include "generate/AssignmentTables.h"
 #include "generate/Compensation.h"
 #include "generate/ContractLengthTables.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/NumberText.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
+#include "document/NumberText.h"
 #include "generate/PayMultiplier.h"
 #include "generate_test_dice.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "view/ListingJson.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
+#include "listing/ListingJson.h"
 
 namespace {
 

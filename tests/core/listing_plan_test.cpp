@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "view/EditableLines.h"
-#include "view/ListingPlan.h"
-#include "view/TerminalText.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
+#include "listing/EditableLines.h"
+#include "listing/ListingPlan.h"
+#include "listing/TerminalText.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "doc/NumberText.h"
+#include "document/NumberText.h"
 
 namespace {
 

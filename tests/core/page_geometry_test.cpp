@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "view/PageGeometry.h"
+#include "listing/PageGeometry.h"
 
 namespace {
 

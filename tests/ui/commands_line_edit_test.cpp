@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/CEditInfoDlg.h"

@@ -7,8 +7,8 @@
 #include <QtTest/QTest>
 #include <map>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/CNewCustomDlg.h"

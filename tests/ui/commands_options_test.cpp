@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "doc/MemorySettings.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/COptionsDlg.h"
 #include "view/Commands.h"

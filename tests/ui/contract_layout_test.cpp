@@ -10,12 +10,12 @@
 #include <cmath>
 #include <set>
 
-#include "doc/ContractOffer.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractOffer.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
 #include "tests/ui/RecordingDevice.h"
 #include "view/ContractPrinter.h"
-#include "view/PageGeometry.h"
+#include "listing/PageGeometry.h"
 #include "view/PrintFont.h"
 
 namespace {

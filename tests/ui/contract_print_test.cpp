@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
 #include "tests/ui/FakePrompts.h"
 #include "view/CRodeView.h"
 #include "view/Commands.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
 #include "view/CPrintSelectDlg.h"
 #include "view/DialogPrompts.h"
 

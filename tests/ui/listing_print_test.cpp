@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/CRodeView.h"
-#include "view/ContractText.h"
-#include "view/PageGeometry.h"
+#include "listing/ContractText.h"
+#include "listing/PageGeometry.h"
 #include "view/PrintFont.h"
 
 namespace {

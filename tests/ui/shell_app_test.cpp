@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/CMainFrame.h"
-#include "app/CRodeApp.h"
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "shell/CMainFrame.h"
+#include "shell/CRodeApp.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/CRodeView.h"
 

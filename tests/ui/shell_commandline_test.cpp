@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/WindowCommandLine.h"
+#include "shell/WindowCommandLine.h"
 #include "tests/ui/shell_test_support.h"
 
 namespace {

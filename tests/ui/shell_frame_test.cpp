@@ -20,11 +20,11 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "app/CMainFrame.h"
-#include "app/FramePlacement.h"
-#include "app/RecentFileList.h"
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "shell/CMainFrame.h"
+#include "shell/FramePlacement.h"
+#include "shell/RecentFileList.h"
+#include "document/CRodeDoc.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/CRodeView.h"

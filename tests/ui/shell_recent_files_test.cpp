@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/RecentFileList.h"
-#include "doc/MemorySettings.h"
+#include "shell/RecentFileList.h"
+#include "document/MemorySettings.h"
 
 namespace {
 

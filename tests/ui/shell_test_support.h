@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
+#include "document/CRodeDoc.h"
 
 // Readable failure output for the toolkit's strings.
 static inline void PrintTo(const QString& text, std::ostream* out) {

@@ -1,0 +1,30 @@
+#include "document/CRodeDoc.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "document/SettingsStore.h"
+
+CRodeDoc::CRodeDoc(SettingsStore& settings)
+    : CRodeDoc(settings, static_cast<std::uint32_t>(std::time(nullptr))) {}
+
+CRodeDoc::CRodeDoc(SettingsStore& settings, std::uint32_t seed)
+    : m_settings(settings), m_generator(seed) {}
+
+int CRodeDoc::VisibleOfferCount() const {
+    return std::clamp(m_offerCount, 0, kMaxOffers);
+}
+
+bool CRodeDoc::OnNewDocument() {
+    m_pathName.clear();
+    m_modified = false;
+    m_offerCount = 0;
+    m_againstClans = 0;
+    for (ContractOffer& offer : m_offers) {
+        offer.startDate = kDefaultStartDate;
+        offer.endDate = kDefaultEndDate;
+        offer.location = kDefaultLocation;
+    }
+    m_title = kUntitled;
+    return true;
+}

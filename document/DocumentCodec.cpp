@@ -1,0 +1,36 @@
+#include "document/DocumentCodec.h"
+
+#include <new>
+#include <stdexcept>
+
+#include "document/Archive.h"
+#include "document/CRodeDoc.h"
+
+namespace {
+CodecResult FailRead(CRodeDoc& doc, const char* message) {
+    // What the read already stored (the year setting, a rating, single offer fields) stays;
+    // the reset only clears what a new document clears.
+    doc.OnNewDocument();
+    return {false, message};
+}
+}  // namespace
+
+std::vector<std::uint8_t> WriteDocumentBytes(CRodeDoc& doc) {
+    Archive ar;
+    doc.Serialize(ar);
+    return ar.TakeBytes();
+}
+
+CodecResult ReadDocumentBytes(CRodeDoc& doc, std::span<const std::uint8_t> bytes) {
+    try {
+        Archive ar(bytes);
+        doc.Serialize(ar);
+    } catch (const ArchiveError&) {
+        return FailRead(doc, kUnexpectedFileFormat);
+    } catch (const std::bad_alloc&) {
+        return FailRead(doc, kFailedToOpenDocument);
+    } catch (const std::length_error&) {
+        return FailRead(doc, kFailedToOpenDocument);
+    }
+    return {};
+}

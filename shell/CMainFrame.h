@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "shell/FramePlacement.h"
+#include "shell/HelpWindow.h"
+
+class CRodeDoc;
+class CRodeView;
+class QMenu;
+class QToolBar;
+class RecentFileList;
+class UiPrompts;
+
+// The main window: menu, toolbar and accelerators over the one listing view, and the shell's
+// own commands (open, save, recent files, help, about, exit). Every QAction carries its command
+// number as objectName and data, so the same numbers reach it from menus, keys and tests.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Without `prompts` the frame answers through the real dialogs.
+    CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts = nullptr,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The start-up place on the primary screen (FramePlacement). Once the window manager has
+    // framed the window, the place is fitted to the frame once, unless the window was moved or
+    // resized in between: nothing the user does to the window is undone.
+    void PlaceOnScreen();
+
+    // The title and everything that shows the document's name follow the document: call after
+    // anything that may change its title.
+    void UpdateFrameTitle();
+
+    // Opens `path` into the document the way every open does (dialog, recent list, drop,
+    // command line). Already open: only brought to the front. On failure the file layer's
+    // message is shown. A long read shows its progress and may be cancelled, which changes
+    // nothing. True when the document now holds that file.
+    bool OpenDocument(const QString& path);
+    enum class OpenOutcome { Opened, Failed, Cancelled };
+    OpenOutcome TryOpenDocument(const QString& path);
+
+    CRodeView* View() const { return m_view; }
+    QAction* Action(int id) const;
+    UiPrompts& Prompts() const { return *m_prompts; }
+    // Where the help pages live (":/help" unless a test points elsewhere).
+    void SetHelpRoot(const QString& root) { m_helpRoot = root; }
+    HelpWindow* Help() const { return m_help; }
+
+    // ---- commands ----
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnOpenRecentFile(int index);
+    void OnAppExit();
+    void OnHelpTopics();
+    void OnContextHelp();  // F1
+    void OnWhatsThis();    // Shift+F1
+    void OnAppAbout();
+    void UpdateRecentFileMenu();
+    // A modal dialog has closed: the frame takes the keyboard back, as a window manager would do.
+    void OnModalDialogClosed();
+    // The view's commands, reached through the frame's menu, keys and toolbar.
+    void OnNewCustom();
+    void OnNewRandom();
+    void OnOptions();
+    void OnFilePrint();
+    void OnPrintContract();
+
+    // One row of the command table (menu text, key, toolbar tip and picture, handler).
+    struct CommandRow;
+
+signals:
+    // The window was closed (Exit or the close button): the program ends.
+    void frameClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ApplyPlacement(const FramePlacement& placement);
+    QMargins FrameMargins() const;
+    void FitToFrameOnce();
+    FramePlacement m_placement;
+    // Between PlaceOnScreen and the first event that knows the window manager's frame.
+    bool m_awaitingFrame = false;
+    // Set while a file is read; nothing else is opened meanwhile.
+    bool m_reading = false;
+
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void AddCommands(QWidget* target, const int* ids, std::size_t count);
+    bool DoFileSave();
+    bool DoFileSaveAs();
+    bool SaveTo(const QString& path, bool isSaveAs);
+    bool ShowHelpPage(const QString& page);
+
+    CRodeDoc& m_doc;
+    RecentFileList& m_recent;
+    std::unique_ptr<UiPrompts> m_ownPrompts;
+    UiPrompts* m_prompts;
+    CRodeView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    std::array<QAction*, 4> m_recentActions{};
+    std::map<int, QAction*> m_actions;
+    QString m_helpRoot = QStringLiteral(":/help");
+    QPointer<HelpWindow> m_help;
+};

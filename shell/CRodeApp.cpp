@@ -1,0 +1,188 @@
+#include "shell/CRodeApp.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
+#include <cstdio>
+
+#include "shell/CMainFrame.h"
+#include "document/CRodeDoc.h"
+#include "storage/DocumentFile.h"
+#include "view/CRodeView.h"
+#include "view/ProductMessage.h"
+#include "view/UiPrompts.h"
+
+CRodeApp::CRodeApp(SettingsStore& settings, std::function<bool()> removeSettings)
+    : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
+    qApp->installEventFilter(this);
+}
+
+CRodeApp::~CRodeApp() {
+    qApp->removeEventFilter(this);
+    m_frame.reset();
+}
+
+bool CRodeApp::InitInstance(const QStringList& args) {
+    // 1. Only /Embedding and /Automation keep the splash away.
+    const WindowCommandLine early = ParseWindowCommandLine(args);
+    m_splash.EnableSplashScreen(early.showSplash);
+    // 2.-3. Dialog looks and the settings' company key are the toolkit's and the store's.
+    // 4. The recent files.
+    m_recent.ReadList(m_settings);
+    // 5. The one document; its window comes with the first request that needs one.
+    m_doc = std::make_unique<CRodeDoc>(m_settings);
+    // 6.-7. Desktop registration is the installed .desktop and MIME files; nothing at run time.
+    // 8. The command line's request.
+    return ProcessShellCommand(ParseWindowCommandLine(args));
+}
+
+void CRodeApp::CreateMainFrame() {
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_recent);
+    connect(m_frame.get(), &CMainFrame::frameClosed, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+    // Placed before the splash shows: the splash it owns may give the frame its native window,
+    // and only a window placed before it has one goes where its frame's corner is asked to go,
+    // title bar included, whatever the window manager's frame turns out to be.
+    m_frame->PlaceOnScreen();
+    m_splash.ShowSplashScreen(m_frame.get());
+}
+
+bool CRodeApp::ProcessShellCommand(const WindowCommandLine& line) {
+    using Action = WindowCommandLine::Action;
+    switch (line.action) {
+        case Action::FileNew:
+            CreateMainFrame();
+            m_doc->OnNewDocument();
+            m_frame->UpdateFrameTitle();
+            m_frame->show();
+            return true;
+        case Action::FileOpen:
+            CreateMainFrame();
+            m_doc->OnNewDocument();
+            // A cancelled read leaves the new document, and the window shows it.
+            if (m_frame->TryOpenDocument(line.file) == CMainFrame::OpenOutcome::Failed) {
+                // The message has been shown; a start that names a file ends with it.
+                m_frame.reset();
+                m_exitCode = 1;
+                return false;
+            }
+            m_frame->UpdateFrameTitle();
+            m_frame->show();
+            return true;
+        case Action::FilePrint:
+        case Action::FilePrintTo:
+            m_exitCode = PrintFromCommandLine(line) ? 0 : 1;
+            return false;
+        case Action::Unregister:
+            Unregister();
+            return false;
+        case Action::Dde:
+            std::fputs("zuvaduro: /dde: no request arrived; nothing to do.\n", stderr);
+            m_writeRecentAtExit = false;
+            return false;
+    }
+    return false;
+}
+
+bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
+    m_doc->OnNewDocument();
+    const OpenResult opened = OpenDocumentFile(*m_doc, line.file);
+    if (opened.status == OpenStatus::Failed) {
+        ReportError(opened.message);
+        return false;
+    }
+    // A printed file was opened like any other, so it joins the recent files.
+    m_recent.Add(QString::fromStdString(m_doc->GetPathName()));
+    const bool toDefault = line.action == WindowCommandLine::Action::FilePrint;
+    const QPrinterInfo info =
+        toDefault ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(line.printer);
+    if (info.isNull()) {
+        ReportError(toDefault
+                        ? tr("No default printer is set up, so %1 was not printed.").arg(line.file)
+                        : tr("There is no printer named \"%1\", so %2 was not printed.")
+                              .arg(line.printer, line.file));
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(m_doc->GetTitle()));
+    const PrintOutcome outcome = CRodeView::PrintListing(printer, *m_doc);
+    if (!outcome.printerOk) {
+        ReportError(tr("Could not start print job."));
+    } else if (!outcome.fileProblem.isEmpty()) {
+        ReportError(outcome.fileProblem);
+    }
+    return static_cast<bool>(outcome);
+}
+
+bool CRodeApp::Unregister() {
+    const bool removed = !m_removeSettings || m_removeSettings();
+    // Nothing may be written back at exit, or the settings would reappear.
+    m_writeRecentAtExit = false;
+    if (!removed) {
+        // The settings could not be read cleanly; what they hold may still be wanted.
+        m_exitCode = 1;
+        ReportError(
+            QStringLiteral("The settings were not removed: their file could not be read "
+                           "completely and is kept as it is."));
+        return false;
+    }
+    const QString message = QStringLiteral(
+        "System registry entries have been removed and the INI file (if any) was deleted.");
+    if (HasRealDisplay()) {
+        ShowProductMessage(nullptr, QMessageBox::Information, message);
+    } else {
+        std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
+    }
+    return true;
+}
+
+void CRodeApp::ReportError(const QString& message) {
+    std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
+    if (HasRealDisplay()) {
+        ShowProductMessage(nullptr, QMessageBox::Warning, message);
+    }
+}
+
+bool CRodeApp::HasRealDisplay() const {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+int CRodeApp::ExitInstance() {
+    if (m_writeRecentAtExit) {
+        m_recent.WriteList(m_settings);
+    }
+    return m_exitCode;
+}
+
+void CRodeApp::EnableStartupProbe(const QElapsedTimer& started) {
+    m_probe = true;
+    m_started = started;
+}
+
+bool CRodeApp::eventFilter(QObject* watched, QEvent* event) {
+    PreTranslateMessage(watched, event);
+    return false;
+}
+
+void CRodeApp::PreTranslateMessage(QObject* watched, QEvent* event) {
+    m_splash.PreTranslateAppMessage(event);
+    if (event->type() == QEvent::Hide && m_frame) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget != m_frame.get() && widget->isWindow() &&
+            widget->isModal()) {
+            m_frame->OnModalDialogClosed();
+        }
+    }
+    if (m_probe && !m_probed && event->type() == QEvent::Paint && m_frame) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == m_frame.get()) {
+            m_probed = true;
+            std::printf("first-paint-ms %lld\n", static_cast<long long>(m_started.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+    }
+}

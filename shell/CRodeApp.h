@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "shell/CSplashWnd.h"
+#include "shell/RecentFileList.h"
+#include "shell/WindowCommandLine.h"
+
+class CMainFrame;
+class CRodeDoc;
+class SettingsStore;
+
+// The application: start-up in its fixed order, the application-wide event filter that closes
+// the splash, the command line of the window modes, and the exit.
+class CRodeApp : public QObject {
+    Q_OBJECT
+public:
+    // `removeSettings` deletes every stored value (the /Unregister switch); false when it kept
+    // them.
+    CRodeApp(SettingsStore& settings, std::function<bool()> removeSettings);
+    ~CRodeApp() override;
+
+    // Start-up: splash permission, recent files, document and main window, then the command
+    // line's request. False when the program is to end at once; ExitCode() then says how.
+    bool InitInstance(const QStringList& args);
+    // Writes the recent-file list (unless the settings were just removed); returns ExitCode().
+    int ExitInstance();
+    int ExitCode() const { return m_exitCode; }
+
+    // stderr always; a message box as well when there is a screen to show it on.
+    void ReportError(const QString& message);
+
+    // Set when ZUVADURO_STARTUP_PROBE=1: the main window's first paint prints the time since
+    // `started` and ends the program.
+    void EnableStartupProbe(const QElapsedTimer& started);
+
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CRodeDoc& Document() const { return *m_doc; }
+    RecentFileList& RecentFiles() { return m_recent; }
+    SplashGate& Splash() { return m_splash; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Every event of the program passes here first; nothing is ever consumed.
+    void PreTranslateMessage(QObject* watched, QEvent* event);
+    void CreateMainFrame();
+    bool ProcessShellCommand(const WindowCommandLine& line);
+    bool PrintFromCommandLine(const WindowCommandLine& line);
+    bool Unregister();
+    bool HasRealDisplay() const;
+
+    SettingsStore& m_settings;
+    std::function<bool()> m_removeSettings;
+    std::unique_ptr<CRodeDoc> m_doc;
+    RecentFileList m_recent;
+    SplashGate m_splash;
+    std::unique_ptr<CMainFrame> m_frame;
+    int m_exitCode = 0;
+    bool m_writeRecentAtExit = true;
+    bool m_probe = false;
+    bool m_probed = false;
+    QElapsedTimer m_started;
+};
