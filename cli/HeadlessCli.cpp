@@ -10,11 +10,11 @@
 #include <map>
 #include <optional>
 
-#include "document/CRodeDoc.h"
-#include "storage/DocumentFile.h"
-#include "storage/QtSettingsStore.h"
+#include "document/ContractDocument.h"
 #include "listing/ListingJson.h"
 #include "listing/ListingPlan.h"
+#include "storage/DocumentFile.h"
+#include "storage/QtSettingsStore.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
     return value;
 }
 
-void PrintDocument(const CRodeDoc& doc, bool json) {
+void PrintDocument(const ContractDocument& doc, bool json) {
     if (json) {
         std::cout << RenderListingJson(doc);
     } else {
@@ -146,7 +146,7 @@ int RunRoll(const RollRequest& request) {
     if (request.basePay) {
         store = &overridden.emplace(userSettings, *request.basePay);
     }
-    CRodeDoc doc(*store);
+    ContractDocument doc(*store);
     if (request.seed) {
         doc.SeedGenerator(*request.seed);
     }
@@ -167,7 +167,7 @@ int RunRoll(const RollRequest& request) {
 int RunListing(const ListingRequest& request) {
     QtSettingsStore userSettings;
     userSettings.SetProblemReporter(ReportSettingsProblem);
-    CRodeDoc doc(userSettings);
+    ContractDocument doc(userSettings);
     doc.OnNewDocument();
     const OpenResult opened = OpenDocumentFile(doc, FromUtf8(request.path));
     if (opened.status == OpenStatus::Failed) {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "cli/HeadlessCli.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "storage/DocumentFile.h"
 #include "storage/FileIdentity.h"
 #include "storage/QtSettingsStore.h"
@@ -85,7 +85,7 @@ bool ParseOffers(const QString& text, ExportRequest& request) {
         const char* end = digits.data() + digits.size();
         const auto result = std::from_chars(digits.data(), end, number);
         if (digits.empty() || result.ec != std::errc() || result.ptr != end || number < 1 ||
-            number > CRodeDoc::kMaxOffers) {
+            number > ContractDocument::kMaxOffers) {
             return false;
         }
         ticked[static_cast<std::size_t>(number - 1)] = true;
@@ -141,7 +141,7 @@ QPageSize::PageSizeId SystemPageSize() {
 
 // Paints `paint` for a PDF printer writing `request.outPath`; the file is replaced only once the
 // whole PDF is made.
-int WritePdf(const ExportRequest& request, const CRodeDoc& doc, const PaintPages& paint) {
+int WritePdf(const ExportRequest& request, const ContractDocument& doc, const PaintPages& paint) {
     QPrinter printer(QPrinterInfo(), QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outPath);
@@ -161,7 +161,7 @@ int WritePdf(const ExportRequest& request, const CRodeDoc& doc, const PaintPages
 int Export(const ExportRequest& request) {
     QtSettingsStore settings;
     settings.SetProblemReporter(ReportSettingsProblem);
-    CRodeDoc doc(settings);
+    ContractDocument doc(settings);
     doc.OnNewDocument();
     const OpenResult opened = OpenDocumentFile(doc, request.documentPath);
     if (opened.status == OpenStatus::Failed) {

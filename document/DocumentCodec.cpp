@@ -4,10 +4,10 @@
 #include <stdexcept>
 
 #include "document/Archive.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 
 namespace {
-CodecResult FailRead(CRodeDoc& doc, const char* message) {
+CodecResult FailRead(ContractDocument& doc, const char* message) {
     // What the read already stored (the year setting, a rating, single offer fields) stays;
     // the reset only clears what a new document clears.
     doc.OnNewDocument();
@@ -15,13 +15,13 @@ CodecResult FailRead(CRodeDoc& doc, const char* message) {
 }
 }  // namespace
 
-std::vector<std::uint8_t> WriteDocumentBytes(CRodeDoc& doc) {
+std::vector<std::uint8_t> WriteDocumentBytes(ContractDocument& doc) {
     Archive ar;
     doc.Serialize(ar);
     return ar.TakeBytes();
 }
 
-CodecResult ReadDocumentBytes(CRodeDoc& doc, std::span<const std::uint8_t> bytes) {
+CodecResult ReadDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes) {
     try {
         Archive ar(bytes);
         doc.Serialize(ar);

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "document/Archive.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
 
 namespace {
@@ -18,7 +18,7 @@ std::size_t CharacterCount(std::string_view utf8) {
 
 // File order: year, count, rating, then the offers the count calls for (at most four), each in
 // ContractOffer::kFields order. The year lives in the settings, not in the document.
-void CRodeDoc::Serialize(Archive& ar) {
+void ContractDocument::Serialize(Archive& ar) {
     if (ar.IsStoring()) {
         ar.WriteText(
             m_settings.ReadText(settings::kSection, settings::kYear, settings::kYearDefault));

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
@@ -19,14 +19,14 @@ std::string Year(SettingsStore& store) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemorySettings firstSettings;
-    CRodeDoc first(firstSettings, 1);
+    ContractDocument first(firstSettings, 1);
     if (!ReadDocumentBytes(first, std::span(data, size)).ok) {
         return 0;
     }
     const std::vector<std::uint8_t> written = WriteDocumentBytes(first);
 
     MemorySettings secondSettings;
-    CRodeDoc second(secondSettings, 1);
+    ContractDocument second(secondSettings, 1);
     if (!ReadDocumentBytes(second, written).ok) {
         __builtin_trap();
     }

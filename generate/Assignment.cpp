@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "generate/AssignmentTables.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
@@ -129,12 +129,13 @@ AssignmentPick AssignmentForRoll(AssignmentTable table, int roll) {
     return LookupRange(TableFor(table).rows, roll);
 }
 
-std::string_view SpecialAssignmentTerm(CRodeDoc& doc) {
+std::string_view SpecialAssignmentTerm(ContractDocument& doc) {
     const TableDef def = TableFor(AssignmentTable::Special);
     return LookupRange(def.rows, RollDice(doc, def.dice)).name;
 }
 
-std::string_view AssignmentTerm(CRodeDoc& doc, std::string_view employer, std::string_view choice) {
+std::string_view AssignmentTerm(ContractDocument& doc, std::string_view employer,
+                                std::string_view choice) {
     if (!IsRandomChoice(choice)) {
         return choice;
     }
@@ -155,10 +156,10 @@ std::string_view AssignmentTerm(CRodeDoc& doc, std::string_view employer, std::s
     }
 }
 
-std::string CRodeDoc::RollSpecialAssignment() {
+std::string ContractDocument::RollSpecialAssignment() {
     return std::string(SpecialAssignmentTerm(*this));
 }
 
-std::string CRodeDoc::RollAssignment(std::string employer, std::string choice) {
+std::string ContractDocument::RollAssignment(std::string employer, std::string choice) {
     return std::string(AssignmentTerm(*this, employer, choice));
 }

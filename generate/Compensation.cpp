@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
@@ -70,7 +70,8 @@ const TransportRow& TransportForFace(int face) {
     return kTransportOther;
 }
 
-const SupportTerms& RollSupport(CRodeDoc& doc, std::string_view rating, std::string_view employer) {
+const SupportTerms& RollSupport(ContractDocument& doc, std::string_view rating,
+                                std::string_view employer) {
     return LookupRange(kSupportTable, RollDice(doc, kTwoDice) + SupportModifier(rating, employer));
 }
 
@@ -105,7 +106,7 @@ std::string_view CommercialForFace(int face) {
     return TransportForFace(face).commercial;
 }
 
-std::string_view StraightSupportTerm(CRodeDoc& doc, std::string_view rating,
+std::string_view StraightSupportTerm(ContractDocument& doc, std::string_view rating,
                                      std::string_view choice, std::string_view employer) {
     if (!IsRandomChoice(choice)) {
         return choice;
@@ -113,42 +114,42 @@ std::string_view StraightSupportTerm(CRodeDoc& doc, std::string_view rating,
     return RollSupport(doc, rating, employer).straight;
 }
 
-std::string_view BattleLossTerm(CRodeDoc& doc, std::string_view rating, std::string_view choice,
-                                std::string_view employer) {
+std::string_view BattleLossTerm(ContractDocument& doc, std::string_view rating,
+                                std::string_view choice, std::string_view employer) {
     if (!IsRandomChoice(choice)) {
         return choice;
     }
     return RollSupport(doc, rating, employer).battleLoss;
 }
 
-std::string_view DsJsTerm(CRodeDoc& doc, std::string_view choice) {
+std::string_view DsJsTerm(ContractDocument& doc, std::string_view choice) {
     if (!IsRandomChoice(choice)) {
         return choice;
     }
     return DsJsForFace(RollDice(doc, kOneDie));
 }
 
-std::string_view CommercialTerm(CRodeDoc& doc, std::string_view choice) {
+std::string_view CommercialTerm(ContractDocument& doc, std::string_view choice) {
     if (!IsRandomChoice(choice)) {
         return choice;
     }
     return CommercialForFace(RollDice(doc, kOneDie));
 }
 
-std::string CRodeDoc::RollStraightSupport(std::string rating, std::string choice,
-                                          std::string employer) {
+std::string ContractDocument::RollStraightSupport(std::string rating, std::string choice,
+                                                  std::string employer) {
     return std::string(StraightSupportTerm(*this, rating, choice, employer));
 }
 
-std::string CRodeDoc::RollBattleLossCompensation(std::string rating, std::string choice,
-                                                 std::string employer) {
+std::string ContractDocument::RollBattleLossCompensation(std::string rating, std::string choice,
+                                                         std::string employer) {
     return std::string(BattleLossTerm(*this, rating, choice, employer));
 }
 
-std::string CRodeDoc::RollDsJsCompensation(std::string choice) {
+std::string ContractDocument::RollDsJsCompensation(std::string choice) {
     return std::string(DsJsTerm(*this, choice));
 }
 
-std::string CRodeDoc::RollCommercialCompensation(std::string choice) {
+std::string ContractDocument::RollCommercialCompensation(std::string choice) {
     return std::string(CommercialTerm(*this, choice));
 }

@@ -1,7 +1,7 @@
 #include <array>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Terms.h"
 
@@ -138,7 +138,7 @@ std::string_view ContractLengthFor(std::string_view assignment, int roll) {
     return column ? column->lookup(column->column, roll) : kUnknownLength;
 }
 
-std::string_view ContractLengthTerm(CRodeDoc& doc, std::string_view assignment,
+std::string_view ContractLengthTerm(ContractDocument& doc, std::string_view assignment,
                                     std::string_view choice) {
     if (!IsRandomChoice(choice)) {
         return choice;
@@ -150,6 +150,6 @@ std::string_view ContractLengthTerm(CRodeDoc& doc, std::string_view assignment,
     return column->lookup(column->column, RollDice(doc, column->dice));
 }
 
-std::string CRodeDoc::RollContractLength(std::string assignment, std::string choice) {
+std::string ContractDocument::RollContractLength(std::string assignment, std::string choice) {
     return std::string(ContractLengthTerm(*this, assignment, choice));
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "generate/RollTable.h"
 
 namespace {
@@ -33,7 +33,7 @@ static_assert(CoversTotals(kOfferCounts, 0, 17));
 
 }  // namespace
 
-int RollDice(CRodeDoc& doc, DiceSpec dice) {
+int RollDice(ContractDocument& doc, DiceSpec dice) {
     int total = 0;
     for (int i = 0; i < dice.count; ++i) {
         total += doc.RollDie(dice.faces);
@@ -56,7 +56,7 @@ int OfferCountForTotal(int total) {
 
 // Faces run from 0, not 1: a die of size n has n + 1 outcomes. The modulo's slight bias
 // towards low faces belongs to the product's dice and is kept.
-int CRodeDoc::RollDie(int n) {
+int ContractDocument::RollDie(int n) {
     const int r = m_generator.Next();
     // The two sizes the tables use get constant divisors, which compile to multiplications;
     // a run rolls some fifty dice.
@@ -74,7 +74,7 @@ int CRodeDoc::RollDie(int n) {
     return r % (n + 1);
 }
 
-int CRodeDoc::RollOfferCount(std::string rating) {
+int ContractDocument::RollOfferCount(std::string rating) {
     const int total = RollDice(*this, kTwoDice) + OfferCountModifier(rating);
     return OfferCountForTotal(total);
 }

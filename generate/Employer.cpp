@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
@@ -132,7 +132,7 @@ std::string_view KindName(EmployerKind kind) {
     return kKindNames[static_cast<std::size_t>(kind)];
 }
 
-std::string_view EmployerTerm(CRodeDoc& doc, std::string_view choice) {
+std::string_view EmployerTerm(ContractDocument& doc, std::string_view choice) {
     if (!IsRandomChoice(choice)) {
         return choice;
     }
@@ -147,10 +147,10 @@ std::string_view EmployerTerm(CRodeDoc& doc, std::string_view choice) {
     }
 }
 
-std::string CRodeDoc::RollEmployer(std::string choice) {
+std::string ContractDocument::RollEmployer(std::string choice) {
     return std::string(EmployerTerm(*this, choice));
 }
 
-std::string CRodeDoc::ClassifyEmployer(const std::string& employer) {
+std::string ContractDocument::ClassifyEmployer(const std::string& employer) {
     return std::string(KindName(KindOfEmployer(employer)));
 }

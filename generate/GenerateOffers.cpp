@@ -1,6 +1,6 @@
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/NumberText.h"
 #include "document/SettingsStore.h"
 #include "generate/PayMultiplier.h"
@@ -30,7 +30,7 @@ ChoiceViews ViewsOf(const OfferChoices& choices) {
 
 }  // namespace
 
-void CRodeDoc::GenerateOffers(std::string rating, OfferChoices choices) {
+void ContractDocument::GenerateOffers(std::string rating, OfferChoices choices) {
     // The count is always the first roll of a run, and it follows the document's rating.
     m_offerCount = RollOfferCount(m_rating);
     const double basePay = ParseNumber(

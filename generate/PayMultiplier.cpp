@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/NumberText.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
@@ -126,7 +126,7 @@ void AppendPayAmount(std::string& multiplierField, double multiplier, double bas
     AppendAmount(multiplierField, multiplier * basePay);
 }
 
-std::optional<double> PayMultiplierTerm(CRodeDoc& doc, std::string_view rating,
+std::optional<double> PayMultiplierTerm(ContractDocument& doc, std::string_view rating,
                                         std::string_view employer, std::string_view assignment,
                                         std::string_view choice, std::string& out) {
     if (!IsRandomChoice(choice)) {
@@ -150,8 +150,8 @@ std::optional<double> PayMultiplierTerm(CRodeDoc& doc, std::string_view rating,
     return static_cast<double>(hundredths) / 100.0;
 }
 
-std::string CRodeDoc::RollPayMultiplier(std::string rating, std::string employer,
-                                        std::string assignment, std::string choice) {
+std::string ContractDocument::RollPayMultiplier(std::string rating, std::string employer,
+                                                std::string assignment, std::string choice) {
     std::string multiplier;
     PayMultiplierTerm(*this, rating, employer, assignment, choice, multiplier);
     return multiplier;

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "generate/EmployerTables.h"
 #include "generate/Terms.h"
 
@@ -109,7 +109,7 @@ std::string_view CommandRightsFor(std::string_view employer, int roll) {
     return LookupRange(table->rows, roll);
 }
 
-std::string_view SalvageRightsTerm(CRodeDoc& doc, std::string_view choice,
+std::string_view SalvageRightsTerm(ContractDocument& doc, std::string_view choice,
                                    std::string_view employer) {
     if (!IsRandomChoice(choice)) {
         return choice;
@@ -117,7 +117,7 @@ std::string_view SalvageRightsTerm(CRodeDoc& doc, std::string_view choice,
     return SalvageForTotal(RollDice(doc, kTwoDice) + SalvageBonus(employer));
 }
 
-std::string_view CommandRightsTerm(CRodeDoc& doc, std::string_view choice,
+std::string_view CommandRightsTerm(ContractDocument& doc, std::string_view choice,
                                    std::string_view employer) {
     if (!IsRandomChoice(choice)) {
         return choice;
@@ -129,10 +129,10 @@ std::string_view CommandRightsTerm(CRodeDoc& doc, std::string_view choice,
     return LookupRange(table->rows, RollDice(doc, table->dice));
 }
 
-std::string CRodeDoc::RollSalvageRights(std::string choice, std::string employer) {
+std::string ContractDocument::RollSalvageRights(std::string choice, std::string employer) {
     return std::string(SalvageRightsTerm(*this, choice, employer));
 }
 
-std::string CRodeDoc::RollCommandRights(std::string choice, std::string employer) {
+std::string ContractDocument::RollCommandRights(std::string choice, std::string employer) {
     return std::string(CommandRightsTerm(*this, choice, employer));
 }

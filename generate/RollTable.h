@@ -7,7 +7,7 @@
 
 #include "document/ContractOffer.h"
 
-class CRodeDoc;
+class ContractDocument;
 
 // Building blocks shared by the term tables: dice, inclusive ranges of totals and the "Random"
 // roll marker.
@@ -26,7 +26,7 @@ inline constexpr DiceSpec kTwoDice{6, 2};
 inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
 
 // Rolls the dice one after the other through the document's generator.
-int RollDice(CRodeDoc& doc, DiceSpec dice);
+int RollDice(ContractDocument& doc, DiceSpec dice);
 
 // A row of a printed table: every total from `low` to `high` inclusive gives `value`.
 template <typename T>

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "listing/ListingPlan.h"
 
 namespace {
@@ -37,7 +37,7 @@ constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
 
 }  // namespace
 
-std::optional<EditableLine> FindEditableLine(CRodeDoc& doc, int line) {
+std::optional<EditableLine> FindEditableLine(ContractDocument& doc, int line) {
     if (line == listing::kRatingLine) {
         return EditableLine{&doc.m_rating, "Dragoon's Rating"};
     }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/Cp1252.h"
 #include "document/NumberText.h"
 
@@ -47,7 +47,7 @@ std::string JsonString(const std::string& text) {
     return out;
 }
 
-std::string RenderListingJson(const CRodeDoc& doc) {
+std::string RenderListingJson(const ContractDocument& doc) {
     std::string out = "{\"rating\": " + JsonString(doc.m_rating) +
                       ", \"offerCount\": " + FormatInt(doc.m_offerCount) + ", \"offers\": [";
     for (int k = 0; k < doc.VisibleOfferCount(); ++k) {

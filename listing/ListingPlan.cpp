@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/NumberText.h"
 #include "listing/TerminalText.h"
 
@@ -50,7 +50,7 @@ std::string_view OfferHeader(int k) {
     return kHeaders.at(static_cast<std::size_t>(k));
 }
 
-ListingPlan::ListingPlan(const CRodeDoc& doc) : m_countText(FormatInt(doc.m_offerCount)) {
+ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(FormatInt(doc.m_offerCount)) {
     const int offers = doc.VisibleOfferCount();
     m_lines.reserve(static_cast<std::size_t>(3 + offers * listing::kLinesPerOffer));
     m_lines.push_back({listing::kRatingLine, "Dragoon's Rating:", std::string_view(doc.m_rating)});
@@ -73,8 +73,8 @@ ListingPlan::ListingPlan(const CRodeDoc& doc) : m_countText(FormatInt(doc.m_offe
     }
 }
 
-void WriteListingText(const CRodeDoc& doc, const std::function<void(std::string_view)>& sink,
-                      ValueControls controls) {
+void WriteListingText(const ContractDocument& doc,
+                      const std::function<void(std::string_view)>& sink, ValueControls controls) {
     static constexpr std::string_view kPadding = "                                   ";
     static_assert(kPadding.size() == listing::kValueColumnChars);
     const ListingPlan plan(doc);
@@ -94,7 +94,7 @@ void WriteListingText(const CRodeDoc& doc, const std::function<void(std::string_
     }
 }
 
-std::string RenderListingText(const CRodeDoc& doc, ValueControls controls) {
+std::string RenderListingText(const ContractDocument& doc, ValueControls controls) {
     std::string out;
     WriteListingText(
         doc, [&out](std::string_view piece) { out += piece; }, controls);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-class CRodeDoc;
+class ContractDocument;
 
 // The fixed line plan of the offer listing. The window draws it, the printer draws it, the
 // command line prints it and line editing maps clicks onto it, so it is written once, here.
@@ -35,7 +35,7 @@ struct ListingLine {
 // document or a change to it. Rebuild it for every paint; building it copies no field text.
 class ListingPlan {
 public:
-    explicit ListingPlan(const CRodeDoc& doc);
+    explicit ListingPlan(const ContractDocument& doc);
     ListingPlan(const ListingPlan&) = delete;
     ListingPlan& operator=(const ListingPlan&) = delete;
 
@@ -60,10 +60,11 @@ enum class ValueControls { AsStored, Visible };
 
 // Renders the plan as text: labels padded to 35 characters, then the value; every line ends
 // with "\n". Used by the command line.
-std::string RenderListingText(const CRodeDoc& doc,
+std::string RenderListingText(const ContractDocument& doc,
                               ValueControls controls = ValueControls::AsStored);
 
 // The same text, handed to `sink` piece by piece: a value of hundreds of megabytes goes out
 // without first being copied into one string.
-void WriteListingText(const CRodeDoc& doc, const std::function<void(std::string_view)>& sink,
+void WriteListingText(const ContractDocument& doc,
+                      const std::function<void(std::string_view)>& sink,
                       ValueControls controls = ValueControls::AsStored);

@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/CRodeApp.h"
 #include "cli/HeadlessCli.h"
+#include "shell/DesktopApp.h"
 #include "shell/WindowCommandLine.h"
 #include "storage/QtSettingsStore.h"
 
@@ -127,20 +127,21 @@ int RunWindowed(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Rezurudo"));
     QApplication::setApplicationName(QStringLiteral("Zuvaduro"));
     QApplication::setApplicationVersion(QStringLiteral(ZUVADURO_VERSION));
 
     QtSettingsStore settings;
-    CRodeApp theApp(settings, [&settings] { return settings.RemoveAll(); });
-    settings.SetProblemReporter([&theApp](const QString& message) { theApp.ReportError(message); });
+    DesktopApp desktop(settings, [&settings] { return settings.RemoveAll(); });
+    settings.SetProblemReporter(
+        [&desktop](const QString& message) { desktop.ReportError(message); });
     if (qgetenv("ZUVADURO_STARTUP_PROBE") == "1") {
-        theApp.EnableStartupProbe(started);
+        desktop.EnableStartupProbe(started);
     }
     // The toolkit has taken its own options out of the arguments by now.
-    if (theApp.InitInstance(QCoreApplication::arguments().mid(1))) {
+    if (desktop.InitInstance(QCoreApplication::arguments().mid(1))) {
         QApplication::exec();
     }
-    return theApp.ExitInstance();
+    return desktop.ExitInstance();
 }

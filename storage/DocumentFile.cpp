@@ -16,7 +16,7 @@
 #include <new>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "storage/AtomicReplace.h"
 #include "storage/Descriptor.h"
@@ -39,7 +39,7 @@ QString ErrorMessage(int error, const QString& path) {
     return FileErrorMessageFor(error, path);
 }
 
-bool SamePath(const CRodeDoc& doc, const QString& absolute) {
+bool SamePath(const ContractDocument& doc, const QString& absolute) {
     if (doc.GetPathName().empty()) {
         return false;
     }
@@ -52,7 +52,7 @@ bool SamePath(const CRodeDoc& doc, const QString& absolute) {
 }
 
 // The document after a successful open or save.
-void TakePath(CRodeDoc& doc, const QString& absolute) {
+void TakePath(ContractDocument& doc, const QString& absolute) {
     doc.SetPathName(absolute.toStdString());
     doc.SetTitle(QFileInfo(absolute).fileName().toStdString());
     doc.SetModifiedFlag(false);
@@ -87,7 +87,7 @@ struct DocumentOpening::Buffer {
     }
 };
 
-DocumentOpening::DocumentOpening(const CRodeDoc& doc, const QString& path)
+DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& path)
     : m_absolute(AbsoluteCleanPath(path)) {
     if (SamePath(doc, m_absolute)) {
         m_outcome = OpenResult{OpenStatus::AlreadyOpen, {}, false};
@@ -174,7 +174,7 @@ void DocumentOpening::ReadBytes(const std::atomic<bool>& cancel,
     m_file.Close();
 }
 
-OpenResult DocumentOpening::Finish(CRodeDoc& doc) {
+OpenResult DocumentOpening::Finish(ContractDocument& doc) {
     if (m_outcome) {
         return *m_outcome;
     }
@@ -214,12 +214,12 @@ OpenResult DocumentOpening::Finish(CRodeDoc& doc) {
     return {OpenStatus::Opened, {}, false};
 }
 
-OpenResult OpenDocumentFile(CRodeDoc& doc, const QString& path) {
+OpenResult OpenDocumentFile(ContractDocument& doc, const QString& path) {
     DocumentOpening opening(doc, path);
     return opening.Finish(doc);
 }
 
-SaveResult SaveDocumentFile(CRodeDoc& doc, const QString& path) {
+SaveResult SaveDocumentFile(ContractDocument& doc, const QString& path) {
     const QString absolute = AbsoluteCleanPath(path);
     std::vector<std::uint8_t> bytes;
     try {
@@ -234,7 +234,7 @@ SaveResult SaveDocumentFile(CRodeDoc& doc, const QString& path) {
     return {};
 }
 
-bool SaveNeedsName(const CRodeDoc& doc) {
+bool SaveNeedsName(const ContractDocument& doc) {
     if (doc.GetPathName().empty()) {
         return true;
     }
@@ -243,7 +243,7 @@ bool SaveNeedsName(const CRodeDoc& doc) {
     return !info.exists() || !(info.permissions() & kAnyWrite);
 }
 
-QString ProposedSaveName(const CRodeDoc& doc) {
+QString ProposedSaveName(const ContractDocument& doc) {
     if (!doc.GetPathName().empty()) {
         return QString::fromStdString(doc.GetPathName());
     }

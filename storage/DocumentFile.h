@@ -8,7 +8,7 @@
 
 #include "storage/Descriptor.h"
 
-class CRodeDoc;
+class ContractDocument;
 
 // The open and save sequences. They return what happened and the product's message instead of
 // showing it; the window shows the message, the command line prints it.
@@ -28,7 +28,7 @@ struct OpenResult {
 
 // Opens `path` into `doc`. The path is made absolute first. On success the document takes the
 // absolute path and its file name as title and is left unmodified.
-OpenResult OpenDocumentFile(CRodeDoc& doc, const QString& path);
+OpenResult OpenDocumentFile(ContractDocument& doc, const QString& path);
 
 // The same open in three steps, so that the slow middle one can run on another thread while the
 // window goes on painting: the constructor resolves the path and opens the file, ReadBytes()
@@ -39,7 +39,7 @@ OpenResult OpenDocumentFile(CRodeDoc& doc, const QString& path);
 // Past either the read fails with "Unexpected file format.".
 class DocumentOpening {
 public:
-    DocumentOpening(const CRodeDoc& doc, const QString& path);
+    DocumentOpening(const ContractDocument& doc, const QString& path);
     ~DocumentOpening();
     DocumentOpening(const DocumentOpening&) = delete;
     DocumentOpening& operator=(const DocumentOpening&) = delete;
@@ -55,7 +55,7 @@ public:
     // stops soon after `cancel` turns true, even while a pipe has nothing to read.
     void ReadBytes(const std::atomic<bool>& cancel, std::atomic<std::int64_t>& bytesRead);
 
-    OpenResult Finish(CRodeDoc& doc);
+    OpenResult Finish(ContractDocument& doc);
 
 private:
     struct Buffer;
@@ -81,14 +81,14 @@ struct SaveResult {
 // Writes `doc` to `path` through a temporary file in the same folder that replaces the target
 // only once everything is written and flushed. On success the document takes the absolute path
 // and the file name as title. On failure the old file is untouched and nothing else changes.
-SaveResult SaveDocumentFile(CRodeDoc& doc, const QString& path);
+SaveResult SaveDocumentFile(ContractDocument& doc, const QString& path);
 
 // True when Save must ask for a name: no path, or the file is read-only or no longer exists.
-bool SaveNeedsName(const CRodeDoc& doc);
+bool SaveNeedsName(const ContractDocument& doc);
 
 // The name the Save As dialog proposes: the path, or the title cut at the first of
 // " #%;/\" with ".DID" appended ("Untitled.DID").
-QString ProposedSaveName(const CRodeDoc& doc);
+QString ProposedSaveName(const ContractDocument& doc);
 
 // A name typed without an extension gets "DID" ("offers" -> "offers.DID").
 QString WithDefaultExtension(const QString& path);

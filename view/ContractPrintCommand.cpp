@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <array>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
 #include "view/Commands.h"
 #include "view/ContractPrinter.h"
 #include "view/PrintJob.h"
 #include "view/UiPrompts.h"
 
-void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
+void RunPrintContract(ContractDocument& doc, UiPrompts& prompts) {
     // Shown every time, even when the user then cancels: the dates and location are the fields
     // still holding their defaults after a generation.
     prompts.warn(QStringLiteral("Remember to change the Dates, and Location before printing."));

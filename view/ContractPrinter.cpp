@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "listing/ContractPieces.h"
 #include "listing/ContractText.h"
 #include "view/PrintFont.h"
@@ -119,7 +119,7 @@ void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
     painter.restore();
 }
 
-void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc,
+void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc,
                         const std::array<bool, 4>& ticked) {
     bool firstPage = true;
     for (std::size_t k = 0; k < ticked.size(); ++k) {

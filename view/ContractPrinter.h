@@ -8,7 +8,7 @@
 
 #include "listing/PageGeometry.h"
 
-class CRodeDoc;
+class ContractDocument;
 class QPaintDevice;
 class QPagedPaintDevice;
 class QPainter;
@@ -47,5 +47,5 @@ void PaintContractPage(QPainter& painter, const ContractPageLayout& layout);
 
 // Paints one page per ticked offer, first offer first, starting on the device's current page.
 // The painter must be active on `device`. Nothing is painted when no offer is ticked.
-void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc,
+void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc,
                         const std::array<bool, 4>& ticked);

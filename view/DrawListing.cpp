@@ -55,8 +55,8 @@ QString VisibleText(std::string_view utf8, const QFontMetrics& metrics, int room
     return head.left(i);
 }
 
-void DrawListing(QPainter& painter, const CRodeDoc& doc, int labelX, int valueX, int lineHeight,
-                 int top, int rightEdge) {
+void DrawListing(QPainter& painter, const ContractDocument& doc, int labelX, int valueX,
+                 int lineHeight, int top, int rightEdge) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int ascent = metrics.ascent();
     const ListingPlan plan(doc);

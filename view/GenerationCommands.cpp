@@ -1,12 +1,12 @@
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
-#include "view/Commands.h"
 #include "listing/EditableLines.h"
+#include "view/Commands.h"
 #include "view/UiPrompts.h"
 
-bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts) {
+bool RunNewRandom(ContractDocument& doc, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     if (!prompts.askRating(rating)) {
         return false;
@@ -18,7 +18,7 @@ bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts) {
     return true;
 }
 
-bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts) {
+bool RunNewCustom(ContractDocument& doc, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     OfferChoices choices = doc.m_customChoices;
     if (!prompts.askCustom(rating, choices)) {
@@ -31,7 +31,7 @@ bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts) {
     return true;
 }
 
-void RunLineEdit(CRodeDoc& doc, UiPrompts& prompts, int line) {
+void RunLineEdit(ContractDocument& doc, UiPrompts& prompts, int line) {
     const std::optional<EditableLine> editable = FindEditableLine(doc, line);
     if (!editable) {
         prompts.warn(QStringLiteral("Please Select A Valid Line"));

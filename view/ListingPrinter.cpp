@@ -6,11 +6,11 @@
 #include <QString>
 
 #include "listing/ContractText.h"
-#include "view/DrawListing.h"
 #include "listing/PageGeometry.h"
+#include "view/DrawListing.h"
 #include "view/PrintFont.h"
 
-void PrintListingPage(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc) {
+void PrintListingPage(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc) {
     // Begin: the 9-point print font and its pitch on this device.
     const QFont printFont = MakePrintFont(device, kBodyFontDivisor);
     const int lineHeight = PrintLineHeight(printFont, device);

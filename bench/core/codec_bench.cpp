@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
 
 namespace {
 
 // Four offers with texts of the lengths a generation produces.
-void FillFourOffers(CRodeDoc& doc) {
+void FillFourOffers(ContractDocument& doc) {
     doc.OnNewDocument();
     doc.m_rating = "B";
     doc.m_offerCount = 4;
@@ -30,7 +30,7 @@ void FillFourOffers(CRodeDoc& doc) {
 
 void BM_WriteFourOffers(benchmark::State& state) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     FillFourOffers(doc);
     for (auto _ : state) {
         benchmark::DoNotOptimize(WriteDocumentBytes(doc));
@@ -40,10 +40,10 @@ BENCHMARK(BM_WriteFourOffers);
 
 void BM_ReadFourOffers(benchmark::State& state) {
     MemorySettings settings;
-    CRodeDoc source(settings, 1);
+    ContractDocument source(settings, 1);
     FillFourOffers(source);
     const std::vector<std::uint8_t> bytes = WriteDocumentBytes(source);
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     for (auto _ : state) {
         const CodecResult result = ReadDocumentBytes(doc, bytes);
         if (!result.ok) {

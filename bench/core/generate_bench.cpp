@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
 #include "listing/ListingPlan.h"
@@ -20,7 +20,7 @@ void PrepareSettings(MemorySettings& settings) {
 void BM_GenerateOffers(benchmark::State& state) {
     MemorySettings settings;
     PrepareSettings(settings);
-    CRodeDoc doc(settings, 12345);
+    ContractDocument doc(settings, 12345);
     doc.m_rating = std::string(kRating);
     const OfferChoices random;
     std::int64_t offers = 0;
@@ -39,7 +39,7 @@ BENCHMARK(BM_GenerateOffers);
 void BM_RenderListingText(benchmark::State& state) {
     MemorySettings settings;
     PrepareSettings(settings);
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     doc.m_rating = std::string(kRating);
     // Roll until the document holds four offers, the longest listing.
     for (std::uint32_t seed = 1; doc.m_offerCount != 4; ++seed) {

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "document/Archive.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
 #include "storage/DocumentFile.h"
@@ -83,7 +83,7 @@ std::vector<std::uint8_t> ReadAll(const QString& path) {
 void BM_OpenOneLargeValue(benchmark::State& state) {
     const QString path = DocumentPath(state.range(0) != 0);
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     for (auto _ : state) {
         doc.OnNewDocument();  // no path, so the file is read again
         if (OpenDocumentFile(doc, path).status != OpenStatus::Opened) {
@@ -99,7 +99,7 @@ BENCHMARK(BM_OpenOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_DecodeOneLargeValue(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = ReadAll(DocumentPath(state.range(0) != 0));
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     for (auto _ : state) {
         if (!ReadDocumentBytes(doc, bytes).ok) {
             state.SkipWithError("the document did not decode");

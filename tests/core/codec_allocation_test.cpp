@@ -7,7 +7,7 @@
 #include <new>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
 
@@ -49,7 +49,7 @@ TEST(DocumentReaderMemory, neverReservesForALengthTheFileCannotHold) {
     };
     for (const Bytes& file : crafted) {
         MemorySettings settings;
-        CRodeDoc doc(settings, 1);
+        ContractDocument doc(settings, 1);
         g_largest = 0;
         g_armed = true;
         const CodecResult result = ReadDocumentBytes(doc, file);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "document/Archive.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
 
@@ -45,7 +45,7 @@ protected:
     std::string Year() { return settings.ReadText("Settings", "Year", "<unset>"); }
 
     MemorySettings settings;
-    CRodeDoc doc{settings, 7};
+    ContractDocument doc{settings, 7};
 };
 
 TEST_F(DocumentCodec, writesANewDocumentInNineBytes) {
@@ -64,7 +64,7 @@ TEST_F(DocumentCodec, roundTripsFourOffersAndTheYear) {
     EXPECT_EQ(bytes, FileBytes("3025", 4, "A", 4));
 
     MemorySettings otherSettings;
-    CRodeDoc other(otherSettings, 1);
+    ContractDocument other(otherSettings, 1);
     ASSERT_TRUE(ReadDocumentBytes(other, bytes).ok);
     EXPECT_EQ(other.m_offerCount, 4);
     EXPECT_EQ(other.m_rating, "A");
@@ -172,7 +172,7 @@ TEST_F(DocumentCodec, failsCleanlyWhereverAFileIsCut) {
     const Bytes file = FileBytes("3055", 4, "B", 4);
     for (std::size_t cut = 0; cut < file.size(); ++cut) {
         MemorySettings freshSettings;
-        CRodeDoc fresh(freshSettings, 1);
+        ContractDocument fresh(freshSettings, 1);
         const CodecResult result =
             ReadDocumentBytes(fresh, Bytes(file.begin(), file.begin() + cut));
         ASSERT_FALSE(result.ok) << cut;
@@ -186,9 +186,9 @@ TEST_F(DocumentCodec, failsOnASecondWideMarker) {
     EXPECT_EQ(ReadDocumentBytes(doc, file).message, kUnexpected);
 }
 
-class OutOfMemoryDoc : public CRodeDoc {
+class OutOfMemoryDoc : public ContractDocument {
 public:
-    using CRodeDoc::CRodeDoc;
+    using ContractDocument::ContractDocument;
     void Serialize(Archive& ar) override {
         m_rating = "read so far";
         if (ar.IsLoading()) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "generate/AssignmentTables.h"
 #include "generate_test_dice.h"
@@ -150,7 +150,7 @@ TEST(RollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
     MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         EXPECT_EQ(doc.RollAssignment(row.employer, "Random"), row.assignment) << row.employer;
         EXPECT_EQ(doc.m_againstClans, row.clans) << row.employer << " " << row.assignment;
         EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
@@ -161,7 +161,7 @@ TEST(RollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
 
 TEST(RollAssignment, aFixedChoiceRollsNothingAndLeavesTheFlag) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 5);
+    ContractDocument doc(settings, 5);
     EXPECT_EQ(doc.RollAssignment("Draconis Combine", "Retainer"), "Retainer");
     EXPECT_EQ(doc.m_againstClans, 0);
     doc.m_againstClans = 1;
@@ -173,7 +173,7 @@ TEST(RollAssignment, aFixedChoiceRollsNothingAndLeavesTheFlag) {
 TEST(RollSpecialAssignment, rollsTwoDiceOnTheSpecialTable) {
     MemorySettings settings;
     const std::uint32_t seed = SeedForRolls(TwoDice(0));
-    CRodeDoc doc(settings, seed);
+    ContractDocument doc(settings, seed);
     EXPECT_EQ(doc.RollSpecialAssignment(), "Recon Raid");
     EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
     EXPECT_EQ(doc.m_againstClans, 0);

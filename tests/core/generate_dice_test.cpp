@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "generate/Dice.h"
 #include "generate/Generator.h"
@@ -28,7 +28,7 @@ TEST(Generator, producesTheKnownSequence) {
 
 TEST(RollDie, takesOneStepAndReturnsTheRemainder) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 0);
+    ContractDocument doc(settings, 0);
     EXPECT_EQ(doc.RollDie(6), 38 % 7);
     EXPECT_EQ(doc.RollDie(3), 7719 % 4);
     EXPECT_EQ(doc.RollDie(6), 21238 % 7);
@@ -38,7 +38,7 @@ TEST(RollDie, takesOneStepAndReturnsTheRemainder) {
 
 TEST(RollDie, showsEveryFaceFromZeroAlike) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 20260101);
+    ContractDocument doc(settings, 20260101);
     std::array<int, 7> counts{};
     constexpr int kRolls = 70'000;
     for (int i = 0; i < kRolls; ++i) {
@@ -95,7 +95,7 @@ TEST(OfferCount, chancesInFortyNinthsMatchTheRatingTable) {
     for (const auto& row : rows) {
         std::array<int, 5> counts{};
         for (std::uint32_t seed : seeds) {
-            CRodeDoc doc(settings, seed);
+            ContractDocument doc(settings, seed);
             const int offers = doc.RollOfferCount(row.rating);
             ASSERT_GE(offers, 0);
             ASSERT_LE(offers, 4);
@@ -108,9 +108,9 @@ TEST(OfferCount, chancesInFortyNinthsMatchTheRatingTable) {
 
 TEST(OfferCount, ratingDReachesFourOffersOnlyOnDoubleSix) {
     MemorySettings settings;
-    CRodeDoc high(settings, gentest::SeedForRolls(gentest::TwoDice(12)));
+    ContractDocument high(settings, gentest::SeedForRolls(gentest::TwoDice(12)));
     EXPECT_EQ(high.RollOfferCount("D"), 4);
-    CRodeDoc lower(settings, gentest::SeedForRolls(gentest::TwoDice(11)));
+    ContractDocument lower(settings, gentest::SeedForRolls(gentest::TwoDice(11)));
     EXPECT_EQ(lower.RollOfferCount("D"), 3);
 }
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "generate/EmployerTables.h"
 #include "generate_test_dice.h"
@@ -110,7 +110,7 @@ TEST(RollEmployer, followsNestedTablesAndTakesTheirDice) {
     MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         EXPECT_EQ(doc.RollEmployer("Random"), row.employer);
         EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
                   static_cast<int>(row.rolls.size()))
@@ -120,7 +120,7 @@ TEST(RollEmployer, followsNestedTablesAndTakesTheirDice) {
 
 TEST(RollEmployer, returnsAnyOtherChoiceUnchangedWithoutRolling) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 77);
+    ContractDocument doc(settings, 77);
     for (const char* choice :
          {"Wolf's Dragoons", "random", "RANDOM", "", "Random ", "Major Corporation", "Periphery"}) {
         EXPECT_EQ(doc.RollEmployer(choice), choice);
@@ -167,7 +167,7 @@ TEST(ClassifyEmployer, sortsByExactName) {
         {"Random", "Periphery"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(CRodeDoc::ClassifyEmployer(row.employer), row.kind) << row.employer;
+        EXPECT_EQ(ContractDocument::ClassifyEmployer(row.employer), row.kind) << row.employer;
     }
 }
 

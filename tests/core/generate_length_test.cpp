@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Generator.h"
@@ -83,7 +83,7 @@ TEST(RollContractLength, rollsTheAssignmentsDice) {
     MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         EXPECT_EQ(doc.RollContractLength(row.assignment, "Random"), row.length) << row.assignment;
         EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
                   static_cast<int>(row.rolls.size()))
@@ -98,7 +98,7 @@ TEST(RollContractLength, objectiveRaidUsesTheSmallDie) {
     for (std::uint32_t seed = 0; seed < 4000; ++seed) {
         Generator probe(seed);
         const bool faceOne = probe.Next() % 4 == 1;
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         const std::string length = doc.RollContractLength("Objective Raid", "Random");
         ASSERT_EQ(length, faceOne ? "1 month" : "2 months") << "seed " << seed;
         oneMonth += faceOne ? 1 : 0;
@@ -108,7 +108,7 @@ TEST(RollContractLength, objectiveRaidUsesTheSmallDie) {
 
 TEST(RollContractLength, returnsFixedChoicesAndUnknownAssignmentsWithoutRolling) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 99);
+    ContractDocument doc(settings, 99);
     EXPECT_EQ(doc.RollContractLength("Garrison duty", "Random"), "Gamemaster's descretion");
     EXPECT_EQ(doc.RollContractLength("Typed Mission", "3 weeks"), "3 weeks");
     EXPECT_EQ(doc.RollContractLength("Garrison Duty", "random"), "random");

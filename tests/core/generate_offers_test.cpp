@@ -3,7 +3,7 @@
 #include <regex>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
 #include "generate/AssignmentTables.h"
@@ -69,7 +69,7 @@ public:
         float factor = 1.0f;
         if (auto named = NamedEmployerPayFactor(employer)) {
             factor = *named;
-        } else if (CRodeDoc::ClassifyEmployer(employer) == "Corp") {
+        } else if (ContractDocument::ClassifyEmployer(employer) == "Corp") {
             factor = CorpPayFactorForRoll(Dice(kTwoDice));
         }
         return ComposePayMultiplier(PayBaseFor(rating), factor, AssignmentPayFactor(assignment),
@@ -119,8 +119,8 @@ protected:
     void SetUp() override { settings.WriteText(settings::kSection, settings::kPay, "100000"); }
 
     // A reset document with the given rating, as both generation commands prepare it.
-    CRodeDoc& Fresh(std::uint32_t seed, const std::string& rating = "A") {
-        doc = std::make_unique<CRodeDoc>(settings, seed);
+    ContractDocument& Fresh(std::uint32_t seed, const std::string& rating = "A") {
+        doc = std::make_unique<ContractDocument>(settings, seed);
         doc->m_rating = rating;
         doc->OnNewDocument();
         return *doc;
@@ -130,7 +130,7 @@ protected:
     template <typename Predicate>
     std::uint32_t FindSeed(const std::string& rating, Predicate wanted) {
         for (std::uint32_t seed = 1; seed < 100'000; ++seed) {
-            CRodeDoc& d = Fresh(seed, rating);
+            ContractDocument& d = Fresh(seed, rating);
             d.GenerateOffers(rating, OfferChoices{});
             if (wanted(d)) {
                 return seed;
@@ -141,7 +141,7 @@ protected:
     }
 
     MemorySettings settings;
-    std::unique_ptr<CRodeDoc> doc;
+    std::unique_ptr<ContractDocument> doc;
 };
 
 TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
@@ -149,7 +149,7 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
     int offers = 0;
     for (const char* rating : {"A", "B", "C", "D", "x"}) {
         for (std::uint32_t seed = 0; seed < 400; ++seed) {
-            CRodeDoc& d = Fresh(seed, rating);
+            ContractDocument& d = Fresh(seed, rating);
             d.GenerateOffers(rating, OfferChoices{});
 
             Replay replay(seed);
@@ -174,8 +174,9 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
 }
 
 TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
-    const std::uint32_t seed = FindSeed("A", [](const CRodeDoc& d) { return d.m_offerCount == 4; });
-    CRodeDoc& plain = Fresh(seed);
+    const std::uint32_t seed =
+        FindSeed("A", [](const ContractDocument& d) { return d.m_offerCount == 4; });
+    ContractDocument& plain = Fresh(seed);
     plain.GenerateOffers("A", OfferChoices{});
     const auto rolled = plain.m_offers;
 
@@ -188,7 +189,7 @@ TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
     fixed.transport = "25%";
     fixed.salvageRights = "Full Rights";
     fixed.commandRights = "House Command";
-    CRodeDoc& custom = Fresh(seed);
+    ContractDocument& custom = Fresh(seed);
     custom.GenerateOffers("A", fixed);
 
     ASSERT_EQ(custom.m_offerCount, 4);
@@ -222,37 +223,38 @@ TEST_F(GenerateOffersTest, spelledOutRandomEqualsTheDefaultsAndOtherCaseDoesNot)
         *field = std::string("Ran") + "dom";
     }
     for (std::uint32_t seed : {1u, 2u, 3u, 1234u}) {
-        CRodeDoc& a = Fresh(seed);
+        ContractDocument& a = Fresh(seed);
         a.GenerateOffers("A", OfferChoices{});
         const auto expected = a.m_offers;
-        CRodeDoc& b = Fresh(seed);
+        ContractDocument& b = Fresh(seed);
         b.GenerateOffers("A", spelled);
         EXPECT_EQ(b.m_offers, expected) << "seed " << seed;
     }
     OfferChoices lower;
     lower.employer = "random";
-    CRodeDoc& d = Fresh(5);
+    ContractDocument& d = Fresh(5);
     d.GenerateOffers("A", lower);
     EXPECT_EQ(d.m_offers[0].employer, "random");
 }
 
 TEST_F(GenerateOffersTest, ratingArgumentSteersOnlyTheFirstOffersTerms) {
-    const std::uint32_t seed = FindSeed("A", [](const CRodeDoc& d) { return d.m_offerCount >= 2; });
+    const std::uint32_t seed =
+        FindSeed("A", [](const ContractDocument& d) { return d.m_offerCount >= 2; });
     OfferChoices choices;
     choices.employer = "Kell Hounds";
     choices.assignment = "Pirate Hunting";
-    CRodeDoc& d = Fresh(seed, "A");
+    ContractDocument& d = Fresh(seed, "A");
     d.GenerateOffers("D", choices);
     ASSERT_GE(d.m_offerCount, 2);  // the count followed "A", not "D"
     EXPECT_EQ(d.m_offers[0].paymentMultiplier, "2.10x Pay = (210000.00 C-Bills)");
 }
 
 TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
-    const std::uint32_t seed = FindSeed("B", [](const CRodeDoc& d) {
+    const std::uint32_t seed = FindSeed("B", [](const ContractDocument& d) {
         return d.m_offerCount >= 1 && d.m_offers[0].assignment.ends_with(" against Clans") &&
                NamedEmployerPayFactor(d.m_offers[0].employer).has_value();
     });
-    CRodeDoc& d = Fresh(seed, "B");
+    ContractDocument& d = Fresh(seed, "B");
     d.GenerateOffers("B", OfferChoices{});
     const ContractOffer& first = d.m_offers[0];
     const std::string multiplier =
@@ -264,7 +266,7 @@ TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
     fixed.employer = first.employer;
     fixed.assignment = "Objective Raid";
     for (std::uint32_t s = 0; s < 200; ++s) {
-        CRodeDoc& f = Fresh(s, "B");
+        ContractDocument& f = Fresh(s, "B");
         f.GenerateOffers("B", fixed);
         if (f.m_offerCount >= 1) {
             ASSERT_EQ(f.m_offers[0].assignment, "Objective Raid") << "seed " << s;
@@ -289,7 +291,7 @@ TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
         if (row.pay != nullptr) {
             settings.WriteText(settings::kSection, settings::kPay, row.pay);
         }
-        CRodeDoc& d = Fresh(8, "A");
+        ContractDocument& d = Fresh(8, "A");
         d.GenerateOffers("A", choices);
         ASSERT_GE(d.m_offerCount, 1);
         EXPECT_EQ(d.m_offers[0].paymentMultiplier,
@@ -305,8 +307,9 @@ TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
 }
 
 TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
-    const std::uint32_t none = FindSeed("x", [](const CRodeDoc& d) { return d.m_offerCount == 0; });
-    CRodeDoc& d = Fresh(none, "x");
+    const std::uint32_t none =
+        FindSeed("x", [](const ContractDocument& d) { return d.m_offerCount == 0; });
+    ContractDocument& d = Fresh(none, "x");
     for (ContractOffer& offer : d.m_offers) {
         offer.employer = "left over";
     }
@@ -316,8 +319,9 @@ TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
         EXPECT_EQ(offer.employer, "left over");
     }
 
-    const std::uint32_t two = FindSeed("D", [](const CRodeDoc& r) { return r.m_offerCount == 2; });
-    CRodeDoc& e = Fresh(two, "D");
+    const std::uint32_t two =
+        FindSeed("D", [](const ContractDocument& r) { return r.m_offerCount == 2; });
+    ContractDocument& e = Fresh(two, "D");
     e.m_offers[2].employer = "left over";
     e.m_offers[3].paymentMultiplier = "left over";
     e.GenerateOffers("D", OfferChoices{});
@@ -326,25 +330,25 @@ TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
 }
 
 TEST_F(GenerateOffersTest, leavesDatesAndLocationAsTheResetOrUserSetThem) {
-    CRodeDoc& d = Fresh(42, "A");
+    ContractDocument& d = Fresh(42, "A");
     d.m_offers[1].startDate = "05 May, 3056";
     d.m_offers[1].location = "Tharkad";
     d.GenerateOffers("A", OfferChoices{});
-    EXPECT_EQ(d.m_offers[0].startDate, CRodeDoc::kDefaultStartDate);
-    EXPECT_EQ(d.m_offers[0].endDate, CRodeDoc::kDefaultEndDate);
-    EXPECT_EQ(d.m_offers[0].location, CRodeDoc::kDefaultLocation);
+    EXPECT_EQ(d.m_offers[0].startDate, ContractDocument::kDefaultStartDate);
+    EXPECT_EQ(d.m_offers[0].endDate, ContractDocument::kDefaultEndDate);
+    EXPECT_EQ(d.m_offers[0].location, ContractDocument::kDefaultLocation);
     EXPECT_EQ(d.m_offers[1].startDate, "05 May, 3056");
     EXPECT_EQ(d.m_offers[1].location, "Tharkad");
 
     // The reset that precedes the next run restores them.
     d.OnNewDocument();
     d.GenerateOffers("A", OfferChoices{});
-    EXPECT_EQ(d.m_offers[1].startDate, CRodeDoc::kDefaultStartDate);
-    EXPECT_EQ(d.m_offers[1].location, CRodeDoc::kDefaultLocation);
+    EXPECT_EQ(d.m_offers[1].startDate, ContractDocument::kDefaultStartDate);
+    EXPECT_EQ(d.m_offers[1].location, ContractDocument::kDefaultLocation);
 }
 
 TEST_F(GenerateOffersTest, aSecondRunContinuesTheSequence) {
-    CRodeDoc& d = Fresh(2024, "A");
+    ContractDocument& d = Fresh(2024, "A");
     d.GenerateOffers("A", OfferChoices{});
     const std::uint32_t between = d.GeneratorState();
     EXPECT_NE(between, 2024u);
@@ -353,7 +357,7 @@ TEST_F(GenerateOffersTest, aSecondRunContinuesTheSequence) {
     const auto second = d.m_offers;
     const int secondCount = d.m_offerCount;
 
-    CRodeDoc& resumed = Fresh(between, "A");  // replaces d
+    ContractDocument& resumed = Fresh(between, "A");  // replaces d
     resumed.GenerateOffers("A", OfferChoices{});
     EXPECT_EQ(resumed.m_offerCount, secondCount);
     EXPECT_EQ(resumed.m_offers, second);

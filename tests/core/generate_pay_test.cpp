@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "document/NumberText.h"
 #include "generate/PayMultiplier.h"
@@ -60,7 +60,7 @@ TEST(RollPayMultiplier, printsTheSinglePrecisionProduct) {
     for (const PayCase& row : rows) {
         const auto rolls = row.corpRoll >= 0 ? TwoDice(row.corpRoll) : std::vector<gentest::Roll>{};
         const std::uint32_t seed = SeedForRolls(rolls);
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         doc.m_againstClans = row.clans ? 1 : 0;
         EXPECT_EQ(doc.RollPayMultiplier(row.rating, row.employer, row.assignment, "Random"),
                   row.multiplier)
@@ -72,7 +72,7 @@ TEST(RollPayMultiplier, printsTheSinglePrecisionProduct) {
 
 TEST(RollPayMultiplier, returnsAFixedChoiceEvenAgainstTheClans) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 3);
+    ContractDocument doc(settings, 3);
     doc.m_againstClans = 1;
     EXPECT_EQ(doc.RollPayMultiplier("A", "Ceres Metals", "Objective Raid", "4.0"), "4.0");
     EXPECT_EQ(doc.RollPayMultiplier("A", "Ceres Metals", "Objective Raid", "random"), "random");

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "generate/Compensation.h"
 #include "generate/Rights.h"
@@ -55,14 +55,14 @@ TEST(Support, tableGivesBothTermsAtEachBound) {
 TEST(Support, eachTermRollsItsOwnDice) {
     MemorySettings settings;
     const std::uint32_t seed = SeedForRolls(Concat({TwoDice(12), TwoDice(0)}));
-    CRodeDoc doc(settings, seed);
+    ContractDocument doc(settings, seed);
     EXPECT_EQ(doc.RollStraightSupport("A", "Random", "Kell Hounds"), "100%");
     EXPECT_EQ(doc.RollBattleLossCompensation("A", "Random", "Kell Hounds"), "5%");
     EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 4);
 
     // Without a modifier a double six stops at 85% and 35%.
     const std::uint32_t sixes = SeedForRolls(Concat({TwoDice(12), TwoDice(12)}));
-    CRodeDoc plain(settings, sixes);
+    ContractDocument plain(settings, sixes);
     EXPECT_EQ(plain.RollStraightSupport("D", "Random", "Kell Hounds"), "85%");
     EXPECT_EQ(plain.RollBattleLossCompensation("D", "Random", "Kell Hounds"), "35%");
 }
@@ -80,7 +80,7 @@ TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
     }
     MemorySettings settings;
     const std::uint32_t seed = SeedForRolls({{6, 0}, {6, 2}});
-    CRodeDoc doc(settings, seed);
+    ContractDocument doc(settings, seed);
     EXPECT_EQ(doc.RollDsJsCompensation("Random"), "32%");
     EXPECT_EQ(doc.RollCommercialCompensation("Random"), "33%");
     EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
@@ -119,7 +119,7 @@ TEST(Salvage, rollsTwoDicePlusTheBonus) {
     MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = SeedForRolls(TwoDice(row.sum));
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         EXPECT_EQ(doc.RollSalvageRights("Random", row.employer), row.rights)
             << row.employer << " " << row.sum;
         EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
@@ -179,7 +179,7 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
     MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
+        ContractDocument doc(settings, seed);
         EXPECT_EQ(doc.RollCommandRights("Random", row.employer), row.rights) << row.employer;
         EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
                   static_cast<int>(row.rolls.size()))
@@ -189,7 +189,7 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
 
 TEST(FixedChoices, supportTransportAndRightsReturnTheChoiceWithoutRolling) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 11);
+    ContractDocument doc(settings, 11);
     EXPECT_EQ(doc.RollStraightSupport("A", "80%", "Free Worlds League"), "80%");
     EXPECT_EQ(doc.RollBattleLossCompensation("A", "80%", "Free Worlds League"), "80%");
     EXPECT_EQ(doc.RollDsJsCompensation("25%"), "25%");

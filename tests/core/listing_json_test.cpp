@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/ListingJson.h"
 
@@ -29,7 +29,7 @@ TEST(JsonString, escapesWhatJsonCannotHoldRaw) {
 
 TEST(RenderListingJson, showsAtMostFourOffersAndTheCountAsStored) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     doc.OnNewDocument();
     doc.m_rating = "B";
     EXPECT_EQ(RenderListingJson(doc), "{\"rating\": \"B\", \"offerCount\": 0, \"offers\": []}\n");

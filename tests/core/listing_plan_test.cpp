@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/EditableLines.h"
 #include "listing/ListingPlan.h"
@@ -11,7 +11,7 @@
 namespace {
 
 // A document whose every field names its offer and field, so a wrong mapping shows.
-void FillOffers(CRodeDoc& doc) {
+void FillOffers(ContractDocument& doc) {
     for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
         for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
             doc.m_offers[k].*ContractOffer::kFields[f] =
@@ -23,7 +23,7 @@ void FillOffers(CRodeDoc& doc) {
 class ListingPlanTest : public ::testing::Test {
 protected:
     MemorySettings settings;
-    CRodeDoc doc{settings, 1};
+    ContractDocument doc{settings, 1};
     void SetUp() override {
         doc.OnNewDocument();
         FillOffers(doc);

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
 #include "storage/AtomicReplace.h"
@@ -34,7 +34,7 @@ constexpr gid_t kNoGroup = 65534;
 // A new document with rating "B" and one offer, as the program would write it.
 const Bytes kOneOffer = [] {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     doc.OnNewDocument();
     doc.m_rating = "B";
     doc.m_offerCount = 1;
@@ -100,7 +100,7 @@ protected:
 
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeDoc doc{settings, 3};
+    ContractDocument doc{settings, 3};
 };
 
 // ---- opening ----
@@ -451,7 +451,7 @@ TEST_F(DocumentFile, asksForANameWithoutAWritableExistingFile) {
 
 TEST(SaveNames, proposeThePathOrTheTitleCutAtTheFirstSpecialCharacter) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     const struct {
         const char* title;
         const char* proposal;

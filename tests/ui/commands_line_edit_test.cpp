@@ -5,18 +5,18 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CEditInfoDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/EditLineDialog.h"
 
 namespace {
 
 // A document whose every field names itself, so a test sees which one a line reached.
-void FillOffers(CRodeDoc& doc, int count) {
+void FillOffers(ContractDocument& doc, int count) {
     doc.OnNewDocument();
     doc.m_rating = "B";
     doc.m_offerCount = count;
@@ -57,7 +57,7 @@ const LineCase kLineCases[] = {
 TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
     for (const LineCase& c : kLineCases) {
         MemorySettings settings;
-        CRodeDoc doc(settings, 1);
+        ContractDocument doc(settings, 1);
         FillOffers(doc, c.offers);
         FakePrompts fake;
         fake.editAnswer = "edited";
@@ -69,7 +69,7 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
             EXPECT_TRUE(fake.editsShown.empty()) << where;
             EXPECT_EQ(fake.warnings, QStringList{"Please Select A Valid Line"}) << where;
             MemorySettings untouchedSettings;
-            CRodeDoc untouched(untouchedSettings, 1);
+            ContractDocument untouched(untouchedSettings, 1);
             FillOffers(untouched, c.offers);
             EXPECT_EQ(doc.m_offers, untouched.m_offers) << where;
             EXPECT_EQ(doc.m_rating, "B") << where;
@@ -84,7 +84,7 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
 
 TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     FillOffers(doc, 2);
     FakePrompts fake;
 
@@ -105,7 +105,7 @@ TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
 
 TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     FillOffers(doc, 2);
     DialogPrompts prompts(nullptr);
     ModalDriver driver;
@@ -113,9 +113,9 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     QString promptShown;
     QString textShown;
     bool editFocused = false;
-    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
-        promptShown = Control<QLabel>(dialog, CEditInfoDlg::kPromptId)->text();
-        auto* edit = Control<QLineEdit>(dialog, CEditInfoDlg::kTextId);
+    driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
+        promptShown = Control<QLabel>(dialog, EditLineDialog::kPromptId)->text();
+        auto* edit = Control<QLineEdit>(dialog, EditLineDialog::kTextId);
         textShown = edit->text();
         editFocused = QApplication::focusWidget() == edit;
         // The whole text is selected, so typing replaces it.
@@ -128,15 +128,15 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     EXPECT_TRUE(editFocused);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
-    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
-        QTest::keyClicks(Control<QLineEdit>(dialog, CEditInfoDlg::kTextId), "Outreach");
+    driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
+        QTest::keyClicks(Control<QLineEdit>(dialog, EditLineDialog::kTextId), "Outreach");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     RunLineEdit(doc, prompts, 36);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
-    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
-        Control<QLineEdit>(dialog, CEditInfoDlg::kTextId)->clear();
+    driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
+        Control<QLineEdit>(dialog, EditLineDialog::kTextId)->clear();
         QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
     RunLineEdit(doc, prompts, 1);

@@ -7,13 +7,13 @@
 #include <QtTest/QTest>
 #include <map>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CNewCustomDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/NewCustomDialog.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void ClickOk(QDialog& dialog) {
 std::uint32_t SeedWithOffers(const std::string& rating, int offers) {
     for (std::uint32_t seed = 1; seed < 1000; ++seed) {
         MemorySettings settings;
-        CRodeDoc probe(settings, seed);
+        ContractDocument probe(settings, seed);
         probe.OnNewDocument();
         probe.GenerateOffers(rating, OfferChoices{});
         if (probe.m_offerCount >= offers) {
@@ -49,7 +49,7 @@ std::uint32_t SeedWithOffers(const std::string& rating, int offers) {
 class NewCustomCommand : public ::testing::Test {
 protected:
     MemorySettings settings;
-    CRodeDoc doc{settings, SeedWithOffers("A", 1)};
+    ContractDocument doc{settings, SeedWithOffers("A", 1)};
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
 };
@@ -57,9 +57,9 @@ protected:
 TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
     doc.m_offers[0].employer = "kept";
     doc.SetTitle("Saved.did");
-    driver.whenShown<CNewCustomDlg>([](CNewCustomDlg& dialog) {
-        Type(Combo(dialog, CNewCustomDlg::kEmployerId), "Wolf's Dragoons");
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "A");
+    driver.whenShown<NewCustomDialog>([](NewCustomDialog& dialog) {
+        Type(Combo(dialog, NewCustomDialog::kEmployerId), "Wolf's Dragoons");
+        Type(Combo(dialog, NewCustomDialog::kRatingId), "A");
         QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
     const std::uint32_t generator = doc.GeneratorState();
@@ -81,15 +81,15 @@ TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
         icon = box.icon();
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     });
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "AB");
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        Type(Combo(dialog, NewCustomDialog::kRatingId), "AB");
         ClickOk(dialog);  // returns once the message box is closed
         stayedOpen = dialog.isVisible();
         // The widget that takes the keyboard when the dialog is active again.
-        QComboBox* rating = Combo(dialog, CNewCustomDlg::kRatingId);
+        QComboBox* rating = Combo(dialog, NewCustomDialog::kRatingId);
         ratingFocused =
             dialog.focusWidget() == rating || rating->isAncestorOf(dialog.focusWidget());
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "B");
+        Type(Combo(dialog, NewCustomDialog::kRatingId), "B");
         ClickOk(dialog);
     });
     RunNewCustom(doc, prompts);
@@ -101,8 +101,8 @@ TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
 }
 
 TEST_F(NewCustomCommand, anEmptyRatingPasses) {
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        Combo(dialog, CNewCustomDlg::kRatingId)->lineEdit()->clear();
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        Combo(dialog, NewCustomDialog::kRatingId)->lineEdit()->clear();
         ClickOk(dialog);
     });
     RunNewCustom(doc, prompts);
@@ -111,11 +111,11 @@ TEST_F(NewCustomCommand, anEmptyRatingPasses) {
 }
 
 TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
-    driver.whenShown<CNewCustomDlg>([](CNewCustomDlg& dialog) {
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "a");
-        Type(Combo(dialog, CNewCustomDlg::kEmployerId), "Kell");
+    driver.whenShown<NewCustomDialog>([](NewCustomDialog& dialog) {
+        Type(Combo(dialog, NewCustomDialog::kRatingId), "a");
+        Type(Combo(dialog, NewCustomDialog::kEmployerId), "Kell");
         // Enter from inside a combo confirms the dialog without turning "a" into "A".
-        QTest::keyClick(Combo(dialog, CNewCustomDlg::kEmployerId)->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(Combo(dialog, NewCustomDialog::kEmployerId)->lineEdit(), Qt::Key_Return);
     });
     RunNewCustom(doc, prompts);
     EXPECT_EQ(doc.m_rating, "a");
@@ -125,9 +125,9 @@ TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
 
     QString ratingShown;
     QString employerShown;
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        ratingShown = Combo(dialog, CNewCustomDlg::kRatingId)->currentText();
-        employerShown = Combo(dialog, CNewCustomDlg::kEmployerId)->currentText();
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        ratingShown = Combo(dialog, NewCustomDialog::kRatingId)->currentText();
+        employerShown = Combo(dialog, NewCustomDialog::kEmployerId)->currentText();
         ClickOk(dialog);
     });
     RunNewCustom(doc, prompts);
@@ -148,24 +148,24 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
     RunNewRandom(doc, fake);
 
     std::map<int, QString> shown;
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        for (int id : {CNewCustomDlg::kRatingId, CNewCustomDlg::kAssignmentId,
-                       CNewCustomDlg::kTransportId, CNewCustomDlg::kCommandRightsId}) {
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        for (int id : {NewCustomDialog::kRatingId, NewCustomDialog::kAssignmentId,
+                       NewCustomDialog::kTransportId, NewCustomDialog::kCommandRightsId}) {
             shown[id] = Combo(dialog, id)->currentText();
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     RunNewCustom(doc, prompts);
-    EXPECT_EQ(shown[CNewCustomDlg::kRatingId], "B");
-    EXPECT_EQ(shown[CNewCustomDlg::kAssignmentId], "Garrison Duty");
-    EXPECT_EQ(shown[CNewCustomDlg::kTransportId], "25%");
-    EXPECT_EQ(shown[CNewCustomDlg::kCommandRightsId], "Random");
+    EXPECT_EQ(shown[NewCustomDialog::kRatingId], "B");
+    EXPECT_EQ(shown[NewCustomDialog::kAssignmentId], "Garrison Duty");
+    EXPECT_EQ(shown[NewCustomDialog::kTransportId], "25%");
+    EXPECT_EQ(shown[NewCustomDialog::kCommandRightsId], "Random");
 }
 
 TEST(NewCustomGeneration, fixedSupportAndTransportFillBothFieldsOfTheFirstOfferOnly) {
     const std::uint32_t seed = SeedWithOffers("A", 2);
     MemorySettings settings;
-    CRodeDoc doc(settings, seed);
+    ContractDocument doc(settings, seed);
     FakePrompts fake;
     OfferChoices choices;
     choices.support = "81 percent";
@@ -194,8 +194,8 @@ TEST(NewCustomGeneration, allRandomChoicesGenerateExactlyLikeNewRandom) {
         for (std::uint32_t seed : {1u, 77u, 4242u, 123456789u}) {
             MemorySettings settings;
             settings.WriteText(settings::kSection, settings::kPay, "100000");
-            CRodeDoc custom(settings, seed);
-            CRodeDoc random(settings, seed);
+            ContractDocument custom(settings, seed);
+            ContractDocument random(settings, seed);
             FakePrompts fake;
             fake.customAnswer = std::make_pair(std::string(rating), OfferChoices{});
             fake.ratingAnswer = rating;

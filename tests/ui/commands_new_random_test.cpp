@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CNewRandomDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/NewRandomDialog.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Take(const CRodeDoc& doc) {
+Snapshot Take(const ContractDocument& doc) {
     return {doc.m_offerCount, doc.m_rating,   doc.m_customChoices,
             doc.m_offers,     doc.GetTitle(), doc.GeneratorState()};
 }
@@ -40,22 +40,22 @@ protected:
         doc.m_offers[0].location = "Tharkad";
     }
     MemorySettings settings;
-    CRodeDoc doc{settings, kSeed};
+    ContractDocument doc{settings, kSeed};
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
 };
 
 TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
     const Snapshot before = Take(doc);
-    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
-        auto* combo = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId);
+    driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
+        auto* combo = Control<QComboBox>(dialog, NewRandomDialog::kRatingId);
         combo->lineEdit()->setText("A");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     RunNewRandom(doc, prompts);
     EXPECT_EQ(Take(doc), before);
 
-    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
+    driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
         QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
     RunNewRandom(doc, prompts);
@@ -65,8 +65,8 @@ TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
 TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
     doc.m_rating = "b";
     QString shown;
-    driver.whenShown<CNewRandomDlg>([&](CNewRandomDlg& dialog) {
-        shown = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId)->currentText();
+    driver.whenShown<NewRandomDialog>([&](NewRandomDialog& dialog) {
+        shown = Control<QComboBox>(dialog, NewRandomDialog::kRatingId)->currentText();
         EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>(dialog, 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
@@ -80,8 +80,8 @@ TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
 }
 
 TEST_F(NewRandomCommand, keepsATwoLetterRatingAsTyped) {
-    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
-        auto* combo = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId);
+    driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
+        auto* combo = Control<QComboBox>(dialog, NewRandomDialog::kRatingId);
         combo->setFocus();
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), "AB");
@@ -100,7 +100,7 @@ TEST_F(NewRandomCommand, generatesWithEveryTermRandomAndKeepsTheCustomChoices) {
     RunNewRandom(doc, fake);
 
     MemorySettings otherSettings;
-    CRodeDoc expected(otherSettings, kSeed);
+    ContractDocument expected(otherSettings, kSeed);
     expected.m_rating = "C";
     expected.OnNewDocument();
     expected.GenerateOffers("C", OfferChoices{});

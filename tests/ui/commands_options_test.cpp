@@ -7,9 +7,9 @@
 
 #include "document/MemorySettings.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/COptionsDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/OptionsDialog.h"
 
 namespace {
 
@@ -44,17 +44,17 @@ struct Shown {
     bool okFocused = false;
 };
 
-Shown Read(COptionsDlg& dialog) {
+Shown Read(OptionsDialog& dialog) {
     Shown shown;
-    auto* period = Control<QComboBox>(dialog, COptionsDlg::kPeriodId);
+    auto* period = Control<QComboBox>(dialog, OptionsDialog::kPeriodId);
     shown.period = period->currentText();
     shown.periodIndex = period->currentIndex();
     shown.periodEnabled = period->isEnabled();
-    shown.unitName = Control<QLineEdit>(dialog, COptionsDlg::kUnitNameId)->text();
-    auto* pay = Control<QLineEdit>(dialog, COptionsDlg::kBasePayId);
+    shown.unitName = Control<QLineEdit>(dialog, OptionsDialog::kUnitNameId)->text();
+    auto* pay = Control<QLineEdit>(dialog, OptionsDialog::kBasePayId);
     shown.basePay = pay->text();
     shown.payRightAligned = (pay->alignment() & Qt::AlignRight) != 0;
-    shown.unitSize = Control<QLineEdit>(dialog, COptionsDlg::kUnitSizeId)->text();
+    shown.unitSize = Control<QLineEdit>(dialog, OptionsDialog::kUnitSizeId)->text();
     shown.okFocused = QApplication::focusWidget() == Control<QPushButton>(dialog, 1);
     return shown;
 }
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(OptionsCommand, freshStoreShowsTheDefaultsAndOkStoresExactlyThem) {
     Shown shown;
-    driver.whenShown<COptionsDlg>([&](COptionsDlg& dialog) {
+    driver.whenShown<OptionsDialog>([&](OptionsDialog& dialog) {
         shown = Read(dialog);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
@@ -94,15 +94,15 @@ TEST_F(OptionsCommand, freshStoreShowsTheDefaultsAndOkStoresExactlyThem) {
 }
 
 TEST_F(OptionsCommand, cancelStoresNothingEvenAfterEditing) {
-    driver.whenShown<COptionsDlg>([](COptionsDlg& dialog) {
-        auto* name = Control<QLineEdit>(dialog, COptionsDlg::kUnitNameId);
+    driver.whenShown<OptionsDialog>([](OptionsDialog& dialog) {
+        auto* name = Control<QLineEdit>(dialog, OptionsDialog::kUnitNameId);
         name->selectAll();
         QTest::keyClicks(name, "Gray Death");
         QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
     RunOptions(settings, prompts);
-    driver.whenShown<COptionsDlg>(
-        [](COptionsDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    driver.whenShown<OptionsDialog>(
+        [](OptionsDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     RunOptions(settings, prompts);
     EXPECT_EQ(settings.Size(), 0u);
     EXPECT_EQ(Stored(settings, settings::kUnitName), "<absent>");
@@ -112,12 +112,12 @@ TEST_F(OptionsCommand, anUnknownPeriodIsShownAndWrittenBackUnchanged) {
     settings.WriteText(settings::kSection, settings::kYear, "3067");
     settings.WriteText(settings::kSection, settings::kPay, "1.5e5");
     Shown shown;
-    driver.whenShown<COptionsDlg>([&](COptionsDlg& dialog) {
+    driver.whenShown<OptionsDialog>([&](OptionsDialog& dialog) {
         shown = Read(dialog);
-        auto* size = Control<QLineEdit>(dialog, COptionsDlg::kUnitSizeId);
+        auto* size = Control<QLineEdit>(dialog, OptionsDialog::kUnitSizeId);
         size->selectAll();
         QTest::keyClicks(size, "2 Regiments");
-        auto* pay = Control<QLineEdit>(dialog, COptionsDlg::kBasePayId);
+        auto* pay = Control<QLineEdit>(dialog, OptionsDialog::kBasePayId);
         pay->selectAll();
         QTest::keyClicks(pay, "lots");
         QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);

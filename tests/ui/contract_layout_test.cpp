@@ -13,9 +13,9 @@
 #include "document/ContractOffer.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
+#include "listing/PageGeometry.h"
 #include "tests/ui/RecordingDevice.h"
 #include "view/ContractPrinter.h"
-#include "listing/PageGeometry.h"
 #include "view/PrintFont.h"
 
 namespace {

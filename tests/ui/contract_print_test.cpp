@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
 #include "tests/ui/FakePrompts.h"
-#include "view/CRodeView.h"
 #include "view/Commands.h"
+#include "view/ListingView.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ class PrintContractTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeDoc doc{settings, 1};
+    ContractDocument doc{settings, 1};
     FakePrompts prompts;
     QString pdf;
 
@@ -193,7 +193,7 @@ TEST_F(PrintContractTest, aPdfFileThatIsTheOpenDocumentIsRefusedAndTheDocumentKe
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(dir.filePath("hard.pdf"));
     ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(printer.outputFileName())), 0);
-    EXPECT_FALSE(CRodeView::PrintListing(printer, doc).fileProblem.isEmpty());
+    EXPECT_FALSE(ListingView::PrintListing(printer, doc).fileProblem.isEmpty());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "document");
 }

@@ -11,7 +11,7 @@
 
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
-#include "view/CPrintSelectDlg.h"
+#include "view/ContractSelectDialog.h"
 #include "view/DialogPrompts.h"
 
 namespace {
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(PrintSelectDialogTest, showsTheTemplateControlsUntickedWithOkFocused) {
     SetAvailable(4);
-    CPrintSelectDlg dialog(settings);
+    ContractSelectDialog dialog(settings);
     dialog.show();
     QApplication::processEvents();
 
@@ -83,20 +83,21 @@ TEST_F(PrintSelectDialogTest, enablesOnlyTheBoxesOfExistingOffers) {
     };
     for (const auto& row : rows) {
         SetAvailable(row.available);
-        CPrintSelectDlg dialog(settings);
+        ContractSelectDialog dialog(settings);
         dialog.show();
         EXPECT_EQ(dialog.m_availableOffers, row.available);
         for (std::size_t i = 0; i < 4; ++i) {
-            EXPECT_EQ(Check(dialog, CPrintSelectDlg::kCheckIds[i])->isEnabled(), row.enabled[i])
+            EXPECT_EQ(Check(dialog, ContractSelectDialog::kCheckIds[i])->isEnabled(),
+                      row.enabled[i])
                 << "available " << row.available << ", box " << i + 1;
         }
     }
 }
 
 TEST_F(PrintSelectDialogTest, missingCountMeansNoOffers) {
-    CPrintSelectDlg dialog(settings);
+    ContractSelectDialog dialog(settings);
     dialog.show();
-    for (int id : CPrintSelectDlg::kCheckIds) {
+    for (int id : ContractSelectDialog::kCheckIds) {
         EXPECT_FALSE(Check(dialog, id)->isEnabled()) << id;
     }
 }
@@ -104,7 +105,7 @@ TEST_F(PrintSelectDialogTest, missingCountMeansNoOffers) {
 TEST_F(PrintSelectDialogTest, okTakesTheTicksAndCancelDropsThem) {
     SetAvailable(4);
     {
-        CPrintSelectDlg dialog(settings);
+        ContractSelectDialog dialog(settings);
         dialog.show();
         QTest::mouseClick(Check(dialog, 1013), Qt::LeftButton);
         QTest::mouseClick(Check(dialog, 1015), Qt::LeftButton);
@@ -113,7 +114,7 @@ TEST_F(PrintSelectDialogTest, okTakesTheTicksAndCancelDropsThem) {
         EXPECT_EQ(dialog.Ticked(), (std::array<bool, 4>{false, true, false, true}));
     }
     {
-        CPrintSelectDlg dialog(settings);
+        ContractSelectDialog dialog(settings);
         dialog.show();
         QTest::mouseClick(Check(dialog, 1011), Qt::LeftButton);
         QTest::mouseClick(Button(dialog, 2), Qt::LeftButton);

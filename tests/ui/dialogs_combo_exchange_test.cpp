@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CEditInfoDlg.h"
-#include "view/CNewCustomDlg.h"
-#include "view/CNewRandomDlg.h"
-#include "view/COptionsDlg.h"
 #include "view/ComboExchange.h"
 #include "view/DialogUnits.h"
+#include "view/EditLineDialog.h"
+#include "view/NewCustomDialog.h"
+#include "view/NewRandomDialog.h"
+#include "view/OptionsDialog.h"
 
 namespace {
 
@@ -112,11 +112,13 @@ struct DialogCase {
 
 std::vector<DialogCase> AllDialogs() {
     return {
-        {"New Random", [] { return std::make_unique<CNewRandomDlg>(); }, "New Random Contract", 1},
-        {"New Custom", [] { return std::make_unique<CNewCustomDlg>(); }, "New Custom Contract", 1},
-        {"Edit", [] { return std::make_unique<CEditInfoDlg>(); }, "Edit Information",
-         CEditInfoDlg::kTextId},
-        {"Options", [] { return std::make_unique<COptionsDlg>(); }, "Options", 1},
+        {"New Random", [] { return std::make_unique<NewRandomDialog>(); }, "New Random Contract",
+         1},
+        {"New Custom", [] { return std::make_unique<NewCustomDialog>(); }, "New Custom Contract",
+         1},
+        {"Edit", [] { return std::make_unique<EditLineDialog>(); }, "Edit Information",
+         EditLineDialog::kTextId},
+        {"Options", [] { return std::make_unique<OptionsDialog>(); }, "Options", 1},
     };
 }
 
@@ -147,7 +149,7 @@ TEST(DialogLayout, everyControlLiesInsideItsDialogAndNoLabelIsCut) {
 }
 
 TEST(DialogLayout, controlsKeepTheirRowsAndColumns) {
-    CNewCustomDlg dialog;
+    NewCustomDialog dialog;
     dialog.show();
     auto at = [&](int id) { return Control<QWidget>(dialog, id)->geometry(); };
     // Three rows of three combos, aligned in columns, above the buttons.
@@ -167,14 +169,14 @@ TEST(DialogLayout, controlsKeepTheirRowsAndColumns) {
 }
 
 TEST(DialogLayout, aLongEditPromptPushesTheFieldDownInsteadOfCoveringIt) {
-    CEditInfoDlg dialog;
+    EditLineDialog dialog;
     for (int i = 0; i < 40; ++i) {
         dialog.m_prompt += "Employer ";
     }
     dialog.show();
     QApplication::processEvents();
-    auto* prompt = Control<QLabel>(dialog, CEditInfoDlg::kPromptId);
-    auto* edit = Control<QLineEdit>(dialog, CEditInfoDlg::kTextId);
+    auto* prompt = Control<QLabel>(dialog, EditLineDialog::kPromptId);
+    auto* edit = Control<QLineEdit>(dialog, EditLineDialog::kTextId);
     EXPECT_GE(prompt->height(), prompt->heightForWidth(prompt->width()));
     EXPECT_LE(prompt->geometry().bottom(), edit->geometry().top());
     EXPECT_TRUE(dialog.rect().contains(Control<QWidget>(dialog, 1)->geometry()));

@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
-#include "tests/ui/shell_test_support.h"
-#include "view/CRodeView.h"
 #include "listing/ContractText.h"
 #include "listing/PageGeometry.h"
+#include "tests/ui/shell_test_support.h"
+#include "view/ListingView.h"
 #include "view/PrintFont.h"
 
 namespace {
@@ -73,12 +73,12 @@ protected:
 
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeDoc doc;
+    ContractDocument doc;
     QPrinter printer;
 };
 
 TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
-    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::PrintListing(printer, doc));
     const QString pdf = printer.outputFileName();
 
     const QString text = PdfText(pdf);
@@ -102,7 +102,7 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     const int H = printer.width();
     const int V = printer.height();
     const ListingPageGeometry page = ComputeListingPage(H, V, lineHeight);
-    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::PrintListing(printer, doc));
 
     // Device pixels to PDF points: the printable area starts at the page's margins.
     const QRectF paint = printer.pageLayout().paintRectPoints();
@@ -141,7 +141,7 @@ TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
     doc.m_offers[0].employer = std::string(16 * 1024 * 1024, 'K');
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::PrintListing(printer, doc));
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
     EXPECT_EQ(PdfText(printer.outputFileName()).count('\f'), 1);

@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "shell/CMainFrame.h"
-#include "shell/CRodeApp.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "shell/DesktopApp.h"
+#include "shell/MainWindow.h"
 #include "tests/ui/shell_test_support.h"
-#include "view/CRodeView.h"
+#include "view/ListingView.h"
 
 namespace {
 
@@ -22,28 +22,28 @@ void SettleDeletes() {
     QCoreApplication::processEvents();
 }
 
-TEST(CRodeApp, plainStartShowsTheSplashAndAnUntitledWindow) {
+TEST(DesktopApp, plainStartShowsTheSplashAndAnUntitledWindow) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_NE(app.MainFrame(), nullptr);
-    EXPECT_TRUE(app.MainFrame()->isVisible());
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "Untitled - Zuvaduro");
+    ASSERT_NE(app.mainWindow(), nullptr);
+    EXPECT_TRUE(app.mainWindow()->isVisible());
+    EXPECT_EQ(app.mainWindow()->windowTitle(), "Untitled - Zuvaduro");
     EXPECT_EQ(app.Document().m_rating, "D");
     EXPECT_EQ(app.Document().m_offerCount, 0);
-    CSplashWnd* splash = app.Splash().Current();
+    SplashScreen* splash = app.Splash().Current();
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->size(), QSize(520, 242));
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
-TEST(CRodeApp, aKeyPressAnywhereClosesTheSplashAndStillArrives) {
+TEST(DesktopApp, aKeyPressAnywhereClosesTheSplashAndStillArrives) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     ASSERT_TRUE(app.InitInstance({}));
     ASSERT_NE(app.Splash().Current(), nullptr);
-    CRodeView* view = app.MainFrame()->View();
+    ListingView* view = app.mainWindow()->View();
     EventCounter keys(view, QEvent::KeyPress);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(view, &press);
@@ -51,23 +51,23 @@ TEST(CRodeApp, aKeyPressAnywhereClosesTheSplashAndStillArrives) {
     SettleDeletes();
     EXPECT_EQ(app.Splash().Current(), nullptr);
     // Never again in this run.
-    app.Splash().ShowSplashScreen(app.MainFrame());
+    app.Splash().ShowSplashScreen(app.mainWindow());
     EXPECT_EQ(app.Splash().Current(), nullptr);
 }
 
-TEST(CRodeApp, aMouseClickClosesTheSplashToo) {
+TEST(DesktopApp, aMouseClickClosesTheSplashToo) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     ASSERT_TRUE(app.InitInstance({}));
     ASSERT_NE(app.Splash().Current(), nullptr);
-    QTest::mouseClick(app.MainFrame()->View()->viewport(), Qt::RightButton);
+    QTest::mouseClick(app.mainWindow()->View()->viewport(), Qt::RightButton);
     SettleDeletes();
     EXPECT_EQ(app.Splash().Current(), nullptr);
 }
 
-TEST(CRodeApp, theSplashGoesByItselfAfter750Milliseconds) {
+TEST(DesktopApp, theSplashGoesByItselfAfter750Milliseconds) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     ASSERT_TRUE(app.InitInstance({}));
     ASSERT_NE(app.Splash().Current(), nullptr);
     QTest::qWait(200);
@@ -75,75 +75,75 @@ TEST(CRodeApp, theSplashGoesByItselfAfter750Milliseconds) {
     EXPECT_TRUE(QTest::qWaitFor([&app] { return app.Splash().Current() == nullptr; }, 3000));
 }
 
-TEST(CRodeApp, embeddingAndAutomationStartWithoutSplash) {
+TEST(DesktopApp, embeddingAndAutomationStartWithoutSplash) {
     for (const char* flag : {"/Embedding", "-automation"}) {
         MemorySettings settings;
-        CRodeApp app(settings, {});
+        DesktopApp app(settings, {});
         ASSERT_TRUE(app.InitInstance({flag}));
         EXPECT_EQ(app.Splash().Current(), nullptr) << flag;
-        EXPECT_TRUE(app.MainFrame()->isVisible());
+        EXPECT_TRUE(app.mainWindow()->isVisible());
     }
 }
 
-TEST(CRodeApp, startsWithTheNamedFileAndWritesTheRecentListAtExit) {
+TEST(DesktopApp, startsWithTheNamedFileAndWritesTheRecentListAtExit) {
     QTemporaryDir dir;
     const QString path = dir.filePath("start.did");
     ASSERT_TRUE(shelltest::WriteFile(path, shelltest::DocumentBytes("A", 0, {})));
     MemorySettings settings;
     settings.WriteText("Recent File List", "File1", "/old/one.did");
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     ASSERT_TRUE(app.InitInstance({"/Embedding", path}));
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "start.did - Zuvaduro");
+    EXPECT_EQ(app.mainWindow()->windowTitle(), "start.did - Zuvaduro");
     EXPECT_EQ(app.Document().m_rating, "A");
-    app.MainFrame()->close();
+    app.mainWindow()->close();
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_EQ(settings.ReadText("Recent File List", "File1", ""), path.toStdString());
     EXPECT_EQ(settings.ReadText("Recent File List", "File2", ""), "/old/one.did");
 }
 
-TEST(CRodeApp, aStartFileThatCannotBeOpenedEndsTheProgramAfterItsMessage) {
+TEST(DesktopApp, aStartFileThatCannotBeOpenedEndsTheProgramAfterItsMessage) {
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     shelltest::ModalCloser closer;
     EXPECT_FALSE(app.InitInstance({"/Embedding", dir.filePath("missing.did")}));
     EXPECT_EQ(closer.Closed(), QStringList({"Zuvaduro"}));
-    EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_EQ(app.mainWindow(), nullptr);
     EXPECT_NE(app.ExitInstance(), 0);
 }
 
-TEST(CRodeApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
+TEST(DesktopApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
     MemorySettings settings;
     settings.WriteText("Recent File List", "File1", "/old/one.did");
     int removals = 0;
-    CRodeApp app(settings, [&removals] {
+    DesktopApp app(settings, [&removals] {
         ++removals;
         return true;
     });
     EXPECT_FALSE(app.InitInstance({"/UNREGSERVER"}));
     EXPECT_EQ(removals, 1);
-    EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_EQ(app.mainWindow(), nullptr);
     settings.RemoveSection("Recent File List");  // what the real removal does
     EXPECT_EQ(app.ExitInstance(), 0);
     EXPECT_FALSE(settings.Contains("Recent File List", "File1"));
 }
 
 // A settings file that could not be read cleanly is kept; saying it was removed would be false.
-TEST(CRodeApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
+TEST(DesktopApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
     MemorySettings settings;
-    CRodeApp app(settings, [] { return false; });
+    DesktopApp app(settings, [] { return false; });
     EXPECT_FALSE(app.InitInstance({"/Unregister"}));
     EXPECT_EQ(app.ExitInstance(), 1);
 }
 
-TEST(CRodeApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {
+TEST(DesktopApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {
     QTemporaryDir dir;
     const QString path = dir.filePath("print.did");
     ASSERT_TRUE(shelltest::WriteFile(path, shelltest::DocumentBytes("A", 0, {})));
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     EXPECT_FALSE(app.InitInstance({"/pt", path, "No Such Printer 4711", "drv", "port"}));
-    EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_EQ(app.mainWindow(), nullptr);
     EXPECT_EQ(app.ExitCode(), 1);
     // The file was opened all the same, and opened files join the recent list.
     ASSERT_EQ(app.RecentFiles().Size(), 1);

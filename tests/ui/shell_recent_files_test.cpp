@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/RecentFileList.h"
 #include "document/MemorySettings.h"
+#include "shell/RecentFileList.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 
 // Readable failure output for the toolkit's strings.
 static inline void PrintTo(const QString& text, std::ostream* out) {
@@ -60,7 +60,7 @@ inline ContractOffer NamedOffer(int k) {
     return offer;
 }
 
-inline void FillOffers(CRodeDoc& doc, int count) {
+inline void FillOffers(ContractDocument& doc, int count) {
     doc.m_offerCount = count;
     for (int k = 0; k < 4; ++k) {
         doc.m_offers[static_cast<std::size_t>(k)] = NamedOffer(k);

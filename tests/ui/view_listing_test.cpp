@@ -8,17 +8,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/RecordingDevice.h"
 #include "tests/ui/shell_test_support.h"
-#include "view/CRodeView.h"
 #include "view/DrawListing.h"
+#include "view/ListingView.h"
 
 namespace {
 
-std::vector<DrawnText> Record(const CRodeDoc& doc, int labelX, int valueX, int lineHeight,
+std::vector<DrawnText> Record(const ContractDocument& doc, int labelX, int valueX, int lineHeight,
                               int top = 0, int rightEdge = INT_MAX) {
     RecordingDevice device;
     QPainter painter(&device);
@@ -31,7 +31,7 @@ class ListingTest : public ::testing::Test {
 protected:
     ListingTest() : doc(settings, 1u) { doc.OnNewDocument(); }
     MemorySettings settings;
-    CRodeDoc doc;
+    ContractDocument doc;
     FakePrompts prompts;
 };
 
@@ -154,7 +154,7 @@ TEST(VisibleText, keepsShortTextsWholeAndNeverSplitsACharacter) {
 // ---- the view widget -------------------------------------------------------------------------
 
 TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLines) {
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 200);
     view.show();
     const QFontMetrics metrics(view.font());
@@ -173,7 +173,7 @@ TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLin
 }
 
 TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 200);
     view.show();
     const int lh = view.lineHeight();
@@ -188,7 +188,7 @@ TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
 }
 
 TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 200);
     view.show();
     QScrollBar* bar = view.verticalScrollBar();
@@ -214,14 +214,14 @@ TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
 
 TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
     shelltest::FillOffers(doc, 1);
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 120);
     view.show();
     const int lh = view.lineHeight();
     view.verticalScrollBar()->setValue(2 * lh);
     prompts.editAnswer = "Davion";
     bool changed = false;
-    QObject::connect(&view, &CRodeView::documentChanged, [&changed] { changed = true; });
+    QObject::connect(&view, &ListingView::documentChanged, [&changed] { changed = true; });
     // Line 5 (the first employer) is 3 lines below the top after scrolling by 2.
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 3 * lh + lh / 2));
     EXPECT_EQ(doc.m_offers[0].employer, "Davion");
@@ -232,7 +232,7 @@ TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
 
 TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
     shelltest::FillOffers(doc, 2);
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     QTemporaryDir dir;
     prompts.pdfPath = dir.filePath("listing.pdf");
     view.OnFilePrint();
@@ -243,7 +243,7 @@ TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
     EXPECT_TRUE(prompts.warnings.isEmpty());
 
     FakePrompts cancelled;
-    CRodeView other(doc, cancelled);
+    ListingView other(doc, cancelled);
     other.OnFilePrint();  // no pdfPath: the dialog is cancelled, nothing printed or said
     EXPECT_EQ(cancelled.listingPrintersAsked, 1);
     EXPECT_TRUE(cancelled.warnings.isEmpty());

@@ -1,4 +1,4 @@
-#include "view/CRodeView.h"
+#include "view/ListingView.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -9,15 +9,15 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "document/CRodeDoc.h"
-#include "view/Commands.h"
-#include "view/DrawListing.h"
+#include "document/ContractDocument.h"
 #include "listing/EditableLines.h"
 #include "listing/ListingPlan.h"
+#include "view/Commands.h"
+#include "view/DrawListing.h"
 #include "view/ListingPrinter.h"
 #include "view/UiPrompts.h"
 
-CRodeView::CRodeView(CRodeDoc& doc, UiPrompts& prompts, QWidget* parent)
+ListingView::ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_prompts(prompts) {
     setObjectName(QStringLiteral("listing"));
     viewport()->setBackgroundRole(QPalette::Base);
@@ -30,14 +30,14 @@ CRodeView::CRodeView(CRodeDoc& doc, UiPrompts& prompts, QWidget* parent)
     OnInitialUpdate();
 }
 
-void CRodeView::OnInitialUpdate() {
+void ListingView::OnInitialUpdate() {
     MeasureFont();
     // A new or opened document is read from its first line.
     ScrollToTop();
     Redraw();
 }
 
-void CRodeView::MeasureFont() {
+void ListingView::MeasureFont() {
     // The widget's own font, not a print font: this is what the window shows.
     const QFontMetrics metrics(font());
     m_lineHeight = metrics.lineSpacing();
@@ -45,12 +45,12 @@ void CRodeView::MeasureFont() {
     UpdateScrollBars();
 }
 
-void CRodeView::ScrollToTop() {
+void ListingView::ScrollToTop() {
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
-void CRodeView::UpdateScrollBars() {
+void ListingView::UpdateScrollBars() {
     const QSize extent(listing::kExtentChars * m_charWidth, listing::kExtentLines * m_lineHeight);
     const QSize page = viewport()->size();
     struct Axis {
@@ -68,11 +68,11 @@ void CRodeView::UpdateScrollBars() {
     }
 }
 
-void CRodeView::Redraw() {
+void ListingView::Redraw() {
     viewport()->update();
 }
 
-void CRodeView::paintEvent(QPaintEvent*) {
+void ListingView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::Text));
@@ -82,12 +82,12 @@ void CRodeView::paintEvent(QPaintEvent*) {
                 m_lineHeight, -vscroll, viewport()->width());
 }
 
-void CRodeView::resizeEvent(QResizeEvent* event) {
+void ListingView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
 }
 
-void CRodeView::changeEvent(QEvent* event) {
+void ListingView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         MeasureFont();
@@ -95,7 +95,7 @@ void CRodeView::changeEvent(QEvent* event) {
     }
 }
 
-void CRodeView::keyPressEvent(QKeyEvent* event) {
+void ListingView::keyPressEvent(QKeyEvent* event) {
     // Arrows and page keys are the scroll area's; Home and End, alone or with Ctrl, go to the
     // listing's first and last lines.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -109,11 +109,11 @@ void CRodeView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-int CRodeView::LineAtViewportY(int y) const {
+int ListingView::LineAtViewportY(int y) const {
     return LineAtY(y, verticalScrollBar()->value(), m_lineHeight);
 }
 
-void CRodeView::mouseDoubleClickEvent(QMouseEvent* event) {
+void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
@@ -123,7 +123,7 @@ void CRodeView::mouseDoubleClickEvent(QMouseEvent* event) {
     emit documentChanged();
 }
 
-void CRodeView::OnNewCustom() {
+void ListingView::OnNewCustom() {
     // New offers are read from the top: a shorter set would leave a scrolled view blank.
     if (RunNewCustom(m_doc, m_prompts)) {
         ScrollToTop();
@@ -132,7 +132,7 @@ void CRodeView::OnNewCustom() {
     emit documentChanged();
 }
 
-void CRodeView::OnNewRandom() {
+void ListingView::OnNewRandom() {
     if (RunNewRandom(m_doc, m_prompts)) {
         ScrollToTop();
     }
@@ -140,15 +140,15 @@ void CRodeView::OnNewRandom() {
     emit documentChanged();
 }
 
-void CRodeView::OnOptions() {
+void ListingView::OnOptions() {
     RunOptions(m_doc.Settings(), m_prompts);
 }
 
-void CRodeView::OnPrintContract() {
+void ListingView::OnPrintContract() {
     RunPrintContract(m_doc, m_prompts);
 }
 
-void CRodeView::OnFilePrint() {
+void ListingView::OnFilePrint() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
     if (!m_prompts.choosePrinterForListing(printer)) {
@@ -162,7 +162,7 @@ void CRodeView::OnFilePrint() {
     }
 }
 
-PrintOutcome CRodeView::PrintListing(QPrinter& printer, const CRodeDoc& doc) {
+PrintOutcome ListingView::PrintListing(QPrinter& printer, const ContractDocument& doc) {
     // The listing is drawn from the top-left of the printable area, so the page's margins are
     // the printer's own.
     printer.setFullPage(false);

@@ -12,13 +12,13 @@ inline constexpr std::array<const char*, 4> kRatingEntries = {"A", "B", "C", "D"
 
 // "New Random Contract": asks for the unit's rating only. The caller sets `m_rating` before
 // running the dialog and reads it after OK; nothing typed is checked.
-class CNewRandomDlg : public QDialog {
+class NewRandomDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 130;
     static constexpr int kRatingId = 1000;
 
-    explicit CNewRandomDlg(QWidget* parent = nullptr);
+    explicit NewRandomDialog(QWidget* parent = nullptr);
 
     std::string m_rating;
 

@@ -13,17 +13,17 @@ class SettingsStore;
 // The one contract document: the unit's rating, up to four offers and the last custom choices.
 // Its data are public on purpose: the listing, printing and line editing read and write them
 // directly, and nothing is validated.
-class CRodeDoc {
+class ContractDocument {
 public:
     // Seeds the generator from the clock (whole seconds); the generator is never reseeded by
     // the program afterwards.
-    explicit CRodeDoc(SettingsStore& settings);
+    explicit ContractDocument(SettingsStore& settings);
     // For tests and the --seed option: the generator starts at `seed`.
-    CRodeDoc(SettingsStore& settings, std::uint32_t seed);
-    virtual ~CRodeDoc() = default;
+    ContractDocument(SettingsStore& settings, std::uint32_t seed);
+    virtual ~ContractDocument() = default;
 
-    CRodeDoc(const CRodeDoc&) = delete;
-    CRodeDoc& operator=(const CRodeDoc&) = delete;
+    ContractDocument(const ContractDocument&) = delete;
+    ContractDocument& operator=(const ContractDocument&) = delete;
 
     // ---- document data (order matters to readers of the layout) ----
     std::int32_t m_offerCount = 0;  // 0..4 after a generation; a file may carry up to 65535

@@ -1,4 +1,4 @@
-#include "view/CNewCustomDlg.h"
+#include "view/NewCustomDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <span>
 
-#include "view/CNewRandomDlg.h"
 #include "view/ComboExchange.h"
 #include "view/DialogUnits.h"
+#include "view/NewRandomDialog.h"
 #include "view/ProductMessage.h"
 
 namespace {
@@ -66,55 +66,55 @@ struct ComboRow {
     int id;
     const char* label;
     DluRect rect;  // the height includes the drop-down list
-    std::string CNewCustomDlg::*member;
+    std::string NewCustomDialog::*member;
     std::span<const char* const> entries;
     bool sorted;
     const char* whatsThis;
 };
 
-constexpr std::array<ComboRow, CNewCustomDlg::kComboCount> kComboRows = {{
-    {CNewCustomDlg::kRatingId, "Dragoon's Rating", {15, 25, 48, 55},
-     &CNewCustomDlg::m_rating, kRatingEntries, true,
+constexpr std::array<ComboRow, NewCustomDialog::kComboCount> kComboRows = {{
+    {NewCustomDialog::kRatingId, "Dragoon's Rating", {15, 25, 48, 55},
+     &NewCustomDialog::m_rating, kRatingEntries, true,
      "The unit's rating, A (best) to D: one character. It sets how many offers the unit "
      "receives and how well they pay."},
-    {CNewCustomDlg::kEmployerId, "Employer", {115, 25, 115, 90},
-     &CNewCustomDlg::m_employer, kEmployerEntries, false,
+    {NewCustomDialog::kEmployerId, "Employer", {115, 25, 115, 90},
+     &NewCustomDialog::m_employer, kEmployerEntries, false,
      "The first offer's employer. Random rolls it; a picked or typed name is used as it "
      "stands."},
-    {CNewCustomDlg::kAssignmentId, "Assignment", {250, 25, 115, 95},
-     &CNewCustomDlg::m_assignment, kAssignmentEntries, false,
+    {NewCustomDialog::kAssignmentId, "Assignment", {250, 25, 115, 95},
+     &NewCustomDialog::m_assignment, kAssignmentEntries, false,
      "The first offer's mission. Random rolls it from the employer's table."},
-    {CNewCustomDlg::kContractLengthId, "Contract Length", {15, 60, 85, 80},
-     &CNewCustomDlg::m_contractLength, kContractLengthEntries, false,
+    {NewCustomDialog::kContractLengthId, "Contract Length", {15, 60, 85, 80},
+     &NewCustomDialog::m_contractLength, kContractLengthEntries, false,
      "The first offer's duration. Random rolls it from the assignment's table."},
-    {CNewCustomDlg::kPaymentMultiplierId, "Payment Multiplier", {115, 60, 85, 60},
-     &CNewCustomDlg::m_paymentMultiplier, kPaymentMultiplierEntries, false,
+    {NewCustomDialog::kPaymentMultiplierId, "Payment Multiplier", {115, 60, 85, 60},
+     &NewCustomDialog::m_paymentMultiplier, kPaymentMultiplierEntries, false,
      "The first offer's multiple of the unit's base pay. A typed number such as 5.5 is used "
      "for the pay as it stands."},
-    {CNewCustomDlg::kSupportId, "Support %", {250, 60, 90, 30},
-     &CNewCustomDlg::m_support, kRandomOnly, false,
+    {NewCustomDialog::kSupportId, "Support %", {250, 60, 90, 30},
+     &NewCustomDialog::m_support, kRandomOnly, false,
      "Fixes both straight support and battle-loss compensation of the first offer, for "
      "example 80%. Random rolls them."},
-    {CNewCustomDlg::kTransportId, "Transport Compensation", {15, 95, 85, 30},
-     &CNewCustomDlg::m_transport, kRandomOnly, false,
+    {NewCustomDialog::kTransportId, "Transport Compensation", {15, 95, 85, 30},
+     &NewCustomDialog::m_transport, kRandomOnly, false,
      "Fixes both transport compensations of the first offer, for example 25%. Random rolls "
      "them."},
-    {CNewCustomDlg::kSalvageRightsId, "Salvage Rights", {115, 95, 85, 55},
-     &CNewCustomDlg::m_salvageRights, kSalvageRightsEntries, false,
+    {NewCustomDialog::kSalvageRightsId, "Salvage Rights", {115, 95, 85, 55},
+     &NewCustomDialog::m_salvageRights, kSalvageRightsEntries, false,
      "The first offer's salvage rights. Random rolls them from the employer."},
-    {CNewCustomDlg::kCommandRightsId, "Command Rights", {250, 95, 90, 65},
-     &CNewCustomDlg::m_commandRights, kCommandRightsEntries, false,
+    {NewCustomDialog::kCommandRightsId, "Command Rights", {250, 95, 90, 65},
+     &NewCustomDialog::m_commandRights, kCommandRightsEntries, false,
      "The first offer's command arrangement. Random rolls it from the employer."},
 }};
 // clang-format on
 
 // OK reads the combos in this order and checks the rating as soon as it is read.
-constexpr std::array<int, CNewCustomDlg::kComboCount> kReadOrder = {
-    CNewCustomDlg::kAssignmentId,        CNewCustomDlg::kCommandRightsId,
-    CNewCustomDlg::kEmployerId,          CNewCustomDlg::kContractLengthId,
-    CNewCustomDlg::kPaymentMultiplierId, CNewCustomDlg::kRatingId,
-    CNewCustomDlg::kSalvageRightsId,     CNewCustomDlg::kSupportId,
-    CNewCustomDlg::kTransportId,
+constexpr std::array<int, NewCustomDialog::kComboCount> kReadOrder = {
+    NewCustomDialog::kAssignmentId,        NewCustomDialog::kCommandRightsId,
+    NewCustomDialog::kEmployerId,          NewCustomDialog::kContractLengthId,
+    NewCustomDialog::kPaymentMultiplierId, NewCustomDialog::kRatingId,
+    NewCustomDialog::kSalvageRightsId,     NewCustomDialog::kSupportId,
+    NewCustomDialog::kTransportId,
 };
 
 constexpr int kMaxRatingLength = 1;
@@ -144,7 +144,7 @@ static_assert(ReadOrderCoversEveryCombo());
 
 }  // namespace
 
-CNewCustomDlg::CNewCustomDlg(QWidget* parent) : QDialog(parent) {
+NewCustomDialog::NewCustomDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(ControlName(kTemplateId));
     SetUpModalDialog(*this, tr("New Custom Contract"), false);
     setWhatsThis(
@@ -176,7 +176,7 @@ CNewCustomDlg::CNewCustomDlg(QWidget* parent) : QDialog(parent) {
     FinishDialogGeometry(*this, units, 382, 149);
 }
 
-void CNewCustomDlg::showEvent(QShowEvent* event) {
+void NewCustomDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         for (std::size_t i = 0; i < kComboRows.size(); ++i) {
             LoadComboText(*m_combos[i], ToDialogText(this->*kComboRows[i].member));
@@ -186,7 +186,7 @@ void CNewCustomDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void CNewCustomDlg::accept() {
+void NewCustomDialog::accept() {
     for (int id : kReadOrder) {
         const std::size_t index = IndexOf(id);
         QComboBox* box = m_combos[index];

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 // The about box: the program's name, version and credit. OK or Escape closes it.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };

@@ -8,12 +8,12 @@ class QEvent;
 
 // The start-up picture: a frameless pop-up of exactly the picture's size, centred on the screen,
 // gone after 750 ms or at the first key or mouse press, whichever comes first.
-class CSplashWnd : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kShowMilliseconds = 750;
 
-    CSplashWnd(const QPixmap& picture, QWidget* owner);
+    SplashScreen(const QPixmap& picture, QWidget* owner);
 
     // Closes the splash and repaints the owner at once; the object deletes itself.
     void HideSplashScreen();
@@ -42,12 +42,12 @@ public:
     void HideSplashScreen();
 
     // The live splash, or nullptr (also while it is being destroyed).
-    CSplashWnd* Current() const { return qobject_cast<CSplashWnd*>(m_splash.data()); }
+    SplashScreen* Current() const { return qobject_cast<SplashScreen*>(m_splash.data()); }
 
 private:
     bool m_enabled = true;
     bool m_used = false;
     // Held as a plain widget: events still arrive while the splash is being destroyed, when it
-    // is no longer a CSplashWnd.
+    // is no longer a SplashScreen.
     QPointer<QWidget> m_splash;
 };

@@ -1,4 +1,4 @@
-#include "view/CEditInfoDlg.h"
+#include "view/EditLineDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +9,7 @@
 #include "view/ComboExchange.h"
 #include "view/DialogUnits.h"
 
-CEditInfoDlg::CEditInfoDlg(QWidget* parent) : QDialog(parent) {
+EditLineDialog::EditLineDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(ControlName(kTemplateId));
     SetUpModalDialog(*this, tr("Edit Information"), true);
     setWhatsThis(
@@ -47,7 +47,7 @@ CEditInfoDlg::CEditInfoDlg(QWidget* parent) : QDialog(parent) {
     m_templateButtonY = m_ok->y();
 }
 
-void CEditInfoDlg::makeRoomForPrompt() {
+void EditLineDialog::makeRoomForPrompt() {
     const int needed = m_promptLabel->heightForWidth(m_promptLabel->width());
     const int extra = std::max(0, needed - m_templatePromptHeight);
     m_promptLabel->resize(m_promptLabel->width(), m_templatePromptHeight + extra);
@@ -57,7 +57,7 @@ void CEditInfoDlg::makeRoomForPrompt() {
     setFixedSize(m_templateSize.width(), m_templateSize.height() + extra);
 }
 
-void CEditInfoDlg::showEvent(QShowEvent* event) {
+void EditLineDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         m_promptLabel->setText(ToDialogText(m_prompt));
         makeRoomForPrompt();
@@ -69,7 +69,7 @@ void CEditInfoDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void CEditInfoDlg::accept() {
+void EditLineDialog::accept() {
     m_text = FromDialogText(m_edit->text());
     QDialog::accept();
 }

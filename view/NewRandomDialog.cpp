@@ -1,4 +1,4 @@
-#include "view/CNewRandomDlg.h"
+#include "view/NewRandomDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include "view/ComboExchange.h"
 #include "view/DialogUnits.h"
 
-CNewRandomDlg::CNewRandomDlg(QWidget* parent) : QDialog(parent) {
+NewRandomDialog::NewRandomDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(ControlName(kTemplateId));
     SetUpModalDialog(*this, tr("New Random Contract"), false);
     setWhatsThis(
@@ -39,7 +39,7 @@ CNewRandomDlg::CNewRandomDlg(QWidget* parent) : QDialog(parent) {
     FinishDialogGeometry(*this, units, 186, 95);
 }
 
-void CNewRandomDlg::showEvent(QShowEvent* event) {
+void NewRandomDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         LoadComboText(*m_ratingCombo, ToDialogText(m_rating));
         m_ok->setFocus();
@@ -47,7 +47,7 @@ void CNewRandomDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void CNewRandomDlg::accept() {
+void NewRandomDialog::accept() {
     m_rating = FromDialogText(ReadComboText(*m_ratingCombo));
     QDialog::accept();
 }

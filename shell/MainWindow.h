@@ -9,8 +9,8 @@
 #include "shell/FramePlacement.h"
 #include "shell/HelpWindow.h"
 
-class CRodeDoc;
-class CRodeView;
+class ContractDocument;
+class ListingView;
 class QMenu;
 class QToolBar;
 class RecentFileList;
@@ -19,13 +19,13 @@ class UiPrompts;
 // The main window: menu, toolbar and accelerators over the one listing view, and the shell's
 // own commands (open, save, recent files, help, about, exit). Every QAction carries its command
 // number as objectName and data, so the same numbers reach it from menus, keys and tests.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Without `prompts` the frame answers through the real dialogs.
-    CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts = nullptr,
+    // Without `prompts` the window answers through the real dialogs.
+    MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts* prompts = nullptr,
                QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    ~MainWindow() override;
 
     // The start-up place on the primary screen (FramePlacement). Once the window manager has
     // framed the window, the place is fitted to the frame once, unless the window was moved or
@@ -34,7 +34,7 @@ public:
 
     // The title and everything that shows the document's name follow the document: call after
     // anything that may change its title.
-    void UpdateFrameTitle();
+    void UpdateWindowTitle();
 
     // Opens `path` into the document the way every open does (dialog, recent list, drop,
     // command line). Already open: only brought to the front. On failure the file layer's
@@ -44,7 +44,7 @@ public:
     enum class OpenOutcome { Opened, Failed, Cancelled };
     OpenOutcome TryOpenDocument(const QString& path);
 
-    CRodeView* View() const { return m_view; }
+    ListingView* View() const { return m_view; }
     QAction* Action(int id) const;
     UiPrompts& Prompts() const { return *m_prompts; }
     // Where the help pages live (":/help" unless a test points elsewhere).
@@ -62,7 +62,8 @@ public:
     void OnWhatsThis();    // Shift+F1
     void OnAppAbout();
     void UpdateRecentFileMenu();
-    // A modal dialog has closed: the frame takes the keyboard back, as a window manager would do.
+    // A modal dialog has closed: the main window takes the keyboard back, as a window manager would
+    // do.
     void OnModalDialogClosed();
     // The view's commands, reached through the frame's menu, keys and toolbar.
     void OnNewCustom();
@@ -76,7 +77,7 @@ public:
 
 signals:
     // The window was closed (Exit or the close button): the program ends.
-    void frameClosed();
+    void windowClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,11 +106,11 @@ private:
     bool SaveTo(const QString& path, bool isSaveAs);
     bool ShowHelpPage(const QString& page);
 
-    CRodeDoc& m_doc;
+    ContractDocument& m_doc;
     RecentFileList& m_recent;
     std::unique_ptr<UiPrompts> m_ownPrompts;
     UiPrompts* m_prompts;
-    CRodeView* m_view = nullptr;
+    ListingView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;

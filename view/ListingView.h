@@ -4,19 +4,19 @@
 
 #include "view/PrintJob.h"
 
-class CRodeDoc;
+class ContractDocument;
 class QPrinter;
 class UiPrompts;
 
 // The one view of the document: the scrolling offer listing, and the command target of the
 // generation, options, print and line-edit commands. It owns nothing but its screen metrics; the
 // texts all belong to the document.
-class CRodeView : public QAbstractScrollArea {
+class ListingView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    CRodeView(CRodeDoc& doc, UiPrompts& prompts, QWidget* parent = nullptr);
+    ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent = nullptr);
 
-    CRodeDoc& GetDocument() const { return m_doc; }
+    ContractDocument& GetDocument() const { return m_doc; }
 
     // Run whenever the view is bound to a new or opened document: measures the default font,
     // sets the scroll extent (70 average characters by 71 lines, whatever the offer count) and
@@ -32,7 +32,7 @@ public:
 
     // Prints the listing on `printer` without a dialog (see RunPrintJob: a PDF file that is the
     // document itself is refused, and any other is replaced only once complete).
-    static PrintOutcome PrintListing(QPrinter& printer, const CRodeDoc& doc);
+    static PrintOutcome PrintListing(QPrinter& printer, const ContractDocument& doc);
 
     // The listing line under a viewport y coordinate, with the current scroll position.
     int LineAtViewportY(int y) const;
@@ -57,7 +57,7 @@ private:
     void UpdateScrollBars();
     void Redraw();
 
-    CRodeDoc& m_doc;
+    ContractDocument& m_doc;
     UiPrompts& m_prompts;
     int m_lineHeight = 0;
     int m_charWidth = 0;

@@ -1,21 +1,21 @@
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
 
 #include <algorithm>
 #include <ctime>
 
 #include "document/SettingsStore.h"
 
-CRodeDoc::CRodeDoc(SettingsStore& settings)
-    : CRodeDoc(settings, static_cast<std::uint32_t>(std::time(nullptr))) {}
+ContractDocument::ContractDocument(SettingsStore& settings)
+    : ContractDocument(settings, static_cast<std::uint32_t>(std::time(nullptr))) {}
 
-CRodeDoc::CRodeDoc(SettingsStore& settings, std::uint32_t seed)
+ContractDocument::ContractDocument(SettingsStore& settings, std::uint32_t seed)
     : m_settings(settings), m_generator(seed) {}
 
-int CRodeDoc::VisibleOfferCount() const {
+int ContractDocument::VisibleOfferCount() const {
     return std::clamp(m_offerCount, 0, kMaxOffers);
 }
 
-bool CRodeDoc::OnNewDocument() {
+bool ContractDocument::OnNewDocument() {
     m_pathName.clear();
     m_modified = false;
     m_offerCount = 0;

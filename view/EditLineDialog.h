@@ -10,14 +10,14 @@ class QPushButton;
 
 // "Edit Information": shows a prompt and one text to overwrite. The caller fills `m_prompt` and
 // `m_text` before running it and reads `m_text` after OK, exactly as typed (empty included).
-class CEditInfoDlg : public QDialog {
+class EditLineDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 138;
     static constexpr int kTextId = 1028;
     static constexpr int kPromptId = 1027;
 
-    explicit CEditInfoDlg(QWidget* parent = nullptr);
+    explicit EditLineDialog(QWidget* parent = nullptr);
 
     std::string m_text;
     std::string m_prompt;

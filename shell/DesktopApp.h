@@ -6,23 +6,23 @@
 #include <functional>
 #include <memory>
 
-#include "shell/CSplashWnd.h"
 #include "shell/RecentFileList.h"
+#include "shell/SplashScreen.h"
 #include "shell/WindowCommandLine.h"
 
-class CMainFrame;
-class CRodeDoc;
+class MainWindow;
+class ContractDocument;
 class SettingsStore;
 
 // The application: start-up in its fixed order, the application-wide event filter that closes
 // the splash, the command line of the window modes, and the exit.
-class CRodeApp : public QObject {
+class DesktopApp : public QObject {
     Q_OBJECT
 public:
     // `removeSettings` deletes every stored value (the /Unregister switch); false when it kept
     // them.
-    CRodeApp(SettingsStore& settings, std::function<bool()> removeSettings);
-    ~CRodeApp() override;
+    DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings);
+    ~DesktopApp() override;
 
     // Start-up: splash permission, recent files, document and main window, then the command
     // line's request. False when the program is to end at once; ExitCode() then says how.
@@ -38,8 +38,8 @@ public:
     // `started` and ends the program.
     void EnableStartupProbe(const QElapsedTimer& started);
 
-    CMainFrame* MainFrame() const { return m_frame.get(); }
-    CRodeDoc& Document() const { return *m_doc; }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    ContractDocument& Document() const { return *m_doc; }
     RecentFileList& RecentFiles() { return m_recent; }
     SplashGate& Splash() { return m_splash; }
 
@@ -49,7 +49,7 @@ protected:
 private:
     // Every event of the program passes here first; nothing is ever consumed.
     void PreTranslateMessage(QObject* watched, QEvent* event);
-    void CreateMainFrame();
+    void CreateMainWindow();
     bool ProcessShellCommand(const WindowCommandLine& line);
     bool PrintFromCommandLine(const WindowCommandLine& line);
     bool Unregister();
@@ -57,10 +57,10 @@ private:
 
     SettingsStore& m_settings;
     std::function<bool()> m_removeSettings;
-    std::unique_ptr<CRodeDoc> m_doc;
+    std::unique_ptr<ContractDocument> m_doc;
     RecentFileList m_recent;
     SplashGate m_splash;
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_mainWindow;
     int m_exitCode = 0;
     bool m_writeRecentAtExit = true;
     bool m_probe = false;

@@ -1,4 +1,4 @@
-#include "view/CPrintSelectDlg.h"
+#include "view/ContractSelectDialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -27,7 +27,7 @@ constexpr std::array<CheckBoxTemplate, 4> kChecks = {{
 
 }  // namespace
 
-CPrintSelectDlg::CPrintSelectDlg(SettingsStore& settings, QWidget* parent)
+ContractSelectDialog::ContractSelectDialog(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     setObjectName(ControlName(kTemplateId));
     // The template has no caption text, but the dialog keeps the frame and title bar that every
@@ -56,7 +56,7 @@ CPrintSelectDlg::CPrintSelectDlg(SettingsStore& settings, QWidget* parent)
     FinishDialogGeometry(*this, units, 188, 81);
 }
 
-void CPrintSelectDlg::OnInitDialog() {
+void ContractSelectDialog::OnInitDialog() {
     m_availableOffers =
         m_settings.ReadNumber(settings::kSection, settings::kInt, settings::kIntDefault);
     // From the fourth box down, disable while the offer does not exist; the boxes of existing
@@ -66,7 +66,7 @@ void CPrintSelectDlg::OnInitDialog() {
     }
 }
 
-void CPrintSelectDlg::showEvent(QShowEvent* event) {
+void ContractSelectDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         OnInitDialog();
         m_ok->setFocus();
@@ -74,11 +74,11 @@ void CPrintSelectDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-std::array<bool, 4> CPrintSelectDlg::Ticked() const {
+std::array<bool, 4> ContractSelectDialog::Ticked() const {
     return {m_printOne, m_printTwo, m_printThree, m_printFour};
 }
 
-void CPrintSelectDlg::accept() {
+void ContractSelectDialog::accept() {
     m_printOne = m_checks[0]->isChecked();
     m_printTwo = m_checks[1]->isChecked();
     m_printThree = m_checks[2]->isChecked();

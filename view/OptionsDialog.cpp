@@ -1,4 +1,4 @@
-#include "view/COptionsDlg.h"
+#include "view/OptionsDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +30,7 @@ QLineEdit* AddEdit(QDialog& dialog, const DialogUnits& units, int id, const QStr
 
 }  // namespace
 
-COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(ControlName(kTemplateId));
     SetUpModalDialog(*this, tr("Options"), true);
     setWhatsThis(
@@ -75,7 +75,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent) {
     FinishDialogGeometry(*this, units, 127, 151);
 }
 
-void COptionsDlg::showEvent(QShowEvent* event) {
+void OptionsDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         LoadComboText(*m_periodCombo, ToDialogText(m_period));
         m_unitNameEdit->setText(ToDialogText(m_unitName));
@@ -86,7 +86,7 @@ void COptionsDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void COptionsDlg::accept() {
+void OptionsDialog::accept() {
     m_unitName = FromDialogText(m_unitNameEdit->text());
     m_period = FromDialogText(ReadComboText(*m_periodCombo));
     m_basePay = FromDialogText(m_basePayEdit->text());

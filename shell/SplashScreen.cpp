@@ -1,4 +1,4 @@
-#include "shell/CSplashWnd.h"
+#include "shell/SplashScreen.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -25,7 +25,7 @@ bool ClosesSplash(QEvent::Type type) {
 }
 }  // namespace
 
-CSplashWnd::CSplashWnd(const QPixmap& picture, QWidget* owner)
+SplashScreen::SplashScreen(const QPixmap& picture, QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_picture(picture),
       m_owner(owner) {
@@ -37,10 +37,10 @@ CSplashWnd::CSplashWnd(const QPixmap& picture, QWidget* owner)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
     }
-    QTimer::singleShot(kShowMilliseconds, this, &CSplashWnd::HideSplashScreen);
+    QTimer::singleShot(kShowMilliseconds, this, &SplashScreen::HideSplashScreen);
 }
 
-void CSplashWnd::HideSplashScreen() {
+void SplashScreen::HideSplashScreen() {
     if (m_hiding) {
         return;
     }
@@ -51,12 +51,12 @@ void CSplashWnd::HideSplashScreen() {
     }
 }
 
-void CSplashWnd::paintEvent(QPaintEvent*) {
+void SplashScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
 }
 
-QPixmap CSplashWnd::LoadPicture() {
+QPixmap SplashScreen::LoadPicture() {
     Q_INIT_RESOURCE(zuvaduro);
     QSvgRenderer renderer(QStringLiteral(":/splash.svg"));
     if (!renderer.isValid()) {
@@ -73,12 +73,12 @@ void SplashGate::ShowSplashScreen(QWidget* owner) {
     if (!m_enabled || m_used || m_splash) {
         return;
     }
-    const QPixmap picture = CSplashWnd::LoadPicture();
+    const QPixmap picture = SplashScreen::LoadPicture();
     if (picture.isNull()) {
         return;
     }
     m_used = true;
-    auto* splash = new CSplashWnd(picture, owner);
+    auto* splash = new SplashScreen(picture, owner);
     m_splash = splash;
     splash->show();
     splash->repaint();
@@ -91,7 +91,7 @@ void SplashGate::PreTranslateAppMessage(const QEvent* event) {
 }
 
 void SplashGate::HideSplashScreen() {
-    if (CSplashWnd* splash = Current()) {
+    if (SplashScreen* splash = Current()) {
         splash->HideSplashScreen();
     }
 }

@@ -10,7 +10,7 @@ class QPushButton;
 // "Options": the campaign period (shown, not changeable here), the unit's name, base pay and
 // size. The caller fills the members before running it and reads them after OK; nothing typed is
 // checked.
-class COptionsDlg : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 136;
@@ -19,7 +19,7 @@ public:
     static constexpr int kBasePayId = 1024;
     static constexpr int kUnitSizeId = 1026;
 
-    explicit COptionsDlg(QWidget* parent = nullptr);
+    explicit OptionsDialog(QWidget* parent = nullptr);
 
     std::string m_unitName;
     std::string m_period;

@@ -1,4 +1,4 @@
-#include "shell/CAboutDlg.h"
+#include "shell/AboutDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 
 #include "listing/ContractText.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("about"));
     setWindowTitle(tr("About Zuvaduro"));
 

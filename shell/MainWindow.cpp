@@ -1,4 +1,4 @@
-#include "shell/CMainFrame.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,16 +21,16 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "shell/CAboutDlg.h"
+#include "document/ContractDocument.h"
+#include "shell/AboutDialog.h"
 #include "shell/FramePlacement.h"
 #include "shell/HelpWindow.h"
 #include "shell/OpenProgress.h"
 #include "shell/RecentFileList.h"
 #include "shell/WindowCommandLine.h"
-#include "document/CRodeDoc.h"
 #include "storage/DocumentFile.h"
-#include "view/CRodeView.h"
 #include "view/DialogPrompts.h"
+#include "view/ListingView.h"
 #include "view/ProductMessage.h"
 
 namespace cmd {
@@ -56,53 +56,53 @@ inline constexpr int kSeparator = 0;
 inline constexpr int kRecentSlot = -1;
 }  // namespace cmd
 
-struct CMainFrame::CommandRow {
+struct MainWindow::CommandRow {
     int id;
     const char* text;
     const char* shortcut;  // portable key text, or ""
     const char* toolTip;   // "" when the command has no toolbar button
     const char* icon;      // toolbar picture under :/toolbar, or ""
-    void (CMainFrame::*handler)();
+    void (MainWindow::*handler)();
     const char* whatsThis;
 };
 
 namespace {
 
-using Row = CMainFrame::CommandRow;
+using Row = MainWindow::CommandRow;
 
 // clang-format off
 constexpr Row kCommands[] = {
     {cmd::kNewCustom, "&New Custom", "Ctrl+C", "New Custom", "new_custom",
-     &CMainFrame::OnNewCustom,
+     &MainWindow::OnNewCustom,
      "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
      "have, then rolls a new set of offers. Unsaved offers are replaced without a question.</p>"},
     {cmd::kNewRandom, "New Random", "Ctrl+R", "New Random", "new_random",
-     &CMainFrame::OnNewRandom,
+     &MainWindow::OnNewRandom,
      "<b>New Random</b><p>Asks for the unit's rating and rolls a new set of offers with every "
      "term at random.</p>"},
-    {cmd::kOpen, "&Open...", "Ctrl+O", "Open", "open", &CMainFrame::OnFileOpen,
+    {cmd::kOpen, "&Open...", "Ctrl+O", "Open", "open", &MainWindow::OnFileOpen,
      "<b>Open</b><p>Opens a saved set of contract offers (a .did file).</p>"},
-    {cmd::kSave, "&Save", "Ctrl+S", "Save", "save", &CMainFrame::OnFileSave,
+    {cmd::kSave, "&Save", "Ctrl+S", "Save", "save", &MainWindow::OnFileSave,
      "<b>Save</b><p>Saves the offers under their file name; a new set asks for a name.</p>"},
-    {cmd::kSaveAs, "Save &As...", "", "", "", &CMainFrame::OnFileSaveAs,
+    {cmd::kSaveAs, "Save &As...", "", "", "", &MainWindow::OnFileSaveAs,
      "<b>Save As</b><p>Saves the offers under a new file name.</p>"},
-    {cmd::kPrint, "&Print...", "Ctrl+P", "Print", "print", &CMainFrame::OnFilePrint,
+    {cmd::kPrint, "&Print...", "Ctrl+P", "Print", "print", &MainWindow::OnFilePrint,
      "<b>Print</b><p>Prints the listing of the offers on one page, or writes it to a PDF "
      "file.</p>"},
     {cmd::kPrintContract, "Print Contract", "Ctrl+T", "Print Contract", "print_contract",
-     &CMainFrame::OnPrintContract,
+     &MainWindow::OnPrintContract,
      "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
-    {cmd::kExit, "E&xit", "", "", "", &CMainFrame::OnAppExit,
+    {cmd::kExit, "E&xit", "", "", "", &MainWindow::OnAppExit,
      "<b>Exit</b><p>Ends the program. Unsaved offers are lost without a question.</p>"},
-    {cmd::kOptions, "&Options", "", "Options", "options", &CMainFrame::OnOptions,
+    {cmd::kOptions, "&Options", "", "Options", "options", &MainWindow::OnOptions,
      "<b>Options</b><p>Sets the campaign year, the unit's name, its base pay and its size.</p>"},
-    {cmd::kHelpTopics, "&Help Topics", "", "", "", &CMainFrame::OnHelpTopics,
+    {cmd::kHelpTopics, "&Help Topics", "", "", "", &MainWindow::OnHelpTopics,
      "<b>Help Topics</b><p>Opens the help pages.</p>"},
-    {cmd::kAbout, "&About Rode...", "", "", "", &CMainFrame::OnAppAbout,
+    {cmd::kAbout, "&About Rode...", "", "", "", &MainWindow::OnAppAbout,
      "<b>About</b><p>Shows the program's version.</p>"},
-    {cmd::kContextHelp, "Help", "F1", "", "", &CMainFrame::OnContextHelp,
+    {cmd::kContextHelp, "Help", "F1", "", "", &MainWindow::OnContextHelp,
      "<b>Help</b><p>Opens help about what you are working on.</p>"},
-    {cmd::kWhatsThis, "What's This?", "Shift+F1", "", "", &CMainFrame::OnWhatsThis,
+    {cmd::kWhatsThis, "What's This?", "Shift+F1", "", "", &MainWindow::OnWhatsThis,
      "<b>What's This?</b><p>Click on a part of the window to learn what it does.</p>"},
 };
 
@@ -149,7 +149,8 @@ QString QtTitleText(QString title) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts, QWidget* parent)
+MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts* prompts,
+                       QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_recent(recent), m_prompts(prompts) {
     // The pictures and help pages live in a static library that nothing else references.
     Q_INIT_RESOURCE(zuvaduro);
@@ -159,21 +160,21 @@ CMainFrame::CMainFrame(CRodeDoc& doc, RecentFileList& recent, UiPrompts* prompts
         m_prompts = m_ownPrompts.get();
     }
     setWindowIcon(SvgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
-    m_view = new CRodeView(m_doc, *m_prompts, this);
+    m_view = new ListingView(m_doc, *m_prompts, this);
     setCentralWidget(m_view);
-    connect(m_view, &CRodeView::documentChanged, this, &CMainFrame::UpdateFrameTitle);
+    connect(m_view, &ListingView::documentChanged, this, &MainWindow::UpdateWindowTitle);
 
     CreateActions();
     CreateToolBar();
     CreateMenus();
     UpdateRecentFileMenu();
     setAcceptDrops(true);
-    UpdateFrameTitle();
+    UpdateWindowTitle();
 }
 
-CMainFrame::~CMainFrame() = default;
+MainWindow::~MainWindow() = default;
 
-void CMainFrame::CreateActions() {
+void MainWindow::CreateActions() {
     for (const Row& row : kCommands) {
         auto* action = new QAction(QString::fromUtf8(row.text), this);
         action->setObjectName(QString::number(row.id));
@@ -198,7 +199,7 @@ void CMainFrame::CreateActions() {
     }
 }
 
-void CMainFrame::CreateToolBar() {
+void MainWindow::CreateToolBar() {
     m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setIconSize(QSize(16, 16));
@@ -217,7 +218,7 @@ void CMainFrame::CreateToolBar() {
     m_actions[cmd::kToolBar] = toggle;
 }
 
-void CMainFrame::AddCommands(QWidget* target, const int* ids, std::size_t count) {
+void MainWindow::AddCommands(QWidget* target, const int* ids, std::size_t count) {
     auto* menu = qobject_cast<QMenu*>(target);
     auto* bar = qobject_cast<QToolBar*>(target);
     for (std::size_t i = 0; i < count; ++i) {
@@ -243,42 +244,43 @@ void CMainFrame::AddCommands(QWidget* target, const int* ids, std::size_t count)
     }
 }
 
-void CMainFrame::CreateMenus() {
+void MainWindow::CreateMenus() {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     AddCommands(m_fileMenu, kFileMenu, std::size(kFileMenu));
     // The current folder decides how entries are named, and it may change between showings.
-    connect(m_fileMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::UpdateRecentFileMenu);
     AddCommands(menuBar()->addMenu(QStringLiteral("&View")), kViewMenu, std::size(kViewMenu));
     AddCommands(menuBar()->addMenu(QStringLiteral("&Help")), kHelpMenu, std::size(kHelpMenu));
 }
 
-QAction* CMainFrame::Action(int id) const {
+QAction* MainWindow::Action(int id) const {
     const auto found = m_actions.find(id);
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-void CMainFrame::PlaceOnScreen() {
+void MainWindow::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         resize(kMainClientWidth, 480);
         return;
     }
-    ApplyPlacement(PlaceMainFrame(screen->geometry(), screen->availableGeometry(), FrameMargins()));
+    ApplyPlacement(
+        PlaceMainWindow(screen->geometry(), screen->availableGeometry(), FrameMargins()));
     m_awaitingFrame = true;
 }
 
-void CMainFrame::ApplyPlacement(const FramePlacement& placement) {
+void MainWindow::ApplyPlacement(const FramePlacement& placement) {
     resize(placement.clientSize);
     // move() places the frame's top-left corner, as far as the frame is known.
     move(placement.frameTopLeft);
     m_placement = placement;
 }
 
-QMargins CMainFrame::FrameMargins() const {
+QMargins MainWindow::FrameMargins() const {
     return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
 }
 
-void CMainFrame::FitToFrameOnce() {
+void MainWindow::FitToFrameOnce() {
     if (!m_awaitingFrame) {
         return;
     }
@@ -295,25 +297,25 @@ void CMainFrame::FitToFrameOnce() {
                            (client == asked || client == asked + QPoint(frame.left(), frame.top()));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (untouched && screen != nullptr) {
-        ApplyPlacement(PlaceMainFrame(screen->geometry(), screen->availableGeometry(), frame));
+        ApplyPlacement(PlaceMainWindow(screen->geometry(), screen->availableGeometry(), frame));
     }
 }
 
-void CMainFrame::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     FitToFrameOnce();
 }
 
-void CMainFrame::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FitToFrameOnce();
 }
 
-void CMainFrame::UpdateFrameTitle() {
+void MainWindow::UpdateWindowTitle() {
     setWindowTitle(QtTitleText(QString::fromStdString(m_doc.GetTitle()) + kAppTitle));
 }
 
-void CMainFrame::UpdateRecentFileMenu() {
+void MainWindow::UpdateRecentFileMenu() {
     const QString currentDir = QDir::currentPath();
     m_recentPlaceholder->setVisible(m_recent.IsEmpty());
     for (int n = 0; n < RecentFileList::kMaxEntries; ++n) {
@@ -327,11 +329,11 @@ void CMainFrame::UpdateRecentFileMenu() {
 
 // ---- files ---------------------------------------------------------------------------------
 
-bool CMainFrame::OpenDocument(const QString& path) {
+bool MainWindow::OpenDocument(const QString& path) {
     return TryOpenDocument(path) == OpenOutcome::Opened;
 }
 
-CMainFrame::OpenOutcome CMainFrame::TryOpenDocument(const QString& path) {
+MainWindow::OpenOutcome MainWindow::TryOpenDocument(const QString& path) {
     if (m_reading) {
         return OpenOutcome::Cancelled;
     }
@@ -354,7 +356,7 @@ CMainFrame::OpenOutcome CMainFrame::TryOpenDocument(const QString& path) {
             m_recent.Add(QString::fromStdString(m_doc.GetPathName()));
             UpdateRecentFileMenu();
             m_view->OnInitialUpdate();
-            UpdateFrameTitle();
+            UpdateWindowTitle();
             return OpenOutcome::Opened;
         case OpenStatus::Cancelled:
             return OpenOutcome::Cancelled;
@@ -365,34 +367,34 @@ CMainFrame::OpenOutcome CMainFrame::TryOpenDocument(const QString& path) {
     if (result.documentReset) {
         // The document is a new one now, possibly with the rating the file had.
         m_view->OnInitialUpdate();
-        UpdateFrameTitle();
+        UpdateWindowTitle();
     }
     return OpenOutcome::Failed;
 }
 
-void CMainFrame::OnFileOpen() {
+void MainWindow::OnFileOpen() {
     QString path;
     if (m_prompts->askOpenPath(path)) {
         OpenDocument(path);
     }
 }
 
-void CMainFrame::OnFileSave() {
+void MainWindow::OnFileSave() {
     DoFileSave();
 }
 
-void CMainFrame::OnFileSaveAs() {
+void MainWindow::OnFileSaveAs() {
     DoFileSaveAs();
 }
 
-bool CMainFrame::DoFileSave() {
+bool MainWindow::DoFileSave() {
     if (SaveNeedsName(m_doc)) {
         return DoFileSaveAs();
     }
     return SaveTo(QString::fromStdString(m_doc.GetPathName()), false);
 }
 
-bool CMainFrame::DoFileSaveAs() {
+bool MainWindow::DoFileSaveAs() {
     QString path;
     if (!m_prompts->askSavePath(ProposedSaveName(m_doc), path)) {
         return false;
@@ -400,7 +402,7 @@ bool CMainFrame::DoFileSaveAs() {
     return SaveTo(WithDefaultExtension(path), true);
 }
 
-bool CMainFrame::SaveTo(const QString& path, bool isSaveAs) {
+bool MainWindow::SaveTo(const QString& path, bool isSaveAs) {
     const SaveResult result = SaveDocumentFile(m_doc, path);
     if (!result.ok) {
         m_prompts->warn(result.message);
@@ -410,11 +412,11 @@ bool CMainFrame::SaveTo(const QString& path, bool isSaveAs) {
         m_recent.Add(QString::fromStdString(m_doc.GetPathName()));
         UpdateRecentFileMenu();
     }
-    UpdateFrameTitle();
+    UpdateWindowTitle();
     return true;
 }
 
-void CMainFrame::OnOpenRecentFile(int index) {
+void MainWindow::OnOpenRecentFile(int index) {
     if (index < 0 || index >= m_recent.Size()) {
         return;
     }
@@ -432,19 +434,19 @@ bool HoldsLocalFiles(const QMimeData* data) {
 }
 }  // namespace
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!m_reading && HoldsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
-void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
     if (!m_reading && HoldsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
-void CMainFrame::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     QStringList paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
@@ -467,25 +469,25 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 
 // ---- the view's commands -------------------------------------------------------------------
 
-void CMainFrame::OnNewCustom() {
+void MainWindow::OnNewCustom() {
     m_view->OnNewCustom();
 }
-void CMainFrame::OnNewRandom() {
+void MainWindow::OnNewRandom() {
     m_view->OnNewRandom();
 }
-void CMainFrame::OnOptions() {
+void MainWindow::OnOptions() {
     m_view->OnOptions();
 }
-void CMainFrame::OnFilePrint() {
+void MainWindow::OnFilePrint() {
     m_view->OnFilePrint();
 }
-void CMainFrame::OnPrintContract() {
+void MainWindow::OnPrintContract() {
     m_view->OnPrintContract();
 }
 
 // ---- help, about, exit ---------------------------------------------------------------------
 
-bool CMainFrame::ShowHelpPage(const QString& page) {
+bool MainWindow::ShowHelpPage(const QString& page) {
     if (!m_help) {
         m_help = new HelpWindow(m_helpRoot, this);
     }
@@ -496,30 +498,30 @@ bool CMainFrame::ShowHelpPage(const QString& page) {
     return true;
 }
 
-void CMainFrame::OnHelpTopics() {
+void MainWindow::OnHelpTopics() {
     ShowHelpPage(QStringLiteral("index.html"));
 }
 
-void CMainFrame::OnContextHelp() {
+void MainWindow::OnContextHelp() {
     // The listing has its own page; anything else starts at the contents.
     const QWidget* focus = QApplication::focusWidget();
     const bool inListing = focus != nullptr && (focus == m_view || m_view->isAncestorOf(focus));
     ShowHelpPage(inListing ? QStringLiteral("listing.html") : QStringLiteral("index.html"));
 }
 
-void CMainFrame::OnWhatsThis() {
+void MainWindow::OnWhatsThis() {
     QWhatsThis::enterWhatsThisMode();
 }
 
-void CMainFrame::OnAppAbout() {
-    CAboutDlg about(this);
+void MainWindow::OnAppAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void CMainFrame::OnModalDialogClosed() {
+void MainWindow::OnModalDialogClosed() {
     // Later, so that a dialog that follows at once (the reminder before the contract selection)
-    // keeps the keyboard. Without a window manager nothing else gives it back to the frame, and
-    // keys would go nowhere until a click.
+    // keeps the keyboard. Without a window manager nothing else gives it back to the main window,
+    // and keys would go nowhere until a click.
     QTimer::singleShot(0, this, [this] {
         const QWidget* active = QApplication::activeWindow();
         const bool otherWindowActive = active != nullptr && active != this && active->isVisible();
@@ -529,15 +531,15 @@ void CMainFrame::OnModalDialogClosed() {
     });
 }
 
-void CMainFrame::OnAppExit() {
+void MainWindow::OnAppExit() {
     close();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Nothing marks the document as changed, so there is nothing to ask.
     if (m_help) {
         m_help->close();
     }
     event->accept();
-    emit frameClosed();
+    emit windowClosed();
 }

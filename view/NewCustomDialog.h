@@ -10,7 +10,7 @@ class QPushButton;
 // "New Custom Contract": the rating plus the eight terms the user may fix for the first offer.
 // The caller fills the nine members before running the dialog and reads them after OK. OK
 // refuses a rating longer than one character; every other text is taken as typed.
-class CNewCustomDlg : public QDialog {
+class NewCustomDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 132;
@@ -25,7 +25,7 @@ public:
     static constexpr int kCommandRightsId = 1010;
     static constexpr int kComboCount = 9;
 
-    explicit CNewCustomDlg(QWidget* parent = nullptr);
+    explicit NewCustomDialog(QWidget* parent = nullptr);
 
     std::string m_assignment;
     std::string m_commandRights;

@@ -8,14 +8,14 @@ class SettingsStore;
 
 // "Choose Contracts to Print": one check box per offer, enabled only for the offers the document
 // holds (the count the Print Contract command stored in "Int"). All boxes start unticked.
-class CPrintSelectDlg : public QDialog {
+class ContractSelectDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 135;
     static constexpr int kGroupId = 1072;
     static constexpr std::array<int, 4> kCheckIds = {1011, 1013, 1014, 1015};
 
-    explicit CPrintSelectDlg(SettingsStore& settings, QWidget* parent = nullptr);
+    explicit ContractSelectDialog(SettingsStore& settings, QWidget* parent = nullptr);
 
     // Exchanged with the check boxes on OK.
     bool m_printOne = false;

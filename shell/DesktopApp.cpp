@@ -1,4 +1,4 @@
-#include "shell/CRodeApp.h"
+#include "shell/DesktopApp.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -7,24 +7,24 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "shell/CMainFrame.h"
-#include "document/CRodeDoc.h"
+#include "document/ContractDocument.h"
+#include "shell/MainWindow.h"
 #include "storage/DocumentFile.h"
-#include "view/CRodeView.h"
+#include "view/ListingView.h"
 #include "view/ProductMessage.h"
 #include "view/UiPrompts.h"
 
-CRodeApp::CRodeApp(SettingsStore& settings, std::function<bool()> removeSettings)
+DesktopApp::DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings)
     : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
     qApp->installEventFilter(this);
 }
 
-CRodeApp::~CRodeApp() {
+DesktopApp::~DesktopApp() {
     qApp->removeEventFilter(this);
-    m_frame.reset();
+    m_mainWindow.reset();
 }
 
-bool CRodeApp::InitInstance(const QStringList& args) {
+bool DesktopApp::InitInstance(const QStringList& args) {
     // 1. Only /Embedding and /Automation keep the splash away.
     const WindowCommandLine early = ParseWindowCommandLine(args);
     m_splash.EnableSplashScreen(early.showSplash);
@@ -32,44 +32,44 @@ bool CRodeApp::InitInstance(const QStringList& args) {
     // 4. The recent files.
     m_recent.ReadList(m_settings);
     // 5. The one document; its window comes with the first request that needs one.
-    m_doc = std::make_unique<CRodeDoc>(m_settings);
+    m_doc = std::make_unique<ContractDocument>(m_settings);
     // 6.-7. Desktop registration is the installed .desktop and MIME files; nothing at run time.
     // 8. The command line's request.
     return ProcessShellCommand(ParseWindowCommandLine(args));
 }
 
-void CRodeApp::CreateMainFrame() {
-    m_frame = std::make_unique<CMainFrame>(*m_doc, m_recent);
-    connect(m_frame.get(), &CMainFrame::frameClosed, qApp, &QCoreApplication::quit,
+void DesktopApp::CreateMainWindow() {
+    m_mainWindow = std::make_unique<MainWindow>(*m_doc, m_recent);
+    connect(m_mainWindow.get(), &MainWindow::windowClosed, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
-    // Placed before the splash shows: the splash it owns may give the frame its native window,
-    // and only a window placed before it has one goes where its frame's corner is asked to go,
-    // title bar included, whatever the window manager's frame turns out to be.
-    m_frame->PlaceOnScreen();
-    m_splash.ShowSplashScreen(m_frame.get());
+    // Placed before the splash shows: the splash it owns may give the main window its native
+    // window, and only a window placed before it has one goes where its frame's corner is asked to
+    // go, title bar included, whatever the window manager's frame turns out to be.
+    m_mainWindow->PlaceOnScreen();
+    m_splash.ShowSplashScreen(m_mainWindow.get());
 }
 
-bool CRodeApp::ProcessShellCommand(const WindowCommandLine& line) {
+bool DesktopApp::ProcessShellCommand(const WindowCommandLine& line) {
     using Action = WindowCommandLine::Action;
     switch (line.action) {
         case Action::FileNew:
-            CreateMainFrame();
+            CreateMainWindow();
             m_doc->OnNewDocument();
-            m_frame->UpdateFrameTitle();
-            m_frame->show();
+            m_mainWindow->UpdateWindowTitle();
+            m_mainWindow->show();
             return true;
         case Action::FileOpen:
-            CreateMainFrame();
+            CreateMainWindow();
             m_doc->OnNewDocument();
             // A cancelled read leaves the new document, and the window shows it.
-            if (m_frame->TryOpenDocument(line.file) == CMainFrame::OpenOutcome::Failed) {
+            if (m_mainWindow->TryOpenDocument(line.file) == MainWindow::OpenOutcome::Failed) {
                 // The message has been shown; a start that names a file ends with it.
-                m_frame.reset();
+                m_mainWindow.reset();
                 m_exitCode = 1;
                 return false;
             }
-            m_frame->UpdateFrameTitle();
-            m_frame->show();
+            m_mainWindow->UpdateWindowTitle();
+            m_mainWindow->show();
             return true;
         case Action::FilePrint:
         case Action::FilePrintTo:
@@ -86,7 +86,7 @@ bool CRodeApp::ProcessShellCommand(const WindowCommandLine& line) {
     return false;
 }
 
-bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
+bool DesktopApp::PrintFromCommandLine(const WindowCommandLine& line) {
     m_doc->OnNewDocument();
     const OpenResult opened = OpenDocumentFile(*m_doc, line.file);
     if (opened.status == OpenStatus::Failed) {
@@ -107,7 +107,7 @@ bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(m_doc->GetTitle()));
-    const PrintOutcome outcome = CRodeView::PrintListing(printer, *m_doc);
+    const PrintOutcome outcome = ListingView::PrintListing(printer, *m_doc);
     if (!outcome.printerOk) {
         ReportError(tr("Could not start print job."));
     } else if (!outcome.fileProblem.isEmpty()) {
@@ -116,7 +116,7 @@ bool CRodeApp::PrintFromCommandLine(const WindowCommandLine& line) {
     return static_cast<bool>(outcome);
 }
 
-bool CRodeApp::Unregister() {
+bool DesktopApp::Unregister() {
     const bool removed = !m_removeSettings || m_removeSettings();
     // Nothing may be written back at exit, or the settings would reappear.
     m_writeRecentAtExit = false;
@@ -138,47 +138,47 @@ bool CRodeApp::Unregister() {
     return true;
 }
 
-void CRodeApp::ReportError(const QString& message) {
+void DesktopApp::ReportError(const QString& message) {
     std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     if (HasRealDisplay()) {
         ShowProductMessage(nullptr, QMessageBox::Warning, message);
     }
 }
 
-bool CRodeApp::HasRealDisplay() const {
+bool DesktopApp::HasRealDisplay() const {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
-int CRodeApp::ExitInstance() {
+int DesktopApp::ExitInstance() {
     if (m_writeRecentAtExit) {
         m_recent.WriteList(m_settings);
     }
     return m_exitCode;
 }
 
-void CRodeApp::EnableStartupProbe(const QElapsedTimer& started) {
+void DesktopApp::EnableStartupProbe(const QElapsedTimer& started) {
     m_probe = true;
     m_started = started;
 }
 
-bool CRodeApp::eventFilter(QObject* watched, QEvent* event) {
+bool DesktopApp::eventFilter(QObject* watched, QEvent* event) {
     PreTranslateMessage(watched, event);
     return false;
 }
 
-void CRodeApp::PreTranslateMessage(QObject* watched, QEvent* event) {
+void DesktopApp::PreTranslateMessage(QObject* watched, QEvent* event) {
     m_splash.PreTranslateAppMessage(event);
-    if (event->type() == QEvent::Hide && m_frame) {
+    if (event->type() == QEvent::Hide && m_mainWindow) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget != m_frame.get() && widget->isWindow() &&
+        if (widget != nullptr && widget != m_mainWindow.get() && widget->isWindow() &&
             widget->isModal()) {
-            m_frame->OnModalDialogClosed();
+            m_mainWindow->OnModalDialogClosed();
         }
     }
-    if (m_probe && !m_probed && event->type() == QEvent::Paint && m_frame) {
+    if (m_probe && !m_probed && event->type() == QEvent::Paint && m_mainWindow) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == m_frame.get()) {
+        if (widget != nullptr && widget->window() == m_mainWindow.get()) {
             m_probed = true;
             std::printf("first-paint-ms %lld\n", static_cast<long long>(m_started.elapsed()));
             std::fflush(stdout);
