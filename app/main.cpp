@@ -10,15 +10,15 @@
 // else starts the window.
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (IsHeadlessInvocation(args)) {
+    if (isHeadlessInvocation(args)) {
         QStringList qargs;
         for (const std::string& arg : args) {
             qargs << QString::fromLocal8Bit(arg.c_str());
         }
-        if (IsPdfExportInvocation(qargs)) {
-            return RunPdfExport(qargs);
+        if (isPdfExportInvocation(qargs)) {
+            return runPdfExport(qargs);
         }
-        return RunHeadless(args);
+        return runHeadless(args);
     }
-    return RunWindowed(argc, argv);
+    return runWindowed(argc, argv);
 }

@@ -41,7 +41,7 @@ constexpr int kExitUsage = 2;
 
 // Where each --option of a roll puts its value.
 using ChoiceField = std::string OfferChoices::*;
-const std::map<std::string, ChoiceField>& ChoiceOptions() {
+const std::map<std::string, ChoiceField>& choiceOptions() {
     static const std::map<std::string, ChoiceField> options = {
         {"--employer", &OfferChoices::employer},
         {"--assignment", &OfferChoices::assignment},
@@ -76,38 +76,38 @@ public:
     BasePayOverride(SettingsStore& inner, std::string pay)
         : m_inner(inner), m_pay(std::move(pay)) {}
 
-    std::string ReadText(const std::string& section, const std::string& key,
+    std::string readText(const std::string& section, const std::string& key,
                          const std::string& fallback) override {
         if (section == settings::kSection && key == settings::kPay) {
             return m_pay;
         }
-        return m_inner.ReadText(section, key, fallback);
+        return m_inner.readText(section, key, fallback);
     }
-    bool WriteText(const std::string& section, const std::string& key,
+    bool writeText(const std::string& section, const std::string& key,
                    const std::string& value) override {
-        return m_inner.WriteText(section, key, value);
+        return m_inner.writeText(section, key, value);
     }
-    std::int32_t ReadNumber(const std::string& section, const std::string& key,
+    std::int32_t readNumber(const std::string& section, const std::string& key,
                             std::int32_t fallback) override {
-        return m_inner.ReadNumber(section, key, fallback);
+        return m_inner.readNumber(section, key, fallback);
     }
-    bool WriteNumber(const std::string& section, const std::string& key,
+    bool writeNumber(const std::string& section, const std::string& key,
                      std::int32_t value) override {
-        return m_inner.WriteNumber(section, key, value);
+        return m_inner.writeNumber(section, key, value);
     }
-    void RemoveSection(const std::string& section) override { m_inner.RemoveSection(section); }
+    void removeSection(const std::string& section) override { m_inner.removeSection(section); }
 
 private:
     SettingsStore& m_inner;
     std::string m_pay;
 };
 
-int UsageError(const std::string& problem) {
+int usageError(const std::string& problem) {
     std::cerr << "zuvaduro: " << problem << "\n" << kUsage;
     return kExitUsage;
 }
 
-std::optional<std::uint32_t> ParseSeed(const std::string& text) {
+std::optional<std::uint32_t> parseSeed(const std::string& text) {
     std::uint32_t value = 0;
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
@@ -117,14 +117,14 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
     return value;
 }
 
-void PrintDocument(const ContractDocument& doc, bool json) {
+void printDocument(const ContractDocument& doc, bool json) {
     if (json) {
-        std::cout << RenderListingJson(doc);
+        std::cout << renderListingJson(doc);
     } else {
         // A document's texts may hold escape sequences; a terminal would obey them.
         const ValueControls controls =
             ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
-        WriteListingText(
+        writeListingText(
             doc,
             [](std::string_view piece) {
                 std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
@@ -134,13 +134,13 @@ void PrintDocument(const ContractDocument& doc, bool json) {
     std::cout.flush();
 }
 
-QString FromUtf8(const std::string& text) {
+QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int RunRoll(const RollRequest& request) {
+int runRoll(const RollRequest& request) {
     QtSettingsStore userSettings;
-    userSettings.SetProblemReporter(ReportSettingsProblem);
+    userSettings.setProblemReporter(reportSettingsProblem);
     std::optional<BasePayOverride> overridden;
     SettingsStore* store = &userSettings;
     if (request.basePay) {
@@ -148,53 +148,53 @@ int RunRoll(const RollRequest& request) {
     }
     ContractDocument doc(*store);
     if (request.seed) {
-        doc.SeedGenerator(*request.seed);
+        doc.seedGenerator(*request.seed);
     }
-    doc.OnNewDocument();
+    doc.resetToUntitled();
     doc.m_rating = request.rating;
-    doc.GenerateOffers(doc.m_rating, request.choices);
+    doc.generateOffers(doc.m_rating, request.choices);
     if (request.savePath) {
-        const SaveResult saved = SaveDocumentFile(doc, FromUtf8(*request.savePath));
+        const SaveResult saved = saveDocumentFile(doc, fromUtf8(*request.savePath));
         if (!saved.ok) {
             std::cerr << saved.message.toStdString() << "\n";
             return kExitFileError;
         }
     }
-    PrintDocument(doc, request.json);
+    printDocument(doc, request.json);
     return kExitOk;
 }
 
-int RunListing(const ListingRequest& request) {
+int runListing(const ListingRequest& request) {
     QtSettingsStore userSettings;
-    userSettings.SetProblemReporter(ReportSettingsProblem);
+    userSettings.setProblemReporter(reportSettingsProblem);
     ContractDocument doc(userSettings);
-    doc.OnNewDocument();
-    const OpenResult opened = OpenDocumentFile(doc, FromUtf8(request.path));
+    doc.resetToUntitled();
+    const OpenResult opened = openDocumentFile(doc, fromUtf8(request.path));
     if (opened.status == OpenStatus::Failed) {
         std::cerr << opened.message.toStdString() << "\n";
         return kExitFileError;
     }
-    PrintDocument(doc, request.json);
+    printDocument(doc, request.json);
     return kExitOk;
 }
 
 }  // namespace
 
-const char* UsageText() {
+const char* usageText() {
     return kUsage;
 }
 
-void ReportSettingsProblem(const QString& message) {
+void reportSettingsProblem(const QString& message) {
     std::cerr << "zuvaduro: " << message.toStdString() << "\n";
 }
 
-bool IsHeadlessInvocation(const std::vector<std::string>& args) {
+bool isHeadlessInvocation(const std::vector<std::string>& args) {
     return !args.empty() && args.front().starts_with("--");
 }
 
-int RunHeadless(const std::vector<std::string>& args) {
+int runHeadless(const std::vector<std::string>& args) {
     if (args.empty()) {
-        return UsageError("no mode given");
+        return usageError("no mode given");
     }
     const std::string& mode = args.front();
     if (mode == "--help" && args.size() == 1) {
@@ -219,17 +219,17 @@ int RunHeadless(const std::vector<std::string>& args) {
                 request.path = args[i];
                 havePath = true;
             } else {
-                return UsageError("unexpected argument '" + args[i] + "'");
+                return usageError("unexpected argument '" + args[i] + "'");
             }
         }
         if (!havePath) {
-            return UsageError("--listing needs a FILE");
+            return usageError("--listing needs a FILE");
         }
-        return RunListing(request);
+        return runListing(request);
     }
     if (mode == "--roll") {
         if (args.size() < 2) {
-            return UsageError("--roll needs a RATING");
+            return usageError("--roll needs a RATING");
         }
         RollRequest request;
         request.rating = args[1];
@@ -240,25 +240,25 @@ int RunHeadless(const std::vector<std::string>& args) {
                 continue;
             }
             if (i + 1 >= args.size()) {
-                return UsageError(option + " needs a value");
+                return usageError(option + " needs a value");
             }
             const std::string& value = args[++i];
             if (option == "--seed") {
-                request.seed = ParseSeed(value);
+                request.seed = parseSeed(value);
                 if (!request.seed) {
-                    return UsageError("--seed takes a whole number from 0 to 4294967295");
+                    return usageError("--seed takes a whole number from 0 to 4294967295");
                 }
             } else if (option == "--base-pay") {
                 request.basePay = value;
             } else if (option == "--save") {
                 request.savePath = value;
-            } else if (auto it = ChoiceOptions().find(option); it != ChoiceOptions().end()) {
+            } else if (auto it = choiceOptions().find(option); it != choiceOptions().end()) {
                 request.choices.*(it->second) = value;
             } else {
-                return UsageError("unknown option '" + option + "'");
+                return usageError("unknown option '" + option + "'");
             }
         }
-        return RunRoll(request);
+        return runRoll(request);
     }
-    return UsageError("unknown mode '" + mode + "'");
+    return usageError("unknown mode '" + mode + "'");
 }

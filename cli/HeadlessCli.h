@@ -13,13 +13,13 @@ class QString;
 
 // True when the arguments (without the program name) ask for one of the modes above: the first
 // argument starts with "--". Window-mode switches use a single "/" or "-".
-bool IsHeadlessInvocation(const std::vector<std::string>& args);
+bool isHeadlessInvocation(const std::vector<std::string>& args);
 
 // Exit status: 0 done, 1 a document could not be read or written, 2 a usage error.
-int RunHeadless(const std::vector<std::string>& args);
+int runHeadless(const std::vector<std::string>& args);
 
 // "Usage:" and one line per headless mode and per window switch, as --help shows them.
-const char* UsageText();
+const char* usageText();
 
 // How every headless mode tells of a settings file it keeps as it is: one line on stderr.
-void ReportSettingsProblem(const QString& message);
+void reportSettingsProblem(const QString& message);

@@ -55,17 +55,17 @@ struct ExportRequest {
     int highestOffer = 0;                       // the largest number --offers named
 };
 
-int UsageError(const std::string& problem) {
+int usageError(const std::string& problem) {
     std::cerr << "zuvaduro: " << problem << "\n" << kUsage;
     return kExitUsage;
 }
 
-int Failure(const QString& message) {
+int failure(const QString& message) {
     std::cerr << message.toStdString() << "\n";
     return kExitFailed;
 }
 
-std::optional<QPageSize::PageSizeId> ParsePageSize(const QString& text) {
+std::optional<QPageSize::PageSizeId> parsePageSize(const QString& text) {
     for (const PageSizeName& size : kPageSizes) {
         if (text.compare(QLatin1String(size.name), Qt::CaseInsensitive) == 0) {
             return size.id;
@@ -76,7 +76,7 @@ std::optional<QPageSize::PageSizeId> ParsePageSize(const QString& text) {
 
 // "1,3" -> offers one and three. Each number is a whole number 1..4; whether the document holds
 // that offer is checked once it is read.
-bool ParseOffers(const QString& text, ExportRequest& request) {
+bool parseOffers(const QString& text, ExportRequest& request) {
     std::array<bool, 4> ticked{};
     const QStringList parts = text.split(QLatin1Char(','));
     for (const QString& part : parts) {
@@ -96,7 +96,7 @@ bool ParseOffers(const QString& text, ExportRequest& request) {
 }
 
 // Returns the problem, or nothing when the request is complete.
-std::optional<std::string> ParseRequest(const QStringList& args, ExportRequest& request) {
+std::optional<std::string> parseRequest(const QStringList& args, ExportRequest& request) {
     request.contracts = args.front() == QLatin1String(kExportContracts);
     std::vector<QString> positional;
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -106,12 +106,12 @@ std::optional<std::string> ParseRequest(const QStringList& args, ExportRequest& 
             if (!hasValue) {
                 return "--page-size needs A4 or Letter";
             }
-            request.pageSize = ParsePageSize(args[++i]);
+            request.pageSize = parsePageSize(args[++i]);
             if (!request.pageSize) {
                 return "--page-size takes A4 or Letter, not '" + args[i].toStdString() + "'";
             }
         } else if (arg == QLatin1String("--offers") && request.contracts) {
-            if (!hasValue || !ParseOffers(args[++i], request)) {
+            if (!hasValue || !parseOffers(args[++i], request)) {
                 return "--offers takes offer numbers 1 to 4 separated by commas";
             }
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -127,13 +127,13 @@ std::optional<std::string> ParseRequest(const QStringList& args, ExportRequest& 
     request.documentPath = positional[1];
     // Writing the PDF over the document it was made from would destroy the document, whether
     // OUT.pdf names it or a link to it.
-    if (IsSameFile(request.outPath, request.documentPath)) {
+    if (isSameFile(request.outPath, request.documentPath)) {
         return "OUT.pdf and FILE must be different files";
     }
     return std::nullopt;
 }
 
-QPageSize::PageSizeId SystemPageSize() {
+QPageSize::PageSizeId systemPageSize() {
     // Letter where the local measures are those of the United States, A4 everywhere else.
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                               : QPageSize::A4;
@@ -141,75 +141,75 @@ QPageSize::PageSizeId SystemPageSize() {
 
 // Paints `paint` for a PDF printer writing `request.outPath`; the file is replaced only once the
 // whole PDF is made.
-int WritePdf(const ExportRequest& request, const ContractDocument& doc, const PaintPages& paint) {
+int writePdf(const ExportRequest& request, const ContractDocument& doc, const PaintPages& paint) {
     QPrinter printer(QPrinterInfo(), QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outPath);
-    printer.setPageSize(QPageSize(request.pageSize.value_or(SystemPageSize())));
-    printer.setDocName(QString::fromStdString(doc.GetTitle()));
+    printer.setPageSize(QPageSize(request.pageSize.value_or(systemPageSize())));
+    printer.setDocName(QString::fromStdString(doc.title()));
 
-    const PrintOutcome outcome = RunPrintJob(printer, request.documentPath, paint);
+    const PrintOutcome outcome = runPrintJob(printer, request.documentPath, paint);
     if (!outcome.printerOk) {
-        return Failure(QStringLiteral("Could not write %1.").arg(request.outPath));
+        return failure(QStringLiteral("Could not write %1.").arg(request.outPath));
     }
     if (!outcome.fileProblem.isEmpty()) {
-        return Failure(outcome.fileProblem);
+        return failure(outcome.fileProblem);
     }
     return kExitOk;
 }
 
-int Export(const ExportRequest& request) {
+int exportPdf(const ExportRequest& request) {
     QtSettingsStore settings;
-    settings.SetProblemReporter(ReportSettingsProblem);
+    settings.setProblemReporter(reportSettingsProblem);
     ContractDocument doc(settings);
-    doc.OnNewDocument();
-    const OpenResult opened = OpenDocumentFile(doc, request.documentPath);
+    doc.resetToUntitled();
+    const OpenResult opened = openDocumentFile(doc, request.documentPath);
     if (opened.status == OpenStatus::Failed) {
-        return Failure(opened.message);
+        return failure(opened.message);
     }
 
     if (!request.contracts) {
-        return WritePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
-            PrintListingPage(painter, device, doc);
+        return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
+            printListingPage(painter, device, doc);
         });
     }
 
-    const int available = doc.VisibleOfferCount();
+    const int available = doc.visibleOfferCount();
     std::array<bool, 4> ticked{};
     if (request.offers) {
         if (request.highestOffer > available) {
-            return UsageError("offer " + std::to_string(request.highestOffer) +
+            return usageError("offer " + std::to_string(request.highestOffer) +
                               " is not in the document, which holds " + std::to_string(available) +
                               (available == 1 ? " offer" : " offers"));
         }
         ticked = *request.offers;
     } else {
         if (available == 0) {
-            return UsageError("no offers to export: the document holds none");
+            return usageError("no offers to export: the document holds none");
         }
         for (int k = 0; k < available; ++k) {
             ticked[static_cast<std::size_t>(k)] = true;
         }
     }
-    return WritePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
-        PrintContractPages(painter, device, doc, ticked);
+    return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
+        printContractPages(painter, device, doc, ticked);
     });
 }
 
 }  // namespace
 
-bool IsPdfExportInvocation(const QStringList& args) {
+bool isPdfExportInvocation(const QStringList& args) {
     return !args.isEmpty() && (args.front() == QLatin1String(kExportListing) ||
                                args.front() == QLatin1String(kExportContracts));
 }
 
-int RunPdfExport(const QStringList& args) {
-    if (!IsPdfExportInvocation(args)) {
-        return UsageError("not a PDF export");
+int runPdfExport(const QStringList& args) {
+    if (!isPdfExportInvocation(args)) {
+        return usageError("not a PDF export");
     }
     ExportRequest request;
-    if (const std::optional<std::string> problem = ParseRequest(args, request)) {
-        return UsageError(*problem);
+    if (const std::optional<std::string> problem = parseRequest(args, request)) {
+        return usageError(*problem);
     }
 
     // Fonts and the PDF printer need a GUI application, but never a display.
@@ -224,5 +224,5 @@ int RunPdfExport(const QStringList& args) {
         }
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    return Export(request);
+    return exportPdf(request);
 }

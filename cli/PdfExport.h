@@ -8,5 +8,5 @@
 // with an optional --page-size A4|Letter. `args` are the arguments after the program name.
 // Returns the exit status: 0 done, 1 the document could not be read or the PDF not written,
 // 2 a usage error. Messages go to stderr.
-bool IsPdfExportInvocation(const QStringList& args);
-int RunPdfExport(const QStringList& args);
+bool isPdfExportInvocation(const QStringList& args);
+int runPdfExport(const QStringList& args);

@@ -17,7 +17,7 @@ enum class ArchiveFault {
 class ArchiveError : public std::runtime_error {
 public:
     explicit ArchiveError(ArchiveFault fault);
-    ArchiveFault Fault() const { return m_fault; }
+    ArchiveFault fault() const { return m_fault; }
 
 private:
     ArchiveFault m_fault;
@@ -38,40 +38,40 @@ public:
     // A loading archive over `bytes`, which must outlive it.
     explicit Archive(std::span<const std::uint8_t> bytes);
 
-    bool IsLoading() const { return m_loading; }
-    bool IsStoring() const { return !m_loading; }
+    bool isLoading() const { return m_loading; }
+    bool isStoring() const { return !m_loading; }
 
     // ---- storing ----
-    void WriteU8(std::uint8_t value);
-    void WriteU16(std::uint16_t value);
-    void WriteU32(std::uint32_t value);
-    void WriteBytes(std::span<const std::uint8_t> bytes);
+    void writeU8(std::uint8_t value);
+    void writeU16(std::uint16_t value);
+    void writeU32(std::uint32_t value);
+    void writeBytes(std::span<const std::uint8_t> bytes);
     // Invalid UTF-8 is stored as U+FFFD. Throws std::length_error past 2^32-1 units.
-    void WriteText(std::string_view utf8);
+    void writeText(std::string_view utf8);
 
     // The bytes stored so far.
-    const std::vector<std::uint8_t>& Bytes() const { return m_output; }
-    std::vector<std::uint8_t> TakeBytes() { return std::move(m_output); }
+    const std::vector<std::uint8_t>& bytes() const { return m_output; }
+    std::vector<std::uint8_t> takeBytes() { return std::move(m_output); }
 
     // ---- loading; each throws ArchiveError when the bytes run out ----
-    std::uint8_t ReadU8();
-    std::uint16_t ReadU16();
-    std::uint32_t ReadU32();
+    std::uint8_t readU8();
+    std::uint16_t readU16();
+    std::uint32_t readU32();
     // A view into the loaded bytes.
-    std::span<const std::uint8_t> ReadBytes(std::size_t count);
-    std::string ReadText();
+    std::span<const std::uint8_t> readBytes(std::size_t count);
+    std::string readText();
 
-    std::size_t Remaining() const { return m_input.size() - m_position; }
+    std::size_t remaining() const { return m_input.size() - m_position; }
 
 private:
     struct Prefix {
         bool wideMarker = false;
         std::uint32_t length = 0;
     };
-    Prefix ReadPrefix();
-    void WriteLength(std::size_t length);
-    void RequireLoading() const;
-    void RequireStoring() const;
+    Prefix readPrefix();
+    void writeLength(std::size_t length);
+    void requireLoading() const;
+    void requireStoring() const;
 
     bool m_loading;
     std::span<const std::uint8_t> m_input;

@@ -11,11 +11,11 @@ ContractDocument::ContractDocument(SettingsStore& settings)
 ContractDocument::ContractDocument(SettingsStore& settings, std::uint32_t seed)
     : m_settings(settings), m_generator(seed) {}
 
-int ContractDocument::VisibleOfferCount() const {
+int ContractDocument::visibleOfferCount() const {
     return std::clamp(m_offerCount, 0, kMaxOffers);
 }
 
-bool ContractDocument::OnNewDocument() {
+bool ContractDocument::resetToUntitled() {
     m_pathName.clear();
     m_modified = false;
     m_offerCount = 0;

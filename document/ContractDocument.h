@@ -34,48 +34,48 @@ public:
 
     static constexpr int kMaxOffers = 4;
     // How many offers every reader shows, prints and saves: the count, but at most four.
-    int VisibleOfferCount() const;
+    int visibleOfferCount() const;
 
     // ---- the document base: title, path, modified flag ----
-    const std::string& GetTitle() const { return m_title; }
-    void SetTitle(std::string title) { m_title = std::move(title); }
-    const std::string& GetPathName() const { return m_pathName; }
-    void SetPathName(std::string path) { m_pathName = std::move(path); }
-    bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+    const std::string& title() const { return m_title; }
+    void setTitle(std::string title) { m_title = std::move(title); }
+    const std::string& pathName() const { return m_pathName; }
+    void setPathName(std::string path) { m_pathName = std::move(path); }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified = true) { m_modified = modified; }
 
     // The reset: count 0, default dates and location in every offer, title "Untitled", no path.
     // Leaves the rating, the custom choices and the rolled terms of every offer alone.
-    virtual bool OnNewDocument();
+    virtual bool resetToUntitled();
 
     // Reads (loading archive) or writes (storing archive) the document. The year travels through
     // the settings store. Failures are raised as ArchiveError (doc/Archive.h).
-    virtual void Serialize(Archive& ar);
+    virtual void serialize(Archive& ar);
 
     // ---- generation ----
-    void SeedGenerator(std::uint32_t seed) { m_generator.Seed(seed); }
-    std::uint32_t GeneratorState() const { return m_generator.State(); }
+    void seedGenerator(std::uint32_t seed) { m_generator.reseed(seed); }
+    std::uint32_t generatorState() const { return m_generator.state(); }
 
-    void GenerateOffers(std::string rating, OfferChoices choices);
+    void generateOffers(std::string rating, OfferChoices choices);
 
-    int RollDie(int n);
-    int RollOfferCount(std::string rating);
-    std::string RollEmployer(std::string choice);
-    static std::string ClassifyEmployer(const std::string& employer);
-    std::string RollSpecialAssignment();
-    std::string RollAssignment(std::string employer, std::string choice);
-    std::string RollContractLength(std::string assignment, std::string choice);
-    std::string RollPayMultiplier(std::string rating, std::string employer, std::string assignment,
+    int rollDie(int n);
+    int rollOfferCount(std::string rating);
+    std::string rollEmployer(std::string choice);
+    static std::string classifyEmployer(const std::string& employer);
+    std::string rollSpecialAssignment();
+    std::string rollAssignment(std::string employer, std::string choice);
+    std::string rollContractLength(std::string assignment, std::string choice);
+    std::string rollPayMultiplier(std::string rating, std::string employer, std::string assignment,
                                   std::string choice);
-    std::string RollStraightSupport(std::string rating, std::string choice, std::string employer);
-    std::string RollBattleLossCompensation(std::string rating, std::string choice,
+    std::string rollStraightSupport(std::string rating, std::string choice, std::string employer);
+    std::string rollBattleLossCompensation(std::string rating, std::string choice,
                                            std::string employer);
-    std::string RollDsJsCompensation(std::string choice);
-    std::string RollCommercialCompensation(std::string choice);
-    std::string RollSalvageRights(std::string choice, std::string employer);
-    std::string RollCommandRights(std::string choice, std::string employer);
+    std::string rollDsJsCompensation(std::string choice);
+    std::string rollCommercialCompensation(std::string choice);
+    std::string rollSalvageRights(std::string choice, std::string employer);
+    std::string rollCommandRights(std::string choice, std::string employer);
 
-    SettingsStore& Settings() const { return m_settings; }
+    SettingsStore& settings() const { return m_settings; }
 
     static constexpr const char* kUntitled = "Untitled";
     static constexpr const char* kDefaultStartDate = "01 January, 3055";

@@ -17,12 +17,12 @@ constexpr std::array<char32_t, 32> kHighRow = {
 // clang-format on
 static_assert(kHighRow[0x00] == 0x20AC && kHighRow[0x1F] == 0x0178);
 
-constexpr bool IsSurrogate(char32_t c) {
+constexpr bool isSurrogate(char32_t c) {
     return c >= 0xD800 && c <= 0xDFFF;
 }
 
 // Length of the sequence a UTF-8 lead byte announces, 0 for a byte that cannot lead.
-constexpr int SequenceLength(unsigned char lead) {
+constexpr int sequenceLength(unsigned char lead) {
     if (lead < 0x80)
         return 1;
     if (lead >= 0xC2 && lead <= 0xDF)
@@ -43,7 +43,7 @@ struct Utf8Form {
     std::array<char, 3> bytes{};
 };
 
-constexpr std::array<Utf8Form, 256> MakeUtf8Forms() {
+constexpr std::array<Utf8Form, 256> makeUtf8Forms() {
     std::array<Utf8Form, 256> forms{};
     for (int b = 0; b < 256; ++b) {
         const char32_t c = b >= 0x80 && b <= 0x9F ? kHighRow[b - 0x80] : static_cast<char32_t>(b);
@@ -61,11 +61,11 @@ constexpr std::array<Utf8Form, 256> MakeUtf8Forms() {
     }
     return forms;
 }
-constexpr std::array<Utf8Form, 256> kUtf8Forms = MakeUtf8Forms();
+constexpr std::array<Utf8Form, 256> kUtf8Forms = makeUtf8Forms();
 static_assert(kUtf8Forms[0x80].length == 3 && kUtf8Forms[0xE9].length == 2);
 
 // How many bytes from `from` on are below 0x80; eight at a time while it can.
-std::size_t AsciiRun(std::span<const std::uint8_t> bytes, std::size_t from) {
+std::size_t asciiRun(std::span<const std::uint8_t> bytes, std::size_t from) {
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
     std::size_t i = from;
     while (i + 8 <= bytes.size()) {
@@ -84,14 +84,14 @@ std::size_t AsciiRun(std::span<const std::uint8_t> bytes, std::size_t from) {
 
 }  // namespace
 
-char32_t Cp1252ToCodePoint(std::uint8_t byte) {
+char32_t cp1252ToCodePoint(std::uint8_t byte) {
     if (byte >= 0x80 && byte <= 0x9F) {
         return kHighRow[byte - 0x80];
     }
     return byte;
 }
 
-std::optional<std::uint8_t> CodePointToCp1252(char32_t codePoint) {
+std::optional<std::uint8_t> codePointToCp1252(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<std::uint8_t>(codePoint);
     }
@@ -103,9 +103,9 @@ std::optional<std::uint8_t> CodePointToCp1252(char32_t codePoint) {
     return std::nullopt;
 }
 
-Utf8Step DecodeUtf8Step(std::string_view text, std::size_t at) {
+Utf8Step decodeUtf8Step(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const int length = SequenceLength(lead);
+    const int length = sequenceLength(lead);
     if (length == 1) {
         return {lead, 1, true};
     }
@@ -116,26 +116,26 @@ Utf8Step DecodeUtf8Step(std::string_view text, std::size_t at) {
         valid = (next & 0xC0) == 0x80;
         c = (c << 6) | (next & 0x3F);
     }
-    valid = valid && c >= kMinimumForLength[length] && c <= 0x10FFFF && !IsSurrogate(c);
+    valid = valid && c >= kMinimumForLength[length] && c <= 0x10FFFF && !isSurrogate(c);
     if (!valid) {
         return {kReplacementCharacter, 1, false};
     }
     return {c, static_cast<std::size_t>(length), true};
 }
 
-std::vector<char32_t> DecodeUtf8(std::string_view text) {
+std::vector<char32_t> decodeUtf8(std::string_view text) {
     std::vector<char32_t> out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const Utf8Step step = DecodeUtf8Step(text, i);
+        const Utf8Step step = decodeUtf8Step(text, i);
         out.push_back(step.codePoint);
         i += step.length;
     }
     return out;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (IsSurrogate(c) || c > 0x10FFFF) {
+void appendUtf8(std::string& out, char32_t c) {
+    if (isSurrogate(c) || c > 0x10FFFF) {
         c = kReplacementCharacter;
     }
     if (c < 0x80) {
@@ -158,10 +158,10 @@ void AppendUtf8(std::string& out, char32_t c) {
 // Documents may hold values of hundreds of megabytes: the result is sized in a first pass and
 // filled in a second, so it is allocated once, ASCII is copied in runs, and every other byte
 // costs a table look-up.
-std::string Cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
+std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t run = AsciiRun(bytes, i);
+        const std::size_t run = asciiRun(bytes, i);
         size += run;
         i += run;
         while (i < bytes.size() && bytes[i] >= 0x80) {
@@ -172,7 +172,7 @@ std::string Cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
     std::string out(size, '\0');
     char* next = out.data();
     for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t run = AsciiRun(bytes, i);
+        const std::size_t run = asciiRun(bytes, i);
         std::memcpy(next, bytes.data() + i, run);
         next += run;
         i += run;
@@ -191,11 +191,11 @@ std::string Cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
     return out;
 }
 
-std::optional<std::vector<std::uint8_t>> CodePointsToCp1252(std::span<const char32_t> codePoints) {
+std::optional<std::vector<std::uint8_t>> codePointsToCp1252(std::span<const char32_t> codePoints) {
     std::vector<std::uint8_t> out;
     out.reserve(codePoints.size());
     for (char32_t c : codePoints) {
-        const std::optional<std::uint8_t> byte = CodePointToCp1252(c);
+        const std::optional<std::uint8_t> byte = codePointToCp1252(c);
         if (!byte) {
             return std::nullopt;
         }
@@ -204,11 +204,11 @@ std::optional<std::vector<std::uint8_t>> CodePointsToCp1252(std::span<const char
     return out;
 }
 
-std::u16string CodePointsToUtf16(std::span<const char32_t> codePoints) {
+std::u16string codePointsToUtf16(std::span<const char32_t> codePoints) {
     std::u16string out;
     out.reserve(codePoints.size());
     for (char32_t c : codePoints) {
-        if (IsSurrogate(c) || c > 0x10FFFF) {
+        if (isSurrogate(c) || c > 0x10FFFF) {
             c = kReplacementCharacter;
         }
         if (c < 0x10000) {
@@ -222,7 +222,7 @@ std::u16string CodePointsToUtf16(std::span<const char32_t> codePoints) {
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view units) {
+std::string utf16ToUtf8(std::u16string_view units) {
     std::string out;
     out.reserve(units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {
@@ -231,10 +231,10 @@ std::string Utf16ToUtf8(std::u16string_view units) {
         const bool lowFollows =
             i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
         if (high && lowFollows) {
-            AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
             ++i;
         } else {
-            AppendUtf8(out, unit);  // a lone surrogate turns into U+FFFD there
+            appendUtf8(out, unit);  // a lone surrogate turns into U+FFFD there
         }
     }
     return out;

@@ -17,10 +17,10 @@
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // The character a Windows-1252 byte stands for. Total: every byte has one.
-char32_t Cp1252ToCodePoint(std::uint8_t byte);
+char32_t cp1252ToCodePoint(std::uint8_t byte);
 
 // The Windows-1252 byte for a character, or nothing when the character set lacks it.
-std::optional<std::uint8_t> CodePointToCp1252(char32_t codePoint);
+std::optional<std::uint8_t> codePointToCp1252(char32_t codePoint);
 
 // One character decoded from UTF-8 at `text[at]` (which must be inside `text`) and the bytes it
 // took. A byte that does not begin a well-formed sequence is taken alone, as U+FFFD, not valid.
@@ -29,21 +29,21 @@ struct Utf8Step {
     std::size_t length;
     bool valid;
 };
-Utf8Step DecodeUtf8Step(std::string_view text, std::size_t at);
+Utf8Step decodeUtf8Step(std::string_view text, std::size_t at);
 
 // Decodes UTF-8. Each byte that does not begin a well-formed sequence (overlong forms,
 // surrogates and values past U+10FFFF included) becomes one U+FFFD; nothing is dropped.
-std::vector<char32_t> DecodeUtf8(std::string_view text);
+std::vector<char32_t> decodeUtf8(std::string_view text);
 
 // Appends the UTF-8 form of a character; surrogates and values past U+10FFFF append U+FFFD.
-void AppendUtf8(std::string& out, char32_t codePoint);
+void appendUtf8(std::string& out, char32_t codePoint);
 
-std::string Cp1252ToUtf8(std::span<const std::uint8_t> bytes);
+std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes);
 
 // The Windows-1252 bytes of `codePoints`, or nothing when any character lacks an 8-bit form.
-std::optional<std::vector<std::uint8_t>> CodePointsToCp1252(std::span<const char32_t> codePoints);
+std::optional<std::vector<std::uint8_t>> codePointsToCp1252(std::span<const char32_t> codePoints);
 
-std::u16string CodePointsToUtf16(std::span<const char32_t> codePoints);
+std::u16string codePointsToUtf16(std::span<const char32_t> codePoints);
 
 // Decodes UTF-16; an unpaired surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view units);
+std::string utf16ToUtf8(std::u16string_view units);

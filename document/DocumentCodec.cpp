@@ -7,30 +7,30 @@
 #include "document/ContractDocument.h"
 
 namespace {
-CodecResult FailRead(ContractDocument& doc, const char* message) {
+CodecResult failRead(ContractDocument& doc, const char* message) {
     // What the read already stored (the year setting, a rating, single offer fields) stays;
     // the reset only clears what a new document clears.
-    doc.OnNewDocument();
+    doc.resetToUntitled();
     return {false, message};
 }
 }  // namespace
 
-std::vector<std::uint8_t> WriteDocumentBytes(ContractDocument& doc) {
+std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc) {
     Archive ar;
-    doc.Serialize(ar);
-    return ar.TakeBytes();
+    doc.serialize(ar);
+    return ar.takeBytes();
 }
 
-CodecResult ReadDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes) {
+CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes) {
     try {
         Archive ar(bytes);
-        doc.Serialize(ar);
+        doc.serialize(ar);
     } catch (const ArchiveError&) {
-        return FailRead(doc, kUnexpectedFileFormat);
+        return failRead(doc, kUnexpectedFileFormat);
     } catch (const std::bad_alloc&) {
-        return FailRead(doc, kFailedToOpenDocument);
+        return failRead(doc, kFailedToOpenDocument);
     } catch (const std::length_error&) {
-        return FailRead(doc, kFailedToOpenDocument);
+        return failRead(doc, kFailedToOpenDocument);
     }
     return {};
 }

@@ -18,9 +18,9 @@ struct CodecResult {
 };
 
 // The file's bytes: year (from the "Year" setting), count, rating, the offers the count calls for.
-std::vector<std::uint8_t> WriteDocumentBytes(ContractDocument& doc);
+std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc);
 
-// Reads a document. On failure the document is reset (OnNewDocument) and the message is one of
+// Reads a document. On failure the document is reset (resetToUntitled) and the message is one of
 // "Unexpected file format." or "Failed to open document."; what the read had already stored
 // (the "Year" setting, the rating) stays.
-CodecResult ReadDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes);
+CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes);

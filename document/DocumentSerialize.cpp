@@ -8,7 +8,7 @@
 namespace {
 
 // Characters, not bytes: a year read from a file is UTF-8 in memory.
-std::size_t CharacterCount(std::string_view utf8) {
+std::size_t characterCount(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
     }));
@@ -18,33 +18,33 @@ std::size_t CharacterCount(std::string_view utf8) {
 
 // File order: year, count, rating, then the offers the count calls for (at most four), each in
 // ContractOffer::kFields order. The year lives in the settings, not in the document.
-void ContractDocument::Serialize(Archive& ar) {
-    if (ar.IsStoring()) {
-        ar.WriteText(
-            m_settings.ReadText(settings::kSection, settings::kYear, settings::kYearDefault));
+void ContractDocument::serialize(Archive& ar) {
+    if (ar.isStoring()) {
+        ar.writeText(
+            m_settings.readText(settings::kSection, settings::kYear, settings::kYearDefault));
         // The offers follow the count as written, so that a file always reads back whole even
         // for a count outside 0..65535.
         const auto count = static_cast<std::uint16_t>(m_offerCount & 0xFFFF);
-        ar.WriteU16(count);
-        ar.WriteText(m_rating);
+        ar.writeU16(count);
+        ar.writeText(m_rating);
         for (int n = 0; n < std::min<int>(count, kMaxOffers); ++n) {
             for (auto field : ContractOffer::kFields) {
-                ar.WriteText(m_offers[n].*field);
+                ar.writeText(m_offers[n].*field);
             }
         }
         return;
     }
 
     // The year is stored as soon as it is read, so a file that fails later still changed it.
-    const std::string year = ar.ReadText();
-    if (CharacterCount(year) <= settings::kYearMaxCharacters) {
-        m_settings.WriteText(settings::kSection, settings::kYear, year);
+    const std::string year = ar.readText();
+    if (characterCount(year) <= settings::kYearMaxCharacters) {
+        m_settings.writeText(settings::kSection, settings::kYear, year);
     }
-    m_offerCount = ar.ReadU16();  // widened without sign: 0..65535
-    m_rating = ar.ReadText();
-    for (int n = 0; n < VisibleOfferCount(); ++n) {
+    m_offerCount = ar.readU16();  // widened without sign: 0..65535
+    m_rating = ar.readText();
+    for (int n = 0; n < visibleOfferCount(); ++n) {
         for (auto field : ContractOffer::kFields) {
-            m_offers[n].*field = ar.ReadText();
+            m_offers[n].*field = ar.readText();
         }
     }
     // Whatever follows the last offer the count calls for is ignored.

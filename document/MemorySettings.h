@@ -10,18 +10,18 @@
 // A settings store held in memory: for tests and for runs that must not touch the user's values.
 class MemorySettings : public SettingsStore {
 public:
-    std::string ReadText(const std::string& section, const std::string& key,
+    std::string readText(const std::string& section, const std::string& key,
                          const std::string& fallback) override;
-    bool WriteText(const std::string& section, const std::string& key,
+    bool writeText(const std::string& section, const std::string& key,
                    const std::string& value) override;
-    std::int32_t ReadNumber(const std::string& section, const std::string& key,
+    std::int32_t readNumber(const std::string& section, const std::string& key,
                             std::int32_t fallback) override;
-    bool WriteNumber(const std::string& section, const std::string& key,
+    bool writeNumber(const std::string& section, const std::string& key,
                      std::int32_t value) override;
-    void RemoveSection(const std::string& section) override;
+    void removeSection(const std::string& section) override;
 
-    bool Contains(const std::string& section, const std::string& key) const;
-    std::size_t Size() const { return m_values.size(); }
+    bool contains(const std::string& section, const std::string& key) const;
+    std::size_t size() const { return m_values.size(); }
 
 private:
     using Value = std::variant<std::string, std::int32_t>;

@@ -11,18 +11,18 @@
 
 namespace {
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsSpace(char c) {
+bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 // The common case, digits with an optional point and at most 15 significant digits and 22
 // decimals (multipliers, base pays): the significand and the power of ten are both exact doubles,
 // so one correctly rounded division gives the same value as a full conversion.
-std::optional<double> ParseShortDecimal(std::string_view number) {
+std::optional<double> parseShortDecimal(std::string_view number) {
     static constexpr std::array<double, 23> kPowers = {
         1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -35,7 +35,7 @@ std::optional<double> ParseShortDecimal(std::string_view number) {
             afterPoint = true;
             continue;
         }
-        if (!IsDigit(c)) {
+        if (!isDigit(c)) {
             return std::nullopt;  // an exponent: leave it to the full conversion
         }
         if (significand != 0 || c != '0') {
@@ -53,9 +53,9 @@ std::optional<double> ParseShortDecimal(std::string_view number) {
 
 }  // namespace
 
-double ParseNumber(std::string_view text) {
+double parseNumber(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) {
+    while (i < text.size() && isSpace(text[i])) {
         ++i;
     }
     const std::size_t start = i;
@@ -63,13 +63,13 @@ double ParseNumber(std::string_view text) {
         ++i;
     }
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
+    while (i < text.size() && isDigit(text[i])) {
         ++i;
         ++digits;
     }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) {
+        while (i < text.size() && isDigit(text[i])) {
             ++i;
             ++digits;
         }
@@ -84,8 +84,8 @@ double ParseNumber(std::string_view text) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
             ++j;
         }
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) {
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) {
                 ++j;
             }
             end = j;
@@ -97,7 +97,7 @@ double ParseNumber(std::string_view text) {
         negative = number.front() == '-';
         number.remove_prefix(1);
     }
-    if (const std::optional<double> quick = ParseShortDecimal(number)) {
+    if (const std::optional<double> quick = parseShortDecimal(number)) {
         return negative ? -*quick : *quick;
     }
     double value = 0.0;
@@ -122,7 +122,7 @@ constexpr double kFastLimit = 1e15;
 // significand; the rounding decision is then made on the exact value, as "%.2f" does.
 constexpr bool kExactScaling = std::numeric_limits<long double>::digits >= 64;
 
-std::string FormatFixed2Slow(double value) {
+std::string formatFixed2Slow(double value) {
     // 309 integer digits, a sign, a point and two decimals fit every finite double.
     std::array<char, 400> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -132,7 +132,7 @@ std::string FormatFixed2Slow(double value) {
 
 }  // namespace
 
-std::optional<long long> Hundredths(double value) {
+std::optional<long long> hundredths(double value) {
     if (!kExactScaling || !(std::fabs(value) < kFastLimit)) {
         return std::nullopt;
     }
@@ -146,9 +146,9 @@ std::optional<long long> Hundredths(double value) {
     return std::signbit(value) ? -hundredths : hundredths;
 }
 
-std::string FormatHundredths(long long hundredths) {
+std::string formatHundredths(long long hundredths) {
     // A negative zero amount keeps its sign, as "%.2f" prints it; Hundredths() cannot say so,
-    // so FormatFixed2 handles that case itself.
+    // so formatFixed2 handles that case itself.
     const bool negative = hundredths < 0;
     unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(hundredths)
                                             : static_cast<unsigned long long>(hundredths);
@@ -169,23 +169,23 @@ std::string FormatHundredths(long long hundredths) {
     return std::string(p, end);
 }
 
-std::string FormatFixed2(double value) {
+std::string formatFixed2(double value) {
     if (std::isnan(value)) {
         return "nan";
     }
     if (std::isinf(value)) {
         return value < 0 ? "-inf" : "inf";
     }
-    const std::optional<long long> hundredths = Hundredths(value);
-    if (!hundredths) {
-        return FormatFixed2Slow(value);
+    const std::optional<long long> rounded = hundredths(value);
+    if (!rounded) {
+        return formatFixed2Slow(value);
     }
-    if (*hundredths == 0 && std::signbit(value)) {
+    if (*rounded == 0 && std::signbit(value)) {
         return "-0.00";
     }
-    return FormatHundredths(*hundredths);
+    return formatHundredths(*rounded);
 }
 
-std::string FormatInt(long long value) {
+std::string formatInt(long long value) {
     return std::to_string(value);
 }

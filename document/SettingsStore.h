@@ -12,17 +12,17 @@ public:
     virtual ~SettingsStore() = default;
 
     // The stored text, or `fallback` when the value is absent or unreadable.
-    virtual std::string ReadText(const std::string& section, const std::string& key,
+    virtual std::string readText(const std::string& section, const std::string& key,
                                  const std::string& fallback) = 0;
-    virtual bool WriteText(const std::string& section, const std::string& key,
+    virtual bool writeText(const std::string& section, const std::string& key,
                            const std::string& value) = 0;
     // The stored number, or `fallback` when absent.
-    virtual std::int32_t ReadNumber(const std::string& section, const std::string& key,
+    virtual std::int32_t readNumber(const std::string& section, const std::string& key,
                                     std::int32_t fallback) = 0;
-    virtual bool WriteNumber(const std::string& section, const std::string& key,
+    virtual bool writeNumber(const std::string& section, const std::string& key,
                              std::int32_t value) = 0;
     // Deletes every value of a section (the recent-file list is rewritten whole at exit).
-    virtual void RemoveSection(const std::string& section) = 0;
+    virtual void removeSection(const std::string& section) = 0;
 };
 
 // Section and key names, kept in one place so that no reader scatters literals.
@@ -51,5 +51,5 @@ inline constexpr std::size_t kYearMaxCharacters = 1024;
 
 inline constexpr int kRecentFileCount = 4;
 // "File1".."File4".
-std::string RecentFileKey(int oneBasedIndex);
+std::string recentFileKey(int oneBasedIndex);
 }  // namespace settings

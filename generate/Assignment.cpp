@@ -75,20 +75,20 @@ constexpr std::array<Row, 7> kSpecialTable = {{
 }};
 // clang-format on
 
-static_assert(CoversTotals(kCapellanFreeWorldsTable, 0, 12));
-static_assert(CoversTotals(kGarrisonOrCadreTable, 0, 6));
-static_assert(CoversTotals(kFedComDraconisTable, 0, 12));
-static_assert(CoversTotals(kPeripheryTable, 0, 12));
-static_assert(CoversTotals(kMercenaryTable, 0, 12));
-static_assert(CoversTotals(kCorpTable, 0, 12));
-static_assert(CoversTotals(kSpecialTable, 0, 12));
+static_assert(coversTotals(kCapellanFreeWorldsTable, 0, 12));
+static_assert(coversTotals(kGarrisonOrCadreTable, 0, 6));
+static_assert(coversTotals(kFedComDraconisTable, 0, 12));
+static_assert(coversTotals(kPeripheryTable, 0, 12));
+static_assert(coversTotals(kMercenaryTable, 0, 12));
+static_assert(coversTotals(kCorpTable, 0, 12));
+static_assert(coversTotals(kSpecialTable, 0, 12));
 
 struct TableDef {
     DiceSpec dice;
     std::span<const Row> rows;
 };
 
-constexpr TableDef TableFor(AssignmentTable table) {
+constexpr TableDef tableFor(AssignmentTable table) {
     switch (table) {
         case AssignmentTable::FedComDraconis:
             return {kTwoDice, kFedComDraconisTable};
@@ -115,37 +115,37 @@ constexpr std::array<AssignmentTable, 3> kTableByKind = {
 
 }  // namespace
 
-AssignmentTable AssignmentTableFor(std::string_view employer) {
+AssignmentTable assignmentTableFor(std::string_view employer) {
     if (employer == kCapellan || employer == kFreeWorlds) {
         return AssignmentTable::CapellanFreeWorlds;
     }
     if (employer == kFedCom || employer == kDraconis) {
         return AssignmentTable::FedComDraconis;
     }
-    return kTableByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+    return kTableByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
 }
 
-AssignmentPick AssignmentForRoll(AssignmentTable table, int roll) {
-    return LookupRange(TableFor(table).rows, roll);
+AssignmentPick assignmentForRoll(AssignmentTable table, int roll) {
+    return lookupRange(tableFor(table).rows, roll);
 }
 
-std::string_view SpecialAssignmentTerm(ContractDocument& doc) {
-    const TableDef def = TableFor(AssignmentTable::Special);
-    return LookupRange(def.rows, RollDice(doc, def.dice)).name;
+std::string_view specialAssignmentTerm(ContractDocument& doc) {
+    const TableDef def = tableFor(AssignmentTable::Special);
+    return lookupRange(def.rows, rollDice(doc, def.dice)).name;
 }
 
-std::string_view AssignmentTerm(ContractDocument& doc, std::string_view employer,
+std::string_view assignmentTerm(ContractDocument& doc, std::string_view employer,
                                 std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    AssignmentTable table = AssignmentTableFor(employer);
+    AssignmentTable table = assignmentTableFor(employer);
     for (;;) {
         if (table == AssignmentTable::Special) {
-            return SpecialAssignmentTerm(doc);
+            return specialAssignmentTerm(doc);
         }
-        const TableDef def = TableFor(table);
-        const AssignmentPick pick = LookupRange(def.rows, RollDice(doc, def.dice));
+        const TableDef def = tableFor(table);
+        const AssignmentPick pick = lookupRange(def.rows, rollDice(doc, def.dice));
         if (pick.next == AssignmentTable::None) {
             if (pick.againstClans) {
                 doc.m_againstClans = 1;
@@ -156,10 +156,10 @@ std::string_view AssignmentTerm(ContractDocument& doc, std::string_view employer
     }
 }
 
-std::string ContractDocument::RollSpecialAssignment() {
-    return std::string(SpecialAssignmentTerm(*this));
+std::string ContractDocument::rollSpecialAssignment() {
+    return std::string(specialAssignmentTerm(*this));
 }
 
-std::string ContractDocument::RollAssignment(std::string employer, std::string choice) {
-    return std::string(AssignmentTerm(*this, employer, choice));
+std::string ContractDocument::rollAssignment(std::string employer, std::string choice) {
+    return std::string(assignmentTerm(*this, employer, choice));
 }

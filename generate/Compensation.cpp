@@ -59,9 +59,9 @@ constexpr std::array<TransportRow, 5> kTransportTable = {{
 constexpr TransportRow kTransportOther = {-1, "32%", "40%"};
 // clang-format on
 
-static_assert(CoversTotals(kSupportTable, 0, 17));
+static_assert(coversTotals(kSupportTable, 0, 17));
 
-const TransportRow& TransportForFace(int face) {
+const TransportRow& transportForFace(int face) {
     for (const TransportRow& row : kTransportTable) {
         if (row.face == face) {
             return row;
@@ -70,14 +70,14 @@ const TransportRow& TransportForFace(int face) {
     return kTransportOther;
 }
 
-const SupportTerms& RollSupport(ContractDocument& doc, std::string_view rating,
+const SupportTerms& rollSupport(ContractDocument& doc, std::string_view rating,
                                 std::string_view employer) {
-    return LookupRange(kSupportTable, RollDice(doc, kTwoDice) + SupportModifier(rating, employer));
+    return lookupRange(kSupportTable, rollDice(doc, kTwoDice) + supportModifier(rating, employer));
 }
 
 }  // namespace
 
-int SupportModifier(std::string_view rating, std::string_view employer) {
+int supportModifier(std::string_view rating, std::string_view employer) {
     int modifier = 0;
     for (const RatingModifier& row : kSupportModifiers) {
         if (rating == row.rating) {
@@ -90,66 +90,66 @@ int SupportModifier(std::string_view rating, std::string_view employer) {
     return modifier;
 }
 
-std::string_view StraightSupportForTotal(int total) {
-    return LookupRange(kSupportTable, total).straight;
+std::string_view straightSupportForTotal(int total) {
+    return lookupRange(kSupportTable, total).straight;
 }
 
-std::string_view BattleLossForTotal(int total) {
-    return LookupRange(kSupportTable, total).battleLoss;
+std::string_view battleLossForTotal(int total) {
+    return lookupRange(kSupportTable, total).battleLoss;
 }
 
-std::string_view DsJsForFace(int face) {
-    return TransportForFace(face).dsjs;
+std::string_view dsJsForFace(int face) {
+    return transportForFace(face).dsjs;
 }
 
-std::string_view CommercialForFace(int face) {
-    return TransportForFace(face).commercial;
+std::string_view commercialForFace(int face) {
+    return transportForFace(face).commercial;
 }
 
-std::string_view StraightSupportTerm(ContractDocument& doc, std::string_view rating,
+std::string_view straightSupportTerm(ContractDocument& doc, std::string_view rating,
                                      std::string_view choice, std::string_view employer) {
-    if (!IsRandomChoice(choice)) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return RollSupport(doc, rating, employer).straight;
+    return rollSupport(doc, rating, employer).straight;
 }
 
-std::string_view BattleLossTerm(ContractDocument& doc, std::string_view rating,
+std::string_view battleLossTerm(ContractDocument& doc, std::string_view rating,
                                 std::string_view choice, std::string_view employer) {
-    if (!IsRandomChoice(choice)) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return RollSupport(doc, rating, employer).battleLoss;
+    return rollSupport(doc, rating, employer).battleLoss;
 }
 
-std::string_view DsJsTerm(ContractDocument& doc, std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+std::string_view dsJsTerm(ContractDocument& doc, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return DsJsForFace(RollDice(doc, kOneDie));
+    return dsJsForFace(rollDice(doc, kOneDie));
 }
 
-std::string_view CommercialTerm(ContractDocument& doc, std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+std::string_view commercialTerm(ContractDocument& doc, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return CommercialForFace(RollDice(doc, kOneDie));
+    return commercialForFace(rollDice(doc, kOneDie));
 }
 
-std::string ContractDocument::RollStraightSupport(std::string rating, std::string choice,
+std::string ContractDocument::rollStraightSupport(std::string rating, std::string choice,
                                                   std::string employer) {
-    return std::string(StraightSupportTerm(*this, rating, choice, employer));
+    return std::string(straightSupportTerm(*this, rating, choice, employer));
 }
 
-std::string ContractDocument::RollBattleLossCompensation(std::string rating, std::string choice,
+std::string ContractDocument::rollBattleLossCompensation(std::string rating, std::string choice,
                                                          std::string employer) {
-    return std::string(BattleLossTerm(*this, rating, choice, employer));
+    return std::string(battleLossTerm(*this, rating, choice, employer));
 }
 
-std::string ContractDocument::RollDsJsCompensation(std::string choice) {
-    return std::string(DsJsTerm(*this, choice));
+std::string ContractDocument::rollDsJsCompensation(std::string choice) {
+    return std::string(dsJsTerm(*this, choice));
 }
 
-std::string ContractDocument::RollCommercialCompensation(std::string choice) {
-    return std::string(CommercialTerm(*this, choice));
+std::string ContractDocument::rollCommercialCompensation(std::string choice) {
+    return std::string(commercialTerm(*this, choice));
 }

@@ -29,19 +29,19 @@ constexpr std::array<Range<int>, 5> kOfferCounts = {{
 }};
 // clang-format on
 
-static_assert(CoversTotals(kOfferCounts, 0, 17));
+static_assert(coversTotals(kOfferCounts, 0, 17));
 
 }  // namespace
 
-int RollDice(ContractDocument& doc, DiceSpec dice) {
+int rollDice(ContractDocument& doc, DiceSpec dice) {
     int total = 0;
     for (int i = 0; i < dice.count; ++i) {
-        total += doc.RollDie(dice.faces);
+        total += doc.rollDie(dice.faces);
     }
     return total;
 }
 
-int OfferCountModifier(std::string_view rating) {
+int offerCountModifier(std::string_view rating) {
     for (const RatingModifier& row : kOfferCountModifiers) {
         if (rating == row.rating) {
             return row.modifier;
@@ -50,14 +50,14 @@ int OfferCountModifier(std::string_view rating) {
     return 0;
 }
 
-int OfferCountForTotal(int total) {
-    return LookupRange(kOfferCounts, total);
+int offerCountForTotal(int total) {
+    return lookupRange(kOfferCounts, total);
 }
 
 // Faces run from 0, not 1: a die of size n has n + 1 outcomes. The modulo's slight bias
 // towards low faces belongs to the product's dice and is kept.
-int ContractDocument::RollDie(int n) {
-    const int r = m_generator.Next();
+int ContractDocument::rollDie(int n) {
+    const int r = m_generator.next();
     // The two sizes the tables use get constant divisors, which compile to multiplications;
     // a run rolls some fifty dice.
     switch (n) {
@@ -74,7 +74,7 @@ int ContractDocument::RollDie(int n) {
     return r % (n + 1);
 }
 
-int ContractDocument::RollOfferCount(std::string rating) {
-    const int total = RollDice(*this, kTwoDice) + OfferCountModifier(rating);
-    return OfferCountForTotal(total);
+int ContractDocument::rollOfferCount(std::string rating) {
+    const int total = rollDice(*this, kTwoDice) + offerCountModifier(rating);
+    return offerCountForTotal(total);
 }

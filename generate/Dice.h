@@ -5,6 +5,6 @@
 // The offer-count roll: two dice plus a modifier for the unit's rating.
 
 // "A" +5, "B" +3, "C" +2, "D" +1, any other text +0.
-int OfferCountModifier(std::string_view rating);
+int offerCountModifier(std::string_view rating);
 // The number of offers, 0..4, for a total of two dice plus the modifier.
-int OfferCountForTotal(int total);
+int offerCountForTotal(int total);

@@ -61,16 +61,16 @@ constexpr std::array<Factor<std::string_view>, 14> kAssignmentFactors = {{
 }};
 // clang-format on
 
-static_assert(CoversTotals(kCorpFactors, 0, 12));
+static_assert(coversTotals(kCorpFactors, 0, 12));
 
-void AppendAmount(std::string& out, double amount) {
+void appendAmount(std::string& out, double amount) {
     out += "x Pay = (";
-    out += FormatFixed2(amount);
+    out += formatFixed2(amount);
     out += " C-Bills)";
 }
 
 template <std::size_t N>
-std::optional<float> FindFactor(const std::array<Factor<std::string_view>, N>& table,
+std::optional<float> findFactor(const std::array<Factor<std::string_view>, N>& table,
                                 std::string_view key) {
     for (const auto& row : table) {
         if (row.key == key) {
@@ -82,25 +82,25 @@ std::optional<float> FindFactor(const std::array<Factor<std::string_view>, N>& t
 
 }  // namespace
 
-float PayBaseFor(std::string_view rating) {
-    return FindFactor(kBaseByRating, rating).value_or(kDefaultBase);
+float payBaseFor(std::string_view rating) {
+    return findFactor(kBaseByRating, rating).value_or(kDefaultBase);
 }
 
-std::optional<float> NamedEmployerPayFactor(std::string_view employer) {
-    return FindFactor(kEmployerFactors, employer);
+std::optional<float> namedEmployerPayFactor(std::string_view employer) {
+    return findFactor(kEmployerFactors, employer);
 }
 
-float CorpPayFactorForRoll(int roll) {
-    return LookupRange(kCorpFactors, roll);
+float corpPayFactorForRoll(int roll) {
+    return lookupRange(kCorpFactors, roll);
 }
 
-float AssignmentPayFactor(std::string_view assignment) {
-    return FindFactor(kAssignmentFactors, assignment).value_or(kNoFactor);
+float assignmentPayFactor(std::string_view assignment) {
+    return findFactor(kAssignmentFactors, assignment).value_or(kNoFactor);
 }
 
 namespace {
 
-double MultiplierProduct(float base, float employerFactor, float assignmentFactor,
+double multiplierProduct(float base, float employerFactor, float assignmentFactor,
                          bool againstClans) {
     // Stored in single precision before the second factor: this rounding decides several texts.
     const float withEmployer = base * employerFactor;
@@ -111,48 +111,48 @@ double MultiplierProduct(float base, float employerFactor, float assignmentFacto
 
 }  // namespace
 
-std::string ComposePayMultiplier(float base, float employerFactor, float assignmentFactor,
+std::string composePayMultiplier(float base, float employerFactor, float assignmentFactor,
                                  bool againstClans) {
-    return FormatFixed2(MultiplierProduct(base, employerFactor, assignmentFactor, againstClans));
+    return formatFixed2(multiplierProduct(base, employerFactor, assignmentFactor, againstClans));
 }
 
-std::string PayAmountText(std::string_view multiplier, std::string_view basePay) {
+std::string payAmountText(std::string_view multiplier, std::string_view basePay) {
     std::string text;
-    AppendAmount(text, ParseNumber(multiplier) * ParseNumber(basePay));
+    appendAmount(text, parseNumber(multiplier) * parseNumber(basePay));
     return text;
 }
 
-void AppendPayAmount(std::string& multiplierField, double multiplier, double basePay) {
-    AppendAmount(multiplierField, multiplier * basePay);
+void appendPayAmount(std::string& multiplierField, double multiplier, double basePay) {
+    appendAmount(multiplierField, multiplier * basePay);
 }
 
-std::optional<double> PayMultiplierTerm(ContractDocument& doc, std::string_view rating,
+std::optional<double> payMultiplierTerm(ContractDocument& doc, std::string_view rating,
                                         std::string_view employer, std::string_view assignment,
                                         std::string_view choice, std::string& out) {
-    if (!IsRandomChoice(choice)) {
+    if (!isRandomChoice(choice)) {
         out.assign(choice);
         return std::nullopt;
     }
     float employerFactor = kNoFactor;
-    if (const auto named = NamedEmployerPayFactor(employer)) {
+    if (const auto named = namedEmployerPayFactor(employer)) {
         employerFactor = *named;
-    } else if (KindOfEmployer(employer) == EmployerKind::Corp) {
-        employerFactor = CorpPayFactorForRoll(RollDice(doc, kTwoDice));
+    } else if (kindOfEmployer(employer) == EmployerKind::Corp) {
+        employerFactor = corpPayFactorForRoll(rollDice(doc, kTwoDice));
     }
     const double product =
-        MultiplierProduct(PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment),
+        multiplierProduct(payBaseFor(rating), employerFactor, assignmentPayFactor(assignment),
                           doc.m_againstClans != 0);
     // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form; the
     // printed text reads back as exactly hundredths / 100.
-    const long long hundredths = *Hundredths(product);
+    const long long cents = *hundredths(product);
     // assign() keeps the field's buffer, which the pay text appended next will need.
-    out.assign(FormatHundredths(hundredths));
-    return static_cast<double>(hundredths) / 100.0;
+    out.assign(formatHundredths(cents));
+    return static_cast<double>(cents) / 100.0;
 }
 
-std::string ContractDocument::RollPayMultiplier(std::string rating, std::string employer,
+std::string ContractDocument::rollPayMultiplier(std::string rating, std::string employer,
                                                 std::string assignment, std::string choice) {
     std::string multiplier;
-    PayMultiplierTerm(*this, rating, employer, assignment, choice, multiplier);
+    payMultiplierTerm(*this, rating, employer, assignment, choice, multiplier);
     return multiplier;
 }

@@ -26,7 +26,7 @@ inline constexpr DiceSpec kTwoDice{6, 2};
 inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
 
 // Rolls the dice one after the other through the document's generator.
-int RollDice(ContractDocument& doc, DiceSpec dice);
+int rollDice(ContractDocument& doc, DiceSpec dice);
 
 // A row of a printed table: every total from `low` to `high` inclusive gives `value`.
 template <typename T>
@@ -39,7 +39,7 @@ struct Range {
 // True when the rows are in ascending order, with no gap and no overlap, and cover [from, to].
 // Tables assert this at compile time, so a lookup can stop at the first row that reaches the total.
 template <typename Rows>
-constexpr bool CoversTotals(const Rows& rows, int from, int to) {
+constexpr bool coversTotals(const Rows& rows, int from, int to) {
     if (std::size(rows) == 0 || rows[0].low > from) {
         return false;
     }
@@ -56,7 +56,7 @@ constexpr bool CoversTotals(const Rows& rows, int from, int to) {
 
 // The value for `total`; a total outside the table is clamped to its first or last row.
 template <typename Rows>
-constexpr const auto& LookupRange(const Rows& rows, int total) {
+constexpr const auto& lookupRange(const Rows& rows, int total) {
     for (std::size_t i = 0; i + 1 < std::size(rows); ++i) {
         if (total <= rows[i].high) {
             return rows[i].value;
@@ -66,13 +66,13 @@ constexpr const auto& LookupRange(const Rows& rows, int total) {
 }
 
 // "Random", exactly these six letters, means roll; any other text is used as it stands.
-inline bool IsRandomChoice(std::string_view choice) {
+inline bool isRandomChoice(std::string_view choice) {
     return choice == kRandomChoice;
 }
 
 // Exact, whole-text membership test over a table of names; blank slots name nothing.
 template <typename Names>
-constexpr bool IsOneOf(std::string_view text, const Names& names) {
+constexpr bool isOneOf(std::string_view text, const Names& names) {
     for (std::string_view name : names) {
         if (!name.empty() && text == name) {
             return true;

@@ -6,7 +6,7 @@
 
 // The formal contract's wording: 31 body pieces and the four signature pieces, numbered by the
 // string resource each one has always had. Every "%s" in a piece takes one value, in order; the
-// pieces hold no other '%', so a value is never read as a format (see ComposeContractText).
+// pieces hold no other '%', so a value is never read as a format (see composeContractText).
 
 // Where a "%s" takes its value from: a field of the offer being printed or a unit setting.
 enum class ContractValue {
@@ -121,7 +121,7 @@ inline constexpr std::array<std::string_view, 4> kSignaturePieces = {
 // clang-format on
 
 // A piece is sound when its "%s" count matches its value list and it holds no other '%'.
-constexpr bool PieceIsSound(const ContractPiece& piece) {
+constexpr bool pieceIsSound(const ContractPiece& piece) {
     std::size_t placeholders = 0;
     for (std::size_t i = 0; i < piece.text.size(); ++i) {
         if (piece.text[i] != '%') {
@@ -136,9 +136,9 @@ constexpr bool PieceIsSound(const ContractPiece& piece) {
     return placeholders == piece.valueCount && piece.valueCount <= piece.values.size();
 }
 
-constexpr bool AllPiecesSound() {
+constexpr bool allPiecesSound() {
     for (const ContractPiece& piece : kBodyPieces) {
-        if (!PieceIsSound(piece)) {
+        if (!pieceIsSound(piece)) {
             return false;
         }
     }
@@ -149,7 +149,7 @@ constexpr bool AllPiecesSound() {
     }
     return true;
 }
-static_assert(AllPiecesSound(), "every %s needs exactly one value, and nothing else may be a %");
+static_assert(allPiecesSound(), "every %s needs exactly one value, and nothing else may be a %");
 static_assert(kBodyPieces.front().resource == 129 && kBodyPieces.back().resource == 161);
 
 }  // namespace contract

@@ -29,7 +29,7 @@ constexpr std::array<std::string ContractOffer::*, 15> kOfferField = {
 // clang-format on
 static_assert(static_cast<std::size_t>(ContractValue::SalvageRights) + 1 == kOfferField.size());
 
-const std::string& ValueText(ContractValue value, const ContractOffer& offer,
+const std::string& valueText(ContractValue value, const ContractOffer& offer,
                              const UnitTexts& unit) {
     switch (value) {
         case ContractValue::UnitName:
@@ -43,13 +43,13 @@ const std::string& ValueText(ContractValue value, const ContractOffer& offer,
 
 // Copies the piece, putting each value where its "%s" stands. The scan runs over the piece only,
 // never over what was already inserted, so a '%' in a field is printed as typed.
-void AppendPiece(std::string& out, const ContractPiece& piece, const ContractOffer& offer,
+void appendPiece(std::string& out, const ContractPiece& piece, const ContractOffer& offer,
                  const UnitTexts& unit) {
     std::size_t from = 0;
     for (std::size_t i = 0; i < piece.valueCount; ++i) {
         const std::size_t at = piece.text.find(contract::kPlaceholder, from);
         out.append(piece.text.substr(from, at - from));
-        out.append(ValueText(piece.values[i], offer, unit));
+        out.append(valueText(piece.values[i], offer, unit));
         from = at + contract::kPlaceholder.size();
     }
     out.append(piece.text.substr(from));
@@ -57,19 +57,19 @@ void AppendPiece(std::string& out, const ContractPiece& piece, const ContractOff
 
 }  // namespace
 
-std::string ComposeContractText(const ContractOffer& offer, SettingsStore& settings) {
+std::string composeContractText(const ContractOffer& offer, SettingsStore& settings) {
     const UnitTexts unit{
-        settings.ReadText(settings::kSection, settings::kUnitName, settings::kUnitBlankForContract),
-        settings.ReadText(settings::kSection, settings::kUnitSize, settings::kUnitBlankForContract),
+        settings.readText(settings::kSection, settings::kUnitName, settings::kUnitBlankForContract),
+        settings.readText(settings::kSection, settings::kUnitSize, settings::kUnitBlankForContract),
     };
     std::string text;
     for (const ContractPiece& piece : contract::kBodyPieces) {
-        AppendPiece(text, piece, offer, unit);
+        appendPiece(text, piece, offer, unit);
     }
     return text;
 }
 
-std::string ContractSignatureBlock() {
+std::string contractSignatureBlock() {
     std::string block;
     for (std::string_view piece : contract::kSignaturePieces) {
         block.append(piece);
@@ -77,6 +77,6 @@ std::string ContractSignatureBlock() {
     return block;
 }
 
-std::string CreditLine() {
+std::string creditLine() {
     return "Printed by Zuvaduro, the mercenary contract generator";
 }

@@ -8,10 +8,10 @@ class SettingsStore;
 // The body text of one formal contract: nine numbered clauses filled with the offer's terms and
 // the unit's name and size (read from the settings, fifteen underscores when absent). Field texts
 // are inserted verbatim; no user text is ever used as a format.
-std::string ComposeContractText(const ContractOffer& offer, SettingsStore& settings);
+std::string composeContractText(const ContractOffer& offer, SettingsStore& settings);
 
 // The signature block printed under every contract.
-std::string ContractSignatureBlock();
+std::string contractSignatureBlock();
 
 // The one-line credit printed at the foot of every page, listing and contract alike.
-std::string CreditLine();
+std::string creditLine();

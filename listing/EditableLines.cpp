@@ -37,7 +37,7 @@ constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
 
 }  // namespace
 
-std::optional<EditableLine> FindEditableLine(ContractDocument& doc, int line) {
+std::optional<EditableLine> findEditableLine(ContractDocument& doc, int line) {
     if (line == listing::kRatingLine) {
         return EditableLine{&doc.m_rating, "Dragoon's Rating"};
     }
@@ -63,7 +63,7 @@ std::optional<EditableLine> FindEditableLine(ContractDocument& doc, int line) {
     return std::nullopt;
 }
 
-int LineAtY(int clientY, int scrollY, int lineHeight) {
+int lineAtY(int clientY, int scrollY, int lineHeight) {
     if (lineHeight <= 0) {
         return 0;
     }

@@ -13,8 +13,8 @@ struct EditableLine {
     std::string prompt;  // ready to show: the label followed by the current text (the rating: none)
 };
 
-std::optional<EditableLine> FindEditableLine(ContractDocument& doc, int line);
+std::optional<EditableLine> findEditableLine(ContractDocument& doc, int line);
 
 // The line under a client y coordinate: (y + scroll position) / line height, integer division.
 // Rows above line 1 are line 0; a zero line height (not yet measured) gives line 0.
-int LineAtY(int clientY, int scrollY, int lineHeight);
+int lineAtY(int clientY, int scrollY, int lineHeight);

@@ -6,7 +6,7 @@
 #include "document/Cp1252.h"
 #include "document/NumberText.h"
 
-std::string JsonString(const std::string& text) {
+std::string jsonString(const std::string& text) {
     static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                                   '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
     std::string out;
@@ -18,11 +18,11 @@ std::string JsonString(const std::string& text) {
             out += text[i++];  // plain ASCII, the common case, needs no decoding
             continue;
         }
-        const Utf8Step step = DecodeUtf8Step(text, i);
+        const Utf8Step step = decodeUtf8Step(text, i);
         const char32_t c = step.codePoint;
         if (!step.valid) {
             // Texts from the command line may hold any bytes; JSON must stay UTF-8.
-            AppendUtf8(out, kReplacementCharacter);
+            appendUtf8(out, kReplacementCharacter);
         } else if (c == '"') {
             out += "\\\"";
         } else if (c == '\\') {
@@ -47,19 +47,19 @@ std::string JsonString(const std::string& text) {
     return out;
 }
 
-std::string RenderListingJson(const ContractDocument& doc) {
-    std::string out = "{\"rating\": " + JsonString(doc.m_rating) +
-                      ", \"offerCount\": " + FormatInt(doc.m_offerCount) + ", \"offers\": [";
-    for (int k = 0; k < doc.VisibleOfferCount(); ++k) {
+std::string renderListingJson(const ContractDocument& doc) {
+    std::string out = "{\"rating\": " + jsonString(doc.m_rating) +
+                      ", \"offerCount\": " + formatInt(doc.m_offerCount) + ", \"offers\": [";
+    for (int k = 0; k < doc.visibleOfferCount(); ++k) {
         const ContractOffer& offer = doc.m_offers[static_cast<std::size_t>(k)];
         out += k == 0 ? "{" : ", {";
         for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
             if (f != 0) {
                 out += ", ";
             }
-            out += JsonString(ContractOffer::kFieldNames[f]);
+            out += jsonString(ContractOffer::kFieldNames[f]);
             out += ": ";
-            out += JsonString(offer.*ContractOffer::kFields[f]);
+            out += jsonString(offer.*ContractOffer::kFields[f]);
         }
         out += "}";
     }

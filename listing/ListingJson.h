@@ -9,7 +9,7 @@ class ContractDocument;
 // Texts are written as they are (UTF-8), with JSON escapes for quotes, backslashes and control
 // characters (C0, DEL and C1); a byte that is not well-formed UTF-8 becomes U+FFFD, so the
 // output is valid UTF-8 JSON whatever the texts held.
-std::string RenderListingJson(const ContractDocument& doc);
+std::string renderListingJson(const ContractDocument& doc);
 
 // A JSON string literal, quotes included.
-std::string JsonString(const std::string& text);
+std::string jsonString(const std::string& text);

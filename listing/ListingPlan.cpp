@@ -42,16 +42,16 @@ static_assert(kOfferLines.size() + 2 == listing::kLinesPerOffer);
 
 }  // namespace
 
-std::string_view OfferLineLabel(int offset) {
+std::string_view offerLineLabel(int offset) {
     return kOfferLines.at(static_cast<std::size_t>(offset - 1)).label;
 }
 
-std::string_view OfferHeader(int k) {
+std::string_view offerHeader(int k) {
     return kHeaders.at(static_cast<std::size_t>(k));
 }
 
-ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(FormatInt(doc.m_offerCount)) {
-    const int offers = doc.VisibleOfferCount();
+ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {
+    const int offers = doc.visibleOfferCount();
     m_lines.reserve(static_cast<std::size_t>(3 + offers * listing::kLinesPerOffer));
     m_lines.push_back({listing::kRatingLine, "Dragoon's Rating:", std::string_view(doc.m_rating)});
     m_lines.push_back({listing::kCountLine, "Contract Offers:", std::string_view(m_countText)});
@@ -73,19 +73,19 @@ ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(FormatInt(do
     }
 }
 
-void WriteListingText(const ContractDocument& doc,
+void writeListingText(const ContractDocument& doc,
                       const std::function<void(std::string_view)>& sink, ValueControls controls) {
     static constexpr std::string_view kPadding = "                                   ";
     static_assert(kPadding.size() == listing::kValueColumnChars);
     const ListingPlan plan(doc);
-    for (const ListingLine& line : plan.Lines()) {
+    for (const ListingLine& line : plan.lines()) {
         sink(line.label);
         if (line.value) {
             if (line.label.size() < listing::kValueColumnChars) {
                 sink(kPadding.substr(line.label.size()));
             }
             if (controls == ValueControls::Visible) {
-                sink(VisibleControls(*line.value));
+                sink(visibleControls(*line.value));
             } else {
                 sink(*line.value);
             }
@@ -94,9 +94,9 @@ void WriteListingText(const ContractDocument& doc,
     }
 }
 
-std::string RenderListingText(const ContractDocument& doc, ValueControls controls) {
+std::string renderListingText(const ContractDocument& doc, ValueControls controls) {
     std::string out;
-    WriteListingText(
+    writeListingText(
         doc, [&out](std::string_view piece) { out += piece; }, controls);
     return out;
 }

@@ -39,10 +39,10 @@ public:
     ListingPlan(const ListingPlan&) = delete;
     ListingPlan& operator=(const ListingPlan&) = delete;
 
-    // Lines 1..LastLine() in order, blank lines included.
-    const std::vector<ListingLine>& Lines() const { return m_lines; }
+    // Lines 1..lastLine() in order, blank lines included.
+    const std::vector<ListingLine>& lines() const { return m_lines; }
     // 2 with no offers, else 19 + 17 * (min(count, 4) - 1).
-    int LastLine() const { return static_cast<int>(m_lines.size()); }
+    int lastLine() const { return static_cast<int>(m_lines.size()); }
 
 private:
     std::string m_countText;
@@ -50,21 +50,21 @@ private:
 };
 
 // The label of an offer's line at offset 1..15 below its header (offset 0 is the header).
-std::string_view OfferLineLabel(int offset);
+std::string_view offerLineLabel(int offset);
 // The header of offer k (0..3): "First Contract:" .. "Fourth Contract:".
-std::string_view OfferHeader(int k);
+std::string_view offerHeader(int k);
 
 // How the values' control characters are written: as stored (a pipe or a file gets the
-// document's bytes) or spelled out for a terminal (see VisibleControls).
+// document's bytes) or spelled out for a terminal (see visibleControls).
 enum class ValueControls { AsStored, Visible };
 
 // Renders the plan as text: labels padded to 35 characters, then the value; every line ends
 // with "\n". Used by the command line.
-std::string RenderListingText(const ContractDocument& doc,
+std::string renderListingText(const ContractDocument& doc,
                               ValueControls controls = ValueControls::AsStored);
 
 // The same text, handed to `sink` piece by piece: a value of hundreds of megabytes goes out
 // without first being copied into one string.
-void WriteListingText(const ContractDocument& doc,
+void writeListingText(const ContractDocument& doc,
                       const std::function<void(std::string_view)>& sink,
                       ValueControls controls = ValueControls::AsStored);

@@ -20,7 +20,7 @@ struct ListingPageGeometry {
     int bottomLimit = 0;
     PageRect credit;
 };
-ListingPageGeometry ComputeListingPage(int horzRes, int vertRes, int lineHeight);
+ListingPageGeometry computeListingPage(int horzRes, int vertRes, int lineHeight);
 
 // A formal contract page. lh is the body font's line pitch, lhT the title font's.
 struct ContractPageGeometry {
@@ -33,5 +33,5 @@ struct ContractPageGeometry {
     PageRect signature;  // L, B - 15 lh, R, B - lh
     PageRect credit;     // 0, B - lh, H, B
 };
-ContractPageGeometry ComputeContractPage(int horzRes, int vertRes, int lineHeight,
+ContractPageGeometry computeContractPage(int horzRes, int vertRes, int lineHeight,
                                          int titleLineHeight);

@@ -9,7 +9,7 @@ namespace {
 constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                        '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
 
-void AppendHex(std::string& out, const char* prefix, unsigned value) {
+void appendHex(std::string& out, const char* prefix, unsigned value) {
     out += prefix;
     out += kHex[(value >> 4) & 0xF];
     out += kHex[value & 0xF];
@@ -17,18 +17,18 @@ void AppendHex(std::string& out, const char* prefix, unsigned value) {
 
 }  // namespace
 
-std::string VisibleControls(std::string_view text) {
+std::string visibleControls(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const Utf8Step step = DecodeUtf8Step(text, i);
+        const Utf8Step step = decodeUtf8Step(text, i);
         const char32_t c = step.codePoint;
         if (!step.valid) {
-            AppendHex(out, "\\x", static_cast<unsigned char>(text[i]));
+            appendHex(out, "\\x", static_cast<unsigned char>(text[i]));
         } else if (c < 0x20 || c == 0x7F) {
-            AppendHex(out, "\\x", c);
+            appendHex(out, "\\x", c);
         } else if (c >= 0x80 && c <= 0x9F) {
-            AppendHex(out, "\\u00", c);
+            appendHex(out, "\\u00", c);
         } else {
             out.append(text.substr(i, step.length));
         }

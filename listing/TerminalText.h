@@ -8,4 +8,4 @@
 // and DEL become \xHH (ESC is \x1b, a line feed \x0a), C1 controls \u0080 to \u009f, and a byte
 // that is not well-formed UTF-8 becomes \xHH. Everything else, backslashes included, is kept
 // byte for byte.
-std::string VisibleControls(std::string_view text);
+std::string visibleControls(std::string_view text);

@@ -19,7 +19,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setText(tr("<b>Zuvaduro Version 3.2</b><br>Contract offers for mercenary units.<br>%1")
-                      .arg(QString::fromStdString(CreditLine()).toHtmlEscaped()));
+                      .arg(QString::fromStdString(creditLine()).toHtmlEscaped()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

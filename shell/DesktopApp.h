@@ -25,35 +25,35 @@ public:
     ~DesktopApp() override;
 
     // Start-up: splash permission, recent files, document and main window, then the command
-    // line's request. False when the program is to end at once; ExitCode() then says how.
-    bool InitInstance(const QStringList& args);
-    // Writes the recent-file list (unless the settings were just removed); returns ExitCode().
-    int ExitInstance();
-    int ExitCode() const { return m_exitCode; }
+    // line's request. False when the program is to end at once; exitCode() then says how.
+    bool start(const QStringList& args);
+    // Writes the recent-file list (unless the settings were just removed); returns exitCode().
+    int finish();
+    int exitCode() const { return m_exitCode; }
 
     // stderr always; a message box as well when there is a screen to show it on.
-    void ReportError(const QString& message);
+    void reportError(const QString& message);
 
     // Set when ZUVADURO_STARTUP_PROBE=1: the main window's first paint prints the time since
     // `started` and ends the program.
-    void EnableStartupProbe(const QElapsedTimer& started);
+    void enableStartupProbe(const QElapsedTimer& started);
 
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
-    ContractDocument& Document() const { return *m_doc; }
-    RecentFileList& RecentFiles() { return m_recent; }
-    SplashGate& Splash() { return m_splash; }
+    ContractDocument& document() const { return *m_doc; }
+    RecentFileList& recentFiles() { return m_recent; }
+    SplashGate& splash() { return m_splash; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Every event of the program passes here first; nothing is ever consumed.
-    void PreTranslateMessage(QObject* watched, QEvent* event);
-    void CreateMainWindow();
-    bool ProcessShellCommand(const WindowCommandLine& line);
-    bool PrintFromCommandLine(const WindowCommandLine& line);
-    bool Unregister();
-    bool HasRealDisplay() const;
+    void observeEvent(QObject* watched, QEvent* event);
+    void createMainWindow();
+    bool runCommandLine(const WindowCommandLine& line);
+    bool printFromCommandLine(const WindowCommandLine& line);
+    bool unregister();
+    bool hasRealDisplay() const;
 
     SettingsStore& m_settings;
     std::function<bool()> m_removeSettings;

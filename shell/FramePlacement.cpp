@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-FramePlacement PlaceMainWindow(const QRect& screen, const QRect& available, const QMargins& frame) {
+FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame) {
     const int clientHeight = std::min(screen.height() - kMainHeightBelowScreen,
                                       available.height() - frame.top() - frame.bottom());
     const QSize clientSize(kMainClientWidth, std::max(1, clientHeight));

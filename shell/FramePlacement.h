@@ -18,4 +18,4 @@ struct FramePlacement {
 inline constexpr int kMainClientWidth = 525;
 inline constexpr int kMainHeightBelowScreen = 25;
 
-FramePlacement PlaceMainWindow(const QRect& screen, const QRect& available, const QMargins& frame);
+FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame);

@@ -17,7 +17,7 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     resize(560, 480);
 }
 
-bool HelpWindow::ShowTopic(const QString& page) {
+bool HelpWindow::showTopic(const QString& page) {
     const QString file = page.section(QLatin1Char('#'), 0, 0);
     const QString anchor = page.section(QLatin1Char('#'), 1);
     const QString path = m_root + QLatin1Char('/') + file;
@@ -36,6 +36,6 @@ bool HelpWindow::ShowTopic(const QString& page) {
     return true;
 }
 
-QString HelpWindow::CurrentSource() const {
+QString HelpWindow::currentSource() const {
     return m_browser->source().toString();
 }

@@ -14,9 +14,9 @@ public:
 
     // Shows `page` (a file under the root, with an optional "#anchor") and brings the window to
     // the front. False, with nothing shown, when the page does not exist.
-    bool ShowTopic(const QString& page);
+    bool showTopic(const QString& page);
 
-    QString CurrentSource() const;
+    QString currentSource() const;
 
 private:
     QString m_root;

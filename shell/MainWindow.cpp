@@ -62,7 +62,9 @@ struct MainWindow::CommandRow {
     const char* shortcut;  // portable key text, or ""
     const char* toolTip;   // "" when the command has no toolbar button
     const char* icon;      // toolbar picture under :/toolbar, or ""
-    void (MainWindow::*handler)();
+    // What the command runs: one of the listing's commands, or one of the window's own.
+    void (ListingView::*viewCommand)();
+    void (MainWindow::*windowCommand)();
     const char* whatsThis;
 };
 
@@ -73,36 +75,36 @@ using Row = MainWindow::CommandRow;
 // clang-format off
 constexpr Row kCommands[] = {
     {cmd::kNewCustom, "&New Custom", "Ctrl+C", "New Custom", "new_custom",
-     &MainWindow::OnNewCustom,
+     &ListingView::newCustom, nullptr,
      "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
      "have, then rolls a new set of offers. Unsaved offers are replaced without a question.</p>"},
     {cmd::kNewRandom, "New Random", "Ctrl+R", "New Random", "new_random",
-     &MainWindow::OnNewRandom,
+     &ListingView::newRandom, nullptr,
      "<b>New Random</b><p>Asks for the unit's rating and rolls a new set of offers with every "
      "term at random.</p>"},
-    {cmd::kOpen, "&Open...", "Ctrl+O", "Open", "open", &MainWindow::OnFileOpen,
+    {cmd::kOpen, "&Open...", "Ctrl+O", "Open", "open", nullptr, &MainWindow::chooseAndOpenFile,
      "<b>Open</b><p>Opens a saved set of contract offers (a .did file).</p>"},
-    {cmd::kSave, "&Save", "Ctrl+S", "Save", "save", &MainWindow::OnFileSave,
+    {cmd::kSave, "&Save", "Ctrl+S", "Save", "save", nullptr, &MainWindow::save,
      "<b>Save</b><p>Saves the offers under their file name; a new set asks for a name.</p>"},
-    {cmd::kSaveAs, "Save &As...", "", "", "", &MainWindow::OnFileSaveAs,
+    {cmd::kSaveAs, "Save &As...", "", "", "", nullptr, &MainWindow::saveAs,
      "<b>Save As</b><p>Saves the offers under a new file name.</p>"},
-    {cmd::kPrint, "&Print...", "Ctrl+P", "Print", "print", &MainWindow::OnFilePrint,
+    {cmd::kPrint, "&Print...", "Ctrl+P", "Print", "print", &ListingView::printListing, nullptr,
      "<b>Print</b><p>Prints the listing of the offers on one page, or writes it to a PDF "
      "file.</p>"},
     {cmd::kPrintContract, "Print Contract", "Ctrl+T", "Print Contract", "print_contract",
-     &MainWindow::OnPrintContract,
+     &ListingView::printContracts, nullptr,
      "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
-    {cmd::kExit, "E&xit", "", "", "", &MainWindow::OnAppExit,
+    {cmd::kExit, "E&xit", "", "", "", nullptr, &MainWindow::exitProgram,
      "<b>Exit</b><p>Ends the program. Unsaved offers are lost without a question.</p>"},
-    {cmd::kOptions, "&Options", "", "Options", "options", &MainWindow::OnOptions,
+    {cmd::kOptions, "&Options", "", "Options", "options", &ListingView::editOptions, nullptr,
      "<b>Options</b><p>Sets the campaign year, the unit's name, its base pay and its size.</p>"},
-    {cmd::kHelpTopics, "&Help Topics", "", "", "", &MainWindow::OnHelpTopics,
+    {cmd::kHelpTopics, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
      "<b>Help Topics</b><p>Opens the help pages.</p>"},
-    {cmd::kAbout, "&About Rode...", "", "", "", &MainWindow::OnAppAbout,
+    {cmd::kAbout, "&About Rode...", "", "", "", nullptr, &MainWindow::showAbout,
      "<b>About</b><p>Shows the program's version.</p>"},
-    {cmd::kContextHelp, "Help", "F1", "", "", &MainWindow::OnContextHelp,
+    {cmd::kContextHelp, "Help", "F1", "", "", nullptr, &MainWindow::showContextHelp,
      "<b>Help</b><p>Opens help about what you are working on.</p>"},
-    {cmd::kWhatsThis, "What's This?", "Shift+F1", "", "", &MainWindow::OnWhatsThis,
+    {cmd::kWhatsThis, "What's This?", "Shift+F1", "", "", nullptr, &MainWindow::enterWhatsThisMode,
      "<b>What's This?</b><p>Click on a part of the window to learn what it does.</p>"},
 };
 
@@ -125,7 +127,7 @@ constexpr const char* kAppTitle = " - Zuvaduro";
 
 // Pictures are drawn from SVG once, at the sizes asked for, without loading an icon plugin:
 // that keeps the start-up close to that of an empty window.
-QIcon SvgIcon(const QString& path, std::initializer_list<int> sizes) {
+QIcon svgIcon(const QString& path, std::initializer_list<int> sizes) {
     QSvgRenderer renderer(path);
     QIcon icon;
     if (!renderer.isValid()) {
@@ -142,7 +144,7 @@ QIcon SvgIcon(const QString& path, std::initializer_list<int> sizes) {
     return icon;
 }
 
-QString QtTitleText(QString title) {
+QString qtTitleText(QString title) {
     // "[*]" is the toolkit's modified marker; a file name holding it must show as typed.
     return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
@@ -159,22 +161,22 @@ MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts*
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();
     }
-    setWindowIcon(SvgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
+    setWindowIcon(svgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
     m_view = new ListingView(m_doc, *m_prompts, this);
     setCentralWidget(m_view);
-    connect(m_view, &ListingView::documentChanged, this, &MainWindow::UpdateWindowTitle);
+    connect(m_view, &ListingView::documentChanged, this, &MainWindow::updateWindowTitle);
 
-    CreateActions();
-    CreateToolBar();
-    CreateMenus();
-    UpdateRecentFileMenu();
+    createActions();
+    createToolBar();
+    createMenus();
+    updateRecentFileMenu();
     setAcceptDrops(true);
-    UpdateWindowTitle();
+    updateWindowTitle();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::CreateActions() {
+void MainWindow::createActions() {
     for (const Row& row : kCommands) {
         auto* action = new QAction(QString::fromUtf8(row.text), this);
         action->setObjectName(QString::number(row.id));
@@ -188,10 +190,14 @@ void MainWindow::CreateActions() {
         if (*row.icon != '\0') {
             // A second, sharper picture only where the screen has more pixels per point.
             const QString path = QStringLiteral(":/toolbar/%1.svg").arg(row.icon);
-            action->setIcon(devicePixelRatio() > 1 ? SvgIcon(path, {16, 32}) : SvgIcon(path, {16}));
+            action->setIcon(devicePixelRatio() > 1 ? svgIcon(path, {16, 32}) : svgIcon(path, {16}));
         }
         action->setWhatsThis(QString::fromUtf8(row.whatsThis));
-        connect(action, &QAction::triggered, this, row.handler);
+        if (row.viewCommand != nullptr) {
+            connect(action, &QAction::triggered, m_view, row.viewCommand);
+        } else {
+            connect(action, &QAction::triggered, this, row.windowCommand);
+        }
         m_actions[row.id] = action;
     }
     for (int id : kKeysOnly) {
@@ -199,7 +205,7 @@ void MainWindow::CreateActions() {
     }
 }
 
-void MainWindow::CreateToolBar() {
+void MainWindow::createToolBar() {
     m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setIconSize(QSize(16, 16));
@@ -207,7 +213,7 @@ void MainWindow::CreateToolBar() {
     m_toolBar->setWhatsThis(
         tr("<b>Toolbar</b><p>Buttons for New Custom, New Random, Open, Save, Options, Print "
            "and Print Contract. Drag it to any side of the window; View, Toolbar hides it.</p>"));
-    AddCommands(m_toolBar, kToolBarButtons, std::size(kToolBarButtons));
+    addCommands(m_toolBar, kToolBarButtons, std::size(kToolBarButtons));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     QAction* toggle = m_toolBar->toggleViewAction();
@@ -218,7 +224,7 @@ void MainWindow::CreateToolBar() {
     m_actions[cmd::kToolBar] = toggle;
 }
 
-void MainWindow::AddCommands(QWidget* target, const int* ids, std::size_t count) {
+void MainWindow::addCommands(QWidget* target, const int* ids, std::size_t count) {
     auto* menu = qobject_cast<QMenu*>(target);
     auto* bar = qobject_cast<QToolBar*>(target);
     for (std::size_t i = 0; i < count; ++i) {
@@ -235,7 +241,7 @@ void MainWindow::AddCommands(QWidget* target, const int* ids, std::size_t count)
                 entry->setObjectName(QString::number(cmd::kFirstRecent + n));
                 entry->setData(cmd::kFirstRecent + n);
                 entry->setWhatsThis(tr("<b>Recent file</b><p>Opens this document again.</p>"));
-                connect(entry, &QAction::triggered, this, [this, n] { OnOpenRecentFile(n); });
+                connect(entry, &QAction::triggered, this, [this, n] { openRecentFile(n); });
                 m_recentActions[static_cast<std::size_t>(n)] = entry;
             }
         } else {
@@ -244,47 +250,47 @@ void MainWindow::AddCommands(QWidget* target, const int* ids, std::size_t count)
     }
 }
 
-void MainWindow::CreateMenus() {
+void MainWindow::createMenus() {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommands(m_fileMenu, kFileMenu, std::size(kFileMenu));
+    addCommands(m_fileMenu, kFileMenu, std::size(kFileMenu));
     // The current folder decides how entries are named, and it may change between showings.
-    connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::UpdateRecentFileMenu);
-    AddCommands(menuBar()->addMenu(QStringLiteral("&View")), kViewMenu, std::size(kViewMenu));
-    AddCommands(menuBar()->addMenu(QStringLiteral("&Help")), kHelpMenu, std::size(kHelpMenu));
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFileMenu);
+    addCommands(menuBar()->addMenu(QStringLiteral("&View")), kViewMenu, std::size(kViewMenu));
+    addCommands(menuBar()->addMenu(QStringLiteral("&Help")), kHelpMenu, std::size(kHelpMenu));
 }
 
-QAction* MainWindow::Action(int id) const {
+QAction* MainWindow::action(int id) const {
     const auto found = m_actions.find(id);
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-void MainWindow::PlaceOnScreen() {
+void MainWindow::placeOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         resize(kMainClientWidth, 480);
         return;
     }
-    ApplyPlacement(
-        PlaceMainWindow(screen->geometry(), screen->availableGeometry(), FrameMargins()));
+    applyPlacement(
+        placeMainWindow(screen->geometry(), screen->availableGeometry(), frameMargins()));
     m_awaitingFrame = true;
 }
 
-void MainWindow::ApplyPlacement(const FramePlacement& placement) {
+void MainWindow::applyPlacement(const FramePlacement& placement) {
     resize(placement.clientSize);
     // move() places the frame's top-left corner, as far as the frame is known.
     move(placement.frameTopLeft);
     m_placement = placement;
 }
 
-QMargins MainWindow::FrameMargins() const {
+QMargins MainWindow::frameMargins() const {
     return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
 }
 
-void MainWindow::FitToFrameOnce() {
+void MainWindow::fitToFrameOnce() {
     if (!m_awaitingFrame) {
         return;
     }
-    const QMargins frame = FrameMargins();
+    const QMargins frame = frameMargins();
     if (frame.isNull()) {
         return;  // not framed (yet): the window is all client area
     }
@@ -297,66 +303,66 @@ void MainWindow::FitToFrameOnce() {
                            (client == asked || client == asked + QPoint(frame.left(), frame.top()));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (untouched && screen != nullptr) {
-        ApplyPlacement(PlaceMainWindow(screen->geometry(), screen->availableGeometry(), frame));
+        applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frame));
     }
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    FitToFrameOnce();
+    fitToFrameOnce();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FitToFrameOnce();
+    fitToFrameOnce();
 }
 
-void MainWindow::UpdateWindowTitle() {
-    setWindowTitle(QtTitleText(QString::fromStdString(m_doc.GetTitle()) + kAppTitle));
+void MainWindow::updateWindowTitle() {
+    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title()) + kAppTitle));
 }
 
-void MainWindow::UpdateRecentFileMenu() {
+void MainWindow::updateRecentFileMenu() {
     const QString currentDir = QDir::currentPath();
-    m_recentPlaceholder->setVisible(m_recent.IsEmpty());
+    m_recentPlaceholder->setVisible(m_recent.isEmpty());
     for (int n = 0; n < RecentFileList::kMaxEntries; ++n) {
         QAction* entry = m_recentActions[static_cast<std::size_t>(n)];
-        const bool used = n < m_recent.Size();
+        const bool used = n < m_recent.size();
         entry->setVisible(used);
-        entry->setText(used ? m_recent.MenuLabel(n, currentDir) : QString());
-        entry->setToolTip(used ? PlainToolTip(m_recent.Entries().at(n)) : QString());
+        entry->setText(used ? m_recent.menuLabel(n, currentDir) : QString());
+        entry->setToolTip(used ? plainToolTip(m_recent.entries().at(n)) : QString());
     }
 }
 
 // ---- files ---------------------------------------------------------------------------------
 
-bool MainWindow::OpenDocument(const QString& path) {
-    return TryOpenDocument(path) == OpenOutcome::Opened;
+bool MainWindow::openDocument(const QString& path) {
+    return tryOpenDocument(path) == OpenOutcome::Opened;
 }
 
-MainWindow::OpenOutcome MainWindow::TryOpenDocument(const QString& path) {
+MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
     if (m_reading) {
         return OpenOutcome::Cancelled;
     }
-    DocumentOpening opening(m_doc, StripPathQuotes(path));
-    if (opening.NeedsReading()) {
+    DocumentOpening opening(m_doc, stripPathQuotes(path));
+    if (opening.needsReading()) {
         m_reading = true;
-        const bool read = ReadWithProgress(opening, this);
+        const bool read = readWithProgress(opening, this);
         m_reading = false;
         if (!read) {
             return OpenOutcome::Cancelled;
         }
     }
-    const OpenResult result = opening.Finish(m_doc);
+    const OpenResult result = opening.finish(m_doc);
     switch (result.status) {
         case OpenStatus::AlreadyOpen:
             raise();
             activateWindow();
             return OpenOutcome::Opened;
         case OpenStatus::Opened:
-            m_recent.Add(QString::fromStdString(m_doc.GetPathName()));
-            UpdateRecentFileMenu();
-            m_view->OnInitialUpdate();
-            UpdateWindowTitle();
+            m_recent.add(QString::fromStdString(m_doc.pathName()));
+            updateRecentFileMenu();
+            m_view->showFromTop();
+            updateWindowTitle();
             return OpenOutcome::Opened;
         case OpenStatus::Cancelled:
             return OpenOutcome::Cancelled;
@@ -366,82 +372,73 @@ MainWindow::OpenOutcome MainWindow::TryOpenDocument(const QString& path) {
     m_prompts->warn(result.message);
     if (result.documentReset) {
         // The document is a new one now, possibly with the rating the file had.
-        m_view->OnInitialUpdate();
-        UpdateWindowTitle();
+        m_view->showFromTop();
+        updateWindowTitle();
     }
     return OpenOutcome::Failed;
 }
 
-void MainWindow::OnFileOpen() {
+void MainWindow::chooseAndOpenFile() {
     QString path;
     if (m_prompts->askOpenPath(path)) {
-        OpenDocument(path);
+        openDocument(path);
     }
 }
 
-void MainWindow::OnFileSave() {
-    DoFileSave();
-}
-
-void MainWindow::OnFileSaveAs() {
-    DoFileSaveAs();
-}
-
-bool MainWindow::DoFileSave() {
-    if (SaveNeedsName(m_doc)) {
-        return DoFileSaveAs();
+void MainWindow::save() {
+    if (saveNeedsName(m_doc)) {
+        saveAs();
+    } else {
+        saveTo(QString::fromStdString(m_doc.pathName()), false);
     }
-    return SaveTo(QString::fromStdString(m_doc.GetPathName()), false);
 }
 
-bool MainWindow::DoFileSaveAs() {
+void MainWindow::saveAs() {
     QString path;
-    if (!m_prompts->askSavePath(ProposedSaveName(m_doc), path)) {
-        return false;
+    if (m_prompts->askSavePath(proposedSaveName(m_doc), path)) {
+        saveTo(withDefaultExtension(path), true);
     }
-    return SaveTo(WithDefaultExtension(path), true);
 }
 
-bool MainWindow::SaveTo(const QString& path, bool isSaveAs) {
-    const SaveResult result = SaveDocumentFile(m_doc, path);
+void MainWindow::saveTo(const QString& path, bool isSaveAs) {
+    const SaveResult result = saveDocumentFile(m_doc, path);
     if (!result.ok) {
         m_prompts->warn(result.message);
-        return false;
-    }
-    if (isSaveAs) {
-        m_recent.Add(QString::fromStdString(m_doc.GetPathName()));
-        UpdateRecentFileMenu();
-    }
-    UpdateWindowTitle();
-    return true;
-}
-
-void MainWindow::OnOpenRecentFile(int index) {
-    if (index < 0 || index >= m_recent.Size()) {
         return;
     }
-    const QString path = m_recent.Entries().at(index);
-    if (TryOpenDocument(path) == OpenOutcome::Failed) {
-        m_recent.Remove(path);
-        UpdateRecentFileMenu();
+    if (isSaveAs) {
+        m_recent.add(QString::fromStdString(m_doc.pathName()));
+        updateRecentFileMenu();
+    }
+    updateWindowTitle();
+}
+
+void MainWindow::openRecentFile(int index) {
+    if (index < 0 || index >= m_recent.size()) {
+        return;
+    }
+    const QString path = m_recent.entries().at(index);
+    if (tryOpenDocument(path) == OpenOutcome::Failed) {
+        m_recent.remove(path);
+        updateRecentFileMenu();
     }
 }
 
 namespace {
-bool HoldsLocalFiles(const QMimeData* data) {
+bool holdsLocalFiles(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
 }
 }  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!m_reading && HoldsLocalFiles(event->mimeData())) {
+    if (!m_reading && holdsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    if (!m_reading && HoldsLocalFiles(event->mimeData())) {
+    if (!m_reading && holdsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
@@ -461,64 +458,46 @@ void MainWindow::dropEvent(QDropEvent* event) {
     activateWindow();
     // One after the other, so the last one stays open; a cancel stops the rest.
     for (const QString& path : paths) {
-        if (TryOpenDocument(path) == OpenOutcome::Cancelled) {
+        if (tryOpenDocument(path) == OpenOutcome::Cancelled) {
             break;
         }
     }
 }
 
-// ---- the view's commands -------------------------------------------------------------------
-
-void MainWindow::OnNewCustom() {
-    m_view->OnNewCustom();
-}
-void MainWindow::OnNewRandom() {
-    m_view->OnNewRandom();
-}
-void MainWindow::OnOptions() {
-    m_view->OnOptions();
-}
-void MainWindow::OnFilePrint() {
-    m_view->OnFilePrint();
-}
-void MainWindow::OnPrintContract() {
-    m_view->OnPrintContract();
-}
-
 // ---- help, about, exit ---------------------------------------------------------------------
 
-bool MainWindow::ShowHelpPage(const QString& page) {
+bool MainWindow::showHelpPage(const QString& page) {
     if (!m_help) {
         m_help = new HelpWindow(m_helpRoot, this);
     }
-    if (!m_help->ShowTopic(page)) {
+    if (!m_help->showTopic(page)) {
         m_prompts->warn(QStringLiteral("Failed to launch help."));
         return false;
     }
     return true;
 }
 
-void MainWindow::OnHelpTopics() {
-    ShowHelpPage(QStringLiteral("index.html"));
+void MainWindow::showHelpTopics() {
+    showHelpPage(QStringLiteral("index.html"));
 }
 
-void MainWindow::OnContextHelp() {
+void MainWindow::showContextHelp() {
     // The listing has its own page; anything else starts at the contents.
     const QWidget* focus = QApplication::focusWidget();
     const bool inListing = focus != nullptr && (focus == m_view || m_view->isAncestorOf(focus));
-    ShowHelpPage(inListing ? QStringLiteral("listing.html") : QStringLiteral("index.html"));
+    showHelpPage(inListing ? QStringLiteral("listing.html") : QStringLiteral("index.html"));
 }
 
-void MainWindow::OnWhatsThis() {
+void MainWindow::enterWhatsThisMode() {
     QWhatsThis::enterWhatsThisMode();
 }
 
-void MainWindow::OnAppAbout() {
+void MainWindow::showAbout() {
     AboutDialog about(this);
     about.exec();
 }
 
-void MainWindow::OnModalDialogClosed() {
+void MainWindow::reactivateAfterDialog() {
     // Later, so that a dialog that follows at once (the reminder before the contract selection)
     // keeps the keyboard. Without a window manager nothing else gives it back to the main window,
     // and keys would go nowhere until a click.
@@ -531,7 +510,7 @@ void MainWindow::OnModalDialogClosed() {
     });
 }
 
-void MainWindow::OnAppExit() {
+void MainWindow::exitProgram() {
     close();
 }
 

@@ -30,49 +30,44 @@ public:
     // The start-up place on the primary screen (FramePlacement). Once the window manager has
     // framed the window, the place is fitted to the frame once, unless the window was moved or
     // resized in between: nothing the user does to the window is undone.
-    void PlaceOnScreen();
+    void placeOnScreen();
 
     // The title and everything that shows the document's name follow the document: call after
     // anything that may change its title.
-    void UpdateWindowTitle();
+    void updateWindowTitle();
 
     // Opens `path` into the document the way every open does (dialog, recent list, drop,
     // command line). Already open: only brought to the front. On failure the file layer's
     // message is shown. A long read shows its progress and may be cancelled, which changes
     // nothing. True when the document now holds that file.
-    bool OpenDocument(const QString& path);
+    bool openDocument(const QString& path);
     enum class OpenOutcome { Opened, Failed, Cancelled };
-    OpenOutcome TryOpenDocument(const QString& path);
+    OpenOutcome tryOpenDocument(const QString& path);
 
-    ListingView* View() const { return m_view; }
-    QAction* Action(int id) const;
-    UiPrompts& Prompts() const { return *m_prompts; }
+    ListingView* view() const { return m_view; }
+    QAction* action(int id) const;
+    UiPrompts& prompts() const { return *m_prompts; }
     // Where the help pages live (":/help" unless a test points elsewhere).
-    void SetHelpRoot(const QString& root) { m_helpRoot = root; }
-    HelpWindow* Help() const { return m_help; }
+    void setHelpRoot(const QString& root) { m_helpRoot = root; }
+    HelpWindow* helpWindow() const { return m_help; }
 
     // ---- commands ----
-    void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnOpenRecentFile(int index);
-    void OnAppExit();
-    void OnHelpTopics();
-    void OnContextHelp();  // F1
-    void OnWhatsThis();    // Shift+F1
-    void OnAppAbout();
-    void UpdateRecentFileMenu();
-    // A modal dialog has closed: the main window takes the keyboard back, as a window manager would
-    // do.
-    void OnModalDialogClosed();
-    // The view's commands, reached through the frame's menu, keys and toolbar.
-    void OnNewCustom();
-    void OnNewRandom();
-    void OnOptions();
-    void OnFilePrint();
-    void OnPrintContract();
+    void chooseAndOpenFile();
+    // Save writes to the document's own file, or asks for a name as Save As does.
+    void save();
+    void saveAs();
+    void openRecentFile(int index);
+    void exitProgram();
+    void showHelpTopics();
+    void showContextHelp();     // F1
+    void enterWhatsThisMode();  // Shift+F1
+    void showAbout();
+    void updateRecentFileMenu();
+    // A modal dialog has closed: the main window takes the keyboard back, as a window manager
+    // would do.
+    void reactivateAfterDialog();
 
-    // One row of the command table (menu text, key, toolbar tip and picture, handler).
+    // One row of the command table (menu text, key, toolbar tip and picture, what it runs).
     struct CommandRow;
 
 signals:
@@ -88,23 +83,21 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ApplyPlacement(const FramePlacement& placement);
-    QMargins FrameMargins() const;
-    void FitToFrameOnce();
+    void applyPlacement(const FramePlacement& placement);
+    QMargins frameMargins() const;
+    void fitToFrameOnce();
     FramePlacement m_placement;
-    // Between PlaceOnScreen and the first event that knows the window manager's frame.
+    // Between placeOnScreen and the first event that knows the window manager's frame.
     bool m_awaitingFrame = false;
     // Set while a file is read; nothing else is opened meanwhile.
     bool m_reading = false;
 
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBar();
-    void AddCommands(QWidget* target, const int* ids, std::size_t count);
-    bool DoFileSave();
-    bool DoFileSaveAs();
-    bool SaveTo(const QString& path, bool isSaveAs);
-    bool ShowHelpPage(const QString& page);
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void addCommands(QWidget* target, const int* ids, std::size_t count);
+    void saveTo(const QString& path, bool isSaveAs);
+    bool showHelpPage(const QString& page);
 
     ContractDocument& m_doc;
     RecentFileList& m_recent;

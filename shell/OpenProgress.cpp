@@ -19,13 +19,13 @@ constexpr int kSteps = 1000;  // the bar counts in tenths of a percent of the fi
 
 }  // namespace
 
-bool ReadWithProgress(DocumentOpening& opening, QWidget* parent) {
+bool readWithProgress(DocumentOpening& opening, QWidget* parent) {
     std::atomic<bool> cancel{false};
     std::atomic<bool> finished{false};
     std::atomic<std::int64_t> bytesRead{0};
     QEventLoop loop;
     std::thread reader([&] {
-        opening.ReadBytes(cancel, bytesRead);
+        opening.readBytes(cancel, bytesRead);
         finished = true;
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
@@ -41,14 +41,14 @@ bool ReadWithProgress(DocumentOpening& opening, QWidget* parent) {
         auto* label = new QLabel(&progress);
         label->setTextFormat(Qt::PlainText);
         label->setText(
-            QStringLiteral("Opening %1...").arg(QFileInfo(opening.AbsolutePath()).fileName()));
+            QStringLiteral("Opening %1...").arg(QFileInfo(opening.absolutePath()).fileName()));
         progress.setLabel(label);
         progress.setCancelButtonText(QStringLiteral("Cancel"));
         progress.setWindowModality(Qt::ApplicationModal);
         progress.setAutoClose(false);
         progress.setAutoReset(false);
         progress.setMinimumDuration(0);
-        const std::int64_t expected = opening.ExpectedSize();
+        const std::int64_t expected = opening.expectedSize();
         // A pipe or a device has no size: the bar then only shows that something happens.
         progress.setRange(0, expected > 0 ? kSteps : 0);
         QTimer update;

@@ -8,4 +8,4 @@ class QWidget;
 // appears and blocks the other windows. Input that arrives before then waits for the read.
 // Returns false when the read was cancelled, by the user or because the program is ending;
 // nothing may then be decoded from it.
-bool ReadWithProgress(DocumentOpening& opening, QWidget* parent);
+bool readWithProgress(DocumentOpening& opening, QWidget* parent);

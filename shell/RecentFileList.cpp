@@ -5,8 +5,8 @@
 
 #include "document/SettingsStore.h"
 
-int RecentFileList::IndexOf(const QString& path) const {
-    for (int i = 0; i < Size(); ++i) {
+int RecentFileList::indexOf(const QString& path) const {
+    for (int i = 0; i < size(); ++i) {
         if (m_entries.at(i).compare(path, Qt::CaseInsensitive) == 0) {
             return i;
         }
@@ -14,54 +14,54 @@ int RecentFileList::IndexOf(const QString& path) const {
     return -1;
 }
 
-void RecentFileList::Add(const QString& path) {
+void RecentFileList::add(const QString& path) {
     if (path.isEmpty()) {
         return;
     }
-    const int existing = IndexOf(path);
+    const int existing = indexOf(path);
     if (existing >= 0) {
         m_entries.removeAt(existing);
     }
     m_entries.prepend(path);
-    while (Size() > kMaxEntries) {
+    while (size() > kMaxEntries) {
         m_entries.removeLast();
     }
 }
 
-void RecentFileList::Remove(const QString& path) {
-    const int existing = IndexOf(path);
+void RecentFileList::remove(const QString& path) {
+    const int existing = indexOf(path);
     if (existing >= 0) {
         m_entries.removeAt(existing);
     }
 }
 
-void RecentFileList::ReadList(SettingsStore& settings) {
+void RecentFileList::readList(SettingsStore& settings) {
     m_entries.clear();
     for (int n = 1; n <= kMaxEntries; ++n) {
         const std::string value =
-            settings.ReadText(settings::kRecentSection, settings::RecentFileKey(n), "");
+            settings.readText(settings::kRecentSection, settings::recentFileKey(n), "");
         const QString path = QString::fromStdString(value);
-        if (!path.isEmpty() && IndexOf(path) < 0) {
+        if (!path.isEmpty() && indexOf(path) < 0) {
             m_entries.append(path);  // File1 is the newest
         }
     }
 }
 
-void RecentFileList::WriteList(SettingsStore& settings) const {
-    settings.RemoveSection(settings::kRecentSection);
-    for (int i = 0; i < Size(); ++i) {
-        settings.WriteText(settings::kRecentSection, settings::RecentFileKey(i + 1),
+void RecentFileList::writeList(SettingsStore& settings) const {
+    settings.removeSection(settings::kRecentSection);
+    for (int i = 0; i < size(); ++i) {
+        settings.writeText(settings::kRecentSection, settings::recentFileKey(i + 1),
                            m_entries.at(i).toStdString());
     }
 }
 
-QString RecentFileList::MenuLabel(int index, const QString& currentDir) const {
-    QString name = DisplayName(m_entries.at(index), currentDir);
+QString RecentFileList::menuLabel(int index, const QString& currentDir) const {
+    QString name = displayName(m_entries.at(index), currentDir);
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(name);
 }
 
-QString RecentFileList::DisplayName(const QString& path, const QString& currentDir, int maxChars) {
+QString RecentFileList::displayName(const QString& path, const QString& currentDir, int maxChars) {
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (QDir::cleanPath(info.absolutePath())

@@ -10,7 +10,7 @@
 namespace {
 constexpr QSize kPictureSize(520, 242);
 
-bool ClosesSplash(QEvent::Type type) {
+bool closesSplash(QEvent::Type type) {
     switch (type) {
         case QEvent::KeyPress:
         case QEvent::ShortcutOverride:  // a key that is a shortcut never arrives as KeyPress
@@ -37,10 +37,10 @@ SplashScreen::SplashScreen(const QPixmap& picture, QWidget* owner)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
     }
-    QTimer::singleShot(kShowMilliseconds, this, &SplashScreen::HideSplashScreen);
+    QTimer::singleShot(kShowMilliseconds, this, &SplashScreen::dismiss);
 }
 
-void SplashScreen::HideSplashScreen() {
+void SplashScreen::dismiss() {
     if (m_hiding) {
         return;
     }
@@ -56,7 +56,7 @@ void SplashScreen::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, m_picture);
 }
 
-QPixmap SplashScreen::LoadPicture() {
+QPixmap SplashScreen::loadPicture() {
     Q_INIT_RESOURCE(zuvaduro);
     QSvgRenderer renderer(QStringLiteral(":/splash.svg"));
     if (!renderer.isValid()) {
@@ -69,11 +69,11 @@ QPixmap SplashScreen::LoadPicture() {
     return picture;
 }
 
-void SplashGate::ShowSplashScreen(QWidget* owner) {
+void SplashGate::showOver(QWidget* owner) {
     if (!m_enabled || m_used || m_splash) {
         return;
     }
-    const QPixmap picture = SplashScreen::LoadPicture();
+    const QPixmap picture = SplashScreen::loadPicture();
     if (picture.isNull()) {
         return;
     }
@@ -84,14 +84,14 @@ void SplashGate::ShowSplashScreen(QWidget* owner) {
     splash->repaint();
 }
 
-void SplashGate::PreTranslateAppMessage(const QEvent* event) {
-    if (ClosesSplash(event->type()) && Current() != nullptr) {
-        HideSplashScreen();
+void SplashGate::closeOnInput(const QEvent* event) {
+    if (closesSplash(event->type()) && current() != nullptr) {
+        dismiss();
     }
 }
 
-void SplashGate::HideSplashScreen() {
-    if (SplashScreen* splash = Current()) {
-        splash->HideSplashScreen();
+void SplashGate::dismiss() {
+    if (SplashScreen* splash = current()) {
+        splash->dismiss();
     }
 }

@@ -16,10 +16,10 @@ public:
     SplashScreen(const QPixmap& picture, QWidget* owner);
 
     // Closes the splash and repaints the owner at once; the object deletes itself.
-    void HideSplashScreen();
+    void dismiss();
 
     // The 520 x 242 picture from the resources; null when it cannot be loaded.
-    static QPixmap LoadPicture();
+    static QPixmap loadPicture();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,15 +34,15 @@ private:
 // shows. Once a splash has gone, no other appears during the run.
 class SplashGate {
 public:
-    void EnableSplashScreen(bool enable) { m_enabled = enable; }
+    void setEnabled(bool enable) { m_enabled = enable; }
     // Shows the splash owned by `owner`, unless it is not allowed, one exists or one has been.
-    void ShowSplashScreen(QWidget* owner);
+    void showOver(QWidget* owner);
     // A key or mouse press anywhere closes the splash; the event itself is left alone.
-    void PreTranslateAppMessage(const QEvent* event);
-    void HideSplashScreen();
+    void closeOnInput(const QEvent* event);
+    void dismiss();
 
     // The live splash, or nullptr (also while it is being destroyed).
-    SplashScreen* Current() const { return qobject_cast<SplashScreen*>(m_splash.data()); }
+    SplashScreen* current() const { return qobject_cast<SplashScreen*>(m_splash.data()); }
 
 private:
     bool m_enabled = true;

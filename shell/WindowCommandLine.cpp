@@ -45,7 +45,7 @@ constexpr std::array<ToolkitOption, 22> kToolkitOptions = {{
 
 // How many arguments from `arg` on belong to a toolkit option (0 when it is none): "-style x"
 // is two, "-style=x" one. The toolkit also accepts them with two dashes.
-int ToolkitOptionLength(const QString& arg) {
+int toolkitOptionLength(const QString& arg) {
     if (!arg.startsWith(QLatin1Char('-'))) {
         return 0;
     }
@@ -63,7 +63,7 @@ int ToolkitOptionLength(const QString& arg) {
     return 0;
 }
 
-const SwitchName* FindSwitch(const QString& arg) {
+const SwitchName* findSwitch(const QString& arg) {
     if (arg.size() < 2 || (arg.front() != QLatin1Char('/') && arg.front() != QLatin1Char('-'))) {
         return nullptr;
     }
@@ -76,7 +76,7 @@ const SwitchName* FindSwitch(const QString& arg) {
     return nullptr;
 }
 
-void ApplySwitch(WindowCommandLine& line, Switch meaning) {
+void applySwitch(WindowCommandLine& line, Switch meaning) {
     using Action = WindowCommandLine::Action;
     switch (meaning) {
         case Switch::Print:
@@ -97,7 +97,7 @@ void ApplySwitch(WindowCommandLine& line, Switch meaning) {
     }
 }
 
-void ApplyParameter(WindowCommandLine& line, const QString& arg) {
+void applyParameter(WindowCommandLine& line, const QString& arg) {
     if (line.file.isEmpty()) {
         line.file = arg;
     } else if (line.action == WindowCommandLine::Action::FilePrintTo) {
@@ -113,30 +113,30 @@ void ApplyParameter(WindowCommandLine& line, const QString& arg) {
 
 }  // namespace
 
-WindowCommandLine ParseWindowCommandLine(const QStringList& args) {
+WindowCommandLine parseWindowCommandLine(const QStringList& args) {
     WindowCommandLine line;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (const SwitchName* found = FindSwitch(arg)) {
-            ApplySwitch(line, found->meaning);
-        } else if (const int length = ToolkitOptionLength(arg); length > 0) {
+        if (const SwitchName* found = findSwitch(arg)) {
+            applySwitch(line, found->meaning);
+        } else if (const int length = toolkitOptionLength(arg); length > 0) {
             i += length - 1;
         } else if (arg.startsWith(QLatin1Char('-'))) {
             if (line.unknownSwitch.isEmpty()) {
                 line.unknownSwitch = arg;
             }
         } else {
-            ApplyParameter(line, arg);
+            applyParameter(line, arg);
         }
     }
     if (line.action == WindowCommandLine::Action::FileNew && !line.file.isEmpty()) {
         line.action = WindowCommandLine::Action::FileOpen;
     }
-    line.file = StripPathQuotes(line.file);
+    line.file = stripPathQuotes(line.file);
     return line;
 }
 
-QString StripPathQuotes(QString path) {
+QString stripPathQuotes(QString path) {
     if (path.startsWith(QLatin1Char('"'))) {
         path.remove(0, 1);
         const qsizetype last = path.lastIndexOf(QLatin1Char('"'));

@@ -31,7 +31,7 @@ struct WindowCommandLine {
 };
 
 // `args` are the arguments after the program name.
-WindowCommandLine ParseWindowCommandLine(const QStringList& args);
+WindowCommandLine parseWindowCommandLine(const QStringList& args);
 
 // Drops a leading quote and the last quote, as a desktop shell may leave them around a path.
-QString StripPathQuotes(QString path);
+QString stripPathQuotes(QString path);

@@ -21,7 +21,7 @@ namespace {
 
 // True when a connection to the local X server socket of `display` (":N", ":N.S", "unix:N")
 // can be made. Remote displays are left to the toolkit.
-bool LocalXServerAnswers(const QString& display) {
+bool localXServerAnswers(const QString& display) {
     const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
     if (colon < 0) {
         return false;
@@ -59,7 +59,7 @@ bool LocalXServerAnswers(const QString& display) {
     return false;
 }
 
-bool WaylandAvailable() {
+bool waylandAvailable() {
     const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (name.isEmpty()) {
         return false;
@@ -75,20 +75,20 @@ bool WaylandAvailable() {
 
 // Whether the toolkit can open a window at all; it aborts the process when it cannot, so this
 // is asked before the application object exists.
-bool DisplayAvailable(const QStringList& args) {
+bool displayAvailable(const QStringList& args) {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
         args.contains(QStringLiteral("-platform"))) {
         return true;
     }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const QString display = qEnvironmentVariable("DISPLAY");
-    return (!display.isEmpty() && LocalXServerAnswers(display)) || WaylandAvailable();
+    return (!display.isEmpty() && localXServerAnswers(display)) || waylandAvailable();
 #else
     return true;
 #endif
 }
 
-bool WorksWithoutWindow(WindowCommandLine::Action action) {
+bool worksWithoutWindow(WindowCommandLine::Action action) {
     using Action = WindowCommandLine::Action;
     return action == Action::FilePrint || action == Action::FilePrintTo ||
            action == Action::Unregister;
@@ -96,7 +96,7 @@ bool WorksWithoutWindow(WindowCommandLine::Action action) {
 
 }  // namespace
 
-int RunWindowed(int argc, char** argv) {
+int runWindowed(int argc, char** argv) {
     QElapsedTimer started;
     started.start();
 
@@ -104,10 +104,10 @@ int RunWindowed(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         args << QString::fromLocal8Bit(argv[i]);
     }
-    const WindowCommandLine line = ParseWindowCommandLine(args);
+    const WindowCommandLine line = parseWindowCommandLine(args);
     if (!line.unknownSwitch.isEmpty()) {
         std::fprintf(stderr, "zuvaduro: unknown switch '%s'\n%s", qPrintable(line.unknownSwitch),
-                     UsageText());
+                     usageText());
         return 2;
     }
     if (line.action == WindowCommandLine::Action::Dde) {
@@ -115,8 +115,8 @@ int RunWindowed(int argc, char** argv) {
         std::fputs("zuvaduro: /dde: no request arrived; nothing to do.\n", stderr);
         return 0;
     }
-    if (!DisplayAvailable(args)) {
-        if (!WorksWithoutWindow(line.action)) {
+    if (!displayAvailable(args)) {
+        if (!worksWithoutWindow(line.action)) {
             std::fputs(
                 "zuvaduro: no display can be opened; use the headless options --roll or "
                 "--listing (see --help).\n",
@@ -133,15 +133,15 @@ int RunWindowed(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(ZUVADURO_VERSION));
 
     QtSettingsStore settings;
-    DesktopApp desktop(settings, [&settings] { return settings.RemoveAll(); });
-    settings.SetProblemReporter(
-        [&desktop](const QString& message) { desktop.ReportError(message); });
+    DesktopApp desktop(settings, [&settings] { return settings.removeAll(); });
+    settings.setProblemReporter(
+        [&desktop](const QString& message) { desktop.reportError(message); });
     if (qgetenv("ZUVADURO_STARTUP_PROBE") == "1") {
-        desktop.EnableStartupProbe(started);
+        desktop.enableStartupProbe(started);
     }
     // The toolkit has taken its own options out of the arguments by now.
-    if (desktop.InitInstance(QCoreApplication::arguments().mid(1))) {
+    if (desktop.start(QCoreApplication::arguments().mid(1))) {
         QApplication::exec();
     }
-    return desktop.ExitInstance();
+    return desktop.finish();
 }

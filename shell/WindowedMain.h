@@ -2,4 +2,4 @@
 
 // Runs the desktop program (splash, main window, command line of the window modes).
 // Returns the process exit status.
-int RunWindowed(int argc, char** argv);
+int runWindowed(int argc, char** argv);

@@ -25,11 +25,11 @@ constexpr int kTemporaryHexDigits = 16;
 // creating the file and taking the lock.
 constexpr std::chrono::seconds kStaleTemporaryAge{60};
 
-QByteArray Native(const QString& path) {
+QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
 }
 
-int WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+int writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
         const ssize_t put = ::write(fd, data + done, size - done);
@@ -45,17 +45,17 @@ int WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
 }
 
 // The name starts with a dot so that file dialogs do not show it while the save runs.
-QByteArray RandomTemporaryPath(const QString& folder) {
+QByteArray randomTemporaryPath(const QString& folder) {
     static_assert(kTemporaryHexDigits == 16, "two 32-bit draws of eight digits each");
     std::random_device entropy;
     const QString name = QString::fromLatin1(kTemporaryPrefix.data(), kTemporaryPrefix.size()) +
                          QStringLiteral("%1%2")
                              .arg(entropy(), 8, 16, QLatin1Char('0'))
                              .arg(entropy(), 8, 16, QLatin1Char('0'));
-    return Native(folder + QLatin1Char('/') + name);
+    return nativePath(folder + QLatin1Char('/') + name);
 }
 
-bool IsTemporaryName(std::string_view name) {
+bool isTemporaryName(std::string_view name) {
     if (!name.starts_with(kTemporaryPrefix) ||
         name.size() != kTemporaryPrefix.size() + kTemporaryHexDigits) {
         return false;
@@ -79,42 +79,42 @@ public:
     }
 
     // Returns 0 or the errno that stopped it.
-    int Create(const QString& folder) {
+    int create(const QString& folder) {
         m_folder = folder;
         // Mode 0666 lets the umask decide. Linking it in later goes through /proc.
         if (::access("/proc/self/fd", X_OK) == 0) {
-            m_writer.Reset(
-                ::open(Native(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+            m_writer.reset(
+                ::open(nativePath(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
             if (!m_writer && errno != EOPNOTSUPP && errno != EISDIR) {
                 return errno;
             }
         }
         if (!m_writer) {
-            if (int error = CreateNamed()) {
+            if (int error = createNamed()) {
                 return error;
             }
         }
-        m_holder.Reset(::dup(m_writer.Get()));
+        m_holder.reset(::dup(m_writer.get()));
         if (!m_holder) {
             return errno;
         }
-        ::flock(m_holder.Get(), LOCK_EX | LOCK_NB);  // new, so no one else can hold it
+        ::flock(m_holder.get(), LOCK_EX | LOCK_NB);  // new, so no one else can hold it
         return 0;
     }
 
-    int Writer() const { return m_writer.Get(); }
+    int writer() const { return m_writer.get(); }
     // The error of close() matters after writing: it can be the first report of a full disk.
-    int CloseWriter() { return m_writer.Close(); }
+    int closeWriter() { return m_writer.close(); }
 
     // Gives the complete file its name (an unnamed one) and returns it, or nothing with errno.
-    const QByteArray* Name(int& error) {
+    const QByteArray* name(int& error) {
         error = 0;
         if (!m_path.isEmpty()) {
             return &m_path;
         }
-        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_holder.Get());
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_holder.get());
         for (int attempt = 0; attempt < 64; ++attempt) {
-            const QByteArray path = RandomTemporaryPath(m_folder);
+            const QByteArray path = randomTemporaryPath(m_folder);
             if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(),
                          AT_SYMLINK_FOLLOW) == 0) {
                 m_path = path;
@@ -130,13 +130,13 @@ public:
     }
 
     // The name is the target's now: nothing to remove.
-    void Keep() { m_keep = true; }
+    void keep() { m_keep = true; }
 
 private:
-    int CreateNamed() {
+    int createNamed() {
         for (int attempt = 0; attempt < 64; ++attempt) {
-            const QByteArray path = RandomTemporaryPath(m_folder);
-            m_writer.Reset(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            const QByteArray path = randomTemporaryPath(m_folder);
+            m_writer.reset(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (m_writer) {
                 m_path = path;
                 return 0;
@@ -162,10 +162,10 @@ struct Target {
 };
 
 // Checks what a save would replace. Returns 0 or the errno that stops the save.
-int InspectTarget(const QString& absolute, Target& target) {
+int inspectTarget(const QString& absolute, Target& target) {
     const QString linked = QFileInfo(absolute).canonicalFilePath();
     target.path = linked.isEmpty() ? absolute : linked;
-    const QByteArray native = Native(target.path);
+    const QByteArray native = nativePath(target.path);
     if (::stat(native.constData(), &target.info) != 0) {
         return errno == ENOENT ? 0 : errno;
     }
@@ -188,7 +188,7 @@ int InspectTarget(const QString& absolute, Target& target) {
 
 // Owner and group where the user may give them (root may, and anyone may give a group they
 // belong to), then the mode: a change of owner clears the set-id bits.
-void TakeOwnerAndMode(int fd, const struct stat& old) {
+void takeOwnerAndMode(int fd, const struct stat& old) {
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
         // The user's own group, then, as for any new file.
@@ -198,57 +198,57 @@ void TakeOwnerAndMode(int fd, const struct stat& old) {
 
 }  // namespace
 
-int ReplaceFileAtomically(const QString& absolute, const void* data, std::size_t size) {
+int replaceFileAtomically(const QString& absolute, const void* data, std::size_t size) {
     Target target;
-    if (int error = InspectTarget(absolute, target)) {
+    if (int error = inspectTarget(absolute, target)) {
         return error;
     }
     const QString folder = QFileInfo(target.path).absolutePath();
-    RemoveStaleSaveTemporaries(folder, kStaleTemporaryAge);
+    removeStaleSaveTemporaries(folder, kStaleTemporaryAge);
     // Refuse while someone is reading the old file (readers hold a shared lock).
     Descriptor lock;
     if (target.exists) {
-        lock.Reset(::open(Native(target.path).constData(), O_RDONLY | O_CLOEXEC));
-        if (lock && ::flock(lock.Get(), LOCK_EX | LOCK_NB) != 0) {
+        lock.reset(::open(nativePath(target.path).constData(), O_RDONLY | O_CLOEXEC));
+        if (lock && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
             return errno;
         }
     }
     Temporary temp;
-    if (int error = temp.Create(folder)) {
+    if (int error = temp.create(folder)) {
         return error;
     }
     if (target.exists) {
-        TakeOwnerAndMode(temp.Writer(), target.info);
+        takeOwnerAndMode(temp.writer(), target.info);
     }
-    int error = WriteAll(temp.Writer(), static_cast<const std::uint8_t*>(data), size);
-    if (!error && ::fsync(temp.Writer()) != 0) {
+    int error = writeAll(temp.writer(), static_cast<const std::uint8_t*>(data), size);
+    if (!error && ::fsync(temp.writer()) != 0) {
         error = errno;
     }
-    const int closeError = temp.CloseWriter();
+    const int closeError = temp.closeWriter();
     if (!error) {
         error = closeError;
     }
     if (error) {
         return error;
     }
-    const QByteArray* tempPath = temp.Name(error);
+    const QByteArray* tempPath = temp.name(error);
     if (tempPath == nullptr) {
         return error;
     }
-    if (::rename(tempPath->constData(), Native(target.path).constData()) != 0) {
+    if (::rename(tempPath->constData(), nativePath(target.path).constData()) != 0) {
         return errno;
     }
-    temp.Keep();
+    temp.keep();
     // Make the rename itself durable; a failure here no longer endangers either file.
-    Descriptor folderFd(::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folderFd(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd) {
-        ::fsync(folderFd.Get());
+        ::fsync(folderFd.get());
     }
     return 0;
 }
 
-void RemoveStaleSaveTemporaries(const QString& folder, std::chrono::seconds minimumAge) {
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(Native(folder).constData()),
+void removeStaleSaveTemporaries(const QString& folder, std::chrono::seconds minimumAge) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(nativePath(folder).constData()),
                                                   &::closedir);
     if (!dir) {
         return;
@@ -256,18 +256,18 @@ void RemoveStaleSaveTemporaries(const QString& folder, std::chrono::seconds mini
     const int dirFd = ::dirfd(dir.get());
     const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (!IsTemporaryName(entry->d_name)) {
+        if (!isTemporaryName(entry->d_name)) {
             continue;
         }
         const Descriptor file(
             ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat info {};
-        if (!file || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        if (!file || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
             info.st_uid != ::geteuid() || now - info.st_mtime < minimumAge.count()) {
             continue;
         }
         // A running save holds its lock; a killed one held it no longer than it lived.
-        if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) {
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
             continue;
         }
         struct stat named {};

@@ -14,8 +14,8 @@
 // owner and group. The temporary file gets a name only once it is complete (O_TMPFILE), so a save
 // that is killed leaves nothing behind; where the file system cannot do that, a named one is
 // used, and later saves into the folder remove those that killed saves left.
-int ReplaceFileAtomically(const QString& absolutePath, const void* data, std::size_t size);
+int replaceFileAtomically(const QString& absolutePath, const void* data, std::size_t size);
 
 // Removes from `folder` what killed saves left: files named as the save names its temporaries,
 // owned by the user, last written at least `minimumAge` ago and not held by a running save.
-void RemoveStaleSaveTemporaries(const QString& folder, std::chrono::seconds minimumAge);
+void removeStaleSaveTemporaries(const QString& folder, std::chrono::seconds minimumAge);

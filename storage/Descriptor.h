@@ -8,18 +8,18 @@
 class Descriptor {
 public:
     explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    ~Descriptor() { Close(); }
+    ~Descriptor() { close(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
-    void Reset(int fd) {
-        Close();
+    void reset(int fd) {
+        close();
         m_fd = fd;
     }
-    int Get() const { return m_fd; }
+    int get() const { return m_fd; }
     explicit operator bool() const { return m_fd >= 0; }
     // The error of close() matters after writing: it can be the first report of a full disk.
-    int Close() {
+    int close() {
         int error = 0;
         if (m_fd >= 0 && ::close(m_fd) != 0) {
             error = errno;

@@ -27,23 +27,23 @@ namespace {
 constexpr const char* kFailedToSave = "Failed to save document.";
 constexpr const char* kDefaultSuffix = "DID";
 
-QString AbsoluteCleanPath(const QString& path) {
+QString absoluteCleanPath(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-QByteArray Native(const QString& path) {
+QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
 }
 
-QString ErrorMessage(int error, const QString& path) {
-    return FileErrorMessageFor(error, path);
+QString errorMessage(int error, const QString& path) {
+    return fileErrorMessageFor(error, path);
 }
 
-bool SamePath(const ContractDocument& doc, const QString& absolute) {
-    if (doc.GetPathName().empty()) {
+bool samePath(const ContractDocument& doc, const QString& absolute) {
+    if (doc.pathName().empty()) {
         return false;
     }
-    const QString own = QString::fromStdString(doc.GetPathName());
+    const QString own = QString::fromStdString(doc.pathName());
     if (own == absolute) {
         return true;
     }
@@ -52,10 +52,10 @@ bool SamePath(const ContractDocument& doc, const QString& absolute) {
 }
 
 // The document after a successful open or save.
-void TakePath(ContractDocument& doc, const QString& absolute) {
-    doc.SetPathName(absolute.toStdString());
-    doc.SetTitle(QFileInfo(absolute).fileName().toStdString());
-    doc.SetModifiedFlag(false);
+void takePath(ContractDocument& doc, const QString& absolute) {
+    doc.setPathName(absolute.toStdString());
+    doc.setTitle(QFileInfo(absolute).fileName().toStdString());
+    doc.setModified(false);
 }
 
 // A pipe or a device says nothing of its size, and /dev/zero never ends; a document is read
@@ -76,7 +76,7 @@ struct DocumentOpening::Buffer {
     std::size_t size = 0;
     std::size_t capacity = 0;
 
-    void Grow(std::size_t wanted) {
+    void grow(std::size_t wanted) {
         void* bigger = std::realloc(data.get(), wanted);
         if (bigger == nullptr) {
             throw std::bad_alloc();
@@ -88,23 +88,23 @@ struct DocumentOpening::Buffer {
 };
 
 DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& path)
-    : m_absolute(AbsoluteCleanPath(path)) {
-    if (SamePath(doc, m_absolute)) {
+    : m_absolute(absoluteCleanPath(path)) {
+    if (samePath(doc, m_absolute)) {
         m_outcome = OpenResult{OpenStatus::AlreadyOpen, {}, false};
         return;
     }
     const auto fail = [this](int error) {
-        m_outcome = OpenResult{OpenStatus::Failed, ErrorMessage(error, m_absolute), false};
-        m_file.Close();
+        m_outcome = OpenResult{OpenStatus::Failed, errorMessage(error, m_absolute), false};
+        m_file.close();
     };
     // Non-blocking, so that a pipe without a writer cannot hang the open.
-    m_file.Reset(::open(Native(m_absolute).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    m_file.reset(::open(nativePath(m_absolute).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!m_file) {
         fail(errno);
         return;
     }
     struct stat info {};
-    if (::fstat(m_file.Get(), &info) != 0) {
+    if (::fstat(m_file.get(), &info) != 0) {
         fail(errno);
         return;
     }
@@ -112,22 +112,22 @@ DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& pat
         fail(EISDIR);
         return;
     }
-    if (::flock(m_file.Get(), LOCK_SH | LOCK_NB) != 0) {
+    if (::flock(m_file.get(), LOCK_SH | LOCK_NB) != 0) {
         fail(errno);
         return;
     }
     m_regular = S_ISREG(info.st_mode);
     if (m_regular) {
         m_expectedSize = static_cast<std::int64_t>(info.st_size);
-        ::fcntl(m_file.Get(), F_SETFL, ::fcntl(m_file.Get(), F_GETFL) & ~O_NONBLOCK);
+        ::fcntl(m_file.get(), F_SETFL, ::fcntl(m_file.get(), F_GETFL) & ~O_NONBLOCK);
     }
 }
 
 DocumentOpening::~DocumentOpening() = default;
 
-void DocumentOpening::ReadBytes(const std::atomic<bool>& cancel,
+void DocumentOpening::readBytes(const std::atomic<bool>& cancel,
                                 std::atomic<std::int64_t>& bytesRead) {
-    if (!NeedsReading() || m_read) {
+    if (!needsReading() || m_read) {
         return;
     }
     m_read = true;
@@ -138,7 +138,7 @@ void DocumentOpening::ReadBytes(const std::atomic<bool>& cancel,
     try {
         m_buffer = std::make_unique<Buffer>();
         // One byte beyond a regular file's size, so that its end is seen without growing.
-        m_buffer->Grow(size > 0 ? size + 1 : kFirstChunk);
+        m_buffer->grow(size > 0 ? size + 1 : kFirstChunk);
         Buffer& buffer = *m_buffer;
         for (;;) {
             if (cancel.load(std::memory_order_relaxed)) {
@@ -151,17 +151,17 @@ void DocumentOpening::ReadBytes(const std::atomic<bool>& cancel,
                     break;
                 }
                 const std::size_t doubled = std::max(buffer.capacity * 2, kFirstChunk);
-                buffer.Grow(doubled > limit ? limit + 1 : doubled);
+                buffer.grow(doubled > limit ? limit + 1 : doubled);
             }
             const std::size_t room = std::min(buffer.capacity - buffer.size, kLongestRead);
-            const ssize_t got = ::read(m_file.Get(), buffer.data.get() + buffer.size, room);
+            const ssize_t got = ::read(m_file.get(), buffer.data.get() + buffer.size, room);
             if (got > 0) {
                 buffer.size += static_cast<std::size_t>(got);
                 bytesRead.store(static_cast<std::int64_t>(buffer.size), std::memory_order_relaxed);
             } else if (got == 0) {
                 break;
             } else if (errno == EAGAIN) {
-                pollfd wait{m_file.Get(), POLLIN, 0};
+                pollfd wait{m_file.get(), POLLIN, 0};
                 ::poll(&wait, 1, kPipeWaitMs);
             } else if (errno != EINTR) {
                 m_readError = errno;
@@ -171,31 +171,31 @@ void DocumentOpening::ReadBytes(const std::atomic<bool>& cancel,
     } catch (const std::bad_alloc&) {
         m_outOfMemory = true;
     }
-    m_file.Close();
+    m_file.close();
 }
 
-OpenResult DocumentOpening::Finish(ContractDocument& doc) {
+OpenResult DocumentOpening::finish(ContractDocument& doc) {
     if (m_outcome) {
         return *m_outcome;
     }
     if (!m_read) {
         const std::atomic<bool> never{false};
         std::atomic<std::int64_t> ignored{0};
-        ReadBytes(never, ignored);
+        readBytes(never, ignored);
     }
     if (m_cancelled) {
         return {OpenStatus::Cancelled, {}, false};
     }
-    doc.SetModifiedFlag(true);  // for the time of the load
+    doc.setModified(true);  // for the time of the load
     const auto failAfterStart = [&doc](QString message) {
-        doc.OnNewDocument();
+        doc.resetToUntitled();
         return OpenResult{OpenStatus::Failed, std::move(message), true};
     };
     if (m_outOfMemory) {
         return failAfterStart(QString::fromUtf8(kFailedToOpenDocument));
     }
     if (m_readError != 0) {
-        return failAfterStart(ErrorMessage(m_readError, m_absolute));
+        return failAfterStart(errorMessage(m_readError, m_absolute));
     }
     if (m_tooLong) {
         return failAfterStart(QString::fromUtf8(kUnexpectedFileFormat));
@@ -205,54 +205,54 @@ OpenResult DocumentOpening::Finish(ContractDocument& doc) {
     const std::unique_ptr<Buffer> buffer = std::move(m_buffer);
     // A 0-byte file is taken as it is: nothing is read and the document keeps its contents.
     if (buffer->size > 0) {
-        const CodecResult read = ReadDocumentBytes(doc, {buffer->data.get(), buffer->size});
+        const CodecResult read = readDocumentBytes(doc, {buffer->data.get(), buffer->size});
         if (!read.ok) {
             return OpenResult{OpenStatus::Failed, QString::fromStdString(read.message), true};
         }
     }
-    TakePath(doc, m_absolute);
+    takePath(doc, m_absolute);
     return {OpenStatus::Opened, {}, false};
 }
 
-OpenResult OpenDocumentFile(ContractDocument& doc, const QString& path) {
+OpenResult openDocumentFile(ContractDocument& doc, const QString& path) {
     DocumentOpening opening(doc, path);
-    return opening.Finish(doc);
+    return opening.finish(doc);
 }
 
-SaveResult SaveDocumentFile(ContractDocument& doc, const QString& path) {
-    const QString absolute = AbsoluteCleanPath(path);
+SaveResult saveDocumentFile(ContractDocument& doc, const QString& path) {
+    const QString absolute = absoluteCleanPath(path);
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = WriteDocumentBytes(doc);
+        bytes = writeDocumentBytes(doc);
     } catch (const std::exception&) {
         return {false, QString::fromUtf8(kFailedToSave)};
     }
-    if (int error = ReplaceFileAtomically(absolute, bytes.data(), bytes.size())) {
-        return {false, ErrorMessage(error, absolute)};
+    if (int error = replaceFileAtomically(absolute, bytes.data(), bytes.size())) {
+        return {false, errorMessage(error, absolute)};
     }
-    TakePath(doc, absolute);
+    takePath(doc, absolute);
     return {};
 }
 
-bool SaveNeedsName(const ContractDocument& doc) {
-    if (doc.GetPathName().empty()) {
+bool saveNeedsName(const ContractDocument& doc) {
+    if (doc.pathName().empty()) {
         return true;
     }
-    const QFileInfo info(QString::fromStdString(doc.GetPathName()));
+    const QFileInfo info(QString::fromStdString(doc.pathName()));
     constexpr auto kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return !info.exists() || !(info.permissions() & kAnyWrite);
 }
 
-QString ProposedSaveName(const ContractDocument& doc) {
-    if (!doc.GetPathName().empty()) {
-        return QString::fromStdString(doc.GetPathName());
+QString proposedSaveName(const ContractDocument& doc) {
+    if (!doc.pathName().empty()) {
+        return QString::fromStdString(doc.pathName());
     }
-    const std::string& title = doc.GetTitle();
+    const std::string& title = doc.title();
     const std::string stem = title.substr(0, title.find_first_of(" #%;/\\"));
     return QString::fromStdString(stem) + QLatin1Char('.') + QLatin1String(kDefaultSuffix);
 }
 
-QString WithDefaultExtension(const QString& path) {
+QString withDefaultExtension(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     if (name.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
         return path;

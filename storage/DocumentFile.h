@@ -28,10 +28,10 @@ struct OpenResult {
 
 // Opens `path` into `doc`. The path is made absolute first. On success the document takes the
 // absolute path and its file name as title and is left unmodified.
-OpenResult OpenDocumentFile(ContractDocument& doc, const QString& path);
+OpenResult openDocumentFile(ContractDocument& doc, const QString& path);
 
 // The same open in three steps, so that the slow middle one can run on another thread while the
-// window goes on painting: the constructor resolves the path and opens the file, ReadBytes()
+// window goes on painting: the constructor resolves the path and opens the file, readBytes()
 // reads it without touching any document, and Finish() decodes it into the document (or
 // reports why not), on the document's thread.
 //
@@ -46,16 +46,16 @@ public:
 
     // False when the open already ended (the file is the open document, or it could not be
     // opened); Finish() then says how.
-    bool NeedsReading() const { return !m_outcome.has_value(); }
-    const QString& AbsolutePath() const { return m_absolute; }
+    bool needsReading() const { return !m_outcome.has_value(); }
+    const QString& absolutePath() const { return m_absolute; }
     // The size of a regular file; 0 when the file does not say.
-    std::int64_t ExpectedSize() const { return m_expectedSize; }
+    std::int64_t expectedSize() const { return m_expectedSize; }
 
     // Reads every byte. Safe on any thread. Counts the bytes read so far in `bytesRead`, and
     // stops soon after `cancel` turns true, even while a pipe has nothing to read.
-    void ReadBytes(const std::atomic<bool>& cancel, std::atomic<std::int64_t>& bytesRead);
+    void readBytes(const std::atomic<bool>& cancel, std::atomic<std::int64_t>& bytesRead);
 
-    OpenResult Finish(ContractDocument& doc);
+    OpenResult finish(ContractDocument& doc);
 
 private:
     struct Buffer;
@@ -81,14 +81,14 @@ struct SaveResult {
 // Writes `doc` to `path` through a temporary file in the same folder that replaces the target
 // only once everything is written and flushed. On success the document takes the absolute path
 // and the file name as title. On failure the old file is untouched and nothing else changes.
-SaveResult SaveDocumentFile(ContractDocument& doc, const QString& path);
+SaveResult saveDocumentFile(ContractDocument& doc, const QString& path);
 
 // True when Save must ask for a name: no path, or the file is read-only or no longer exists.
-bool SaveNeedsName(const ContractDocument& doc);
+bool saveNeedsName(const ContractDocument& doc);
 
 // The name the Save As dialog proposes: the path, or the title cut at the first of
 // " #%;/\" with ".DID" appended ("Untitled.DID").
-QString ProposedSaveName(const ContractDocument& doc);
+QString proposedSaveName(const ContractDocument& doc);
 
 // A name typed without an extension gets "DID" ("offers" -> "offers.DID").
-QString WithDefaultExtension(const QString& path);
+QString withDefaultExtension(const QString& path);

@@ -57,7 +57,7 @@ constexpr CauseMessage kMessages[] = {
 };
 // clang-format on
 
-constexpr bool MessagesInCauseOrder() {
+constexpr bool messagesInCauseOrder() {
     for (std::size_t i = 0; i < std::size(kMessages); ++i) {
         if (static_cast<int>(kMessages[i].cause) != static_cast<int>(i) + 1) {
             return false;
@@ -65,11 +65,11 @@ constexpr bool MessagesInCauseOrder() {
     }
     return std::size(kMessages) == 14;
 }
-static_assert(MessagesInCauseOrder());
+static_assert(messagesInCauseOrder());
 
 }  // namespace
 
-FileErrorCause CauseFromErrno(int error) {
+FileErrorCause causeFromErrno(int error) {
     for (const ErrnoCause& row : kErrnoCauses) {
         if (row.error == error) {
             return row.cause;
@@ -78,7 +78,7 @@ FileErrorCause CauseFromErrno(int error) {
     return FileErrorCause::Generic;
 }
 
-QString FileErrorMessage(FileErrorCause cause, const QString& path) {
+QString fileErrorMessage(FileErrorCause cause, const QString& path) {
     const int index = static_cast<int>(cause) - 1;
     const bool known = index >= 0 && index < static_cast<int>(std::size(kMessages));
     const char* message = kMessages[known ? index : 0].message;
@@ -86,9 +86,9 @@ QString FileErrorMessage(FileErrorCause cause, const QString& path) {
     return QString::fromUtf8(message).arg(path);
 }
 
-QString FileErrorMessageFor(int error, const QString& path) {
+QString fileErrorMessageFor(int error, const QString& path) {
     if (error == ENOENT && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return FileErrorMessage(FileErrorCause::BadPath, path);
+        return fileErrorMessage(FileErrorCause::BadPath, path);
     }
-    return FileErrorMessage(CauseFromErrno(error), path);
+    return fileErrorMessage(causeFromErrno(error), path);
 }

@@ -21,10 +21,10 @@ enum class FileErrorCause {
 };
 
 // Maps an operating-system error number (errno) to a cause.
-FileErrorCause CauseFromErrno(int error);
+FileErrorCause causeFromErrno(int error);
 
-QString FileErrorMessage(FileErrorCause cause, const QString& path);
+QString fileErrorMessage(FileErrorCause cause, const QString& path);
 
 // The message for an operating-system error met while writing or reading `path`. A missing
 // folder is a bad path rather than a missing file, as the user sees it.
-QString FileErrorMessageFor(int error, const QString& path);
+QString fileErrorMessageFor(int error, const QString& path);

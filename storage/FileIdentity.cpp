@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool IsSameFile(const QString& a, const QString& b) {
+bool isSameFile(const QString& a, const QString& b) {
     struct stat first {};
     struct stat second {};
     if (::stat(QFile::encodeName(a).constData(), &first) == 0 &&

@@ -7,7 +7,7 @@
 
 namespace {
 
-QString Key(const std::string& section, const std::string& key) {
+QString settingsKey(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
 }
 
@@ -17,31 +17,31 @@ QtSettingsStore::QtSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Rezurudo"),
                                              QStringLiteral("Zuvaduro"))) {
-    HoldIfUnreadable();
+    holdIfUnreadable();
 }
 
 QtSettingsStore::~QtSettingsStore() = default;
 
-QString QtSettingsStore::FileName() const {
+QString QtSettingsStore::fileName() const {
     return m_settings->fileName();
 }
 
-void QtSettingsStore::SetProblemReporter(ProblemReporter reporter) {
+void QtSettingsStore::setProblemReporter(ProblemReporter reporter) {
     m_reporter = std::move(reporter);
-    ReportOnce();
+    reportOnce();
 }
 
-void QtSettingsStore::ReportOnce() {
+void QtSettingsStore::reportOnce() {
     if (m_held && m_reporter && !m_reported) {
         m_reported = true;
         m_reporter(QStringLiteral("The settings file %1 could not be read completely. It is kept "
                                   "as it is, and settings changed now last only until the "
                                   "program ends.")
-                       .arg(FileName()));
+                       .arg(fileName()));
     }
 }
 
-void QtSettingsStore::HoldIfUnreadable() {
+void QtSettingsStore::holdIfUnreadable() {
     if (m_held) {
         return;
     }
@@ -56,26 +56,26 @@ void QtSettingsStore::HoldIfUnreadable() {
         values.insert(key, m_settings->value(key));
     }
     m_held = std::move(values);
-    ReportOnce();
+    reportOnce();
 }
 
 // Every read first takes in what another running copy wrote, and every write goes to disk at
 // once: two copies share the values and the last writer wins.
-void QtSettingsStore::Refresh() {
+void QtSettingsStore::refresh() {
     if (!m_held) {
         m_settings->sync();
-        HoldIfUnreadable();
+        holdIfUnreadable();
     }
 }
 
-QVariant QtSettingsStore::Value(const QString& key) {
-    Refresh();
+QVariant QtSettingsStore::storedValue(const QString& key) {
+    refresh();
     return m_held ? m_held->value(key) : m_settings->value(key);
 }
 
-bool QtSettingsStore::Store(const QString& key, const QVariant& value) {
+bool QtSettingsStore::store(const QString& key, const QVariant& value) {
     // Looked at just before writing: QSettings would write back only what it could read.
-    Refresh();
+    refresh();
     if (m_held) {
         m_held->insert(key, value);
         return false;
@@ -85,35 +85,35 @@ bool QtSettingsStore::Store(const QString& key, const QVariant& value) {
     return m_settings->status() == QSettings::NoError;
 }
 
-std::string QtSettingsStore::ReadText(const std::string& section, const std::string& key,
+std::string QtSettingsStore::readText(const std::string& section, const std::string& key,
                                       const std::string& fallback) {
-    const QVariant value = Value(Key(section, key));
+    const QVariant value = storedValue(settingsKey(section, key));
     if (!value.isValid() || !value.canConvert<QString>()) {
         return fallback;
     }
     return value.toString().toStdString();
 }
 
-bool QtSettingsStore::WriteText(const std::string& section, const std::string& key,
+bool QtSettingsStore::writeText(const std::string& section, const std::string& key,
                                 const std::string& value) {
-    return Store(Key(section, key), QString::fromStdString(value));
+    return store(settingsKey(section, key), QString::fromStdString(value));
 }
 
-std::int32_t QtSettingsStore::ReadNumber(const std::string& section, const std::string& key,
+std::int32_t QtSettingsStore::readNumber(const std::string& section, const std::string& key,
                                          std::int32_t fallback) {
-    const QVariant value = Value(Key(section, key));
+    const QVariant value = storedValue(settingsKey(section, key));
     bool ok = false;
     const int number = value.isValid() ? value.toInt(&ok) : 0;
     return ok ? number : fallback;
 }
 
-bool QtSettingsStore::WriteNumber(const std::string& section, const std::string& key,
+bool QtSettingsStore::writeNumber(const std::string& section, const std::string& key,
                                   std::int32_t value) {
-    return Store(Key(section, key), static_cast<int>(value));
+    return store(settingsKey(section, key), static_cast<int>(value));
 }
 
-void QtSettingsStore::RemoveSection(const std::string& section) {
-    Refresh();
+void QtSettingsStore::removeSection(const std::string& section) {
+    refresh();
     const QString group = QString::fromStdString(section);
     if (m_held) {
         const QString prefix = group + QLatin1Char('/');
@@ -126,8 +126,8 @@ void QtSettingsStore::RemoveSection(const std::string& section) {
     m_settings->sync();
 }
 
-bool QtSettingsStore::RemoveAll() {
-    Refresh();
+bool QtSettingsStore::removeAll() {
+    refresh();
     if (m_held) {
         return false;
     }

@@ -24,35 +24,35 @@ public:
     QtSettingsStore();
     ~QtSettingsStore() override;
 
-    std::string ReadText(const std::string& section, const std::string& key,
+    std::string readText(const std::string& section, const std::string& key,
                          const std::string& fallback) override;
     // False when the value could not be stored in the file (also while the file is held).
-    bool WriteText(const std::string& section, const std::string& key,
+    bool writeText(const std::string& section, const std::string& key,
                    const std::string& value) override;
-    std::int32_t ReadNumber(const std::string& section, const std::string& key,
+    std::int32_t readNumber(const std::string& section, const std::string& key,
                             std::int32_t fallback) override;
-    bool WriteNumber(const std::string& section, const std::string& key,
+    bool writeNumber(const std::string& section, const std::string& key,
                      std::int32_t value) override;
-    void RemoveSection(const std::string& section) override;
+    void removeSection(const std::string& section) override;
 
     // Deletes every value of the program, and the "Rezurudo" folder when nothing else is in it.
     // A file that is held is kept as it is: false, and nothing is removed.
-    bool RemoveAll();
+    bool removeAll();
 
     // Where the values live (the INI file on Linux).
-    QString FileName() const;
+    QString fileName() const;
     // True once the file could not be read cleanly; it is not written again in this run.
-    bool IsHeld() const { return m_held.has_value(); }
+    bool isHeld() const { return m_held.has_value(); }
     // Receives the one message about a held file; at once when the file is already held.
-    void SetProblemReporter(ProblemReporter reporter);
+    void setProblemReporter(ProblemReporter reporter);
 
 private:
     // Takes in what another running copy wrote; holds the file when it no longer reads cleanly.
-    void Refresh();
-    void HoldIfUnreadable();
-    QVariant Value(const QString& key);
-    bool Store(const QString& key, const QVariant& value);
-    void ReportOnce();
+    void refresh();
+    void holdIfUnreadable();
+    QVariant storedValue(const QString& key);
+    bool store(const QString& key, const QVariant& value);
+    void reportOnce();
 
     std::unique_ptr<QSettings> m_settings;
     std::optional<QVariantMap> m_held;  // the values of this run once the file is held

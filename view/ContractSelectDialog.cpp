@@ -29,36 +29,36 @@ constexpr std::array<CheckBoxTemplate, 4> kChecks = {{
 
 ContractSelectDialog::ContractSelectDialog(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
-    setObjectName(ControlName(kTemplateId));
+    setObjectName(controlName(kTemplateId));
     // The template has no caption text, but the dialog keeps the frame and title bar that every
     // dialog has, so that it can be moved and looks like the others.
-    SetUpModalDialog(*this, QString(), false);
+    setUpModalDialog(*this, QString(), false);
     setWhatsThis(tr("Tick the offers whose formal contract you want to print, one page each."));
     const DialogUnits units(font());
 
     // Created in template order, which is the tab order: OK first.
-    m_ok = AddPushButton(*this, units, 1, tr("OK"), {130, 25, 50, 14}, true);
-    AddPushButton(*this, units, 2, tr("Cancel"), {130, 50, 50, 14}, false);
+    m_ok = addPushButton(*this, units, 1, tr("OK"), {130, 25, 50, 14}, true);
+    addPushButton(*this, units, 2, tr("Cancel"), {130, 50, 50, 14}, false);
 
     auto* group = new QGroupBox(tr("Choose Contracts to Print"), this);
-    group->setObjectName(ControlName(kGroupId));
-    PlaceControl(*group, units, {19, 15, 101, 55});
+    group->setObjectName(controlName(kGroupId));
+    placeControl(*group, units, {19, 15, 101, 55});
 
     for (std::size_t i = 0; i < kChecks.size(); ++i) {
         auto* check = new QCheckBox(tr(kChecks[i].text), this);
-        check->setObjectName(ControlName(kCheckIds[i]));
-        PlaceControl(*check, units, kChecks[i].rect);
+        check->setObjectName(controlName(kCheckIds[i]));
+        placeControl(*check, units, kChecks[i].rect);
         // A desktop font wider than the template's must not cut the label.
         check->resize(std::max(check->width(), check->sizeHint().width()), check->height());
         m_checks[i] = check;
     }
 
-    FinishDialogGeometry(*this, units, 188, 81);
+    finishDialogGeometry(*this, units, 188, 81);
 }
 
-void ContractSelectDialog::OnInitDialog() {
+void ContractSelectDialog::disableMissingOffers() {
     m_availableOffers =
-        m_settings.ReadNumber(settings::kSection, settings::kInt, settings::kIntDefault);
+        m_settings.readNumber(settings::kSection, settings::kInt, settings::kIntDefault);
     // From the fourth box down, disable while the offer does not exist; the boxes of existing
     // offers stay enabled.
     for (int offer = 4; offer >= 1 && m_availableOffers < offer; --offer) {
@@ -68,13 +68,13 @@ void ContractSelectDialog::OnInitDialog() {
 
 void ContractSelectDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        OnInitDialog();
+        disableMissingOffers();
         m_ok->setFocus();
     }
     QDialog::showEvent(event);
 }
 
-std::array<bool, 4> ContractSelectDialog::Ticked() const {
+std::array<bool, 4> ContractSelectDialog::ticked() const {
     return {m_printOne, m_printTwo, m_printThree, m_printFour};
 }
 

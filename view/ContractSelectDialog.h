@@ -25,13 +25,13 @@ public:
     int m_availableOffers = 0;
 
     // The ticks in offer order.
-    std::array<bool, 4> Ticked() const;
+    std::array<bool, 4> ticked() const;
 
     void accept() override;
 
 protected:
     // Reads "Int" and disables the boxes of offers that do not exist.
-    void OnInitDialog();
+    void disableMissingOffers();
     void showEvent(QShowEvent* event) override;
 
 private:

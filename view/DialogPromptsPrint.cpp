@@ -9,7 +9,7 @@ bool DialogPrompts::askContracts(SettingsStore& settings, std::array<bool, 4>& t
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    ticked = dialog.Ticked();
+    ticked = dialog.ticked();
     return true;
 }
 

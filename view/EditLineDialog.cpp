@@ -10,8 +10,8 @@
 #include "view/DialogUnits.h"
 
 EditLineDialog::EditLineDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(ControlName(kTemplateId));
-    SetUpModalDialog(*this, tr("Edit Information"), true);
+    setObjectName(controlName(kTemplateId));
+    setUpModalDialog(*this, tr("Edit Information"), true);
     setWhatsThis(
         tr("Overwrites one line of the offer listing. The text is kept exactly as "
            "typed."));
@@ -19,28 +19,28 @@ EditLineDialog::EditLineDialog(QWidget* parent) : QDialog(parent) {
 
     // Created in tab order: the text first, so typing starts at once.
     m_edit = new QLineEdit(this);
-    m_edit->setObjectName(ControlName(kTextId));
+    m_edit->setObjectName(controlName(kTextId));
     m_edit->setMaxLength(kUnlimitedTextLength);
-    PlaceControl(*m_edit, units, {7, 40, 170, 14});
+    placeControl(*m_edit, units, {7, 40, 170, 14});
     m_edit->setWhatsThis(
         tr("The new text of the line. Nothing is checked: an empty text "
            "empties the line."));
 
-    m_ok = AddPushButton(*this, units, 1, tr("OK"), {30, 65, 50, 14}, true);
+    m_ok = addPushButton(*this, units, 1, tr("OK"), {30, 65, 50, 14}, true);
     m_ok->setWhatsThis(tr("Stores the text in the listing."));
-    m_cancel = AddPushButton(*this, units, 2, tr("Cancel"), {105, 65, 50, 14}, false);
+    m_cancel = addPushButton(*this, units, 2, tr("Cancel"), {105, 65, 50, 14}, false);
     m_cancel->setWhatsThis(tr("Leaves the line as it was."));
 
     // The prompt holds the current value too, which can be long: it wraps, and a prompt of more
     // than two lines pushes the edit box and the buttons down (makeRoomForPrompt).
     m_promptLabel =
-        AddStaticText(*this, units, kPromptId, tr("Text to be changed"), {10, 15, 165, 20});
+        addStaticText(*this, units, kPromptId, tr("Text to be changed"), {10, 15, 165, 20});
     m_promptLabel->setWordWrap(true);
     // No buddy: the prompt carries the field's text, whose "&" must show as typed rather than
     // turn into a keyboard shortcut.
     m_promptLabel->setWhatsThis(tr("The line being changed and its current text."));
 
-    FinishDialogGeometry(*this, units, 186, 95);
+    finishDialogGeometry(*this, units, 186, 95);
     m_templateSize = size();
     m_templatePromptHeight = m_promptLabel->height();
     m_templateEditY = m_edit->y();
@@ -59,10 +59,10 @@ void EditLineDialog::makeRoomForPrompt() {
 
 void EditLineDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        m_promptLabel->setText(ToDialogText(m_prompt));
+        m_promptLabel->setText(toDialogText(m_prompt));
         makeRoomForPrompt();
-        m_edit->setAccessibleName(ToDialogText(m_prompt));
-        m_edit->setText(ToDialogText(m_text));
+        m_edit->setAccessibleName(toDialogText(m_prompt));
+        m_edit->setText(toDialogText(m_text));
         m_edit->selectAll();
         m_edit->setFocus();
     }
@@ -70,6 +70,6 @@ void EditLineDialog::showEvent(QShowEvent* event) {
 }
 
 void EditLineDialog::accept() {
-    m_text = FromDialogText(m_edit->text());
+    m_text = fromDialogText(m_edit->text());
     QDialog::accept();
 }

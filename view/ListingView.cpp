@@ -27,30 +27,30 @@ ListingView::ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* par
         tr("<b>Offer listing</b><p>The unit's rating, the number of offers and the terms of "
            "each offer. Double-click a value to change it; the rating and every term, date "
            "and location of an offer can be edited.</p>"));
-    OnInitialUpdate();
+    showFromTop();
 }
 
-void ListingView::OnInitialUpdate() {
-    MeasureFont();
+void ListingView::showFromTop() {
+    measureFont();
     // A new or opened document is read from its first line.
-    ScrollToTop();
-    Redraw();
+    scrollToTop();
+    redraw();
 }
 
-void ListingView::MeasureFont() {
+void ListingView::measureFont() {
     // The widget's own font, not a print font: this is what the window shows.
     const QFontMetrics metrics(font());
     m_lineHeight = metrics.lineSpacing();
     m_charWidth = metrics.averageCharWidth();
-    UpdateScrollBars();
+    updateScrollBars();
 }
 
-void ListingView::ScrollToTop() {
+void ListingView::scrollToTop() {
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
-void ListingView::UpdateScrollBars() {
+void ListingView::updateScrollBars() {
     const QSize extent(listing::kExtentChars * m_charWidth, listing::kExtentLines * m_lineHeight);
     const QSize page = viewport()->size();
     struct Axis {
@@ -68,7 +68,7 @@ void ListingView::UpdateScrollBars() {
     }
 }
 
-void ListingView::Redraw() {
+void ListingView::redraw() {
     viewport()->update();
 }
 
@@ -78,20 +78,20 @@ void ListingView::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Text));
     const int hscroll = horizontalScrollBar()->value();
     const int vscroll = verticalScrollBar()->value();
-    DrawListing(painter, m_doc, 0 - hscroll, listing::kValueColumnChars * m_charWidth - hscroll,
+    drawListing(painter, m_doc, 0 - hscroll, listing::kValueColumnChars * m_charWidth - hscroll,
                 m_lineHeight, -vscroll, viewport()->width());
 }
 
 void ListingView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBars();
+    updateScrollBars();
 }
 
 void ListingView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        MeasureFont();
-        Redraw();
+        measureFont();
+        redraw();
     }
 }
 
@@ -109,8 +109,8 @@ void ListingView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-int ListingView::LineAtViewportY(int y) const {
-    return LineAtY(y, verticalScrollBar()->value(), m_lineHeight);
+int ListingView::lineAtViewportY(int y) const {
+    return lineAtY(y, verticalScrollBar()->value(), m_lineHeight);
 }
 
 void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -118,43 +118,43 @@ void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
     }
-    RunLineEdit(m_doc, m_prompts, LineAtViewportY(static_cast<int>(event->position().y())));
-    Redraw();
+    runLineEdit(m_doc, m_prompts, lineAtViewportY(static_cast<int>(event->position().y())));
+    redraw();
     emit documentChanged();
 }
 
-void ListingView::OnNewCustom() {
+void ListingView::newCustom() {
     // New offers are read from the top: a shorter set would leave a scrolled view blank.
-    if (RunNewCustom(m_doc, m_prompts)) {
-        ScrollToTop();
+    if (runNewCustom(m_doc, m_prompts)) {
+        scrollToTop();
     }
-    Redraw();
+    redraw();
     emit documentChanged();
 }
 
-void ListingView::OnNewRandom() {
-    if (RunNewRandom(m_doc, m_prompts)) {
-        ScrollToTop();
+void ListingView::newRandom() {
+    if (runNewRandom(m_doc, m_prompts)) {
+        scrollToTop();
     }
-    Redraw();
+    redraw();
     emit documentChanged();
 }
 
-void ListingView::OnOptions() {
-    RunOptions(m_doc.Settings(), m_prompts);
+void ListingView::editOptions() {
+    runOptions(m_doc.settings(), m_prompts);
 }
 
-void ListingView::OnPrintContract() {
-    RunPrintContract(m_doc, m_prompts);
+void ListingView::printContracts() {
+    runPrintContract(m_doc, m_prompts);
 }
 
-void ListingView::OnFilePrint() {
+void ListingView::printListing() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromStdString(m_doc.GetTitle()));
+    printer.setDocName(QString::fromStdString(m_doc.title()));
     if (!m_prompts.choosePrinterForListing(printer)) {
         return;
     }
-    const PrintOutcome outcome = PrintListing(printer, m_doc);
+    const PrintOutcome outcome = printListingOn(printer, m_doc);
     if (!outcome.printerOk) {
         m_prompts.warn(tr("Could not start print job."));
     } else if (!outcome.fileProblem.isEmpty()) {
@@ -162,12 +162,12 @@ void ListingView::OnFilePrint() {
     }
 }
 
-PrintOutcome ListingView::PrintListing(QPrinter& printer, const ContractDocument& doc) {
+PrintOutcome ListingView::printListingOn(QPrinter& printer, const ContractDocument& doc) {
     // The listing is drawn from the top-left of the printable area, so the page's margins are
     // the printer's own.
     printer.setFullPage(false);
-    return RunPrintJob(printer, QString::fromStdString(doc.GetPathName()),
+    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
                        [&doc](QPainter& painter, QPagedPaintDevice& device) {
-                           PrintListingPage(painter, device, doc);
+                           printListingPage(painter, device, doc);
                        });
 }

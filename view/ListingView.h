@@ -16,26 +16,26 @@ class ListingView : public QAbstractScrollArea {
 public:
     ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent = nullptr);
 
-    ContractDocument& GetDocument() const { return m_doc; }
+    ContractDocument& document() const { return m_doc; }
 
     // Run whenever the view is bound to a new or opened document: measures the default font,
     // sets the scroll extent (70 average characters by 71 lines, whatever the offer count) and
     // scrolls to the top.
-    void OnInitialUpdate();
+    void showFromTop();
 
     // ---- commands ----
-    void OnNewCustom();
-    void OnNewRandom();
-    void OnOptions();
-    void OnPrintContract();
-    void OnFilePrint();  // the print dialog, then the one-page listing
+    void newCustom();
+    void newRandom();
+    void editOptions();
+    void printContracts();
+    void printListing();  // the print dialog, then the one-page listing
 
-    // Prints the listing on `printer` without a dialog (see RunPrintJob: a PDF file that is the
+    // Prints the listing on `printer` without a dialog (see runPrintJob: a PDF file that is the
     // document itself is refused, and any other is replaced only once complete).
-    static PrintOutcome PrintListing(QPrinter& printer, const ContractDocument& doc);
+    static PrintOutcome printListingOn(QPrinter& printer, const ContractDocument& doc);
 
     // The listing line under a viewport y coordinate, with the current scroll position.
-    int LineAtViewportY(int y) const;
+    int lineAtViewportY(int y) const;
 
     int lineHeight() const { return m_lineHeight; }
     int charWidth() const { return m_charWidth; }
@@ -52,10 +52,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void MeasureFont();
-    void ScrollToTop();
-    void UpdateScrollBars();
-    void Redraw();
+    void measureFont();
+    void scrollToTop();
+    void updateScrollBars();
+    void redraw();
 
     ContractDocument& m_doc;
     UiPrompts& m_prompts;

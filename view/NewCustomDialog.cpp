@@ -120,11 +120,11 @@ constexpr std::array<int, NewCustomDialog::kComboCount> kReadOrder = {
 constexpr int kMaxRatingLength = 1;
 
 // The unit height of a combo's drop-down list, in list rows (about 8 units each).
-int VisibleRows(const ComboRow& row) {
+int visibleRows(const ComboRow& row) {
     return std::max(1, (row.rect.height - 14) / 8);
 }
 
-constexpr std::size_t IndexOf(int id) {
+constexpr std::size_t indexOf(int id) {
     std::size_t index = 0;
     while (index < kComboRows.size() && kComboRows[index].id != id) {
         ++index;
@@ -132,54 +132,54 @@ constexpr std::size_t IndexOf(int id) {
     return index;
 }
 
-constexpr bool ReadOrderCoversEveryCombo() {
+constexpr bool readOrderCoversEveryCombo() {
     for (int id : kReadOrder) {
-        if (IndexOf(id) == kComboRows.size()) {
+        if (indexOf(id) == kComboRows.size()) {
             return false;
         }
     }
     return true;
 }
-static_assert(ReadOrderCoversEveryCombo());
+static_assert(readOrderCoversEveryCombo());
 
 }  // namespace
 
 NewCustomDialog::NewCustomDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(ControlName(kTemplateId));
-    SetUpModalDialog(*this, tr("New Custom Contract"), false);
+    setObjectName(controlName(kTemplateId));
+    setUpModalDialog(*this, tr("New Custom Contract"), false);
     setWhatsThis(
         tr("Rolls a new set of contract offers. Any term of the first offer may be "
            "fixed here; Random rolls it. The other offers are always rolled."));
     const DialogUnits units(font());
 
     // Created in tab order: OK first, so Enter at once confirms the choices shown.
-    m_ok = AddPushButton(*this, units, 1, tr("OK"), {115, 125, 50, 14}, true);
+    m_ok = addPushButton(*this, units, 1, tr("OK"), {115, 125, 50, 14}, true);
     m_ok->setWhatsThis(tr("Rolls the offers with the choices shown."));
-    QPushButton* cancel = AddPushButton(*this, units, 2, tr("Cancel"), {215, 125, 50, 14}, false);
+    QPushButton* cancel = addPushButton(*this, units, 2, tr("Cancel"), {215, 125, 50, 14}, false);
     cancel->setWhatsThis(tr("Closes the dialog and keeps the current offers."));
 
     for (std::size_t i = 0; i < kComboRows.size(); ++i) {
         const ComboRow& row = kComboRows[i];
         auto* box = new QComboBox(this);
-        box->setObjectName(ControlName(row.id));
-        SetUpChoiceCombo(*box, row.entries, row.sorted);
-        box->setMaxVisibleItems(VisibleRows(row));
-        PlaceControl(*box, units, row.rect, true);
+        box->setObjectName(controlName(row.id));
+        setUpChoiceCombo(*box, row.entries, row.sorted);
+        box->setMaxVisibleItems(visibleRows(row));
+        placeControl(*box, units, row.rect, true);
         box->setAccessibleName(tr(row.label));
         box->setWhatsThis(tr(row.whatsThis));
-        QLabel* label = AddStaticText(*this, units, 0, tr(row.label),
+        QLabel* label = addStaticText(*this, units, 0, tr(row.label),
                                       {row.rect.x, row.rect.y - 10, row.rect.width, 8});
         label->setBuddy(box);
         m_combos[i] = box;
     }
 
-    FinishDialogGeometry(*this, units, 382, 149);
+    finishDialogGeometry(*this, units, 382, 149);
 }
 
 void NewCustomDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         for (std::size_t i = 0; i < kComboRows.size(); ++i) {
-            LoadComboText(*m_combos[i], ToDialogText(this->*kComboRows[i].member));
+            loadComboText(*m_combos[i], toDialogText(this->*kComboRows[i].member));
         }
         m_ok->setFocus();
     }
@@ -188,12 +188,12 @@ void NewCustomDialog::showEvent(QShowEvent* event) {
 
 void NewCustomDialog::accept() {
     for (int id : kReadOrder) {
-        const std::size_t index = IndexOf(id);
+        const std::size_t index = indexOf(id);
         QComboBox* box = m_combos[index];
-        const QString text = ReadComboText(*box);
-        this->*kComboRows[index].member = FromDialogText(text);
+        const QString text = readComboText(*box);
+        this->*kComboRows[index].member = fromDialogText(text);
         if (id == kRatingId && text.size() > kMaxRatingLength) {
-            ShowProductMessage(
+            showProductMessage(
                 this, QMessageBox::Warning,
                 tr("Please enter no more than %1 characters.").arg(kMaxRatingLength));
             box->setFocus();

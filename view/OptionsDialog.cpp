@@ -15,14 +15,14 @@ namespace {
 constexpr std::array<const char*, 3> kPeriodEntries = {"3025", "3055", "3058"};
 
 // A labelled single-line edit box: the label at `labelRect`, the box 10 units below it.
-QLineEdit* AddEdit(QDialog& dialog, const DialogUnits& units, int id, const QString& label,
+QLineEdit* addEdit(QDialog& dialog, const DialogUnits& units, int id, const QString& label,
                    const DluRect& labelRect, const DluRect& rect, const QString& whatsThis) {
-    QLabel* caption = AddStaticText(dialog, units, 0, label, labelRect);
+    QLabel* caption = addStaticText(dialog, units, 0, label, labelRect);
     auto* edit = new QLineEdit(&dialog);
     caption->setBuddy(edit);
-    edit->setObjectName(ControlName(id));
+    edit->setObjectName(controlName(id));
     edit->setMaxLength(kUnlimitedTextLength);
-    PlaceControl(*edit, units, rect);
+    placeControl(*edit, units, rect);
     edit->setAccessibleName(label);
     edit->setWhatsThis(whatsThis);
     return edit;
@@ -31,26 +31,26 @@ QLineEdit* AddEdit(QDialog& dialog, const DialogUnits& units, int id, const QStr
 }  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(ControlName(kTemplateId));
-    SetUpModalDialog(*this, tr("Options"), true);
+    setObjectName(controlName(kTemplateId));
+    setUpModalDialog(*this, tr("Options"), true);
     setWhatsThis(
         tr("Your unit's name, size and base pay, kept for every document. The name and "
            "size fill printed contracts; the base pay sets the offers' pay."));
     const DialogUnits units(font());
 
     // Created in tab order: OK first, so Enter at once keeps the values shown.
-    m_ok = AddPushButton(*this, units, 1, tr("OK"), {10, 130, 50, 14}, true);
+    m_ok = addPushButton(*this, units, 1, tr("OK"), {10, 130, 50, 14}, true);
     m_ok->setWhatsThis(tr("Stores the four values."));
-    QPushButton* cancel = AddPushButton(*this, units, 2, tr("Cancel"), {65, 130, 50, 14}, false);
+    QPushButton* cancel = addPushButton(*this, units, 2, tr("Cancel"), {65, 130, 50, 14}, false);
     cancel->setWhatsThis(tr("Closes the dialog and keeps the stored values."));
 
     const QString periodLabel = tr("Contract Time Period");
-    QLabel* period = AddStaticText(*this, units, 0, periodLabel, {10, 10, 67, 8});
+    QLabel* period = addStaticText(*this, units, 0, periodLabel, {10, 10, 67, 8});
     m_periodCombo = new QComboBox(this);
-    m_periodCombo->setObjectName(ControlName(kPeriodId));
-    SetUpChoiceCombo(*m_periodCombo, kPeriodEntries, true);
+    m_periodCombo->setObjectName(controlName(kPeriodId));
+    setUpChoiceCombo(*m_periodCombo, kPeriodEntries, true);
     m_periodCombo->setMaxVisibleItems(3);
-    PlaceControl(*m_periodCombo, units, {10, 20, 70, 44}, true);
+    placeControl(*m_periodCombo, units, {10, 20, 70, 44}, true);
     // The period comes with the documents that are opened; it is shown here but not set here.
     m_periodCombo->setEnabled(false);
     m_periodCombo->setAccessibleName(periodLabel);
@@ -59,9 +59,9 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
         tr("The campaign year saved with documents. Opening a document "
            "sets it; it cannot be changed here."));
 
-    m_unitNameEdit = AddEdit(*this, units, kUnitNameId, tr("Unit Name"), {10, 40, 34, 8},
+    m_unitNameEdit = addEdit(*this, units, kUnitNameId, tr("Unit Name"), {10, 40, 34, 8},
                              {10, 50, 105, 14}, tr("Your unit's name, as printed in contracts."));
-    m_basePayEdit = AddEdit(*this, units, kBasePayId, tr("Base Pay For Unit (C-Bills/Month)"),
+    m_basePayEdit = addEdit(*this, units, kBasePayId, tr("Base Pay For Unit (C-Bills/Month)"),
                             {10, 70, 110, 8}, {10, 80, 105, 14},
                             tr("Your unit's monthly base pay in C-Bills, multiplied by each "
                                "offer's payment multiplier. Write it without separators, "
@@ -69,27 +69,27 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     m_basePayEdit->setAlignment(Qt::AlignRight);
 
     m_unitSizeEdit =
-        AddEdit(*this, units, kUnitSizeId, tr("Size of Unit (eg. 2 Regiments)"), {10, 100, 94, 8},
+        addEdit(*this, units, kUnitSizeId, tr("Size of Unit (eg. 2 Regiments)"), {10, 100, 94, 8},
                 {10, 110, 105, 14}, tr("Your unit's size, as printed in contracts."));
 
-    FinishDialogGeometry(*this, units, 127, 151);
+    finishDialogGeometry(*this, units, 127, 151);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        LoadComboText(*m_periodCombo, ToDialogText(m_period));
-        m_unitNameEdit->setText(ToDialogText(m_unitName));
-        m_basePayEdit->setText(ToDialogText(m_basePay));
-        m_unitSizeEdit->setText(ToDialogText(m_unitSize));
+        loadComboText(*m_periodCombo, toDialogText(m_period));
+        m_unitNameEdit->setText(toDialogText(m_unitName));
+        m_basePayEdit->setText(toDialogText(m_basePay));
+        m_unitSizeEdit->setText(toDialogText(m_unitSize));
         m_ok->setFocus();
     }
     QDialog::showEvent(event);
 }
 
 void OptionsDialog::accept() {
-    m_unitName = FromDialogText(m_unitNameEdit->text());
-    m_period = FromDialogText(ReadComboText(*m_periodCombo));
-    m_basePay = FromDialogText(m_basePayEdit->text());
-    m_unitSize = FromDialogText(m_unitSizeEdit->text());
+    m_unitName = fromDialogText(m_unitNameEdit->text());
+    m_period = fromDialogText(readComboText(*m_periodCombo));
+    m_basePay = fromDialogText(m_basePayEdit->text());
+    m_unitSize = fromDialogText(m_unitSizeEdit->text());
     QDialog::accept();
 }

@@ -9,7 +9,7 @@ class QPaintDevice;
 // font, 60 the 12-point contract title.
 inline constexpr int kBodyFontDivisor = 80;
 inline constexpr int kTitleFontDivisor = 60;
-QFont MakePrintFont(QPaintDevice& device, int divisor = kBodyFontDivisor);
+QFont makePrintFont(QPaintDevice& device, int divisor = kBodyFontDivisor);
 
 // Text height plus external leading of `font` on `device`: the printer's line pitch.
-int PrintLineHeight(const QFont& font, QPaintDevice& device);
+int printLineHeight(const QFont& font, QPaintDevice& device);

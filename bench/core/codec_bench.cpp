@@ -10,8 +10,8 @@
 namespace {
 
 // Four offers with texts of the lengths a generation produces.
-void FillFourOffers(ContractDocument& doc) {
-    doc.OnNewDocument();
+void fillFourOffers(ContractDocument& doc) {
+    doc.resetToUntitled();
     doc.m_rating = "B";
     doc.m_offerCount = 4;
     for (ContractOffer& offer : doc.m_offers) {
@@ -31,9 +31,9 @@ void FillFourOffers(ContractDocument& doc) {
 void BM_WriteFourOffers(benchmark::State& state) {
     MemorySettings settings;
     ContractDocument doc(settings, 1);
-    FillFourOffers(doc);
+    fillFourOffers(doc);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WriteDocumentBytes(doc));
+        benchmark::DoNotOptimize(writeDocumentBytes(doc));
     }
 }
 BENCHMARK(BM_WriteFourOffers);
@@ -41,11 +41,11 @@ BENCHMARK(BM_WriteFourOffers);
 void BM_ReadFourOffers(benchmark::State& state) {
     MemorySettings settings;
     ContractDocument source(settings, 1);
-    FillFourOffers(source);
-    const std::vector<std::uint8_t> bytes = WriteDocumentBytes(source);
+    fillFourOffers(source);
+    const std::vector<std::uint8_t> bytes = writeDocumentBytes(source);
     ContractDocument doc(settings, 1);
     for (auto _ : state) {
-        const CodecResult result = ReadDocumentBytes(doc, bytes);
+        const CodecResult result = readDocumentBytes(doc, bytes);
         if (!result.ok) {
             state.SkipWithError("the written document did not read back");
             break;

@@ -52,7 +52,7 @@ TEST(DocumentReaderMemory, neverReservesForALengthTheFileCannotHold) {
         ContractDocument doc(settings, 1);
         g_largest = 0;
         g_armed = true;
-        const CodecResult result = ReadDocumentBytes(doc, file);
+        const CodecResult result = readDocumentBytes(doc, file);
         g_armed = false;
         EXPECT_EQ(result.message, "Unexpected file format.");
         EXPECT_LT(g_largest, 1024u);

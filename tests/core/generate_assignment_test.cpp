@@ -10,9 +10,9 @@
 
 namespace {
 
-using gentest::Concat;
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+using gentest::concat;
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 constexpr AssignmentTable kCapFwl = AssignmentTable::CapellanFreeWorlds;
 constexpr AssignmentTable kFcDc = AssignmentTable::FedComDraconis;
@@ -43,7 +43,7 @@ TEST(AssignmentTables, employerChoosesTheTable) {
         {"Alphard Trading Corp.", kCorp},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(AssignmentTableFor(row.employer), row.table) << row.employer;
+        EXPECT_EQ(assignmentTableFor(row.employer), row.table) << row.employer;
     }
 }
 
@@ -116,7 +116,7 @@ TEST(AssignmentTables, giveTheRowAndFlagAtEachBound) {
         {kSpecial, 12, "Guerrilla Warfare", false, kNone},
     };
     for (const auto& row : rows) {
-        const AssignmentPick pick = AssignmentForRoll(row.table, row.roll);
+        const AssignmentPick pick = assignmentForRoll(row.table, row.roll);
         const std::string where = "table " + std::to_string(static_cast<int>(row.table)) +
                                   " roll " + std::to_string(row.roll);
         EXPECT_EQ(pick.name, row.name) << where;
@@ -125,57 +125,57 @@ TEST(AssignmentTables, giveTheRowAndFlagAtEachBound) {
     }
 }
 
-TEST(RollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
+TEST(rollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
     const struct {
         const char* employer;
         std::vector<gentest::Roll> rolls;
         const char* assignment;
         int clans;
     } rows[] = {
-        {"Capellan Confederation", Concat({TwoDice(3), {{6, 3}}}), "Garrison Duty", 0},
-        {"Free Worlds League", Concat({TwoDice(0), {{6, 4}}}), "Cadre Duty", 0},
-        {"Free Worlds League", TwoDice(4), "Defensive Campaign", 0},
-        {"Capellan Confederation", Concat({TwoDice(12), TwoDice(12)}), "Guerrilla Warfare", 0},
-        {"Draconis Combine", TwoDice(5), "Objective Raid", 0},
-        {"Draconis Combine", TwoDice(7), "Objective Raid", 1},
-        {"Federated Commonwealth", TwoDice(9), "Planetary Assault", 1},
-        {"Federated Commonwealth", Concat({TwoDice(12), TwoDice(5)}), "Diversionary Raid", 0},
-        {"Ceres Metals", TwoDice(11), "Objective Raid", 0},
-        {"Ceres Metals", TwoDice(5), "Objective Raid", 1},
-        {"Kali-Yama", TwoDice(10), "Extraction Raid", 1},
-        {"Wolf's Dragoons", TwoDice(12), "Relief Duty", 0},
-        {"Periphery", TwoDice(12), "Security Duty", 0},
-        {"Magistracy of Canopus", TwoDice(10), "Riot Duty", 0},
+        {"Capellan Confederation", concat({twoDice(3), {{6, 3}}}), "Garrison Duty", 0},
+        {"Free Worlds League", concat({twoDice(0), {{6, 4}}}), "Cadre Duty", 0},
+        {"Free Worlds League", twoDice(4), "Defensive Campaign", 0},
+        {"Capellan Confederation", concat({twoDice(12), twoDice(12)}), "Guerrilla Warfare", 0},
+        {"Draconis Combine", twoDice(5), "Objective Raid", 0},
+        {"Draconis Combine", twoDice(7), "Objective Raid", 1},
+        {"Federated Commonwealth", twoDice(9), "Planetary Assault", 1},
+        {"Federated Commonwealth", concat({twoDice(12), twoDice(5)}), "Diversionary Raid", 0},
+        {"Ceres Metals", twoDice(11), "Objective Raid", 0},
+        {"Ceres Metals", twoDice(5), "Objective Raid", 1},
+        {"Kali-Yama", twoDice(10), "Extraction Raid", 1},
+        {"Wolf's Dragoons", twoDice(12), "Relief Duty", 0},
+        {"Periphery", twoDice(12), "Security Duty", 0},
+        {"Magistracy of Canopus", twoDice(10), "Riot Duty", 0},
     };
     MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(row.rolls);
+        const std::uint32_t seed = seedForRolls(row.rolls);
         ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.RollAssignment(row.employer, "Random"), row.assignment) << row.employer;
+        EXPECT_EQ(doc.rollAssignment(row.employer, "Random"), row.assignment) << row.employer;
         EXPECT_EQ(doc.m_againstClans, row.clans) << row.employer << " " << row.assignment;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
+        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()),
                   static_cast<int>(row.rolls.size()))
             << row.employer << " " << row.assignment;
     }
 }
 
-TEST(RollAssignment, aFixedChoiceRollsNothingAndLeavesTheFlag) {
+TEST(rollAssignment, aFixedChoiceRollsNothingAndLeavesTheFlag) {
     MemorySettings settings;
     ContractDocument doc(settings, 5);
-    EXPECT_EQ(doc.RollAssignment("Draconis Combine", "Retainer"), "Retainer");
+    EXPECT_EQ(doc.rollAssignment("Draconis Combine", "Retainer"), "Retainer");
     EXPECT_EQ(doc.m_againstClans, 0);
     doc.m_againstClans = 1;
-    EXPECT_EQ(doc.RollAssignment("Ceres Metals", "random"), "random");
+    EXPECT_EQ(doc.rollAssignment("Ceres Metals", "random"), "random");
     EXPECT_EQ(doc.m_againstClans, 1);
-    EXPECT_EQ(doc.GeneratorState(), 5u);
+    EXPECT_EQ(doc.generatorState(), 5u);
 }
 
-TEST(RollSpecialAssignment, rollsTwoDiceOnTheSpecialTable) {
+TEST(rollSpecialAssignment, rollsTwoDiceOnTheSpecialTable) {
     MemorySettings settings;
-    const std::uint32_t seed = SeedForRolls(TwoDice(0));
+    const std::uint32_t seed = seedForRolls(twoDice(0));
     ContractDocument doc(settings, seed);
-    EXPECT_EQ(doc.RollSpecialAssignment(), "Recon Raid");
-    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+    EXPECT_EQ(doc.rollSpecialAssignment(), "Recon Raid");
+    EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
     EXPECT_EQ(doc.m_againstClans, 0);
 }
 

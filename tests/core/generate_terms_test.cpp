@@ -11,9 +11,9 @@
 
 namespace {
 
-using gentest::Concat;
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+using gentest::concat;
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 // ---- support and transport ------------------------------------------------------------------
 
@@ -30,7 +30,7 @@ TEST(Support, modifierComesFromRatingAndFreeWorlds) {
         {"B", "Free Worlds league", 1},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(SupportModifier(row.rating, row.employer), row.modifier)
+        EXPECT_EQ(supportModifier(row.rating, row.employer), row.modifier)
             << row.rating << " / " << row.employer;
     }
 }
@@ -47,24 +47,24 @@ TEST(Support, tableGivesBothTermsAtEachBound) {
         {14, "100%", "50%"}, {17, "100%", "50%"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(StraightSupportForTotal(row.total), row.straight) << "total " << row.total;
-        EXPECT_EQ(BattleLossForTotal(row.total), row.battleLoss) << "total " << row.total;
+        EXPECT_EQ(straightSupportForTotal(row.total), row.straight) << "total " << row.total;
+        EXPECT_EQ(battleLossForTotal(row.total), row.battleLoss) << "total " << row.total;
     }
 }
 
 TEST(Support, eachTermRollsItsOwnDice) {
     MemorySettings settings;
-    const std::uint32_t seed = SeedForRolls(Concat({TwoDice(12), TwoDice(0)}));
+    const std::uint32_t seed = seedForRolls(concat({twoDice(12), twoDice(0)}));
     ContractDocument doc(settings, seed);
-    EXPECT_EQ(doc.RollStraightSupport("A", "Random", "Kell Hounds"), "100%");
-    EXPECT_EQ(doc.RollBattleLossCompensation("A", "Random", "Kell Hounds"), "5%");
-    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 4);
+    EXPECT_EQ(doc.rollStraightSupport("A", "Random", "Kell Hounds"), "100%");
+    EXPECT_EQ(doc.rollBattleLossCompensation("A", "Random", "Kell Hounds"), "5%");
+    EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 4);
 
     // Without a modifier a double six stops at 85% and 35%.
-    const std::uint32_t sixes = SeedForRolls(Concat({TwoDice(12), TwoDice(12)}));
+    const std::uint32_t sixes = seedForRolls(concat({twoDice(12), twoDice(12)}));
     ContractDocument plain(settings, sixes);
-    EXPECT_EQ(plain.RollStraightSupport("D", "Random", "Kell Hounds"), "85%");
-    EXPECT_EQ(plain.RollBattleLossCompensation("D", "Random", "Kell Hounds"), "35%");
+    EXPECT_EQ(plain.rollStraightSupport("D", "Random", "Kell Hounds"), "85%");
+    EXPECT_EQ(plain.rollBattleLossCompensation("D", "Random", "Kell Hounds"), "35%");
 }
 
 TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
@@ -75,31 +75,31 @@ TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
     } rows[] = {{0, "32%", "40%"}, {1, "12%", "30%"}, {2, "18%", "33%"}, {3, "23%", "35%"},
                 {4, "27%", "37%"}, {5, "30%", "39%"}, {6, "32%", "40%"}};
     for (const auto& row : rows) {
-        EXPECT_EQ(DsJsForFace(row.face), row.dsjs) << "face " << row.face;
-        EXPECT_EQ(CommercialForFace(row.face), row.commercial) << "face " << row.face;
+        EXPECT_EQ(dsJsForFace(row.face), row.dsjs) << "face " << row.face;
+        EXPECT_EQ(commercialForFace(row.face), row.commercial) << "face " << row.face;
     }
     MemorySettings settings;
-    const std::uint32_t seed = SeedForRolls({{6, 0}, {6, 2}});
+    const std::uint32_t seed = seedForRolls({{6, 0}, {6, 2}});
     ContractDocument doc(settings, seed);
-    EXPECT_EQ(doc.RollDsJsCompensation("Random"), "32%");
-    EXPECT_EQ(doc.RollCommercialCompensation("Random"), "33%");
-    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+    EXPECT_EQ(doc.rollDsJsCompensation("Random"), "32%");
+    EXPECT_EQ(doc.rollCommercialCompensation("Random"), "33%");
+    EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
 }
 
 // ---- salvage and command rights ---------------------------------------------------------------
 
 TEST(Salvage, bonusAndBounds) {
-    EXPECT_EQ(SalvageBonus("Free Rasalhague Republic"), 5);
-    EXPECT_EQ(SalvageBonus("Draconis Combine"), 5);
-    EXPECT_EQ(SalvageBonus("Federated Commonwealth"), 0);
-    EXPECT_EQ(SalvageBonus(""), 0);
+    EXPECT_EQ(salvageBonus("Free Rasalhague Republic"), 5);
+    EXPECT_EQ(salvageBonus("Draconis Combine"), 5);
+    EXPECT_EQ(salvageBonus("Federated Commonwealth"), 0);
+    EXPECT_EQ(salvageBonus(""), 0);
     const struct {
         int total;
         const char* rights;
     } rows[] = {{0, "No Rights"},        {7, "No Rights"},    {8, "Exchange Rights"},
                 {11, "Exchange Rights"}, {12, "Full Rights"}, {17, "Full Rights"}};
     for (const auto& row : rows) {
-        EXPECT_EQ(SalvageForTotal(row.total), row.rights) << "total " << row.total;
+        EXPECT_EQ(salvageForTotal(row.total), row.rights) << "total " << row.total;
     }
 }
 
@@ -118,11 +118,11 @@ TEST(Salvage, rollsTwoDicePlusTheBonus) {
     };
     MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(TwoDice(row.sum));
+        const std::uint32_t seed = seedForRolls(twoDice(row.sum));
         ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.RollSalvageRights("Random", row.employer), row.rights)
+        EXPECT_EQ(doc.rollSalvageRights("Random", row.employer), row.rights)
             << row.employer << " " << row.sum;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
     }
 }
 
@@ -153,7 +153,7 @@ TEST(CommandRights, greatPowerTablesAtEachBound) {
         {"Draconis Combine", 12, "Integrated Command"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(CommandRightsFor(row.employer, row.roll), row.rights)
+        EXPECT_EQ(commandRightsFor(row.employer, row.roll), row.rights)
             << row.employer << " " << row.roll;
     }
 }
@@ -164,10 +164,10 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
         std::vector<gentest::Roll> rolls;
         const char* rights;
     } rows[] = {
-        {"Federated Commonwealth", TwoDice(9), "Integrated Command"},
+        {"Federated Commonwealth", twoDice(9), "Integrated Command"},
         {"Free Worlds League", {{6, 5}}, "Liason Officer"},
         {"Capellan Confederation", {{6, 0}}, "House Command"},
-        {"Draconis Combine", TwoDice(3), "Independent Command"},
+        {"Draconis Combine", twoDice(3), "Independent Command"},
         {"Kell Hounds", {}, "Liason Officer"},
         {"Ceres Metals", {}, "Liason Officer"},
         {"Magistracy of Canopus", {}, "Independent Command"},
@@ -178,10 +178,10 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
     };
     MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(row.rolls);
+        const std::uint32_t seed = seedForRolls(row.rolls);
         ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.RollCommandRights("Random", row.employer), row.rights) << row.employer;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
+        EXPECT_EQ(doc.rollCommandRights("Random", row.employer), row.rights) << row.employer;
+        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()),
                   static_cast<int>(row.rolls.size()))
             << row.employer;
     }
@@ -190,13 +190,13 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
 TEST(FixedChoices, supportTransportAndRightsReturnTheChoiceWithoutRolling) {
     MemorySettings settings;
     ContractDocument doc(settings, 11);
-    EXPECT_EQ(doc.RollStraightSupport("A", "80%", "Free Worlds League"), "80%");
-    EXPECT_EQ(doc.RollBattleLossCompensation("A", "80%", "Free Worlds League"), "80%");
-    EXPECT_EQ(doc.RollDsJsCompensation("25%"), "25%");
-    EXPECT_EQ(doc.RollCommercialCompensation(""), "");
-    EXPECT_EQ(doc.RollSalvageRights("random", "Draconis Combine"), "random");
-    EXPECT_EQ(doc.RollCommandRights("House Command", "Kell Hounds"), "House Command");
-    EXPECT_EQ(doc.GeneratorState(), 11u);
+    EXPECT_EQ(doc.rollStraightSupport("A", "80%", "Free Worlds League"), "80%");
+    EXPECT_EQ(doc.rollBattleLossCompensation("A", "80%", "Free Worlds League"), "80%");
+    EXPECT_EQ(doc.rollDsJsCompensation("25%"), "25%");
+    EXPECT_EQ(doc.rollCommercialCompensation(""), "");
+    EXPECT_EQ(doc.rollSalvageRights("random", "Draconis Combine"), "random");
+    EXPECT_EQ(doc.rollCommandRights("House Command", "Kell Hounds"), "House Command");
+    EXPECT_EQ(doc.generatorState(), 11u);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(PageGeometryTest, contractPageMatchesHandComputedRectangles) {
     for (const PageCase& page : kPages) {
         SCOPED_TRACE(page.name);
         const ContractPageGeometry got =
-            ComputeContractPage(page.horzRes, page.vertRes, page.lineHeight, page.titleLineHeight);
+            computeContractPage(page.horzRes, page.vertRes, page.lineHeight, page.titleLineHeight);
         EXPECT_EQ(got.left, page.contract.left);
         EXPECT_EQ(got.right, page.contract.right);
         EXPECT_EQ(got.top, page.contract.top);
@@ -57,7 +57,7 @@ TEST(PageGeometryTest, listingPageMatchesHandComputedColumnsAndCredit) {
     for (const PageCase& page : kPages) {
         SCOPED_TRACE(page.name);
         const ListingPageGeometry got =
-            ComputeListingPage(page.horzRes, page.vertRes, page.lineHeight);
+            computeListingPage(page.horzRes, page.vertRes, page.lineHeight);
         EXPECT_EQ(got.labelX, page.listing.labelX);
         EXPECT_EQ(got.valueX, page.listing.valueX);
         EXPECT_EQ(got.bottomLimit, page.listing.bottomLimit);

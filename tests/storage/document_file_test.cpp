@@ -35,11 +35,11 @@ constexpr gid_t kNoGroup = 65534;
 const Bytes kOneOffer = [] {
     MemorySettings settings;
     ContractDocument doc(settings, 1);
-    doc.OnNewDocument();
+    doc.resetToUntitled();
     doc.m_rating = "B";
     doc.m_offerCount = 1;
     doc.m_offers[0].employer = "Draconis Combine";
-    return WriteDocumentBytes(doc);
+    return writeDocumentBytes(doc);
 }();
 
 // Holds a flock on a file through its own descriptor, as another program would.
@@ -60,19 +60,19 @@ class DocumentFile : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        doc.OnNewDocument();
+        doc.resetToUntitled();
     }
 
-    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString path(const QString& name) const { return dir.filePath(name); }
 
-    void Write(const QString& name, const Bytes& bytes) {
-        QFile file(Path(name));
+    void write(const QString& name, const Bytes& bytes) {
+        QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
     }
 
-    Bytes Read(const QString& name) const {
-        QFile file(Path(name));
+    Bytes read(const QString& name) const {
+        QFile file(path(name));
         if (!file.open(QIODevice::ReadOnly)) {
             return {};
         }
@@ -81,7 +81,7 @@ protected:
     }
 
     // Anything a save left behind besides the files the test made.
-    QStringList Leftovers(const QStringList& expected) const {
+    QStringList leftovers(const QStringList& expected) const {
         QStringList entries =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         for (const QString& name : expected) {
@@ -90,11 +90,11 @@ protected:
         return entries;
     }
 
-    std::string Year() { return settings.ReadText("Settings", "Year", "<unset>"); }
+    std::string storedYear() { return settings.readText("Settings", "Year", "<unset>"); }
 
-    struct stat Stat(const QString& name) const {
+    struct stat stat(const QString& name) const {
         struct stat info {};
-        EXPECT_EQ(::stat(QFile::encodeName(Path(name)).constData(), &info), 0);
+        EXPECT_EQ(::stat(QFile::encodeName(path(name)).constData(), &info), 0);
         return info;
     }
 
@@ -106,100 +106,100 @@ protected:
 // ---- opening ----
 
 TEST_F(DocumentFile, opensAFileAndTakesItsAbsolutePathAndName) {
-    Write("offers.did", kOneOffer);
+    write("offers.did", kOneOffer);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    const OpenResult result = OpenDocumentFile(doc, "./sub/../offers.did");
+    const OpenResult result = openDocumentFile(doc, "./sub/../offers.did");
     QDir::setCurrent(previous);
 
     EXPECT_EQ(result.status, OpenStatus::Opened);
     EXPECT_EQ(doc.m_rating, "B");
     EXPECT_EQ(doc.m_offers[0].employer, "Draconis Combine");
-    EXPECT_EQ(doc.GetPathName(), Path("offers.did").toStdString());
-    EXPECT_EQ(doc.GetTitle(), "offers.did");
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(Year(), "3055");
+    EXPECT_EQ(doc.pathName(), path("offers.did").toStdString());
+    EXPECT_EQ(doc.title(), "offers.did");
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(storedYear(), "3055");
 }
 
 TEST_F(DocumentFile, doesNotRereadTheFileThatIsAlreadyOpen) {
-    Write("offers.did", kOneOffer);
-    ASSERT_EQ(OpenDocumentFile(doc, Path("offers.did")).status, OpenStatus::Opened);
-    settings.WriteText("Settings", "Year", "3060");
-    Write("offers.did", {0x04, '3', '0', '2', '5', 0x00, 0x00, 0x01, 'A'});
+    write("offers.did", kOneOffer);
+    ASSERT_EQ(openDocumentFile(doc, path("offers.did")).status, OpenStatus::Opened);
+    settings.writeText("Settings", "Year", "3060");
+    write("offers.did", {0x04, '3', '0', '2', '5', 0x00, 0x00, 0x01, 'A'});
 
-    EXPECT_EQ(OpenDocumentFile(doc, Path("offers.did")).status, OpenStatus::AlreadyOpen);
+    EXPECT_EQ(openDocumentFile(doc, path("offers.did")).status, OpenStatus::AlreadyOpen);
     EXPECT_EQ(doc.m_rating, "B");
-    EXPECT_EQ(Year(), "3060");
+    EXPECT_EQ(storedYear(), "3060");
 }
 
 TEST_F(DocumentFile, takesAnEmptyFileAsItIs) {
     doc.m_rating = "A";
     doc.m_offerCount = 2;
     doc.m_offers[1].employer = "kept";
-    Write("empty.did", {});
+    write("empty.did", {});
 
-    const OpenResult result = OpenDocumentFile(doc, Path("empty.did"));
+    const OpenResult result = openDocumentFile(doc, path("empty.did"));
     EXPECT_EQ(result.status, OpenStatus::Opened);
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_EQ(doc.m_rating, "A");
     EXPECT_EQ(doc.m_offerCount, 2);
     EXPECT_EQ(doc.m_offers[1].employer, "kept");
-    EXPECT_EQ(doc.GetTitle(), "empty.did");
-    EXPECT_EQ(doc.GetPathName(), Path("empty.did").toStdString());
+    EXPECT_EQ(doc.title(), "empty.did");
+    EXPECT_EQ(doc.pathName(), path("empty.did").toStdString());
 }
 
 // Failures before any byte is read leave the document and the year alone.
 TEST_F(DocumentFile, reportsFilesThatCannotBeOpened) {
-    Write("locked.did", kOneOffer);
+    write("locked.did", kOneOffer);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.did"));
-    const QString tooLong = Path(QString(300, 'n'));
+    const QString tooLong = path(QString(300, 'n'));
     const struct {
         QString path;
         QString message;
     } rows[] = {
-        {Path("missing.did"), Path("missing.did") + " was not found."},
-        {Path("no-folder/x.did"), Path("no-folder/x.did") + " contains an invalid path."},
+        {path("missing.did"), path("missing.did") + " was not found."},
+        {path("no-folder/x.did"), path("no-folder/x.did") + " contains an invalid path."},
         {tooLong, tooLong + " contains an invalid path."},
-        {Path("folder.did"), "Access to " + Path("folder.did") + " was denied."},
-        {Path("locked.did"),
-         "A sharing violation occurred while accessing " + Path("locked.did") + "."},
+        {path("folder.did"), "Access to " + path("folder.did") + " was denied."},
+        {path("locked.did"),
+         "A sharing violation occurred while accessing " + path("locked.did") + "."},
     };
-    HeldLock writer(Path("locked.did"), LOCK_EX);
+    HeldLock writer(path("locked.did"), LOCK_EX);
     for (const auto& row : rows) {
-        doc.SetTitle("before.did");
+        doc.setTitle("before.did");
         doc.m_offerCount = 1;
-        const OpenResult result = OpenDocumentFile(doc, row.path);
+        const OpenResult result = openDocumentFile(doc, row.path);
         EXPECT_EQ(result.status, OpenStatus::Failed) << row.path.toStdString();
         EXPECT_EQ(result.message, row.message);
         EXPECT_FALSE(result.documentReset);
-        EXPECT_EQ(doc.GetTitle(), "before.did");
+        EXPECT_EQ(doc.title(), "before.did");
         EXPECT_EQ(doc.m_offerCount, 1);
-        EXPECT_FALSE(doc.IsModified());
+        EXPECT_FALSE(doc.isModified());
     }
-    EXPECT_EQ(Year(), "<unset>");
+    EXPECT_EQ(storedYear(), "<unset>");
 }
 
 TEST_F(DocumentFile, resetsTheDocumentWhenTheFileIsCut) {
-    Write("cut.did", {0x04, '3', '0', '2', '5', 0x01});
-    doc.SetPathName("/elsewhere/old.did");
-    doc.SetTitle("old.did");
+    write("cut.did", {0x04, '3', '0', '2', '5', 0x01});
+    doc.setPathName("/elsewhere/old.did");
+    doc.setTitle("old.did");
     doc.m_offerCount = 2;
 
-    const OpenResult result = OpenDocumentFile(doc, Path("cut.did"));
+    const OpenResult result = openDocumentFile(doc, path("cut.did"));
     EXPECT_EQ(result.status, OpenStatus::Failed);
     EXPECT_EQ(result.message, "Unexpected file format.");
     EXPECT_TRUE(result.documentReset);
-    EXPECT_EQ(Year(), "3025");
-    EXPECT_EQ(doc.GetTitle(), "Untitled");
-    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_EQ(storedYear(), "3025");
+    EXPECT_EQ(doc.title(), "Untitled");
+    EXPECT_EQ(doc.pathName(), "");
     EXPECT_EQ(doc.m_offerCount, 0);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.isModified());
 }
 
 // /dev/zero never ends and a pipe has no size: both are read only up to a bound, and a file that
 // passes it is no document. Before the bound, each grew without limit.
 TEST_F(DocumentFile, readsDevicesAndPipesOnlyUpToABound) {
-    const QString pipe = Path("endless.did");
+    const QString pipe = path("endless.did");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     // Read-write, so that the pipe always has a writer; a thread keeps it full.
     const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
@@ -214,19 +214,19 @@ TEST_F(DocumentFile, readsDevicesAndPipesOnlyUpToABound) {
         }
     });
     for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
-        doc.SetTitle("before.did");
+        doc.setTitle("before.did");
         doc.m_offerCount = 1;
-        const OpenResult result = OpenDocumentFile(doc, path);
+        const OpenResult result = openDocumentFile(doc, path);
         EXPECT_EQ(result.status, OpenStatus::Failed) << path.toStdString();
         EXPECT_EQ(result.message, "Unexpected file format.");
         EXPECT_TRUE(result.documentReset);
-        EXPECT_EQ(doc.GetTitle(), "Untitled");
+        EXPECT_EQ(doc.title(), "Untitled");
         EXPECT_EQ(doc.m_offerCount, 0);
     }
     stop = true;
     feed.join();
     ::close(writer);
-    EXPECT_EQ(Year(), "<unset>");
+    EXPECT_EQ(storedYear(), "<unset>");
 }
 
 // ---- saving ----
@@ -235,79 +235,79 @@ TEST_F(DocumentFile, savesAndTakesThePathAndName) {
     doc.m_rating = "B";
     doc.m_offerCount = 1;
     doc.m_offers[0].employer = "Draconis Combine";
-    doc.SetModifiedFlag(true);
+    doc.setModified(true);
 
-    const SaveResult result = SaveDocumentFile(doc, Path("saved.did"));
+    const SaveResult result = saveDocumentFile(doc, path("saved.did"));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_EQ(Read("saved.did"), kOneOffer);
-    EXPECT_EQ(doc.GetPathName(), Path("saved.did").toStdString());
-    EXPECT_EQ(doc.GetTitle(), "saved.did");
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_TRUE(Leftovers({"saved.did"}).isEmpty());
+    EXPECT_EQ(read("saved.did"), kOneOffer);
+    EXPECT_EQ(doc.pathName(), path("saved.did").toStdString());
+    EXPECT_EQ(doc.title(), "saved.did");
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(leftovers({"saved.did"}).isEmpty());
 }
 
 TEST_F(DocumentFile, replacesAnOldFileKeepingItsPermissions) {
-    Write("old.did", Bytes(500, 'x'));
-    QFile::setPermissions(Path("old.did"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    ASSERT_TRUE(SaveDocumentFile(doc, Path("old.did")).ok);
-    EXPECT_EQ(Read("old.did"), WriteDocumentBytes(doc));
+    write("old.did", Bytes(500, 'x'));
+    QFile::setPermissions(path("old.did"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(saveDocumentFile(doc, path("old.did")).ok);
+    EXPECT_EQ(read("old.did"), writeDocumentBytes(doc));
     struct stat info {};
-    ASSERT_EQ(::stat(QFile::encodeName(Path("old.did")).constData(), &info), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(path("old.did")).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_TRUE(Leftovers({"old.did"}).isEmpty());
+    EXPECT_TRUE(leftovers({"old.did"}).isEmpty());
 }
 
 TEST_F(DocumentFile, savesThroughASymbolicLinkIntoTheLinkedFile) {
-    Write("real.did", Bytes(3, 'x'));
-    ASSERT_TRUE(QFile::link(Path("real.did"), Path("link.did")));
-    ASSERT_TRUE(SaveDocumentFile(doc, Path("link.did")).ok);
-    EXPECT_TRUE(QFileInfo(Path("link.did")).isSymLink());
-    EXPECT_EQ(Read("real.did"), WriteDocumentBytes(doc));
-    EXPECT_EQ(doc.GetPathName(), Path("link.did").toStdString());
+    write("real.did", Bytes(3, 'x'));
+    ASSERT_TRUE(QFile::link(path("real.did"), path("link.did")));
+    ASSERT_TRUE(saveDocumentFile(doc, path("link.did")).ok);
+    EXPECT_TRUE(QFileInfo(path("link.did")).isSymLink());
+    EXPECT_EQ(read("real.did"), writeDocumentBytes(doc));
+    EXPECT_EQ(doc.pathName(), path("link.did").toStdString());
 }
 
 // A failed save keeps the old file, leaves no temporary file and changes nothing in the document.
 TEST_F(DocumentFile, keepsEverythingWhenASaveFails) {
     const Bytes old(40, 'o');
-    Write("readonly.did", old);
-    QFile::setPermissions(Path("readonly.did"), QFile::ReadOwner | QFile::ReadGroup);
-    Write("inuse.did", old);
+    write("readonly.did", old);
+    QFile::setPermissions(path("readonly.did"), QFile::ReadOwner | QFile::ReadGroup);
+    write("inuse.did", old);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.did"));
-    const QString tooLong = Path(QString(300, 'n'));
+    const QString tooLong = path(QString(300, 'n'));
     const struct {
         QString path;
         QString message;
     } rows[] = {
-        {Path("folder.did"), "Access to " + Path("folder.did") + " was denied."},
-        {Path("readonly.did"), "Access to " + Path("readonly.did") + " was denied."},
-        {Path("no-folder/x.did"), Path("no-folder/x.did") + " contains an invalid path."},
+        {path("folder.did"), "Access to " + path("folder.did") + " was denied."},
+        {path("readonly.did"), "Access to " + path("readonly.did") + " was denied."},
+        {path("no-folder/x.did"), path("no-folder/x.did") + " contains an invalid path."},
         {tooLong, tooLong + " contains an invalid path."},
-        {Path("inuse.did"),
-         "A sharing violation occurred while accessing " + Path("inuse.did") + "."},
+        {path("inuse.did"),
+         "A sharing violation occurred while accessing " + path("inuse.did") + "."},
     };
-    HeldLock reader(Path("inuse.did"), LOCK_SH);
+    HeldLock reader(path("inuse.did"), LOCK_SH);
     for (const auto& row : rows) {
-        doc.SetPathName("/before/path.did");
-        doc.SetTitle("path.did");
-        doc.SetModifiedFlag(true);
-        const SaveResult result = SaveDocumentFile(doc, row.path);
+        doc.setPathName("/before/path.did");
+        doc.setTitle("path.did");
+        doc.setModified(true);
+        const SaveResult result = saveDocumentFile(doc, row.path);
         EXPECT_FALSE(result.ok) << row.path.toStdString();
         EXPECT_EQ(result.message, row.message);
-        EXPECT_EQ(doc.GetPathName(), "/before/path.did");
-        EXPECT_EQ(doc.GetTitle(), "path.did");
-        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(doc.pathName(), "/before/path.did");
+        EXPECT_EQ(doc.title(), "path.did");
+        EXPECT_TRUE(doc.isModified());
     }
-    EXPECT_EQ(Read("readonly.did"), old);
-    EXPECT_EQ(Read("inuse.did"), old);
-    EXPECT_TRUE(Leftovers({"readonly.did", "inuse.did", "folder.did"}).isEmpty())
-        << Leftovers({"readonly.did", "inuse.did", "folder.did"}).join(' ').toStdString();
+    EXPECT_EQ(read("readonly.did"), old);
+    EXPECT_EQ(read("inuse.did"), old);
+    EXPECT_TRUE(leftovers({"readonly.did", "inuse.did", "folder.did"}).isEmpty())
+        << leftovers({"readonly.did", "inuse.did", "folder.did"}).join(' ').toStdString();
 }
 
 // A write that fails halfway (here: the file-size limit, which even root cannot pass) must not
 // touch the old file nor leave the temporary file behind.
 TEST_F(DocumentFile, keepsTheOldFileWhenWritingFailsHalfway) {
     const Bytes old(40, 'o');
-    Write("big.did", old);
+    write("big.did", old);
     doc.m_offerCount = 4;
     doc.m_offers[3].location = std::string(8192, 'L');
 
@@ -317,15 +317,15 @@ TEST_F(DocumentFile, keepsTheOldFileWhenWritingFailsHalfway) {
     small.rlim_cur = 4096;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveResult result = SaveDocumentFile(doc, Path("big.did"));
+    const SaveResult result = saveDocumentFile(doc, path("big.did"));
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "An unknown error occurred while accessing " + Path("big.did") + ".");
-    EXPECT_EQ(Read("big.did"), old);
-    EXPECT_TRUE(Leftovers({"big.did"}).isEmpty());
-    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(result.message, "An unknown error occurred while accessing " + path("big.did") + ".");
+    EXPECT_EQ(read("big.did"), old);
+    EXPECT_TRUE(leftovers({"big.did"}).isEmpty());
+    EXPECT_EQ(doc.title(), "Untitled");
 }
 
 // ---- replacing ----
@@ -338,23 +338,23 @@ TEST_F(DocumentFile, refusesToReplaceAFileTheUserMayNotWrite) {
         GTEST_SKIP() << "acting as another user needs root";
     }
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
-    Write("roots.did", kOneOffer);
+    write("roots.did", kOneOffer);
     const pid_t child = ::fork();
     if (child == 0) {
         const bool dropped =
             ::setgroups(0, nullptr) == 0 && ::setgid(kNoGroup) == 0 && ::setuid(kNobody) == 0;
-        const SaveResult saved = SaveDocumentFile(doc, Path("roots.did"));
+        const SaveResult saved = saveDocumentFile(doc, path("roots.did"));
         ::_exit(!dropped                                                             ? 3
-                : saved.message == "Access to " + Path("roots.did") + " was denied." ? 0
+                : saved.message == "Access to " + path("roots.did") + " was denied." ? 0
                                                                                      : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(Read("roots.did"), kOneOffer);
-    EXPECT_EQ(Stat("roots.did").st_uid, 0u);
-    EXPECT_TRUE(Leftovers({"roots.did"}).isEmpty())
-        << Leftovers({"roots.did"}).join(' ').toStdString();
+    EXPECT_EQ(read("roots.did"), kOneOffer);
+    EXPECT_EQ(stat("roots.did").st_uid, 0u);
+    EXPECT_TRUE(leftovers({"roots.did"}).isEmpty())
+        << leftovers({"roots.did"}).join(' ').toStdString();
 }
 
 // The new file used to take the saving user's owner and group.
@@ -362,13 +362,13 @@ TEST_F(DocumentFile, keepsTheModeOwnerAndGroupOfTheReplacedFile) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "giving a file to another user needs root";
     }
-    Write("shared.did", kOneOffer);
+    write("shared.did", kOneOffer);
     const gid_t kStaff = 50;  // any group but root's
-    ASSERT_EQ(::chown(QFile::encodeName(Path("shared.did")).constData(), kNobody, kStaff), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(Path("shared.did")).constData(), 0660), 0);
-    ASSERT_EQ(ReplaceFileAtomically(Path("shared.did"), "new", 3), 0);
-    const struct stat info = Stat("shared.did");
-    EXPECT_EQ(Read("shared.did"), Bytes({'n', 'e', 'w'}));
+    ASSERT_EQ(::chown(QFile::encodeName(path("shared.did")).constData(), kNobody, kStaff), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path("shared.did")).constData(), 0660), 0);
+    ASSERT_EQ(replaceFileAtomically(path("shared.did"), "new", 3), 0);
+    const struct stat info = stat("shared.did");
+    EXPECT_EQ(read("shared.did"), Bytes({'n', 'e', 'w'}));
     EXPECT_EQ(info.st_mode & 07777, 0660u);
     EXPECT_EQ(info.st_uid, kNobody);
     EXPECT_EQ(info.st_gid, kStaff);
@@ -377,18 +377,18 @@ TEST_F(DocumentFile, keepsTheModeOwnerAndGroupOfTheReplacedFile) {
 // A save killed while it writes leaves the old file and nothing else. The child is killed once
 // it has a file open in the folder other than the target: then it is writing.
 TEST_F(DocumentFile, aKilledSaveLeavesTheOldFileAndNothingElse) {
-    Write("big.did", kOneOffer);
+    write("big.did", kOneOffer);
     const pid_t child = ::fork();
     if (child == 0) {
         const std::vector<char> bytes(std::size_t{256} << 20, 'x');
-        ::_exit(ReplaceFileAtomically(Path("big.did"), bytes.data(), bytes.size()));
+        ::_exit(replaceFileAtomically(path("big.did"), bytes.data(), bytes.size()));
     }
     const QString fds = QStringLiteral("/proc/%1/fd").arg(child);
     bool writing = false;
     for (int wait = 0; wait < 5000 && !writing; ++wait) {
         for (const QFileInfo& fd : QDir(fds).entryInfoList(QDir::Files | QDir::System)) {
             const QString target = fd.symLinkTarget();
-            writing = writing || (target.startsWith(dir.path() + "/") && target != Path("big.did"));
+            writing = writing || (target.startsWith(dir.path() + "/") && target != path("big.did"));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -397,8 +397,8 @@ TEST_F(DocumentFile, aKilledSaveLeavesTheOldFileAndNothingElse) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(writing);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the save ended before it could be killed";
-    EXPECT_TRUE(Leftovers({"big.did"}).isEmpty()) << Leftovers({"big.did"}).join(' ').toStdString();
-    EXPECT_EQ(Read("big.did"), kOneOffer);
+    EXPECT_TRUE(leftovers({"big.did"}).isEmpty()) << leftovers({"big.did"}).join(' ').toStdString();
+    EXPECT_EQ(read("big.did"), kOneOffer);
 }
 
 // Only what a killed save left is removed: the program's own name, old, and not held by a save.
@@ -417,19 +417,19 @@ TEST_F(DocumentFile, removesOnlyStaleTemporariesOfKilledSaves) {
     };
     std::vector<int> locks;
     for (const auto& row : rows) {
-        Write(row.name, kOneOffer);
+        write(row.name, kOneOffer);
         const timespec times[2] = {{::time(nullptr) - row.ageSeconds, 0},
                                    {::time(nullptr) - row.ageSeconds, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(Path(row.name)).constData(), times, 0),
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path(row.name)).constData(), times, 0),
                   0);
         if (row.held) {
-            locks.push_back(::open(QFile::encodeName(Path(row.name)).constData(), O_RDONLY));
+            locks.push_back(::open(QFile::encodeName(path(row.name)).constData(), O_RDONLY));
             ASSERT_EQ(::flock(locks.back(), LOCK_EX | LOCK_NB), 0);
         }
     }
-    RemoveStaleSaveTemporaries(dir.path(), std::chrono::seconds(60));
+    removeStaleSaveTemporaries(dir.path(), std::chrono::seconds(60));
     for (const auto& row : rows) {
-        EXPECT_EQ(!QFile::exists(Path(row.name)), row.removed) << row.name;
+        EXPECT_EQ(!QFile::exists(path(row.name)), row.removed) << row.name;
     }
     for (int fd : locks) {
         ::close(fd);
@@ -439,14 +439,14 @@ TEST_F(DocumentFile, removesOnlyStaleTemporariesOfKilledSaves) {
 // ---- names ----
 
 TEST_F(DocumentFile, asksForANameWithoutAWritableExistingFile) {
-    EXPECT_TRUE(SaveNeedsName(doc));  // a new document
-    Write("a.did", kOneOffer);
-    doc.SetPathName(Path("a.did").toStdString());
-    EXPECT_FALSE(SaveNeedsName(doc));
-    QFile::setPermissions(Path("a.did"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    EXPECT_TRUE(SaveNeedsName(doc));
-    doc.SetPathName(Path("gone.did").toStdString());
-    EXPECT_TRUE(SaveNeedsName(doc));
+    EXPECT_TRUE(saveNeedsName(doc));  // a new document
+    write("a.did", kOneOffer);
+    doc.setPathName(path("a.did").toStdString());
+    EXPECT_FALSE(saveNeedsName(doc));
+    QFile::setPermissions(path("a.did"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_TRUE(saveNeedsName(doc));
+    doc.setPathName(path("gone.did").toStdString());
+    EXPECT_TRUE(saveNeedsName(doc));
 }
 
 TEST(SaveNames, proposeThePathOrTheTitleCutAtTheFirstSpecialCharacter) {
@@ -461,11 +461,11 @@ TEST(SaveNames, proposeThePathOrTheTitleCutAtTheFirstSpecialCharacter) {
         {"a\\b c", "a.DID"},          {" lead", ".DID"},
     };
     for (const auto& row : rows) {
-        doc.SetTitle(row.title);
-        EXPECT_EQ(ProposedSaveName(doc), row.proposal) << row.title;
+        doc.setTitle(row.title);
+        EXPECT_EQ(proposedSaveName(doc), row.proposal) << row.title;
     }
-    doc.SetPathName("/home/gm/offers.did");
-    EXPECT_EQ(ProposedSaveName(doc), "/home/gm/offers.did");
+    doc.setPathName("/home/gm/offers.did");
+    EXPECT_EQ(proposedSaveName(doc), "/home/gm/offers.did");
 }
 
 TEST(SaveNames, appendTheDefaultExtensionOnlyWhenThereIsNone) {
@@ -478,7 +478,7 @@ TEST(SaveNames, appendTheDefaultExtensionOnlyWhenThereIsNone) {
         {"offers.", "offers.DID"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(WithDefaultExtension(row.typed), row.name) << row.typed;
+        EXPECT_EQ(withDefaultExtension(row.typed), row.name) << row.typed;
     }
 }
 

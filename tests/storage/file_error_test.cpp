@@ -34,7 +34,7 @@ TEST(FileError, mapsOperatingSystemErrorsToCauses) {
         {-1, FileErrorCause::Generic},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(CauseFromErrno(row.error), row.cause) << row.error;
+        EXPECT_EQ(causeFromErrno(row.error), row.cause) << row.error;
     }
 }
 
@@ -57,13 +57,13 @@ TEST(FileError, namesTheFullPathInEachCausesMessage) {
         "An attempt was made to access /home/gm/offers.did past its end.",
     };
     for (int cause = 1; cause <= 14; ++cause) {
-        EXPECT_EQ(FileErrorMessage(static_cast<FileErrorCause>(cause), path), expected[cause - 1])
+        EXPECT_EQ(fileErrorMessage(static_cast<FileErrorCause>(cause), path), expected[cause - 1])
             << cause;
     }
 }
 
 TEST(FileError, showsPlaceholdersInsideThePathLiterally) {
-    EXPECT_EQ(FileErrorMessage(FileErrorCause::FileNotFound, "/tmp/100%2 %1.did"),
+    EXPECT_EQ(fileErrorMessage(FileErrorCause::FileNotFound, "/tmp/100%2 %1.did"),
               "/tmp/100%2 %1.did was not found.");
 }
 

@@ -16,8 +16,8 @@
 namespace {
 
 // A document whose every field names itself, so a test sees which one a line reached.
-void FillOffers(ContractDocument& doc, int count) {
-    doc.OnNewDocument();
+void fillOffers(ContractDocument& doc, int count) {
+    doc.resetToUntitled();
     doc.m_rating = "B";
     doc.m_offerCount = count;
     for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
@@ -58,10 +58,10 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
     for (const LineCase& c : kLineCases) {
         MemorySettings settings;
         ContractDocument doc(settings, 1);
-        FillOffers(doc, c.offers);
+        fillOffers(doc, c.offers);
         FakePrompts fake;
         fake.editAnswer = "edited";
-        RunLineEdit(doc, fake, c.line);
+        runLineEdit(doc, fake, c.line);
 
         const std::string where =
             std::to_string(c.offers) + " offers, line " + std::to_string(c.line);
@@ -70,7 +70,7 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
             EXPECT_EQ(fake.warnings, QStringList{"Please Select A Valid Line"}) << where;
             MemorySettings untouchedSettings;
             ContractDocument untouched(untouchedSettings, 1);
-            FillOffers(untouched, c.offers);
+            fillOffers(untouched, c.offers);
             EXPECT_EQ(doc.m_offers, untouched.m_offers) << where;
             EXPECT_EQ(doc.m_rating, "B") << where;
             continue;
@@ -85,19 +85,19 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
 TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     MemorySettings settings;
     ContractDocument doc(settings, 1);
-    FillOffers(doc, 2);
+    fillOffers(doc, 2);
     FakePrompts fake;
 
-    RunLineEdit(doc, fake, 36);  // no answer: Cancel
+    runLineEdit(doc, fake, 36);  // no answer: Cancel
     EXPECT_EQ(doc.m_offers[1].location, "location 2");
 
     for (const char* typed : {"  Tharkad ", "", "zz"}) {
         fake.editAnswer = typed;
-        RunLineEdit(doc, fake, 36);
+        runLineEdit(doc, fake, 36);
         EXPECT_EQ(doc.m_offers[1].location, typed);
     }
     fake.editAnswer = "E";
-    RunLineEdit(doc, fake, 1);
+    runLineEdit(doc, fake, 1);
     EXPECT_EQ(doc.m_rating, "E");
     EXPECT_EQ(doc.m_offers[0].location, "location 1");
     EXPECT_EQ(doc.m_offerCount, 2);
@@ -106,7 +106,7 @@ TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
 TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     MemorySettings settings;
     ContractDocument doc(settings, 1);
-    FillOffers(doc, 2);
+    fillOffers(doc, 2);
     DialogPrompts prompts(nullptr);
     ModalDriver driver;
 
@@ -114,32 +114,32 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     QString textShown;
     bool editFocused = false;
     driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
-        promptShown = Control<QLabel>(dialog, EditLineDialog::kPromptId)->text();
-        auto* edit = Control<QLineEdit>(dialog, EditLineDialog::kTextId);
+        promptShown = control<QLabel>(dialog, EditLineDialog::kPromptId)->text();
+        auto* edit = control<QLineEdit>(dialog, EditLineDialog::kTextId);
         textShown = edit->text();
         editFocused = QApplication::focusWidget() == edit;
         // The whole text is selected, so typing replaces it.
         QTest::keyClicks(edit, "Tharkad");
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    RunLineEdit(doc, prompts, 36);
+    runLineEdit(doc, prompts, 36);
     EXPECT_EQ(promptShown, "Location: location 2");
     EXPECT_EQ(textShown, "location 2");
     EXPECT_TRUE(editFocused);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
     driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
-        QTest::keyClicks(Control<QLineEdit>(dialog, EditLineDialog::kTextId), "Outreach");
+        QTest::keyClicks(control<QLineEdit>(dialog, EditLineDialog::kTextId), "Outreach");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    RunLineEdit(doc, prompts, 36);
+    runLineEdit(doc, prompts, 36);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
     driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
-        Control<QLineEdit>(dialog, EditLineDialog::kTextId)->clear();
-        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+        control<QLineEdit>(dialog, EditLineDialog::kTextId)->clear();
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    RunLineEdit(doc, prompts, 1);
+    runLineEdit(doc, prompts, 1);
     EXPECT_EQ(doc.m_rating, "");
 }
 

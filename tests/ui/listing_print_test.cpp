@@ -25,7 +25,7 @@ struct Word {
 };
 
 // Words with their boxes in PDF points, from poppler's pdftotext.
-std::vector<Word> PdfWords(const QString& pdf) {
+std::vector<Word> pdfWords(const QString& pdf) {
     QProcess tool;
     tool.start("pdftotext", {"-bbox", pdf, "-"});
     EXPECT_TRUE(tool.waitForFinished(30000));
@@ -43,14 +43,14 @@ std::vector<Word> PdfWords(const QString& pdf) {
     return words;
 }
 
-QString PdfText(const QString& pdf) {
+QString pdfText(const QString& pdf) {
     QProcess tool;
     tool.start("pdftotext", {"-layout", pdf, "-"});
     EXPECT_TRUE(tool.waitForFinished(30000));
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-const Word* Find(const std::vector<Word>& words, const QString& text) {
+const Word* find(const std::vector<Word>& words, const QString& text) {
     for (const Word& word : words) {
         if (word.text == text) {
             return &word;
@@ -63,9 +63,9 @@ const Word* Find(const std::vector<Word>& words, const QString& text) {
 class ListingPrintTest : public ::testing::Test {
 protected:
     ListingPrintTest() : doc(settings, 1u), printer(QPrinter::HighResolution) {
-        doc.OnNewDocument();
+        doc.resetToUntitled();
         doc.m_rating = "B";
-        shelltest::FillOffers(doc, 4);
+        shelltest::fillOffers(doc, 4);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("listing.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
@@ -78,10 +78,10 @@ protected:
 };
 
 TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
-    ASSERT_TRUE(ListingView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
     const QString pdf = printer.outputFileName();
 
-    const QString text = PdfText(pdf);
+    const QString text = pdfText(pdf);
     EXPECT_EQ(text.count('\f'), 1) << "exactly one page";
     for (const char* expected : {"Dragoon's Rating:", "Contract Offers:", "First Contract:",
                                  "Fourth Contract:", "Payment Mulitplier:", "o4-location"}) {
@@ -97,12 +97,12 @@ TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
 
 TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottomLimit) {
     // Device geometry, as the page routine sees it.
-    const QFont font = MakePrintFont(printer);
-    const int lineHeight = PrintLineHeight(font, printer);
+    const QFont font = makePrintFont(printer);
+    const int lineHeight = printLineHeight(font, printer);
     const int H = printer.width();
     const int V = printer.height();
-    const ListingPageGeometry page = ComputeListingPage(H, V, lineHeight);
-    ASSERT_TRUE(ListingView::PrintListing(printer, doc));
+    const ListingPageGeometry page = computeListingPage(H, V, lineHeight);
+    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
 
     // Device pixels to PDF points: the printable area starts at the page's margins.
     const QRectF paint = printer.pageLayout().paintRectPoints();
@@ -111,10 +111,10 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     auto y = [&](int device) { return paint.top() + device * scale; };
     const double slack = 1.5;
 
-    const std::vector<Word> words = PdfWords(printer.outputFileName());
-    const Word* label = Find(words, "Dragoon's");
-    const Word* value = Find(words, "B");
-    const Word* lastValue = Find(words, "o4-location");
+    const std::vector<Word> words = pdfWords(printer.outputFileName());
+    const Word* label = find(words, "Dragoon's");
+    const Word* value = find(words, "B");
+    const Word* lastValue = find(words, "o4-location");
     ASSERT_TRUE(label && value && lastValue);
     EXPECT_NEAR(label->xMin, x(page.labelX), slack);
     EXPECT_NEAR(value->xMin, x(page.valueX), slack);
@@ -125,11 +125,11 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     EXPECT_GE(lastValue->yMin, y(70 * lineHeight) - slack);
     EXPECT_LE(lastValue->yMax, y(71 * lineHeight) + slack);
 
-    const QString credit = QString::fromStdString(CreditLine());
+    const QString credit = QString::fromStdString(creditLine());
     const QString firstWord = credit.section(' ', 0, 0);
     const QString lastWord = credit.section(' ', -1);
-    const Word* creditStart = Find(words, firstWord);
-    const Word* creditEnd = Find(words, lastWord);
+    const Word* creditStart = find(words, firstWord);
+    const Word* creditEnd = find(words, lastWord);
     ASSERT_TRUE(creditStart && creditEnd);
     EXPECT_GE(creditStart->yMin, y(page.credit.top) - slack);
     EXPECT_LE(creditStart->yMax, y(page.credit.bottom) + slack);
@@ -141,10 +141,10 @@ TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
     doc.m_offers[0].employer = std::string(16 * 1024 * 1024, 'K');
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(ListingView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
-    EXPECT_EQ(PdfText(printer.outputFileName()).count('\f'), 1);
+    EXPECT_EQ(pdfText(printer.outputFileName()).count('\f'), 1);
 }
 
 }  // namespace

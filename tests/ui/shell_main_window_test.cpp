@@ -31,29 +31,29 @@
 
 namespace {
 
-using shelltest::DocumentBytes;
-using shelltest::NamedOffer;
-using shelltest::WriteFile;
+using shelltest::documentBytes;
+using shelltest::namedOffer;
+using shelltest::writeFile;
 
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : doc(settings, 1u), window(doc, recent, &prompts) {
-        doc.OnNewDocument();
-        window.UpdateWindowTitle();
-        window.PlaceOnScreen();
+        doc.resetToUntitled();
+        window.updateWindowTitle();
+        window.placeOnScreen();
     }
 
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    QString WriteDocument(const QString& name, const std::string& rating, int offers) {
+    QString tempPath(const QString& name) const { return dir.filePath(name); }
+    QString writeDocument(const QString& name, const std::string& rating, int offers) {
         std::vector<ContractOffer> list;
         for (int k = 0; k < offers; ++k) {
-            list.push_back(NamedOffer(k));
+            list.push_back(namedOffer(k));
         }
-        const QString path = Path(name);
-        EXPECT_TRUE(WriteFile(path, DocumentBytes(rating, offers, list)));
+        const QString path = tempPath(name);
+        EXPECT_TRUE(writeFile(path, documentBytes(rating, offers, list)));
         return path;
     }
-    QStringList VisibleTexts(const QList<QAction*>& actions) const {
+    QStringList visibleTexts(const QList<QAction*>& actions) const {
         QStringList texts;
         for (QAction* action : actions) {
             if (action->isVisible()) {
@@ -62,7 +62,7 @@ protected:
         }
         return texts;
     }
-    QMenu* Menu(int index) const { return window.menuBar()->actions().at(index)->menu(); }
+    QMenu* menu(int index) const { return window.menuBar()->actions().at(index)->menu(); }
 
     QTemporaryDir dir;
     MemorySettings settings;
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, startsUntitled525WideScreenLess25TallCentredWithoutStatus
     EXPECT_EQ(window.x(), screen.x() + (screen.width() - 525) / 2);
     EXPECT_EQ(window.y(), screen.y() + 12);
     EXPECT_EQ(window.findChild<QStatusBar*>(), nullptr);
-    EXPECT_EQ(window.centralWidget(), window.View());
+    EXPECT_EQ(window.centralWidget(), window.view());
     EXPECT_TRUE(window.acceptDrops());
 }
 
@@ -104,7 +104,7 @@ TEST(FramePlacementTest, theWholeFrameLiesOnTheAvailableArea) {
         // clang-format on
     };
     for (const auto& row : rows) {
-        const FramePlacement placed = PlaceMainWindow(row.screen, row.available, row.frame);
+        const FramePlacement placed = placeMainWindow(row.screen, row.available, row.frame);
         EXPECT_EQ(placed.frameTopLeft, row.expected.frameTopLeft) << row.name;
         EXPECT_EQ(placed.clientSize, row.expected.clientSize) << row.name;
         const QRect frame(placed.frameTopLeft, placed.clientSize.grownBy(row.frame));
@@ -115,8 +115,8 @@ TEST(FramePlacementTest, theWholeFrameLiesOnTheAvailableArea) {
 }
 
 TEST_F(MainWindowTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
-    doc.SetTitle("raid [*] plans.did");
-    window.UpdateWindowTitle();
+    doc.setTitle("raid [*] plans.did");
+    window.updateWindowTitle();
     window.setWindowModified(false);
     EXPECT_EQ(window.windowTitle().replace("[*][*]", "[*]"), "raid [*] plans.did - Zuvaduro");
     window.show();
@@ -128,12 +128,12 @@ TEST_F(MainWindowTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
 
 TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
     ASSERT_EQ(window.menuBar()->actions().size(), 3);
-    EXPECT_EQ(VisibleTexts(window.menuBar()->actions()), QStringList({"&File", "&View", "&Help"}));
-    EXPECT_EQ(VisibleTexts(Menu(0)->actions()),
+    EXPECT_EQ(visibleTexts(window.menuBar()->actions()), QStringList({"&File", "&View", "&Help"}));
+    EXPECT_EQ(visibleTexts(menu(0)->actions()),
               QStringList({"&New Custom", "New Random", "&Open...", "&Save", "Save &As...", "-",
                            "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(VisibleTexts(Menu(1)->actions()), QStringList({"&Options", "&Toolbar"}));
-    EXPECT_EQ(VisibleTexts(Menu(2)->actions()),
+    EXPECT_EQ(visibleTexts(menu(1)->actions()), QStringList({"&Options", "&Toolbar"}));
+    EXPECT_EQ(visibleTexts(menu(2)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
     struct Key {
@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, toolbarButtonsInOrderWithTheirTipsAndPictures) {
 TEST_F(MainWindowTest, toolbarItemIsTickedWhileTheToolbarShows) {
     window.show();
     auto* bar = window.findChild<QToolBar*>("toolbar");
-    QAction* toggle = window.Action(59392);
+    QAction* toggle = window.action(59392);
     ASSERT_TRUE(toggle->isCheckable());
     EXPECT_TRUE(toggle->isChecked());
     toggle->trigger();
@@ -196,8 +196,8 @@ TEST_F(MainWindowTest, ctrlCIsNewCustomNotCopy) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.View()->setFocus();
-    QTest::keyClick(window.View(), Qt::Key_C, Qt::ControlModifier);
+    window.view()->setFocus();
+    QTest::keyClick(window.view(), Qt::Key_C, Qt::ControlModifier);
     ASSERT_EQ(prompts.customShown.size(), 1u);
     EXPECT_EQ(prompts.customShown[0].first, "D");
 }
@@ -205,30 +205,30 @@ TEST_F(MainWindowTest, ctrlCIsNewCustomNotCopy) {
 // ---- open ------------------------------------------------------------------------------------
 
 TEST_F(MainWindowTest, openReadsTheFileAndNamesTheWindowAfterIt) {
-    const QString path = WriteDocument("spring.did", "B", 2);
+    const QString path = writeDocument("spring.did", "B", 2);
     prompts.openAnswer = path;
-    window.Action(57601)->trigger();
+    window.action(57601)->trigger();
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join('\n').toStdString();
     EXPECT_EQ(doc.m_rating, "B");
     EXPECT_EQ(doc.m_offerCount, 2);
     EXPECT_EQ(window.windowTitle(), "spring.did - Zuvaduro");
-    EXPECT_EQ(recent.Entries(), QStringList({QFileInfo(path).absoluteFilePath()}));
+    EXPECT_EQ(recent.entries(), QStringList({QFileInfo(path).absoluteFilePath()}));
     EXPECT_EQ(window.findChild<QAction*>("57616")->text().left(3), "&1 ");
     EXPECT_FALSE(window.findChild<QAction*>("recentFile")->isVisible());
 }
 
 // A scrolled view once stayed where it was, and looked blank over a shorter set of offers.
 TEST_F(MainWindowTest, newOffersAfterAnOpenRetitleTheWindowUntitledAndBothStartAtTheTop) {
-    QScrollBar* bar = window.View()->verticalScrollBar();
+    QScrollBar* bar = window.view()->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum());
-    window.OpenDocument(WriteDocument("old.did", "C", 1));
+    window.openDocument(writeDocument("old.did", "C", 1));
     ASSERT_EQ(window.windowTitle(), "old.did - Zuvaduro");
     EXPECT_EQ(bar->value(), 0);
 
     bar->setValue(bar->maximum());
     prompts.ratingAnswer = "A";
-    window.Action(32771)->trigger();
+    window.action(32771)->trigger();
     EXPECT_EQ(prompts.ratingsShown.size(), 1u);
     EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
     EXPECT_EQ(bar->value(), 0);
@@ -236,44 +236,44 @@ TEST_F(MainWindowTest, newOffersAfterAnOpenRetitleTheWindowUntitledAndBothStartA
 
 TEST_F(MainWindowTest, cancelledOpenChangesNothing) {
     doc.m_rating = "A";
-    window.OnFileOpen();
+    window.chooseAndOpenFile();
     EXPECT_EQ(doc.m_rating, "A");
-    EXPECT_TRUE(recent.IsEmpty());
+    EXPECT_TRUE(recent.isEmpty());
     EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
 TEST_F(MainWindowTest, missingFileWarnsAndLeavesDocumentAndTitle) {
-    window.OpenDocument(WriteDocument("kept.did", "C", 1));
-    const QString missing = Path("gone.did");
-    EXPECT_FALSE(window.OpenDocument(missing));
+    window.openDocument(writeDocument("kept.did", "C", 1));
+    const QString missing = tempPath("gone.did");
+    EXPECT_FALSE(window.openDocument(missing));
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_EQ(prompts.warnings[0], QFileInfo(missing).absoluteFilePath() + " was not found.");
     EXPECT_EQ(doc.m_rating, "C");
     EXPECT_EQ(doc.m_offerCount, 1);
     EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
-    EXPECT_EQ(recent.Size(), 1);
+    EXPECT_EQ(recent.size(), 1);
 }
 
 TEST_F(MainWindowTest, fileCutAfterTheYearWarnsAndLeavesAnUntitledDocument) {
-    window.OpenDocument(WriteDocument("kept.did", "C", 1));
-    const QString cut = Path("cut.did");
-    ASSERT_TRUE(WriteFile(cut, QByteArray("\x04"
+    window.openDocument(writeDocument("kept.did", "C", 1));
+    const QString cut = tempPath("cut.did");
+    ASSERT_TRUE(writeFile(cut, QByteArray("\x04"
                                           "3025",
                                           5)));
-    EXPECT_FALSE(window.OpenDocument(cut));
+    EXPECT_FALSE(window.openDocument(cut));
     EXPECT_EQ(prompts.warnings, QStringList({"Unexpected file format."}));
     EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
     EXPECT_EQ(doc.m_offerCount, 0);
-    EXPECT_EQ(settings.ReadText("Settings", "Year", ""), "3025");
+    EXPECT_EQ(settings.readText("Settings", "Year", ""), "3025");
 }
 
 // A pipe whose writer sends nothing keeps the read waiting: the window must go on painting, show
 // a progress dialog after about half a second (not at once), and Cancel must change nothing.
 TEST_F(MainWindowTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
-    const QString kept = WriteDocument("kept.did", "C", 1);
-    ASSERT_TRUE(window.OpenDocument(kept));
+    const QString kept = writeDocument("kept.did", "C", 1);
+    ASSERT_TRUE(window.openDocument(kept));
     window.show();
-    const QString pipe = Path("slow.did");
+    const QString pipe = tempPath("slow.did");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
     ASSERT_GE(writer, 0);
@@ -282,11 +282,11 @@ TEST_F(MainWindowTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
         auto* dialog = window.findChild<QProgressDialog*>();
         return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
     };
-    shelltest::EventCounter painted(window.View()->viewport(), QEvent::Paint);
+    shelltest::EventCounter painted(window.view()->viewport(), QEvent::Paint);
     bool shownEarly = true;
     QTimer::singleShot(150, [&] {
         shownEarly = progress() != nullptr;
-        window.View()->viewport()->update();
+        window.view()->viewport()->update();
     });
     bool shownLater = false;
     QTimer::singleShot(1500, [&] {
@@ -298,7 +298,7 @@ TEST_F(MainWindowTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
     });
     int openWriter = writer;
     QTimer::singleShot(5000, [&] { ::close(std::exchange(openWriter, -1)); });  // never hang
-    const MainWindow::OpenOutcome outcome = window.TryOpenDocument(pipe);
+    const MainWindow::OpenOutcome outcome = window.tryOpenDocument(pipe);
     if (openWriter >= 0) {
         ::close(openWriter);
     }
@@ -308,36 +308,36 @@ TEST_F(MainWindowTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
     EXPECT_TRUE(shownLater);
     EXPECT_GT(painted.count, 0);
     EXPECT_EQ(doc.m_rating, "C");
-    EXPECT_EQ(doc.GetPathName(), QFileInfo(kept).absoluteFilePath().toStdString());
+    EXPECT_EQ(doc.pathName(), QFileInfo(kept).absoluteFilePath().toStdString());
     EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
-    EXPECT_EQ(recent.Size(), 1);
+    EXPECT_EQ(recent.size(), 1);
     EXPECT_TRUE(prompts.warnings.isEmpty());
 }
 
 TEST_F(MainWindowTest, recentEntryThatFailsIsRemovedAndTheOpenFileIsNotReread) {
-    const QString kept = WriteDocument("kept.did", "C", 1);
-    const QString doomed = WriteDocument("doomed.did", "A", 0);
-    window.OpenDocument(doomed);
-    window.OpenDocument(kept);
-    ASSERT_EQ(recent.Size(), 2);
+    const QString kept = writeDocument("kept.did", "C", 1);
+    const QString doomed = writeDocument("doomed.did", "A", 0);
+    window.openDocument(doomed);
+    window.openDocument(kept);
+    ASSERT_EQ(recent.size(), 2);
     ASSERT_TRUE(QFile::remove(doomed));
 
-    window.OnOpenRecentFile(1);  // doomed.did
-    EXPECT_EQ(recent.Entries(), QStringList({QFileInfo(kept).absoluteFilePath()}));
+    window.openRecentFile(1);  // doomed.did
+    EXPECT_EQ(recent.entries(), QStringList({QFileInfo(kept).absoluteFilePath()}));
     EXPECT_EQ(prompts.warnings.size(), 1);
     EXPECT_FALSE(window.findChild<QAction*>("57617")->isVisible());
 
     // Changed on disk, but it is the open document: nothing is read.
-    ASSERT_TRUE(WriteFile(kept, DocumentBytes("A", 0, {})));
-    window.OnOpenRecentFile(0);
+    ASSERT_TRUE(writeFile(kept, documentBytes("A", 0, {})));
+    window.openRecentFile(0);
     EXPECT_EQ(doc.m_rating, "C");
     EXPECT_EQ(doc.m_offerCount, 1);
 }
 
 TEST_F(MainWindowTest, droppingThreeFilesLeavesTheLastOpenAndAllInTheRecentList) {
-    const QString a = WriteDocument("a.did", "A", 1);
-    const QString b = WriteDocument("b.did", "B", 2);
-    const QString c = WriteDocument("c.did", "C", 3);
+    const QString a = writeDocument("a.did", "A", 1);
+    const QString b = writeDocument("b.did", "B", 2);
+    const QString c = writeDocument("c.did", "C", 3);
     window.show();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl::fromLocalFile(c)});
@@ -350,7 +350,7 @@ TEST_F(MainWindowTest, droppingThreeFilesLeavesTheLastOpenAndAllInTheRecentList)
     EXPECT_EQ(doc.m_rating, "C");
     EXPECT_EQ(doc.m_offerCount, 3);
     EXPECT_EQ(window.windowTitle(), "c.did - Zuvaduro");
-    EXPECT_EQ(recent.Entries(),
+    EXPECT_EQ(recent.entries(),
               QStringList({QFileInfo(c).absoluteFilePath(), QFileInfo(b).absoluteFilePath(),
                            QFileInfo(a).absoluteFilePath()}));
 }
@@ -359,40 +359,41 @@ TEST_F(MainWindowTest, droppingThreeFilesLeavesTheLastOpenAndAllInTheRecentList)
 
 TEST_F(MainWindowTest, saveOfANewDocumentAsksForANameAndAddsTheDid) {
     doc.m_rating = "B";
-    prompts.saveAnswer = Path("offers");
-    window.Action(57603)->trigger();
+    prompts.saveAnswer = tempPath("offers");
+    window.action(57603)->trigger();
     ASSERT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_EQ(prompts.savesProposed[0], "Untitled.DID");
-    EXPECT_TRUE(QFileInfo::exists(Path("offers.DID")));
+    EXPECT_TRUE(QFileInfo::exists(tempPath("offers.DID")));
     EXPECT_EQ(window.windowTitle(), "offers.DID - Zuvaduro");
-    EXPECT_EQ(recent.Entries(), QStringList({QFileInfo(Path("offers.DID")).absoluteFilePath()}));
+    EXPECT_EQ(recent.entries(),
+              QStringList({QFileInfo(tempPath("offers.DID")).absoluteFilePath()}));
 
     // A known path saves without asking.
     doc.m_rating = "A";
-    window.OnFileSave();
+    window.save();
     EXPECT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_TRUE(prompts.warnings.isEmpty());
-    window.OnNewRandom();  // cancelled rating dialog: no change
-    window.OpenDocument(Path("offers.DID"));
+    window.view()->newRandom();  // cancelled rating dialog: no change
+    window.openDocument(tempPath("offers.DID"));
     EXPECT_EQ(doc.m_rating, "A");
 }
 
 TEST_F(MainWindowTest, saveAsProposesThePathAndAFailureKeepsTitleAndPath) {
-    const QString path = WriteDocument("kept.did", "C", 1);
-    window.OpenDocument(path);
-    prompts.saveAnswer = Path("no-such-folder/x.did");
-    window.OnFileSaveAs();
+    const QString path = writeDocument("kept.did", "C", 1);
+    window.openDocument(path);
+    prompts.saveAnswer = tempPath("no-such-folder/x.did");
+    window.saveAs();
     ASSERT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_EQ(prompts.savesProposed[0], QFileInfo(path).absoluteFilePath());
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_FALSE(prompts.warnings[0].isEmpty());
     EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
-    EXPECT_EQ(QString::fromStdString(doc.GetPathName()), QFileInfo(path).absoluteFilePath());
-    EXPECT_EQ(recent.Size(), 1);
+    EXPECT_EQ(QString::fromStdString(doc.pathName()), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(recent.size(), 1);
 }
 
 TEST_F(MainWindowTest, cancelledSaveAsWritesNothing) {
-    window.OnFileSaveAs();
+    window.saveAs();
     EXPECT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
@@ -401,10 +402,10 @@ TEST_F(MainWindowTest, cancelledSaveAsWritesNothing) {
 // ---- help, about, exit -----------------------------------------------------------------------
 
 TEST_F(MainWindowTest, helpShowsTheBundledPagesOrSaysItFailed) {
-    window.OnHelpTopics();
-    ASSERT_NE(window.Help(), nullptr);
-    EXPECT_TRUE(window.Help()->isVisible());
-    EXPECT_TRUE(window.Help()->CurrentSource().endsWith("index.html"));
+    window.showHelpTopics();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_TRUE(window.helpWindow()->isVisible());
+    EXPECT_TRUE(window.helpWindow()->currentSource().endsWith("index.html"));
     EXPECT_TRUE(prompts.warnings.isEmpty());
 
     MemorySettings otherSettings;
@@ -412,8 +413,8 @@ TEST_F(MainWindowTest, helpShowsTheBundledPagesOrSaysItFailed) {
     RecentFileList otherRecent;
     FakePrompts otherPrompts;
     MainWindow broken(otherDoc, otherRecent, &otherPrompts);
-    broken.SetHelpRoot(dir.filePath("no-help-here"));
-    broken.Action(57667)->trigger();
+    broken.setHelpRoot(dir.filePath("no-help-here"));
+    broken.action(57667)->trigger();
     EXPECT_EQ(otherPrompts.warnings, QStringList({"Failed to launch help."}));
 }
 
@@ -421,10 +422,10 @@ TEST_F(MainWindowTest, f1InTheListingOpensTheListingPage) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.View()->setFocus();
-    window.OnContextHelp();
-    ASSERT_NE(window.Help(), nullptr);
-    EXPECT_TRUE(window.Help()->CurrentSource().endsWith("listing.html"));
+    window.view()->setFocus();
+    window.showContextHelp();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_TRUE(window.helpWindow()->currentSource().endsWith("listing.html"));
 }
 
 TEST_F(MainWindowTest, aboutBoxClosesWithEscape) {
@@ -436,7 +437,7 @@ TEST_F(MainWindowTest, aboutBoxClosesWithEscape) {
             QTest::keyClick(modal, Qt::Key_Escape);
         }
     });
-    window.Action(57664)->trigger();
+    window.action(57664)->trigger();
     EXPECT_TRUE(sawAbout);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -446,7 +447,7 @@ TEST_F(MainWindowTest, exitClosesWithoutAskingAndSaysSo) {
     doc.m_offerCount = 2;  // unsaved offers: still no question
     bool closed = false;
     QObject::connect(&window, &MainWindow::windowClosed, [&closed] { closed = true; });
-    window.Action(57665)->trigger();
+    window.action(57665)->trigger();
     EXPECT_TRUE(closed);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(prompts.warnings.isEmpty());

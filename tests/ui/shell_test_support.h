@@ -24,7 +24,7 @@ namespace shelltest {
 
 // A document file written byte by byte (all texts shorter than 255 bytes): the year, the count,
 // the rating, then 13 texts per offer given.
-inline QByteArray DocumentBytes(const std::string& rating, int count,
+inline QByteArray documentBytes(const std::string& rating, int count,
                                 const std::vector<ContractOffer>& offers,
                                 const std::string& year = "3055") {
     QByteArray bytes;
@@ -44,14 +44,14 @@ inline QByteArray DocumentBytes(const std::string& rating, int count,
     return bytes;
 }
 
-inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
 
 // An offer whose every field names itself and the offer, so that lines can be told apart.
-inline ContractOffer NamedOffer(int k) {
+inline ContractOffer namedOffer(int k) {
     ContractOffer offer;
     const std::string tag = "o" + std::to_string(k + 1) + "-";
     for (std::size_t i = 0; i < ContractOffer::kFieldCount; ++i) {
@@ -60,10 +60,10 @@ inline ContractOffer NamedOffer(int k) {
     return offer;
 }
 
-inline void FillOffers(ContractDocument& doc, int count) {
+inline void fillOffers(ContractDocument& doc, int count) {
     doc.m_offerCount = count;
     for (int k = 0; k < 4; ++k) {
-        doc.m_offers[static_cast<std::size_t>(k)] = NamedOffer(k);
+        doc.m_offers[static_cast<std::size_t>(k)] = namedOffer(k);
     }
 }
 
@@ -100,7 +100,7 @@ public:
         });
         m_timer.start(20);
     }
-    const QStringList& Closed() const { return m_closed; }
+    const QStringList& closed() const { return m_closed; }
 
 private:
     QTimer m_timer;
