@@ -85,7 +85,7 @@ bool parseOffers(const QString& text, ExportRequest& request) {
         const char* end = digits.data() + digits.size();
         const auto result = std::from_chars(digits.data(), end, number);
         if (digits.empty() || result.ec != std::errc() || result.ptr != end || number < 1 ||
-            number > ContractDocument::kMaxOffers) {
+            number > kMaxOffers) {
             return false;
         }
         ticked[static_cast<std::size_t>(number - 1)] = true;

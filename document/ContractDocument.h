@@ -27,12 +27,10 @@ public:
 
     // ---- document data (order matters to readers of the layout) ----
     std::int32_t m_offerCount = 0;  // 0..4 after a generation; a file may carry up to 65535
-    std::int32_t m_againstClans = 0;
     std::string m_rating = "D";
     OfferChoices m_customChoices;
-    std::array<ContractOffer, 4> m_offers;
+    std::array<ContractOffer, kMaxOffers> m_offers;
 
-    static constexpr int kMaxOffers = 4;
     // How many offers every reader shows, prints and saves: the count, but at most four.
     int visibleOfferCount() const;
 
@@ -46,34 +44,20 @@ public:
 
     // The reset: count 0, default dates and location in every offer, title "Untitled", no path.
     // Leaves the rating, the custom choices and the rolled terms of every offer alone.
-    virtual bool resetToUntitled();
+    virtual void resetToUntitled();
 
     // Reads (loading archive) or writes (storing archive) the document. The year travels through
-    // the settings store. Failures are raised as ArchiveError (doc/Archive.h).
+    // the settings store. Failures are raised as ArchiveError (document/Archive.h).
     virtual void serialize(Archive& ar);
 
     // ---- generation ----
     void seedGenerator(std::uint32_t seed) { m_generator.reseed(seed); }
     std::uint32_t generatorState() const { return m_generator.state(); }
 
+    // Replaces the offers with a new generation: the count follows the document's rating; the
+    // first offer follows `choices` and `rating`, the others roll every term. The pay amounts
+    // use the "Pay" setting.
     void generateOffers(std::string rating, OfferChoices choices);
-
-    int rollDie(int n);
-    int rollOfferCount(std::string rating);
-    std::string rollEmployer(std::string choice);
-    static std::string classifyEmployer(const std::string& employer);
-    std::string rollSpecialAssignment();
-    std::string rollAssignment(std::string employer, std::string choice);
-    std::string rollContractLength(std::string assignment, std::string choice);
-    std::string rollPayMultiplier(std::string rating, std::string employer, std::string assignment,
-                                  std::string choice);
-    std::string rollStraightSupport(std::string rating, std::string choice, std::string employer);
-    std::string rollBattleLossCompensation(std::string rating, std::string choice,
-                                           std::string employer);
-    std::string rollDsJsCompensation(std::string choice);
-    std::string rollCommercialCompensation(std::string choice);
-    std::string rollSalvageRights(std::string choice, std::string employer);
-    std::string rollCommandRights(std::string choice, std::string employer);
 
     SettingsStore& settings() const { return m_settings; }
 

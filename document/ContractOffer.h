@@ -7,6 +7,9 @@
 // The choice text that means "roll this term"; compared byte for byte, case-sensitively.
 inline constexpr const char* kRandomChoice = "Random";
 
+// A document holds at most this many offers, and a generation rolls at most this many.
+inline constexpr int kMaxOffers = 4;
+
 // One contract offer: thirteen texts. The member order is the listing order and the file order.
 struct ContractOffer {
     std::string employer;

@@ -2,8 +2,8 @@
 #include <span>
 #include <string>
 
-#include "document/ContractDocument.h"
 #include "generate/AssignmentTables.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
@@ -83,12 +83,7 @@ static_assert(coversTotals(kMercenaryTable, 0, 12));
 static_assert(coversTotals(kCorpTable, 0, 12));
 static_assert(coversTotals(kSpecialTable, 0, 12));
 
-struct TableDef {
-    DiceSpec dice;
-    std::span<const Row> rows;
-};
-
-constexpr TableDef tableFor(AssignmentTable table) {
+constexpr NestedTable<AssignmentPick> tableFor(AssignmentTable table) {
     switch (table) {
         case AssignmentTable::FedComDraconis:
             return {kTwoDice, kFedComDraconisTable};
@@ -129,37 +124,13 @@ AssignmentPick assignmentForRoll(AssignmentTable table, int roll) {
     return lookupRange(tableFor(table).rows, roll);
 }
 
-std::string_view specialAssignmentTerm(ContractDocument& doc) {
-    const TableDef def = tableFor(AssignmentTable::Special);
-    return lookupRange(def.rows, rollDice(doc, def.dice)).name;
+std::string_view rollSpecialAssignment(Dice& dice) {
+    return rollNested(dice, AssignmentTable::Special, tableFor).name;
 }
 
-std::string_view assignmentTerm(ContractDocument& doc, std::string_view employer,
-                                std::string_view choice) {
+AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string_view choice) {
     if (!isRandomChoice(choice)) {
-        return choice;
+        return {choice};
     }
-    AssignmentTable table = assignmentTableFor(employer);
-    for (;;) {
-        if (table == AssignmentTable::Special) {
-            return specialAssignmentTerm(doc);
-        }
-        const TableDef def = tableFor(table);
-        const AssignmentPick pick = lookupRange(def.rows, rollDice(doc, def.dice));
-        if (pick.next == AssignmentTable::None) {
-            if (pick.againstClans) {
-                doc.m_againstClans = 1;
-            }
-            return pick.name;
-        }
-        table = pick.next;
-    }
-}
-
-std::string ContractDocument::rollSpecialAssignment() {
-    return std::string(specialAssignmentTerm(*this));
-}
-
-std::string ContractDocument::rollAssignment(std::string employer, std::string choice) {
-    return std::string(assignmentTerm(*this, employer, choice));
+    return rollNested(dice, assignmentTableFor(employer), tableFor);
 }

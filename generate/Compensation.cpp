@@ -3,17 +3,12 @@
 #include <array>
 #include <string>
 
-#include "document/ContractDocument.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
 
 namespace {
-
-struct RatingModifier {
-    std::string_view rating;
-    int modifier;
-};
 
 struct SupportTerms {
     std::string_view straight;
@@ -27,7 +22,7 @@ struct TransportRow {
 };
 
 // clang-format off
-constexpr std::array<RatingModifier, 3> kSupportModifiers = {{
+constexpr std::array<Keyed<int>, 3> kSupportModifiers = {{
     {"A", 2},
     {"B", 1},
     {"C", 1},
@@ -70,20 +65,14 @@ const TransportRow& transportForFace(int face) {
     return kTransportOther;
 }
 
-const SupportTerms& rollSupport(ContractDocument& doc, std::string_view rating,
-                                std::string_view employer) {
-    return lookupRange(kSupportTable, rollDice(doc, kTwoDice) + supportModifier(rating, employer));
+const SupportTerms& rollSupport(Dice& dice, std::string_view rating, std::string_view employer) {
+    return lookupRange(kSupportTable, dice.roll(kTwoDice) + supportModifier(rating, employer));
 }
 
 }  // namespace
 
 int supportModifier(std::string_view rating, std::string_view employer) {
-    int modifier = 0;
-    for (const RatingModifier& row : kSupportModifiers) {
-        if (rating == row.rating) {
-            modifier = row.modifier;
-        }
-    }
+    int modifier = findKeyed(kSupportModifiers, rating).value_or(0);
     if (employer == kFreeWorlds) {
         modifier += kFreeWorldsSupportBonus;
     }
@@ -106,50 +95,32 @@ std::string_view commercialForFace(int face) {
     return transportForFace(face).commercial;
 }
 
-std::string_view straightSupportTerm(ContractDocument& doc, std::string_view rating,
-                                     std::string_view choice, std::string_view employer) {
+std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
+                                     std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
-    return rollSupport(doc, rating, employer).straight;
+    return rollSupport(dice, rating, employer).straight;
 }
 
-std::string_view battleLossTerm(ContractDocument& doc, std::string_view rating,
-                                std::string_view choice, std::string_view employer) {
+std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
+                                            std::string_view employer, std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
-    return rollSupport(doc, rating, employer).battleLoss;
+    return rollSupport(dice, rating, employer).battleLoss;
 }
 
-std::string_view dsJsTerm(ContractDocument& doc, std::string_view choice) {
+std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
-    return dsJsForFace(rollDice(doc, kOneDie));
+    return dsJsForFace(dice.roll(kOneDie));
 }
 
-std::string_view commercialTerm(ContractDocument& doc, std::string_view choice) {
+std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
-    return commercialForFace(rollDice(doc, kOneDie));
-}
-
-std::string ContractDocument::rollStraightSupport(std::string rating, std::string choice,
-                                                  std::string employer) {
-    return std::string(straightSupportTerm(*this, rating, choice, employer));
-}
-
-std::string ContractDocument::rollBattleLossCompensation(std::string rating, std::string choice,
-                                                         std::string employer) {
-    return std::string(battleLossTerm(*this, rating, choice, employer));
-}
-
-std::string ContractDocument::rollDsJsCompensation(std::string choice) {
-    return std::string(dsJsTerm(*this, choice));
-}
-
-std::string ContractDocument::rollCommercialCompensation(std::string choice) {
-    return std::string(commercialTerm(*this, choice));
+    return commercialForFace(dice.roll(kOneDie));
 }

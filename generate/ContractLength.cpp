@@ -1,8 +1,8 @@
 #include <array>
 #include <string>
 
-#include "document/ContractDocument.h"
 #include "generate/ContractLengthTables.h"
+#include "generate/Dice.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -138,7 +138,7 @@ std::string_view contractLengthFor(std::string_view assignment, int roll) {
     return column ? column->lookup(column->column, roll) : kUnknownLength;
 }
 
-std::string_view contractLengthTerm(ContractDocument& doc, std::string_view assignment,
+std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
@@ -147,9 +147,5 @@ std::string_view contractLengthTerm(ContractDocument& doc, std::string_view assi
     if (!column) {
         return kUnknownLength;
     }
-    return column->lookup(column->column, rollDice(doc, column->dice));
-}
-
-std::string ContractDocument::rollContractLength(std::string assignment, std::string choice) {
-    return std::string(contractLengthTerm(*this, assignment, choice));
+    return column->lookup(column->column, dice.roll(column->dice));
 }

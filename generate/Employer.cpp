@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "document/ContractDocument.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
@@ -77,12 +77,7 @@ static_assert(coversTotals(kCorporationTable, 0, 12));
 static_assert(coversTotals(kMinorPeripheryTable, 0, 6));
 static_assert(coversTotals(kMercenaryTable, 0, 12));
 
-struct TableDef {
-    DiceSpec dice;
-    std::span<const Row> rows;
-};
-
-constexpr TableDef tableFor(EmployerTable table) {
+constexpr NestedTable<EmployerPick> tableFor(EmployerTable table) {
     switch (table) {
         case EmployerTable::Periphery:
             return {kTwoDice, kPeripheryTable};
@@ -132,25 +127,9 @@ std::string_view kindName(EmployerKind kind) {
     return kKindNames[static_cast<std::size_t>(kind)];
 }
 
-std::string_view employerTerm(ContractDocument& doc, std::string_view choice) {
+std::string_view rollEmployer(Dice& dice, std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
-    EmployerTable table = EmployerTable::Main;
-    for (;;) {
-        const TableDef def = tableFor(table);
-        const EmployerPick pick = lookupRange(def.rows, rollDice(doc, def.dice));
-        if (pick.next == EmployerTable::None) {
-            return pick.name;
-        }
-        table = pick.next;
-    }
-}
-
-std::string ContractDocument::rollEmployer(std::string choice) {
-    return std::string(employerTerm(*this, choice));
-}
-
-std::string ContractDocument::classifyEmployer(const std::string& employer) {
-    return std::string(kindName(kindOfEmployer(employer)));
+    return rollNested(dice, EmployerTable::Main, tableFor).name;
 }

@@ -16,15 +16,11 @@ float corpPayFactorForRoll(int roll);
 // The factor of an assignment (1 where the table gives none).
 float assignmentPayFactor(std::string_view assignment);
 
-// The multiplier text: (base * employer factor) rounded to single precision, then times the
-// assignment factor, or times 2 against the Clans, printed with two decimals.
-std::string composePayMultiplier(float base, float employerFactor, float assignmentFactor,
-                                 bool againstClans);
+// (base * employer factor) rounded to single precision, then times the assignment factor, or
+// times 2 against the Clans. The multiplier text prints it with two decimals.
+double payMultiplierProduct(float base, float employerFactor, float assignmentFactor,
+                            bool againstClans);
 
-// What the driver appends to the multiplier: "x Pay = (<multiplier * base pay> C-Bills)". Both
-// texts are read as numbers by the C library's rule; the amount is printed in full whatever its
-// size.
-std::string payAmountText(std::string_view multiplier, std::string_view basePay);
-// The same, appended to a multiplier field in place, with the multiplier and the base pay
-// already read as numbers.
+// Appends "x Pay = (<multiplier * base pay> C-Bills)" to a multiplier field; the amount is printed
+// in full whatever its size. This is the one step of a generation that needs the base pay.
 void appendPayAmount(std::string& multiplierField, double multiplier, double basePay);

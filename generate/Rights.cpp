@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "document/ContractDocument.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/Terms.h"
 
@@ -109,16 +109,14 @@ std::string_view commandRightsFor(std::string_view employer, int roll) {
     return lookupRange(table->rows, roll);
 }
 
-std::string_view salvageRightsTerm(ContractDocument& doc, std::string_view choice,
-                                   std::string_view employer) {
+std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
-    return salvageForTotal(rollDice(doc, kTwoDice) + salvageBonus(employer));
+    return salvageForTotal(dice.roll(kTwoDice) + salvageBonus(employer));
 }
 
-std::string_view commandRightsTerm(ContractDocument& doc, std::string_view choice,
-                                   std::string_view employer) {
+std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice) {
     if (!isRandomChoice(choice)) {
         return choice;
     }
@@ -126,13 +124,5 @@ std::string_view commandRightsTerm(ContractDocument& doc, std::string_view choic
     if (table == nullptr) {
         return kCommandByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
     }
-    return lookupRange(table->rows, rollDice(doc, table->dice));
-}
-
-std::string ContractDocument::rollSalvageRights(std::string choice, std::string employer) {
-    return std::string(salvageRightsTerm(*this, choice, employer));
-}
-
-std::string ContractDocument::rollCommandRights(std::string choice, std::string employer) {
-    return std::string(commandRightsTerm(*this, choice, employer));
+    return lookupRange(table->rows, dice.roll(table->dice));
 }

@@ -3,30 +3,20 @@
 #include <cstddef>
 #include <iterator>
 #include <limits>
+#include <optional>
+#include <span>
 #include <string_view>
+#include <type_traits>
 
 #include "document/ContractOffer.h"
+#include "generate/Dice.h"
 
-class ContractDocument;
-
-// Building blocks shared by the term tables: dice, inclusive ranges of totals and the "Random"
-// roll marker.
+// Building blocks shared by the term tables: ranges of totals, rows keyed by a name, tables that
+// lead to other tables, and the "Random" roll marker.
 
 // Open ends of ranges such as "3 or less" and "14 or more"; modifiers push totals past the dice.
 inline constexpr int kOrLess = std::numeric_limits<int>::min();
 inline constexpr int kOrMore = std::numeric_limits<int>::max();
-
-// How a table is rolled: `count` dice of faces 0..`faces` each, summed.
-struct DiceSpec {
-    int faces = 6;
-    int count = 1;
-};
-inline constexpr DiceSpec kOneDie{6, 1};
-inline constexpr DiceSpec kTwoDice{6, 2};
-inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
-
-// Rolls the dice one after the other through the document's generator.
-int rollDice(ContractDocument& doc, DiceSpec dice);
 
 // A row of a printed table: every total from `low` to `high` inclusive gives `value`.
 template <typename T>
@@ -79,4 +69,46 @@ constexpr bool isOneOf(std::string_view text, const Names& names) {
         }
     }
     return false;
+}
+
+// A row keyed by an exact name: a rating, an employer or an assignment.
+template <typename T>
+struct Keyed {
+    std::string_view key;
+    T value;
+};
+
+// The value of the row whose key is exactly `key`, or nothing.
+template <typename Rows>
+constexpr auto findKeyed(const Rows& rows, std::string_view key)
+    -> std::optional<std::remove_cvref_t<decltype(rows[0].value)>> {
+    for (const auto& row : rows) {
+        if (row.key == key) {
+            return row.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// A table whose rows either give a result or send the roll on to another table: `Pick` has a
+// `next` member of the tables' enumeration, whose `None` means "this row is the result".
+template <typename Pick>
+struct NestedTable {
+    DiceSpec dice;
+    std::span<const Range<Pick>> rows;
+};
+
+// Rolls on `first` and follows the rows that name another table until one gives a result.
+// `tableFor` maps an enumerator to its NestedTable.
+template <typename Table, typename TableFor>
+auto rollNested(Dice& dice, Table first, TableFor tableFor) {
+    Table table = first;
+    for (;;) {
+        const auto nested = tableFor(table);
+        const auto& pick = lookupRange(nested.rows, dice.roll(nested.dice));
+        if (pick.next == Table::None) {
+            return pick;
+        }
+        table = pick.next;
+    }
 }

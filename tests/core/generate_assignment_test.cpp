@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "document/ContractDocument.h"
-#include "document/MemorySettings.h"
 #include "generate/AssignmentTables.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
@@ -130,53 +129,49 @@ TEST(rollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
         const char* employer;
         std::vector<gentest::Roll> rolls;
         const char* assignment;
-        int clans;
+        bool clans;
     } rows[] = {
-        {"Capellan Confederation", concat({twoDice(3), {{6, 3}}}), "Garrison Duty", 0},
-        {"Free Worlds League", concat({twoDice(0), {{6, 4}}}), "Cadre Duty", 0},
-        {"Free Worlds League", twoDice(4), "Defensive Campaign", 0},
-        {"Capellan Confederation", concat({twoDice(12), twoDice(12)}), "Guerrilla Warfare", 0},
-        {"Draconis Combine", twoDice(5), "Objective Raid", 0},
-        {"Draconis Combine", twoDice(7), "Objective Raid", 1},
-        {"Federated Commonwealth", twoDice(9), "Planetary Assault", 1},
-        {"Federated Commonwealth", concat({twoDice(12), twoDice(5)}), "Diversionary Raid", 0},
-        {"Ceres Metals", twoDice(11), "Objective Raid", 0},
-        {"Ceres Metals", twoDice(5), "Objective Raid", 1},
-        {"Kali-Yama", twoDice(10), "Extraction Raid", 1},
-        {"Wolf's Dragoons", twoDice(12), "Relief Duty", 0},
-        {"Periphery", twoDice(12), "Security Duty", 0},
-        {"Magistracy of Canopus", twoDice(10), "Riot Duty", 0},
+        {"Capellan Confederation", concat({twoDice(3), {{6, 3}}}), "Garrison Duty", false},
+        {"Free Worlds League", concat({twoDice(0), {{6, 4}}}), "Cadre Duty", false},
+        {"Free Worlds League", twoDice(4), "Defensive Campaign", false},
+        {"Capellan Confederation", concat({twoDice(12), twoDice(12)}), "Guerrilla Warfare", false},
+        {"Draconis Combine", twoDice(5), "Objective Raid", false},
+        {"Draconis Combine", twoDice(7), "Objective Raid", true},
+        {"Federated Commonwealth", twoDice(9), "Planetary Assault", true},
+        {"Federated Commonwealth", concat({twoDice(12), twoDice(5)}), "Diversionary Raid", false},
+        {"Ceres Metals", twoDice(11), "Objective Raid", false},
+        {"Ceres Metals", twoDice(5), "Objective Raid", true},
+        {"Kali-Yama", twoDice(10), "Extraction Raid", true},
+        {"Wolf's Dragoons", twoDice(12), "Relief Duty", false},
+        {"Periphery", twoDice(12), "Security Duty", false},
+        {"Magistracy of Canopus", twoDice(10), "Riot Duty", false},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = seedForRolls(row.rolls);
-        ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.rollAssignment(row.employer, "Random"), row.assignment) << row.employer;
-        EXPECT_EQ(doc.m_againstClans, row.clans) << row.employer << " " << row.assignment;
-        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()),
-                  static_cast<int>(row.rolls.size()))
+        gentest::SeededDice seeded(seed);
+        const AssignmentPick rolled = rollAssignment(seeded.dice, row.employer, "Random");
+        EXPECT_EQ(rolled.name, row.assignment) << row.employer;
+        EXPECT_EQ(rolled.againstClans, row.clans) << row.employer << " " << row.assignment;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size()))
             << row.employer << " " << row.assignment;
     }
 }
 
-TEST(rollAssignment, aFixedChoiceRollsNothingAndLeavesTheFlag) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 5);
-    EXPECT_EQ(doc.rollAssignment("Draconis Combine", "Retainer"), "Retainer");
-    EXPECT_EQ(doc.m_againstClans, 0);
-    doc.m_againstClans = 1;
-    EXPECT_EQ(doc.rollAssignment("Ceres Metals", "random"), "random");
-    EXPECT_EQ(doc.m_againstClans, 1);
-    EXPECT_EQ(doc.generatorState(), 5u);
+TEST(rollAssignment, aFixedChoiceRollsNothingAndIsNeverAgainstTheClans) {
+    gentest::SeededDice seeded(5);
+    for (const char* choice : {"Retainer", "random", "Objective Raid"}) {
+        const AssignmentPick fixed = rollAssignment(seeded.dice, "Draconis Combine", choice);
+        EXPECT_EQ(fixed.name, choice);
+        EXPECT_FALSE(fixed.againstClans) << choice;
+    }
+    EXPECT_EQ(seeded.generator.state(), 5u);
 }
 
 TEST(rollSpecialAssignment, rollsTwoDiceOnTheSpecialTable) {
-    MemorySettings settings;
     const std::uint32_t seed = seedForRolls(twoDice(0));
-    ContractDocument doc(settings, seed);
-    EXPECT_EQ(doc.rollSpecialAssignment(), "Recon Raid");
-    EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
-    EXPECT_EQ(doc.m_againstClans, 0);
+    gentest::SeededDice seeded(seed);
+    EXPECT_EQ(rollSpecialAssignment(seeded.dice), "Recon Raid");
+    EXPECT_EQ(seeded.steps(), 2);
 }
 
 }  // namespace

@@ -3,10 +3,9 @@
 #include <array>
 #include <string>
 
-#include "document/ContractDocument.h"
-#include "document/MemorySettings.h"
 #include "generate/Dice.h"
 #include "generate/Generator.h"
+#include "generate/OfferCount.h"
 #include "generate_test_dice.h"
 
 namespace {
@@ -27,22 +26,20 @@ TEST(Generator, producesTheKnownSequence) {
 }
 
 TEST(rollDie, takesOneStepAndReturnsTheRemainder) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 0);
-    EXPECT_EQ(doc.rollDie(6), 38 % 7);
-    EXPECT_EQ(doc.rollDie(3), 7719 % 4);
-    EXPECT_EQ(doc.rollDie(6), 21238 % 7);
-    EXPECT_EQ(doc.rollDie(0), 0);
-    EXPECT_EQ(gentest::stepsBetween(0, doc.generatorState()), 4);
+    gentest::SeededDice seeded(0);
+    EXPECT_EQ(seeded.dice.rollDie(6), 38 % 7);
+    EXPECT_EQ(seeded.dice.rollDie(3), 7719 % 4);
+    EXPECT_EQ(seeded.dice.rollDie(6), 21238 % 7);
+    EXPECT_EQ(seeded.dice.rollDie(0), 0);
+    EXPECT_EQ(seeded.steps(), 4);
 }
 
 TEST(rollDie, showsEveryFaceFromZeroAlike) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 20260101);
+    gentest::SeededDice seeded(20260101);
     std::array<int, 7> counts{};
     constexpr int kRolls = 70'000;
     for (int i = 0; i < kRolls; ++i) {
-        const int face = doc.rollDie(6);
+        const int face = seeded.dice.rollDie(6);
         ASSERT_GE(face, 0);
         ASSERT_LE(face, 6);
         ++counts[static_cast<std::size_t>(face)];
@@ -91,27 +88,25 @@ TEST(OfferCount, chancesInFortyNinthsMatchTheRatingTable) {
             seeds[static_cast<std::size_t>(a * 7 + b)] = gentest::seedForRolls({{6, a}, {6, b}});
         }
     }
-    MemorySettings settings;
     for (const auto& row : rows) {
         std::array<int, 5> counts{};
         for (std::uint32_t seed : seeds) {
-            ContractDocument doc(settings, seed);
-            const int offers = doc.rollOfferCount(row.rating);
+            gentest::SeededDice seeded(seed);
+            const int offers = rollOfferCount(seeded.dice, row.rating);
             ASSERT_GE(offers, 0);
             ASSERT_LE(offers, 4);
             ++counts[static_cast<std::size_t>(offers)];
-            EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
+            EXPECT_EQ(seeded.steps(), 2);
         }
         EXPECT_EQ(counts, row.chances) << "rating " << row.rating;
     }
 }
 
 TEST(OfferCount, ratingDReachesFourOffersOnlyOnDoubleSix) {
-    MemorySettings settings;
-    ContractDocument high(settings, gentest::seedForRolls(gentest::twoDice(12)));
-    EXPECT_EQ(high.rollOfferCount("D"), 4);
-    ContractDocument lower(settings, gentest::seedForRolls(gentest::twoDice(11)));
-    EXPECT_EQ(lower.rollOfferCount("D"), 3);
+    gentest::SeededDice high(gentest::seedForRolls(gentest::twoDice(12)));
+    EXPECT_EQ(rollOfferCount(high.dice, "D"), 4);
+    gentest::SeededDice lower(gentest::seedForRolls(gentest::twoDice(11)));
+    EXPECT_EQ(rollOfferCount(lower.dice, "D"), 3);
 }
 
 }  // namespace

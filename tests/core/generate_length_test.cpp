@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "document/ContractDocument.h"
-#include "document/MemorySettings.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Generator.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
@@ -80,26 +79,23 @@ TEST(rollContractLength, rollsTheAssignmentsDice) {
         {"Retainer", {{6, 6}}, "2 years"},         {"Guerrilla Warfare", {{6, 6}}, "10 months"},
         {"Objective Raid", {{3, 1}}, "1 month"},   {"Objective Raid", {{3, 3}}, "2 months"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = seedForRolls(row.rolls);
-        ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.rollContractLength(row.assignment, "Random"), row.length) << row.assignment;
-        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()),
-                  static_cast<int>(row.rolls.size()))
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollContractLength(seeded.dice, row.assignment, "Random"), row.length)
             << row.assignment;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size())) << row.assignment;
     }
 }
 
 TEST(rollContractLength, objectiveRaidUsesTheSmallDie) {
     // The small die is r mod 4, so "1 month" comes on one value in four, not one in seven.
-    MemorySettings settings;
     int oneMonth = 0;
     for (std::uint32_t seed = 0; seed < 4000; ++seed) {
         Generator probe(seed);
         const bool faceOne = probe.next() % 4 == 1;
-        ContractDocument doc(settings, seed);
-        const std::string length = doc.rollContractLength("Objective Raid", "Random");
+        gentest::SeededDice seeded(seed);
+        const std::string_view length = rollContractLength(seeded.dice, "Objective Raid", "Random");
         ASSERT_EQ(length, faceOne ? "1 month" : "2 months") << "seed " << seed;
         oneMonth += faceOne ? 1 : 0;
     }
@@ -107,12 +103,12 @@ TEST(rollContractLength, objectiveRaidUsesTheSmallDie) {
 }
 
 TEST(rollContractLength, returnsFixedChoicesAndUnknownAssignmentsWithoutRolling) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 99);
-    EXPECT_EQ(doc.rollContractLength("Garrison duty", "Random"), "Gamemaster's descretion");
-    EXPECT_EQ(doc.rollContractLength("Typed Mission", "3 weeks"), "3 weeks");
-    EXPECT_EQ(doc.rollContractLength("Garrison Duty", "random"), "random");
-    EXPECT_EQ(doc.generatorState(), 99u);
+    gentest::SeededDice seeded(99);
+    EXPECT_EQ(rollContractLength(seeded.dice, "Garrison duty", "Random"),
+              "Gamemaster's descretion");
+    EXPECT_EQ(rollContractLength(seeded.dice, "Typed Mission", "3 weeks"), "3 weeks");
+    EXPECT_EQ(rollContractLength(seeded.dice, "Garrison Duty", "random"), "random");
+    EXPECT_EQ(seeded.generator.state(), 99u);
 }
 
 }  // namespace

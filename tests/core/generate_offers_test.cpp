@@ -5,18 +5,28 @@
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "document/NumberText.h"
 #include "document/SettingsStore.h"
 #include "generate/AssignmentTables.h"
 #include "generate/Compensation.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
+#include "generate/GenerateOffers.h"
 #include "generate/Generator.h"
+#include "generate/OfferCount.h"
 #include "generate/PayMultiplier.h"
 #include "generate/Rights.h"
 #include "generate_test_dice.h"
 
 namespace {
+
+// The pay text a generation appends, from the two texts read as numbers.
+std::string payAmountText(const std::string& multiplier, const std::string& basePay) {
+    std::string text;
+    appendPayAmount(text, parseNumber(multiplier), parseNumber(basePay));
+    return text;
+}
 
 // Replays a run on its own generator in the documented roll order, using the table lookups.
 // Independent of the driver, so a change in roll order, in who rolls, or in how many dice a
@@ -69,11 +79,11 @@ public:
         float factor = 1.0f;
         if (auto named = namedEmployerPayFactor(employer)) {
             factor = *named;
-        } else if (ContractDocument::classifyEmployer(employer) == "Corp") {
+        } else if (kindOfEmployer(employer) == EmployerKind::Corp) {
             factor = corpPayFactorForRoll(rollDice(kTwoDice));
         }
-        return composePayMultiplier(payBaseFor(rating), factor, assignmentPayFactor(assignment),
-                                    clans);
+        return formatFixed2(payMultiplierProduct(payBaseFor(rating), factor,
+                                                 assignmentPayFactor(assignment), clans));
     }
 
     std::string command(const std::string& employer) {
@@ -173,6 +183,31 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
     EXPECT_GT(offers, 3000);
 }
 
+TEST_F(GenerateOffersTest, needsNothingButDiceAndLeavesThePayAmountToTheCaller) {
+    OfferChoices choices;
+    choices.employer = "Kell Hounds";
+    for (std::uint32_t seed : {3u, 8u, 2024u}) {
+        ContractDocument& d = fresh(seed, "B");
+        d.generateOffers("C", choices);
+
+        Generator generator(seed);
+        Dice dice(generator);
+        std::array<ContractOffer, kMaxOffers> offers = d.m_offers;
+        const int count = rollOfferCount(dice, "B");
+        ASSERT_EQ(count, d.m_offerCount) << "seed " << seed;
+        for (int k = 0; k < count; ++k) {
+            ContractOffer& offer = offers[static_cast<std::size_t>(k)];
+            const double multiplier = k == 0 ? rollOfferTerms(dice, "C", choices, offer)
+                                             : rollOfferTerms(dice, "B", offer);
+            EXPECT_EQ(offer.paymentMultiplier + payAmountText(offer.paymentMultiplier, "100000"),
+                      d.m_offers[static_cast<std::size_t>(k)].paymentMultiplier);
+            appendPayAmount(offer.paymentMultiplier, multiplier, 100000.0);
+        }
+        EXPECT_EQ(offers, d.m_offers) << "seed " << seed;
+        EXPECT_EQ(generator.state(), d.generatorState()) << "seed " << seed;
+    }
+}
+
 TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
     const std::uint32_t seed =
         findSeed("A", [](const ContractDocument& d) { return d.m_offerCount == 4; });
@@ -257,8 +292,8 @@ TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
     ContractDocument& d = fresh(seed, "B");
     d.generateOffers("B", OfferChoices{});
     const ContractOffer& first = d.m_offers[0];
-    const std::string multiplier =
-        composePayMultiplier(payBaseFor("B"), *namedEmployerPayFactor(first.employer), 0.0f, true);
+    const std::string multiplier = formatFixed2(
+        payMultiplierProduct(payBaseFor("B"), *namedEmployerPayFactor(first.employer), 0.0f, true));
     EXPECT_EQ(first.paymentMultiplier, multiplier + payAmountText(multiplier, "100000"));
 
     // A fixed assignment never gets the suffix, whatever the employer.

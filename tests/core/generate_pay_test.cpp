@@ -4,13 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "document/ContractDocument.h"
-#include "document/MemorySettings.h"
 #include "document/NumberText.h"
 #include "generate/PayMultiplier.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
+
+// The multiplier text that rollPayMultiplier writes.
+std::string multiplierText(Dice& dice, const char* rating, const char* employer,
+                           const char* assignment, bool againstClans, const char* choice) {
+    std::string text;
+    rollPayMultiplier(dice, rating, employer, assignment, againstClans, choice, text);
+    return text;
+}
 
 using gentest::seedForRolls;
 using gentest::twoDice;
@@ -56,27 +63,25 @@ TEST(rollPayMultiplier, printsTheSinglePrecisionProduct) {
         {"a", "Federated Commonwealth",   "Objective Raid",     false, -1, "4.37"},
     };
     // clang-format on
-    MemorySettings settings;
     for (const PayCase& row : rows) {
         const auto rolls = row.corpRoll >= 0 ? twoDice(row.corpRoll) : std::vector<gentest::Roll>{};
         const std::uint32_t seed = seedForRolls(rolls);
-        ContractDocument doc(settings, seed);
-        doc.m_againstClans = row.clans ? 1 : 0;
-        EXPECT_EQ(doc.rollPayMultiplier(row.rating, row.employer, row.assignment, "Random"),
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(multiplierText(seeded.dice, row.rating, row.employer, row.assignment, row.clans,
+                                 "Random"),
                   row.multiplier)
             << row.rating << " / " << row.employer << " / " << row.assignment;
-        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), static_cast<int>(rolls.size()))
-            << row.employer;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(rolls.size())) << row.employer;
     }
 }
 
 TEST(rollPayMultiplier, returnsAFixedChoiceEvenAgainstTheClans) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 3);
-    doc.m_againstClans = 1;
-    EXPECT_EQ(doc.rollPayMultiplier("A", "Ceres Metals", "Objective Raid", "4.0"), "4.0");
-    EXPECT_EQ(doc.rollPayMultiplier("A", "Ceres Metals", "Objective Raid", "random"), "random");
-    EXPECT_EQ(doc.generatorState(), 3u);
+    gentest::SeededDice seeded(3);
+    EXPECT_EQ(multiplierText(seeded.dice, "A", "Ceres Metals", "Objective Raid", true, "4.0"),
+              "4.0");
+    EXPECT_EQ(multiplierText(seeded.dice, "A", "Ceres Metals", "Objective Raid", true, "random"),
+              "random");
+    EXPECT_EQ(seeded.generator.state(), 3u);
 }
 
 TEST(PayFactors, corpRollBoundsAndNamedEmployers) {
@@ -115,8 +120,9 @@ TEST(PayFactors, everyCombinationLiesBetween157And1260) {
         for (float employerFactor : employerFactors) {
             for (bool clans : {false, true}) {
                 for (const char* assignment : assignments) {
-                    const std::string text = composePayMultiplier(
-                        payBaseFor(rating), employerFactor, assignmentPayFactor(assignment), clans);
+                    const std::string text =
+                        formatFixed2(payMultiplierProduct(payBaseFor(rating), employerFactor,
+                                                          assignmentPayFactor(assignment), clans));
                     if (lowest.empty() || parseNumber(text) < parseNumber(lowest)) {
                         lowest = text;
                     }
@@ -131,7 +137,7 @@ TEST(PayFactors, everyCombinationLiesBetween157And1260) {
     EXPECT_EQ(highest, "12.60");
 }
 
-TEST(payAmountText, multipliesTheTwoNumbersAndPrintsInFull) {
+TEST(appendPayAmount, multipliesTheTwoNumbersAsTheirTextsReadAndPrintsInFull) {
     const struct {
         const char* multiplier;
         const char* basePay;
@@ -149,8 +155,10 @@ TEST(payAmountText, multipliesTheTwoNumbersAndPrintsInFull) {
         {"2.00", "1e400", "x Pay = (inf C-Bills)"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(payAmountText(row.multiplier, row.basePay), row.text)
-            << row.multiplier << " * " << row.basePay;
+        // A generation reads both texts by the C library's rule before it appends the amount.
+        std::string text;
+        appendPayAmount(text, parseNumber(row.multiplier), parseNumber(row.basePay));
+        EXPECT_EQ(text, row.text) << row.multiplier << " * " << row.basePay;
     }
 }
 

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "document/ContractDocument.h"
-#include "document/MemorySettings.h"
 #include "generate/Compensation.h"
 #include "generate/Rights.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
@@ -53,18 +52,17 @@ TEST(Support, tableGivesBothTermsAtEachBound) {
 }
 
 TEST(Support, eachTermRollsItsOwnDice) {
-    MemorySettings settings;
     const std::uint32_t seed = seedForRolls(concat({twoDice(12), twoDice(0)}));
-    ContractDocument doc(settings, seed);
-    EXPECT_EQ(doc.rollStraightSupport("A", "Random", "Kell Hounds"), "100%");
-    EXPECT_EQ(doc.rollBattleLossCompensation("A", "Random", "Kell Hounds"), "5%");
-    EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 4);
+    gentest::SeededDice seeded(seed);
+    EXPECT_EQ(rollStraightSupport(seeded.dice, "A", "Kell Hounds", "Random"), "100%");
+    EXPECT_EQ(rollBattleLossCompensation(seeded.dice, "A", "Kell Hounds", "Random"), "5%");
+    EXPECT_EQ(seeded.steps(), 4);
 
     // Without a modifier a double six stops at 85% and 35%.
     const std::uint32_t sixes = seedForRolls(concat({twoDice(12), twoDice(12)}));
-    ContractDocument plain(settings, sixes);
-    EXPECT_EQ(plain.rollStraightSupport("D", "Random", "Kell Hounds"), "85%");
-    EXPECT_EQ(plain.rollBattleLossCompensation("D", "Random", "Kell Hounds"), "35%");
+    gentest::SeededDice plain(sixes);
+    EXPECT_EQ(rollStraightSupport(plain.dice, "D", "Kell Hounds", "Random"), "85%");
+    EXPECT_EQ(rollBattleLossCompensation(plain.dice, "D", "Kell Hounds", "Random"), "35%");
 }
 
 TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
@@ -78,12 +76,11 @@ TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
         EXPECT_EQ(dsJsForFace(row.face), row.dsjs) << "face " << row.face;
         EXPECT_EQ(commercialForFace(row.face), row.commercial) << "face " << row.face;
     }
-    MemorySettings settings;
     const std::uint32_t seed = seedForRolls({{6, 0}, {6, 2}});
-    ContractDocument doc(settings, seed);
-    EXPECT_EQ(doc.rollDsJsCompensation("Random"), "32%");
-    EXPECT_EQ(doc.rollCommercialCompensation("Random"), "33%");
-    EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
+    gentest::SeededDice seeded(seed);
+    EXPECT_EQ(rollDsJsCompensation(seeded.dice, "Random"), "32%");
+    EXPECT_EQ(rollCommercialCompensation(seeded.dice, "Random"), "33%");
+    EXPECT_EQ(seeded.steps(), 2);
 }
 
 // ---- salvage and command rights ---------------------------------------------------------------
@@ -116,13 +113,12 @@ TEST(Salvage, rollsTwoDicePlusTheBonus) {
         {"Kell Hounds", 12, "Full Rights"},
         {"Federated Commonwealth", 7, "No Rights"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = seedForRolls(twoDice(row.sum));
-        ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.rollSalvageRights("Random", row.employer), row.rights)
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollSalvageRights(seeded.dice, row.employer, "Random"), row.rights)
             << row.employer << " " << row.sum;
-        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()), 2);
+        EXPECT_EQ(seeded.steps(), 2);
     }
 }
 
@@ -176,27 +172,24 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
         {"Mercenary Unit", {}, "Independent Command"},
         {"", {}, "Independent Command"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
         const std::uint32_t seed = seedForRolls(row.rolls);
-        ContractDocument doc(settings, seed);
-        EXPECT_EQ(doc.rollCommandRights("Random", row.employer), row.rights) << row.employer;
-        EXPECT_EQ(gentest::stepsBetween(seed, doc.generatorState()),
-                  static_cast<int>(row.rolls.size()))
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollCommandRights(seeded.dice, row.employer, "Random"), row.rights)
             << row.employer;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size())) << row.employer;
     }
 }
 
 TEST(FixedChoices, supportTransportAndRightsReturnTheChoiceWithoutRolling) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 11);
-    EXPECT_EQ(doc.rollStraightSupport("A", "80%", "Free Worlds League"), "80%");
-    EXPECT_EQ(doc.rollBattleLossCompensation("A", "80%", "Free Worlds League"), "80%");
-    EXPECT_EQ(doc.rollDsJsCompensation("25%"), "25%");
-    EXPECT_EQ(doc.rollCommercialCompensation(""), "");
-    EXPECT_EQ(doc.rollSalvageRights("random", "Draconis Combine"), "random");
-    EXPECT_EQ(doc.rollCommandRights("House Command", "Kell Hounds"), "House Command");
-    EXPECT_EQ(doc.generatorState(), 11u);
+    gentest::SeededDice seeded(11);
+    EXPECT_EQ(rollStraightSupport(seeded.dice, "A", "Free Worlds League", "80%"), "80%");
+    EXPECT_EQ(rollBattleLossCompensation(seeded.dice, "A", "Free Worlds League", "80%"), "80%");
+    EXPECT_EQ(rollDsJsCompensation(seeded.dice, "25%"), "25%");
+    EXPECT_EQ(rollCommercialCompensation(seeded.dice, ""), "");
+    EXPECT_EQ(rollSalvageRights(seeded.dice, "Draconis Combine", "random"), "random");
+    EXPECT_EQ(rollCommandRights(seeded.dice, "Kell Hounds", "House Command"), "House Command");
+    EXPECT_EQ(seeded.generator.state(), 11u);
 }
 
 }  // namespace

@@ -6,9 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "generate/Dice.h"
 #include "generate/Generator.h"
 
-// Test helpers that steer the document's dice: find a seed whose first rolls show chosen faces,
+// Test helpers that steer a generation's dice: find a seed whose first rolls show chosen faces,
 // and count how many rolls an operation took.
 namespace gentest {
 
@@ -60,5 +61,16 @@ inline int stepsBetween(std::uint32_t seed, std::uint32_t state, int limit = 64)
     }
     return -1;
 }
+
+// Dice over a generator of their own, seeded for one test row.
+struct SeededDice {
+    explicit SeededDice(std::uint32_t seed) : generator(seed), dice(generator), seed(seed) {}
+    // How many dice have been rolled since the seed.
+    int steps() const { return stepsBetween(seed, generator.state()); }
+
+    Generator generator;
+    Dice dice;
+    std::uint32_t seed;
+};
 
 }  // namespace gentest
