@@ -8,30 +8,31 @@
 
 namespace {
 
-using Field = const std::string ContractOffer::*;
+using Field = std::string ContractOffer::*;
 
 struct OfferLine {
     std::string_view label;
-    Field field;  // nullptr for the two sub-headings
+    Field field;              // nullptr for the two sub-headings
+    std::string_view prompt;  // what line editing asks; empty for the sub-headings
 };
 
 // clang-format off
 constexpr std::array<OfferLine, 15> kOfferLines = {{
-    {"     Employer:",                   &ContractOffer::employer},
-    {"     Assignment:",                 &ContractOffer::assignment},
-    {"     Contract Length:",            &ContractOffer::contractLength},
-    {"     Payment Mulitplier:",         &ContractOffer::paymentMultiplier},
-    {"     Support:",                    nullptr},
-    {"     Straight Support:",           &ContractOffer::straightSupport},
-    {"     Battle-Loss Compensation:",   &ContractOffer::battleLossCompensation},
-    {"     Transport:",                  nullptr},
-    {"     DS/JS Compensation:",         &ContractOffer::dsjsCompensation},
-    {"     Commercial Compensation:",    &ContractOffer::commercialCompensation},
-    {"     Salvage Rights:",             &ContractOffer::salvageRights},
-    {"     Command Rights:",             &ContractOffer::commandRights},
-    {"     Start Date:",                 &ContractOffer::startDate},
-    {"     End Date:",                   &ContractOffer::endDate},
-    {"     Location:",                   &ContractOffer::location},
+    {"     Employer:",                 &ContractOffer::employer,               "Employer: "},
+    {"     Assignment:",               &ContractOffer::assignment,             "Assignment: "},
+    {"     Contract Length:",          &ContractOffer::contractLength,         "Length of Contract: "},
+    {"     Payment Mulitplier:",       &ContractOffer::paymentMultiplier,      "Payment Modifier: "},
+    {"     Support:",                  nullptr,                                {}},
+    {"     Straight Support:",         &ContractOffer::straightSupport,        "Straight Support: "},
+    {"     Battle-Loss Compensation:", &ContractOffer::battleLossCompensation, "Battle-Loss Compensation: "},
+    {"     Transport:",                nullptr,                                {}},
+    {"     DS/JS Compensation:",       &ContractOffer::dsjsCompensation,       "DS/JS Compensation: "},
+    {"     Commercial Compensation:",  &ContractOffer::commercialCompensation, "Commercial Compensation: "},
+    {"     Salvage Rights:",           &ContractOffer::salvageRights,          "Salvage Rights: "},
+    {"     Command Rights:",           &ContractOffer::commandRights,          "Command Rights: "},
+    {"     Start Date:",               &ContractOffer::startDate,              "Start Date: "},
+    {"     End Date:",                 &ContractOffer::endDate,                "End Date: "},
+    {"     Location:",                 &ContractOffer::location,               "Location: "},
 }};
 
 constexpr std::array<std::string_view, 4> kHeaders = {
@@ -39,6 +40,26 @@ constexpr std::array<std::string_view, 4> kHeaders = {
 // clang-format on
 
 static_assert(kOfferLines.size() + 2 == listing::kLinesPerOffer);
+
+// The rating's prompt names the line without its current text.
+constexpr std::string_view kRatingPrompt = "Dragoon's Rating";
+// The second offer's length line asks in other words than the same line of the other offers.
+// Users of that line see this wording, so it stays as it is.
+constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
+
+// A line that belongs to no offer's field.
+ListingLine plainLine(int number, std::string_view label = {},
+                      std::optional<std::string_view> value = std::nullopt,
+                      std::string_view prompt = {}) {
+    return {number, label, value, prompt, -1, nullptr};
+}
+
+std::string_view promptFor(int offer, const OfferLine& line) {
+    if (offer == 1 && line.field == &ContractOffer::contractLength) {
+        return kSecondOfferLengthPrompt;
+    }
+    return line.prompt;
+}
 
 }  // namespace
 
@@ -53,14 +74,16 @@ std::string_view offerHeader(int k) {
 ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {
     const int offers = doc.visibleOfferCount();
     m_lines.reserve(static_cast<std::size_t>(3 + offers * listing::kLinesPerOffer));
-    m_lines.push_back({listing::kRatingLine, "Dragoon's Rating:", std::string_view(doc.m_rating)});
-    m_lines.push_back({listing::kCountLine, "Contract Offers:", std::string_view(m_countText)});
+    m_lines.push_back(plainLine(
+        listing::kRatingLine, "Dragoon's Rating:", std::string_view(doc.m_rating), kRatingPrompt));
+    m_lines.push_back(
+        plainLine(listing::kCountLine, "Contract Offers:", std::string_view(m_countText)));
     for (int k = 0; k < offers; ++k) {
         const ContractOffer& offer = doc.m_offers[static_cast<std::size_t>(k)];
         const int header = listing::kFirstOfferLine + listing::kLinesPerOffer * k;
         // The blank line before each block: line 3 before the first, 20 + 17(k-1) before others.
-        m_lines.push_back({header - 1, {}, std::nullopt});
-        m_lines.push_back({header, kHeaders[static_cast<std::size_t>(k)], std::nullopt});
+        m_lines.push_back(plainLine(header - 1));
+        m_lines.push_back(plainLine(header, kHeaders[static_cast<std::size_t>(k)]));
         int number = header;
         for (const OfferLine& line : kOfferLines) {
             ++number;
@@ -68,9 +91,16 @@ ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(do
             if (line.field != nullptr) {
                 value = std::string_view(offer.*line.field);
             }
-            m_lines.push_back({number, line.label, value});
+            m_lines.push_back({number, line.label, value, promptFor(k, line), k, line.field});
         }
     }
+}
+
+const ListingLine* ListingPlan::find(int number) const {
+    if (number < 1 || number > lastLine()) {
+        return nullptr;
+    }
+    return &m_lines[static_cast<std::size_t>(number - 1)];
 }
 
 void writeListingText(const ContractDocument& doc,

@@ -6,10 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "document/ContractOffer.h"
+
 class ContractDocument;
 
-// The fixed line plan of the offer listing. The window draws it, the printer draws it, the
-// command line prints it and line editing maps clicks onto it, so it is written once, here.
+// The fixed line plan of the offer listing: each line's label, the field it shows and the prompt
+// that edits it. The window draws it, the printer draws it, the command line prints it and line
+// editing maps clicks onto it, so it is written once, here.
 //
 // Lines are numbered from 1. Line 1 is the rating, line 2 the count, line 3 blank; offer k
 // (0..3) fills lines 4 + 17k to 20 + 17k: its header, fifteen label lines (two of them value-less
@@ -19,7 +22,6 @@ inline constexpr int kRatingLine = 1;
 inline constexpr int kCountLine = 2;
 inline constexpr int kFirstOfferLine = 4;
 inline constexpr int kLinesPerOffer = 17;
-inline constexpr int kLastTextLine = 70;      // the fourth offer's location
 inline constexpr int kExtentLines = 71;       // the scroll extent covers line 70 completely
 inline constexpr int kExtentChars = 70;       // scroll extent width in average character widths
 inline constexpr int kValueColumnChars = 35;  // value column on screen and in text output
@@ -29,6 +31,12 @@ struct ListingLine {
     int number = 0;
     std::string_view label;                 // empty for the blank lines
     std::optional<std::string_view> value;  // absent for headers, sub-headings and blank lines
+    // What line editing asks above the text; empty where the line cannot be edited (the count,
+    // headers, sub-headings, blank lines).
+    std::string_view prompt;
+    // The offer (0..3) and field an offer's line shows; -1 and nullptr for the other lines.
+    int offer = -1;
+    std::string ContractOffer::*field = nullptr;
 };
 
 // A view over a document: it refers to the document's texts, so it must not outlive the
@@ -43,6 +51,8 @@ public:
     const std::vector<ListingLine>& lines() const { return m_lines; }
     // 2 with no offers, else 19 + 17 * (min(count, 4) - 1).
     int lastLine() const { return static_cast<int>(m_lines.size()); }
+    // Line `number`, or nothing outside 1..lastLine().
+    const ListingLine* find(int number) const;
 
 private:
     std::string m_countText;
