@@ -12,9 +12,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cli/HeadlessCli.h"
+#include "cli/CommandLine.h"
 #include "shell/DesktopApp.h"
 #include "shell/WindowCommandLine.h"
+#include "storage/AppIdentity.h"
 #include "storage/QtSettingsStore.h"
 
 namespace {
@@ -107,13 +108,13 @@ int runWindowed(int argc, char** argv) {
     const WindowCommandLine line = parseWindowCommandLine(args);
     if (!line.unknownSwitch.isEmpty()) {
         std::fprintf(stderr, "zuvaduro: unknown switch '%s'\n%s", qPrintable(line.unknownSwitch),
-                     usageText());
-        return 2;
+                     usageText().c_str());
+        return exitCode(ExitStatus::Usage);
     }
     if (line.action == WindowCommandLine::Action::Dde) {
         // No other program sends requests here; there is nothing to wait for.
         std::fputs("zuvaduro: /dde: no request arrived; nothing to do.\n", stderr);
-        return 0;
+        return exitCode(ExitStatus::Done);
     }
     if (!displayAvailable(args)) {
         if (!worksWithoutWindow(line.action)) {
@@ -121,15 +122,14 @@ int runWindowed(int argc, char** argv) {
                 "zuvaduro: no display can be opened; use the headless options --roll or "
                 "--listing (see --help).\n",
                 stderr);
-            return 2;
+            return exitCode(ExitStatus::Usage);
         }
         // Printing and removing the settings need fonts and files, not a screen.
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Rezurudo"));
-    QApplication::setApplicationName(QStringLiteral("Zuvaduro"));
+    setApplicationIdentity();
     QApplication::setApplicationVersion(QStringLiteral(ZUVADURO_VERSION));
 
     QtSettingsStore settings;

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "storage/AppIdentity.h"
+
 namespace {
 
 QString settingsKey(const std::string& section, const std::string& key) {
@@ -15,8 +17,8 @@ QString settingsKey(const std::string& section, const std::string& key) {
 
 QtSettingsStore::QtSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("Rezurudo"),
-                                             QStringLiteral("Zuvaduro"))) {
+                                             QString::fromLatin1(kOrganizationName),
+                                             QString::fromLatin1(kApplicationName))) {
     holdIfUnreadable();
 }
 

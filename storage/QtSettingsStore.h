@@ -10,8 +10,8 @@
 
 class QSettings;
 
-// The user's settings through QSettings: organisation "Rezurudo", application "Zuvaduro" (the
-// registry on Windows, an INI file under $XDG_CONFIG_HOME/Rezurudo/ on Linux).
+// The user's settings through QSettings, under the names of storage/AppIdentity.h: an INI file
+// under $XDG_CONFIG_HOME/Rezurudo/.
 //
 // A settings file that cannot be read cleanly is never written: QSettings would write back only
 // what it understood and so lose the rest. From the moment such a file is met, the store keeps

@@ -1,5 +1,3 @@
-#include "cli/PdfExport.h"
-
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
@@ -8,17 +6,14 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/HeadlessCli.h"
+#include "cli/Modes.h"
 #include "document/ContractDocument.h"
-#include "storage/DocumentFile.h"
 #include "storage/FileIdentity.h"
-#include "storage/QtSettingsStore.h"
 #include "view/ContractPrinter.h"
 #include "view/ListingPrinter.h"
 #include "view/PrintJob.h"
@@ -27,15 +22,6 @@ namespace {
 
 constexpr const char* kExportListing = "--export-pdf";
 constexpr const char* kExportContracts = "--export-contracts";
-
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  zuvaduro --export-pdf OUT.pdf [--page-size A4|Letter] FILE\n"
-    "  zuvaduro --export-contracts OUT.pdf [--offers 1,3] [--page-size A4|Letter] FILE\n";
-
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
 
 struct PageSizeName {
     const char* name;
@@ -54,16 +40,6 @@ struct ExportRequest {
     std::optional<std::array<bool, 4>> offers;  // from --offers; absent means every offer
     int highestOffer = 0;                       // the largest number --offers named
 };
-
-int usageError(const std::string& problem) {
-    std::cerr << "zuvaduro: " << problem << "\n" << kUsage;
-    return kExitUsage;
-}
-
-int failure(const QString& message) {
-    std::cerr << message.toStdString() << "\n";
-    return kExitFailed;
-}
 
 std::optional<QPageSize::PageSizeId> parsePageSize(const QString& text) {
     for (const PageSizeName& size : kPageSizes) {
@@ -97,9 +73,8 @@ bool parseOffers(const QString& text, ExportRequest& request) {
 
 // Returns the problem, or nothing when the request is complete.
 std::optional<std::string> parseRequest(const QStringList& args, ExportRequest& request) {
-    request.contracts = args.front() == QLatin1String(kExportContracts);
     std::vector<QString> positional;
-    for (qsizetype i = 1; i < args.size(); ++i) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--page-size")) {
@@ -121,7 +96,8 @@ std::optional<std::string> parseRequest(const QStringList& args, ExportRequest& 
         }
     }
     if (positional.size() != 2) {
-        return args.front().toStdString() + " needs OUT.pdf and FILE";
+        return std::string(request.contracts ? kExportContracts : kExportListing) +
+               " needs OUT.pdf and FILE";
     }
     request.outPath = positional[0];
     request.documentPath = positional[1];
@@ -141,7 +117,8 @@ QPageSize::PageSizeId systemPageSize() {
 
 // Paints `paint` for a PDF printer writing `request.outPath`; the file is replaced only once the
 // whole PDF is made.
-int writePdf(const ExportRequest& request, const ContractDocument& doc, const PaintPages& paint) {
+ModeOutcome writePdf(const ExportRequest& request, const ContractDocument& doc,
+                     const PaintPages& paint) {
     QPrinter printer(QPrinterInfo(), QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outPath);
@@ -150,22 +127,19 @@ int writePdf(const ExportRequest& request, const ContractDocument& doc, const Pa
 
     const PrintOutcome outcome = runPrintJob(printer, request.documentPath, paint);
     if (!outcome.printerOk) {
-        return failure(QStringLiteral("Could not write %1.").arg(request.outPath));
+        return reportFailure(QStringLiteral("Could not write %1.").arg(request.outPath));
     }
     if (!outcome.fileProblem.isEmpty()) {
-        return failure(outcome.fileProblem);
+        return reportFailure(outcome.fileProblem);
     }
-    return kExitOk;
+    return ExitStatus::Done;
 }
 
-int exportPdf(const ExportRequest& request) {
-    QtSettingsStore settings;
-    settings.setProblemReporter(reportSettingsProblem);
+ModeOutcome exportPdf(const ExportRequest& request) {
+    HeadlessSettings settings;
     ContractDocument doc(settings);
-    doc.resetToUntitled();
-    const OpenResult opened = openDocumentFile(doc, request.documentPath);
-    if (opened.status == OpenStatus::Failed) {
-        return failure(opened.message);
+    if (!openWithoutWindow(doc, request.documentPath)) {
+        return ExitStatus::Failed;
     }
 
     if (!request.contracts) {
@@ -178,14 +152,14 @@ int exportPdf(const ExportRequest& request) {
     std::array<bool, 4> ticked{};
     if (request.offers) {
         if (request.highestOffer > available) {
-            return usageError("offer " + std::to_string(request.highestOffer) +
-                              " is not in the document, which holds " + std::to_string(available) +
-                              (available == 1 ? " offer" : " offers"));
+            return UsageProblem{"offer " + std::to_string(request.highestOffer) +
+                                " is not in the document, which holds " +
+                                std::to_string(available) + (available == 1 ? " offer" : " offers")};
         }
         ticked = *request.offers;
     } else {
         if (available == 0) {
-            return usageError("no offers to export: the document holds none");
+            return UsageProblem{"no offers to export: the document holds none"};
         }
         for (int k = 0; k < available; ++k) {
             ticked[static_cast<std::size_t>(k)] = true;
@@ -196,20 +170,20 @@ int exportPdf(const ExportRequest& request) {
     });
 }
 
-}  // namespace
-
-bool isPdfExportInvocation(const QStringList& args) {
-    return !args.isEmpty() && (args.front() == QLatin1String(kExportListing) ||
-                               args.front() == QLatin1String(kExportContracts));
+// The arguments as the toolkit reads file names.
+QStringList toQStringList(ModeArguments args) {
+    QStringList list;
+    for (const std::string& arg : args) {
+        list << QString::fromLocal8Bit(arg.c_str());
+    }
+    return list;
 }
 
-int runPdfExport(const QStringList& args) {
-    if (!isPdfExportInvocation(args)) {
-        return usageError("not a PDF export");
-    }
+ModeOutcome runExport(ModeArguments args, bool contracts) {
     ExportRequest request;
-    if (const std::optional<std::string> problem = parseRequest(args, request)) {
-        return usageError(*problem);
+    request.contracts = contracts;
+    if (const std::optional<std::string> problem = parseRequest(toQStringList(args), request)) {
+        return UsageProblem{*problem};
     }
 
     // Fonts and the PDF printer need a GUI application, but never a display.
@@ -225,4 +199,14 @@ int runPdfExport(const QStringList& args) {
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     return exportPdf(request);
+}
+
+}  // namespace
+
+ModeOutcome runExportListing(ModeArguments args) {
+    return runExport(args, false);
+}
+
+ModeOutcome runExportContracts(ModeArguments args) {
+    return runExport(args, true);
 }
