@@ -20,7 +20,8 @@ ModeOutcome runListing(ModeArguments args) {
     }
     HeadlessSettings userSettings;
     ContractDocument doc(userSettings);
-    if (!openWithoutWindow(doc, QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())))) {
+    if (!openWithoutWindow(doc,
+                           QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())))) {
         return ExitStatus::Failed;
     }
     printDocument(doc, json);

@@ -154,7 +154,8 @@ ModeOutcome exportPdf(const ExportRequest& request) {
         if (request.highestOffer > available) {
             return UsageProblem{"offer " + std::to_string(request.highestOffer) +
                                 " is not in the document, which holds " +
-                                std::to_string(available) + (available == 1 ? " offer" : " offers")};
+                                std::to_string(available) +
+                                (available == 1 ? " offer" : " offers")};
         }
         ticked = *request.offers;
     } else {

@@ -8,20 +8,23 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "tests/support/DocumentBytes.h"
+#include "tests/support/PdfTools.h"
+
 // The headless PDF exports, run through the real program.
 
 namespace {
 
-using OfferTexts = std::array<std::string, 13>;
+using testsupport::pdfInfoField;
+using testsupport::pdfPageText;
 
-OfferTexts offer(const std::string& employer, const std::string& location) {
+ContractOffer offer(const std::string& employer, const std::string& location) {
     return {employer,
             "Garrison Duty",
             "2 years",
@@ -37,48 +40,16 @@ OfferTexts offer(const std::string& employer, const std::string& location) {
             location};
 }
 
-// A document file built byte by byte: year, 16-bit count, rating, then 13 texts per offer, each
-// text with a one-byte length prefix.
 QByteArray documentBytes(const std::string& year, const std::string& rating,
-                         const std::vector<OfferTexts>& offers) {
-    QByteArray bytes;
-    auto text = [&](const std::string& value) {
-        bytes.append(static_cast<char>(value.size()));
-        bytes.append(value.data(), static_cast<qsizetype>(value.size()));
-    };
-    text(year);
-    bytes.append(static_cast<char>(offers.size() & 0xFF));
-    bytes.append(static_cast<char>(offers.size() >> 8));
-    text(rating);
-    for (const OfferTexts& offer : offers) {
-        for (const std::string& field : offer) {
-            text(field);
-        }
-    }
-    return bytes;
+                         const std::vector<ContractOffer>& offers) {
+    return QByteArray::fromStdString(
+        testsupport::documentFileBytes(rating, static_cast<int>(offers.size()), offers, year));
 }
 
 struct ExportRun {
     int exitCode = -1;
     QString errors;
 };
-
-QString tool(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString infoField(const QString& pdf, const QString& field) {
-    const QRegularExpression line("^" + field + ":\\s+(.*)$", QRegularExpression::MultilineOption);
-    return line.match(tool("pdfinfo", {pdf})).captured(1).trimmed();
-}
-
-QString pageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return tool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).simplified();
-}
 
 class ExportPdfTest : public ::testing::Test {
 protected:
@@ -141,11 +112,11 @@ TEST_F(ExportPdfTest, contractsExportOnePagePerOfferFirstOfferFirst) {
     const ExportRun run = runExport({"--export-contracts", out, "--page-size", "A4", document});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
-    EXPECT_EQ(infoField(out, "Pages"), "2");
-    EXPECT_TRUE(infoField(out, "Page size").contains("(A4)"))
-        << infoField(out, "Page size").toStdString();
-    const QString first = pageText(out, 1);
-    const QString second = pageText(out, 2);
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "2");
+    EXPECT_TRUE(pdfInfoField(out, "Page size").contains("(A4)"))
+        << pdfInfoField(out, "Page size").toStdString();
+    const QString first = pdfPageText(out, 1);
+    const QString second = pdfPageText(out, 2);
     EXPECT_TRUE(first.startsWith("Mercenary Contract")) << first.toStdString();
     EXPECT_TRUE(first.contains("executed between Draconis Combine"));
     EXPECT_TRUE(first.contains("located on Planet One;"));
@@ -165,10 +136,10 @@ TEST_F(ExportPdfTest, offersOptionChoosesThePagesInOfferOrder) {
         {"--export-contracts", out, "--offers", "3,1", "--page-size", "Letter", document});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
-    EXPECT_EQ(infoField(out, "Pages"), "2");
-    EXPECT_TRUE(infoField(out, "Page size").contains("(letter)"));
-    EXPECT_TRUE(pageText(out, 1).contains("executed between Draconis Combine"));
-    EXPECT_TRUE(pageText(out, 2).contains("executed between Capellan Confederation"));
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "2");
+    EXPECT_TRUE(pdfInfoField(out, "Page size").contains("(letter)"));
+    EXPECT_TRUE(pdfPageText(out, 1).contains("executed between Draconis Combine"));
+    EXPECT_TRUE(pdfPageText(out, 2).contains("executed between Capellan Confederation"));
 }
 
 TEST_F(ExportPdfTest, listingExportIsOnePageAndTheYearReachesTheSettings) {
@@ -176,8 +147,8 @@ TEST_F(ExportPdfTest, listingExportIsOnePageAndTheYearReachesTheSettings) {
     const ExportRun run = runExport({"--export-pdf", out, document});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
-    EXPECT_EQ(infoField(out, "Pages"), "1");
-    const QString text = pageText(out, 1);
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "1");
+    const QString text = pdfPageText(out, 1);
     EXPECT_TRUE(text.contains("Dragoon's Rating:")) << text.toStdString();
     EXPECT_TRUE(text.contains("Free Worlds League"));
 

@@ -9,20 +9,14 @@
 #include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
+#include "tests/support/Offers.h"
 
 namespace {
 
+using testsupport::namedOffer;
+
 using Bytes = std::vector<std::uint8_t>;
 constexpr const char* kUnexpected = "Unexpected file format.";
-
-ContractOffer numberedOffer(int n) {
-    ContractOffer offer;
-    for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
-        offer.*ContractOffer::kFields[f] =
-            "offer " + std::to_string(n) + " field " + std::to_string(f);
-    }
-    return offer;
-}
 
 // A file as the program writes it, built independently of the reader under test.
 Bytes fileBytes(const std::string& year, std::uint16_t count, const std::string& rating,
@@ -32,7 +26,7 @@ Bytes fileBytes(const std::string& year, std::uint16_t count, const std::string&
     ar.writeU16(count);
     ar.writeText(rating);
     for (int n = 0; n < offers; ++n) {
-        const ContractOffer offer = numberedOffer(n);
+        const ContractOffer offer = namedOffer(n);
         for (auto field : ContractOffer::kFields) {
             ar.writeText(offer.*field);
         }
@@ -58,7 +52,7 @@ TEST_F(DocumentCodec, roundTripsFourOffersAndTheYear) {
     doc.m_offerCount = 4;
     doc.m_rating = "A";
     for (int n = 0; n < 4; ++n) {
-        doc.m_offers[n] = numberedOffer(n);
+        doc.m_offers[n] = namedOffer(n);
     }
     const Bytes bytes = writeDocumentBytes(doc);
     EXPECT_EQ(bytes, fileBytes("3025", 4, "A", 4));
@@ -76,7 +70,7 @@ TEST_F(DocumentCodec, keepsACountAboveFourAndWritesItBackWithFourOffers) {
     const Bytes file = fileBytes("3055", 7, "C", 4);
     ASSERT_TRUE(readDocumentBytes(doc, file).ok);
     EXPECT_EQ(doc.m_offerCount, 7);
-    EXPECT_EQ(doc.m_offers[3], numberedOffer(3));
+    EXPECT_EQ(doc.m_offers[3], namedOffer(3));
     EXPECT_EQ(writeDocumentBytes(doc), file);
 }
 
@@ -87,7 +81,7 @@ TEST_F(DocumentCodec, readsTheCountWithoutSignExtension) {
 
 TEST_F(DocumentCodec, writesOffersThatMatchTheWrittenCount) {
     for (int n = 0; n < 4; ++n) {
-        doc.m_offers[n] = numberedOffer(n);
+        doc.m_offers[n] = namedOffer(n);
     }
     for (std::int32_t count : {-1, 65537}) {
         doc.m_offerCount = count;
@@ -109,7 +103,7 @@ TEST_F(DocumentCodec, leavesOffersBeyondTheCountAndTheCustomChoicesAlone) {
     doc.m_offers[2].employer = "earlier";
     doc.m_customChoices.employer = "Draconis Combine";
     ASSERT_TRUE(readDocumentBytes(doc, fileBytes("3055", 2, "B", 2)).ok);
-    EXPECT_EQ(doc.m_offers[1], numberedOffer(1));
+    EXPECT_EQ(doc.m_offers[1], namedOffer(1));
     EXPECT_EQ(doc.m_offers[2].employer, "earlier");
     EXPECT_EQ(doc.m_customChoices.employer, "Draconis Combine");
     EXPECT_EQ(doc.m_customChoices.assignment, "Random");
@@ -135,7 +129,7 @@ TEST_F(DocumentCodec, storesOnlyAYearOfAtMost1024Characters) {
     ASSERT_TRUE(readDocumentBytes(doc, fileBytes(std::string(1025, '9'), 1, "A", 1)).ok);
     EXPECT_EQ(storedYear(), longest);
     EXPECT_EQ(doc.m_rating, "A");
-    EXPECT_EQ(doc.m_offers[0], numberedOffer(0));
+    EXPECT_EQ(doc.m_offers[0], namedOffer(0));
 }
 
 TEST_F(DocumentCodec, storesTheYearOfAFileCutAfterItAndResets) {
@@ -164,7 +158,7 @@ TEST_F(DocumentCodec, keepsARatingReadBeforeTheFailure) {
     file.resize(file.size() - 3);
     EXPECT_EQ(readDocumentBytes(doc, file).message, kUnexpected);
     EXPECT_EQ(doc.m_rating, "A");
-    EXPECT_EQ(doc.m_offers[0].employer, numberedOffer(0).employer);
+    EXPECT_EQ(doc.m_offers[0].employer, namedOffer(0).employer);
     EXPECT_EQ(doc.m_offerCount, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "tests/support/Offers.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/Commands.h"
@@ -15,17 +16,12 @@
 
 namespace {
 
-// A document whose every field names itself, so a test sees which one a line reached.
+// A new document of rating "B" whose every field names itself, so a test sees which one a line
+// reached.
 void fillOffers(ContractDocument& doc, int count) {
     doc.resetToUntitled();
     doc.m_rating = "B";
-    doc.m_offerCount = count;
-    for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
-        for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
-            doc.m_offers[k].*ContractOffer::kFields[f] =
-                std::string(ContractOffer::kFieldNames[f]) + " " + std::to_string(k + 1);
-        }
-    }
+    testsupport::fillOffers(doc, count);
 }
 
 struct LineCase {
@@ -45,11 +41,11 @@ const LineCase kLineCases[] = {
     {0, 36, nullptr, nullptr},
     {0, 39, nullptr, nullptr},
     {2, 1,  "Dragoon's Rating", "B"},
-    {2, 5,  "Employer: employer 1", "employer 1"},
+    {2, 5,  "Employer: o1-employer", "o1-employer"},
     {2, 9,  nullptr, nullptr},  // the "Support:" sub-heading
     {2, 21, nullptr, nullptr},  // the second offer's header
-    {2, 24, "Contract Length: contractLength 2", "contractLength 2"},
-    {2, 36, "Location: location 2", "location 2"},
+    {2, 24, "Contract Length: o2-contractLength", "o2-contractLength"},
+    {2, 36, "Location: o2-location", "o2-location"},
     {2, 39, nullptr, nullptr},  // the third offer does not exist
 };
 // clang-format on
@@ -89,7 +85,7 @@ TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     FakePrompts fake;
 
     runLineEdit(doc, fake, 36);  // no answer: Cancel
-    EXPECT_EQ(doc.m_offers[1].location, "location 2");
+    EXPECT_EQ(doc.m_offers[1].location, "o2-location");
 
     for (const char* typed : {"  Tharkad ", "", "zz"}) {
         fake.editAnswer = typed;
@@ -99,7 +95,7 @@ TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     fake.editAnswer = "E";
     runLineEdit(doc, fake, 1);
     EXPECT_EQ(doc.m_rating, "E");
-    EXPECT_EQ(doc.m_offers[0].location, "location 1");
+    EXPECT_EQ(doc.m_offers[0].location, "o1-location");
     EXPECT_EQ(doc.m_offerCount, 2);
 }
 
@@ -123,8 +119,8 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
         QTest::keyClick(edit, Qt::Key_Return);
     });
     runLineEdit(doc, prompts, 36);
-    EXPECT_EQ(promptShown, "Location: location 2");
-    EXPECT_EQ(textShown, "location 2");
+    EXPECT_EQ(promptShown, "Location: o2-location");
+    EXPECT_EQ(textShown, "o2-location");
     EXPECT_TRUE(editFocused);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 

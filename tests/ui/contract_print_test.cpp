@@ -3,50 +3,22 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <string>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
+#include "tests/support/PdfTools.h"
 #include "tests/ui/FakePrompts.h"
 #include "view/Commands.h"
 #include "view/ListingView.h"
 
 namespace {
 
+using namespace testsupport;
+
 const QString kReminder = "Remember to change the Dates, and Location before printing.";
-
-QString runTool(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pageCount(const QString& pdf) {
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                   QRegularExpression::MultilineOption);
-    const auto match = pages.match(runTool("pdfinfo", {pdf}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-QString pdfTitle(const QString& pdf) {
-    const QRegularExpression title(QStringLiteral("^Title:\\s+(.*)$"),
-                                   QRegularExpression::MultilineOption);
-    return title.match(runTool("pdfinfo", {pdf})).captured(1).trimmed();
-}
-
-// The text of one page, with runs of white space (line breaks of the wrapped body included)
-// folded into single blanks so that phrases can be searched across line ends.
-QString pageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return runTool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).simplified();
-}
 
 class PrintContractTest : public ::testing::Test {
 protected:
@@ -85,11 +57,11 @@ TEST_F(PrintContractTest, twoTickedOffersPrintTwoPagesFirstOfferFirst) {
     EXPECT_EQ(settings.readNumber(settings::kSection, settings::kInt, -1), 2);
     EXPECT_EQ(prompts.contractPrintersAsked, 1);
     ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(pageCount(pdf), 2);
-    EXPECT_EQ(pdfTitle(pdf), "offers.DID");
+    EXPECT_EQ(pdfPageCount(pdf), 2);
+    EXPECT_EQ(pdfInfoField(pdf, "Title"), "offers.DID");
 
-    const QString first = pageText(pdf, 1);
-    const QString second = pageText(pdf, 2);
+    const QString first = pdfPageText(pdf, 1);
+    const QString second = pdfPageText(pdf, 2);
     EXPECT_TRUE(first.contains("executed between Draconis Combine")) << first.toStdString();
     EXPECT_TRUE(first.contains("located on Planet1;"));
     EXPECT_FALSE(first.contains("Free Worlds League"));
@@ -110,9 +82,9 @@ TEST_F(PrintContractTest, pagesFollowTheOfferOrderWhateverIsSkipped) {
 
     runPrintContract(doc, prompts);
 
-    ASSERT_EQ(pageCount(pdf), 2);
-    EXPECT_TRUE(pageText(pdf, 1).contains("executed between Free Worlds League"));
-    EXPECT_TRUE(pageText(pdf, 2).contains("executed between Federated Commonwealth"));
+    ASSERT_EQ(pdfPageCount(pdf), 2);
+    EXPECT_TRUE(pdfPageText(pdf, 1).contains("executed between Free Worlds League"));
+    EXPECT_TRUE(pdfPageText(pdf, 2).contains("executed between Federated Commonwealth"));
 }
 
 TEST_F(PrintContractTest, cancelInEitherDialogPrintsNothingButTheReminderCame) {
@@ -166,8 +138,8 @@ TEST_F(PrintContractTest, overlongFieldsAreCutAndNeverSpillOntoASecondPage) {
 
     runPrintContract(doc, prompts);
 
-    ASSERT_EQ(pageCount(pdf), 1);
-    const QString page = pageText(pdf, 1);
+    ASSERT_EQ(pdfPageCount(pdf), 1);
+    const QString page = pdfPageText(pdf, 1);
     EXPECT_TRUE(page.contains("spoils0"));
     EXPECT_FALSE(page.contains("spoils599"));
     EXPECT_FALSE(page.contains("IX. Other Terms:"));

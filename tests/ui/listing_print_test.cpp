@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -13,45 +11,17 @@
 #include "document/MemorySettings.h"
 #include "listing/ContractText.h"
 #include "listing/PageGeometry.h"
+#include "tests/support/PdfTools.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/ListingView.h"
 #include "view/PrintFont.h"
 
 namespace {
 
-struct Word {
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
+using namespace testsupport;
 
-// Words with their boxes in PDF points, from poppler's pdftotext.
-std::vector<Word> pdfWords(const QString& pdf) {
-    QProcess tool;
-    tool.start("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_TRUE(tool.waitForFinished(30000));
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Word> words;
-    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
-        QString text = m.captured(5);
-        text.replace("&apos;", "'").replace("&#39;", "'").replace("&quot;", "\"");
-        text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
-        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble(), text});
-    }
-    return words;
-}
-
-QString pdfText(const QString& pdf) {
-    QProcess tool;
-    tool.start("pdftotext", {"-layout", pdf, "-"});
-    EXPECT_TRUE(tool.waitForFinished(30000));
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-const Word* find(const std::vector<Word>& words, const QString& text) {
-    for (const Word& word : words) {
+const PdfWord* find(const std::vector<PdfWord>& words, const QString& text) {
+    for (const PdfWord& word : words) {
         if (word.text == text) {
             return &word;
         }
@@ -81,7 +51,7 @@ TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
     ASSERT_TRUE(ListingView::printListingOn(printer, doc));
     const QString pdf = printer.outputFileName();
 
-    const QString text = pdfText(pdf);
+    const QString text = pdfLayoutText(pdf);
     EXPECT_EQ(text.count('\f'), 1) << "exactly one page";
     for (const char* expected : {"Dragoon's Rating:", "Contract Offers:", "First Contract:",
                                  "Fourth Contract:", "Payment Mulitplier:", "o4-location"}) {
@@ -111,10 +81,10 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     auto y = [&](int device) { return paint.top() + device * scale; };
     const double slack = 1.5;
 
-    const std::vector<Word> words = pdfWords(printer.outputFileName());
-    const Word* label = find(words, "Dragoon's");
-    const Word* value = find(words, "B");
-    const Word* lastValue = find(words, "o4-location");
+    const std::vector<PdfWord> words = pdfWords(printer.outputFileName());
+    const PdfWord* label = find(words, "Dragoon's");
+    const PdfWord* value = find(words, "B");
+    const PdfWord* lastValue = find(words, "o4-location");
     ASSERT_TRUE(label && value && lastValue);
     EXPECT_NEAR(label->xMin, x(page.labelX), slack);
     EXPECT_NEAR(value->xMin, x(page.valueX), slack);
@@ -128,8 +98,8 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     const QString credit = QString::fromStdString(creditLine());
     const QString firstWord = credit.section(' ', 0, 0);
     const QString lastWord = credit.section(' ', -1);
-    const Word* creditStart = find(words, firstWord);
-    const Word* creditEnd = find(words, lastWord);
+    const PdfWord* creditStart = find(words, firstWord);
+    const PdfWord* creditEnd = find(words, lastWord);
     ASSERT_TRUE(creditStart && creditEnd);
     EXPECT_GE(creditStart->yMin, y(page.credit.top) - slack);
     EXPECT_LE(creditStart->yMax, y(page.credit.bottom) + slack);
@@ -144,7 +114,7 @@ TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
     ASSERT_TRUE(ListingView::printListingOn(printer, doc));
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
-    EXPECT_EQ(pdfText(printer.outputFileName()).count('\f'), 1);
+    EXPECT_EQ(pdfLayoutText(printer.outputFileName()).count('\f'), 1);
 }
 
 }  // namespace

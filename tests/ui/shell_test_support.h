@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "document/ContractDocument.h"
+#include "tests/support/DocumentBytes.h"
+#include "tests/support/Offers.h"
 
 // Readable failure output for the toolkit's strings.
 static inline void PrintTo(const QString& text, std::ostream* out) {
@@ -22,26 +24,11 @@ static inline void PrintTo(const QStringList& texts, std::ostream* out) {
 // Helpers shared by the shell, view and print tests.
 namespace shelltest {
 
-// A document file written byte by byte (all texts shorter than 255 bytes): the year, the count,
-// the rating, then 13 texts per offer given.
+// A document file written byte by byte (see testsupport::documentFileBytes).
 inline QByteArray documentBytes(const std::string& rating, int count,
                                 const std::vector<ContractOffer>& offers,
                                 const std::string& year = "3055") {
-    QByteArray bytes;
-    auto text = [&bytes](const std::string& value) {
-        bytes.append(static_cast<char>(value.size()));
-        bytes.append(value.data(), static_cast<qsizetype>(value.size()));
-    };
-    text(year);
-    bytes.append(static_cast<char>(count & 0xFF));
-    bytes.append(static_cast<char>((count >> 8) & 0xFF));
-    text(rating);
-    for (const ContractOffer& offer : offers) {
-        for (auto field : ContractOffer::kFields) {
-            text(offer.*field);
-        }
-    }
-    return bytes;
+    return QByteArray::fromStdString(testsupport::documentFileBytes(rating, count, offers, year));
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -50,22 +37,8 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
-// An offer whose every field names itself and the offer, so that lines can be told apart.
-inline ContractOffer namedOffer(int k) {
-    ContractOffer offer;
-    const std::string tag = "o" + std::to_string(k + 1) + "-";
-    for (std::size_t i = 0; i < ContractOffer::kFieldCount; ++i) {
-        offer.*ContractOffer::kFields[i] = tag + ContractOffer::kFieldNames[i];
-    }
-    return offer;
-}
-
-inline void fillOffers(ContractDocument& doc, int count) {
-    doc.m_offerCount = count;
-    for (int k = 0; k < 4; ++k) {
-        doc.m_offers[static_cast<std::size_t>(k)] = namedOffer(k);
-    }
-}
+using testsupport::fillOffers;
+using testsupport::namedOffer;
 
 // Counts the events of one type that reach a widget after the application's filters.
 class EventCounter : public QObject {
