@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "document/SettingsStore.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
 
 namespace {
 
@@ -37,8 +37,7 @@ ContractSelectDialog::ContractSelectDialog(SettingsStore& settings, QWidget* par
     const DialogUnits units(font());
 
     // Created in template order, which is the tab order: OK first.
-    m_ok = addPushButton(*this, units, 1, tr("OK"), {130, 25, 50, 14}, true);
-    addPushButton(*this, units, 2, tr("Cancel"), {130, 50, 50, 14}, false);
+    m_ok = addOkCancel(*this, units, {130, 25}, {130, 50}).ok;
 
     auto* group = new QGroupBox(tr("Choose Contracts to Print"), this);
     group->setObjectName(controlName(kGroupId));

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -71,45 +70,4 @@ void finishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, 
         size.setWidth(std::max(size.width(), label->geometry().right() + 1 + margin));
     }
     dialog.setFixedSize(size);
-}
-
-void setUpModalDialog(QDialog& dialog, const QString& caption, bool closeBox) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (closeBox) {
-        flags |= Qt::WindowCloseButtonHint;
-    }
-    dialog.setWindowFlags(flags);
-    dialog.setWindowTitle(caption);
-    dialog.setModal(true);
-}
-
-QPushButton* addPushButton(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                           const DluRect& rect, bool isDefault) {
-    auto* button = new QPushButton(text, &dialog);
-    button->setObjectName(controlName(id));
-    button->setDefault(isDefault);
-    button->setAutoDefault(true);
-    placeControl(*button, units, rect);
-    if (id == 1) {
-        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
-    } else if (id == 2) {
-        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
-    }
-    return button;
-}
-
-QLabel* addStaticText(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                      const DluRect& rect, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, &dialog);
-    if (id != 0) {
-        label->setObjectName(controlName(id));
-    }
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    placeControl(*label, units, rect);
-    return label;
-}
-
-QString controlName(int id) {
-    return QString::number(id);
 }

@@ -44,23 +44,3 @@ void placeControl(QWidget& widget, const DialogUnits& units, const DluRect& rect
 // Widens any label whose text would be cut, then fixes the dialog at its unit size, grown where
 // a widened label would otherwise reach past the edge.
 void finishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, int height);
-
-class QLabel;
-class QPushButton;
-class QString;
-
-// Dialog flags shared by the program's modal dialogs: a caption and a frame, no context-help
-// button; `closeBox` adds the close box (which acts as Cancel).
-void setUpModalDialog(QDialog& dialog, const QString& caption, bool closeBox);
-
-// A push button that carries its control id as object name; the default button gets Enter, and
-// ids 1 and 2 are wired to accept and reject.
-QPushButton* addPushButton(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                           const DluRect& rect, bool isDefault);
-
-// A static text; `id` 0 means the text has no id and no object name.
-QLabel* addStaticText(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                      const DluRect& rect, Qt::Alignment alignment = Qt::AlignLeft);
-
-// The object name that addresses a control: its id as decimal text.
-QString controlName(int id);

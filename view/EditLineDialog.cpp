@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "view/ComboExchange.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
 
 EditLineDialog::EditLineDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(controlName(kTemplateId));
@@ -26,10 +26,11 @@ EditLineDialog::EditLineDialog(QWidget* parent) : QDialog(parent) {
         tr("The new text of the line. Nothing is checked: an empty text "
            "empties the line."));
 
-    m_ok = addPushButton(*this, units, 1, tr("OK"), {30, 65, 50, 14}, true);
-    m_ok->setWhatsThis(tr("Stores the text in the listing."));
-    m_cancel = addPushButton(*this, units, 2, tr("Cancel"), {105, 65, 50, 14}, false);
-    m_cancel->setWhatsThis(tr("Leaves the line as it was."));
+    const OkCancel buttons =
+        addOkCancel(*this, units, {30, 65}, {105, 65}, tr("Stores the text in the listing."),
+                    tr("Leaves the line as it was."));
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
 
     // The prompt holds the current value too, which can be long: it wraps, and a prompt of more
     // than two lines pushes the edit box and the buttons down (makeRoomForPrompt).

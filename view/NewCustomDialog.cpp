@@ -9,7 +9,7 @@
 #include <span>
 
 #include "view/ComboExchange.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
 #include "view/NewRandomDialog.h"
 #include "view/ProductMessage.h"
 
@@ -153,24 +153,23 @@ NewCustomDialog::NewCustomDialog(QWidget* parent) : QDialog(parent) {
     const DialogUnits units(font());
 
     // Created in tab order: OK first, so Enter at once confirms the choices shown.
-    m_ok = addPushButton(*this, units, 1, tr("OK"), {115, 125, 50, 14}, true);
-    m_ok->setWhatsThis(tr("Rolls the offers with the choices shown."));
-    QPushButton* cancel = addPushButton(*this, units, 2, tr("Cancel"), {215, 125, 50, 14}, false);
-    cancel->setWhatsThis(tr("Closes the dialog and keeps the current offers."));
+    m_ok = addOkCancel(*this, units, {115, 125}, {215, 125},
+                       tr("Rolls the offers with the choices shown."),
+                       tr("Closes the dialog and keeps the current offers."))
+               .ok;
 
     for (std::size_t i = 0; i < kComboRows.size(); ++i) {
         const ComboRow& row = kComboRows[i];
-        auto* box = new QComboBox(this);
-        box->setObjectName(controlName(row.id));
-        setUpChoiceCombo(*box, row.entries, row.sorted);
-        box->setMaxVisibleItems(visibleRows(row));
-        placeControl(*box, units, row.rect, true);
-        box->setAccessibleName(tr(row.label));
-        box->setWhatsThis(tr(row.whatsThis));
-        QLabel* label = addStaticText(*this, units, 0, tr(row.label),
-                                      {row.rect.x, row.rect.y - 10, row.rect.width, 8});
-        label->setBuddy(box);
-        m_combos[i] = box;
+        m_combos[i] =
+            addLabelledCombo(*this, units,
+                             {.id = row.id,
+                              .entries = row.entries,
+                              .sorted = row.sorted,
+                              .rect = row.rect,
+                              .visibleRows = visibleRows(row),
+                              .label = tr(row.label),
+                              .labelRect = {row.rect.x, row.rect.y - 10, row.rect.width, 8},
+                              .whatsThis = tr(row.whatsThis)});
     }
 
     finishDialogGeometry(*this, units, 382, 149);

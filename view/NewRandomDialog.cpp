@@ -6,7 +6,7 @@
 #include <QShowEvent>
 
 #include "view/ComboExchange.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
 
 NewRandomDialog::NewRandomDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(controlName(kTemplateId));
@@ -17,24 +17,24 @@ NewRandomDialog::NewRandomDialog(QWidget* parent) : QDialog(parent) {
     const DialogUnits units(font());
 
     // Created in tab order: OK first, so Enter at once confirms the rating shown.
-    m_ok = addPushButton(*this, units, 1, tr("OK"), {35, 70, 50, 14}, true);
-    m_ok->setWhatsThis(tr("Rolls the offers for the rating shown."));
-    QPushButton* cancel = addPushButton(*this, units, 2, tr("Cancel"), {105, 70, 50, 14}, false);
-    cancel->setWhatsThis(tr("Closes the dialog and keeps the current offers."));
+    m_ok =
+        addOkCancel(*this, units, {35, 70}, {105, 70}, tr("Rolls the offers for the rating shown."),
+                    tr("Closes the dialog and keeps the current offers."))
+            .ok;
 
-    m_ratingCombo = new QComboBox(this);
-    m_ratingCombo->setObjectName(controlName(kRatingId));
-    setUpChoiceCombo(*m_ratingCombo, kRatingEntries, true);
-    m_ratingCombo->setMaxVisibleItems(4);
-    placeControl(*m_ratingCombo, units, {69, 40, 48, 55}, true);
-    m_ratingCombo->setAccessibleName(tr("Dragoon's Rating"));
-    m_ratingCombo->setWhatsThis(
-        tr("The unit's rating, A (best) to D. It sets how many offers "
-           "the unit receives and how well they pay."));
-
-    addStaticText(*this, units, 0, tr("Please chose a Dragoon's Rating"), {20, 15, 145, 10},
-                  Qt::AlignHCenter)
-        ->setBuddy(m_ratingCombo);
+    m_ratingCombo = addLabelledCombo(
+        *this, units,
+        {.id = kRatingId,
+         .entries = kRatingEntries,
+         .sorted = true,
+         .rect = {69, 40, 48, 55},
+         .visibleRows = 4,
+         .label = tr("Please chose a Dragoon's Rating"),
+         .labelRect = {20, 15, 145, 10},
+         .labelAlignment = Qt::AlignHCenter,
+         .accessibleName = tr("Dragoon's Rating"),
+         .whatsThis = tr("The unit's rating, A (best) to D. It sets how many offers "
+                         "the unit receives and how well they pay.")});
 
     finishDialogGeometry(*this, units, 186, 95);
 }

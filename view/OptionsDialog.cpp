@@ -8,7 +8,7 @@
 #include <array>
 
 #include "view/ComboExchange.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
 
 namespace {
 
@@ -39,25 +39,23 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     const DialogUnits units(font());
 
     // Created in tab order: OK first, so Enter at once keeps the values shown.
-    m_ok = addPushButton(*this, units, 1, tr("OK"), {10, 130, 50, 14}, true);
-    m_ok->setWhatsThis(tr("Stores the four values."));
-    QPushButton* cancel = addPushButton(*this, units, 2, tr("Cancel"), {65, 130, 50, 14}, false);
-    cancel->setWhatsThis(tr("Closes the dialog and keeps the stored values."));
+    m_ok = addOkCancel(*this, units, {10, 130}, {65, 130}, tr("Stores the four values."),
+                       tr("Closes the dialog and keeps the stored values."))
+               .ok;
 
-    const QString periodLabel = tr("Contract Time Period");
-    QLabel* period = addStaticText(*this, units, 0, periodLabel, {10, 10, 67, 8});
-    m_periodCombo = new QComboBox(this);
-    m_periodCombo->setObjectName(controlName(kPeriodId));
-    setUpChoiceCombo(*m_periodCombo, kPeriodEntries, true);
-    m_periodCombo->setMaxVisibleItems(3);
-    placeControl(*m_periodCombo, units, {10, 20, 70, 44}, true);
+    m_periodCombo = addLabelledCombo(
+        *this, units,
+        {.id = kPeriodId,
+         .entries = kPeriodEntries,
+         .sorted = true,
+         .rect = {10, 20, 70, 44},
+         .visibleRows = 3,
+         .label = tr("Contract Time Period"),
+         .labelRect = {10, 10, 67, 8},
+         .whatsThis = tr("The campaign year saved with documents. Opening a document "
+                         "sets it; it cannot be changed here.")});
     // The period comes with the documents that are opened; it is shown here but not set here.
     m_periodCombo->setEnabled(false);
-    m_periodCombo->setAccessibleName(periodLabel);
-    period->setBuddy(m_periodCombo);
-    m_periodCombo->setWhatsThis(
-        tr("The campaign year saved with documents. Opening a document "
-           "sets it; it cannot be changed here."));
 
     m_unitNameEdit = addEdit(*this, units, kUnitNameId, tr("Unit Name"), {10, 40, 34, 8},
                              {10, 50, 105, 14}, tr("Your unit's name, as printed in contracts."));

@@ -13,7 +13,7 @@
 
 #include "tests/ui/dialogs_test_util.h"
 #include "view/ComboExchange.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
 #include "view/EditLineDialog.h"
 #include "view/NewCustomDialog.h"
 #include "view/NewRandomDialog.h"
