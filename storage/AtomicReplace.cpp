@@ -25,10 +25,6 @@ constexpr int kTemporaryHexDigits = 16;
 // creating the file and taking the lock.
 constexpr std::chrono::seconds kStaleTemporaryAge{60};
 
-QByteArray nativePath(const QString& path) {
-    return QFile::encodeName(path);
-}
-
 int writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
@@ -52,7 +48,7 @@ QByteArray randomTemporaryPath(const QString& folder) {
                          QStringLiteral("%1%2")
                              .arg(entropy(), 8, 16, QLatin1Char('0'))
                              .arg(entropy(), 8, 16, QLatin1Char('0'));
-    return nativePath(folder + QLatin1Char('/') + name);
+    return QFile::encodeName(folder + QLatin1Char('/') + name);
 }
 
 bool isTemporaryName(std::string_view name) {
@@ -83,8 +79,8 @@ public:
         m_folder = folder;
         // Mode 0666 lets the umask decide. Linking it in later goes through /proc.
         if (::access("/proc/self/fd", X_OK) == 0) {
-            m_writer.reset(
-                ::open(nativePath(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+            m_writer.reset(::open(QFile::encodeName(folder).constData(),
+                                  O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
             if (!m_writer && errno != EOPNOTSUPP && errno != EISDIR) {
                 return errno;
             }
@@ -165,7 +161,7 @@ struct Target {
 int inspectTarget(const QString& absolute, Target& target) {
     const QString linked = QFileInfo(absolute).canonicalFilePath();
     target.path = linked.isEmpty() ? absolute : linked;
-    const QByteArray native = nativePath(target.path);
+    const QByteArray native = QFile::encodeName(target.path);
     if (::stat(native.constData(), &target.info) != 0) {
         return errno == ENOENT ? 0 : errno;
     }
@@ -208,7 +204,7 @@ int replaceFileAtomically(const QString& absolute, const void* data, std::size_t
     // Refuse while someone is reading the old file (readers hold a shared lock).
     Descriptor lock;
     if (target.exists) {
-        lock.reset(::open(nativePath(target.path).constData(), O_RDONLY | O_CLOEXEC));
+        lock.reset(::open(QFile::encodeName(target.path).constData(), O_RDONLY | O_CLOEXEC));
         if (lock && ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
             return errno;
         }
@@ -235,12 +231,13 @@ int replaceFileAtomically(const QString& absolute, const void* data, std::size_t
     if (tempPath == nullptr) {
         return error;
     }
-    if (::rename(tempPath->constData(), nativePath(target.path).constData()) != 0) {
+    if (::rename(tempPath->constData(), QFile::encodeName(target.path).constData()) != 0) {
         return errno;
     }
     temp.keep();
     // Make the rename itself durable; a failure here no longer endangers either file.
-    Descriptor folderFd(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folderFd(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd) {
         ::fsync(folderFd.get());
     }
@@ -248,7 +245,7 @@ int replaceFileAtomically(const QString& absolute, const void* data, std::size_t
 }
 
 void removeStaleSaveTemporaries(const QString& folder, std::chrono::seconds minimumAge) {
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(nativePath(folder).constData()),
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(folder).constData()),
                                                   &::closedir);
     if (!dir) {
         return;

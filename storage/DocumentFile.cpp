@@ -31,10 +31,6 @@ QString absoluteCleanPath(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-QByteArray nativePath(const QString& path) {
-    return QFile::encodeName(path);
-}
-
 QString errorMessage(int error, const QString& path) {
     return fileErrorMessageFor(error, path);
 }
@@ -98,7 +94,8 @@ DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& pat
         m_file.close();
     };
     // Non-blocking, so that a pipe without a writer cannot hang the open.
-    m_file.reset(::open(nativePath(m_absolute).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    m_file.reset(
+        ::open(QFile::encodeName(m_absolute).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!m_file) {
         fail(errno);
         return;

@@ -37,8 +37,8 @@ OkCancel addOkCancel(QDialog& dialog, const DialogUnits& units, DluPoint ok, Dlu
     constexpr int kWidth = 50;
     constexpr int kHeight = 14;
     OkCancel buttons;
-    buttons.ok = addPushButton(dialog, units, 1, QDialog::tr("OK"), {ok.x, ok.y, kWidth, kHeight},
-                               true);
+    buttons.ok =
+        addPushButton(dialog, units, 1, QDialog::tr("OK"), {ok.x, ok.y, kWidth, kHeight}, true);
     buttons.cancel = addPushButton(dialog, units, 2, QDialog::tr("Cancel"),
                                    {cancel.x, cancel.y, kWidth, kHeight}, false);
     if (!okHelp.isEmpty()) {
