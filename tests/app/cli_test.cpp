@@ -69,6 +69,85 @@ protected:
 
 // ---- rolling ------------------------------------------------------------------------------
 
+// The README's example, whole and byte for byte: a change to any roll, table, text or the listing's
+// layout shows here.
+TEST_F(CommandLineTest, readmeExampleRollIsPinned) {
+    const Outcome run = runProgram({"--roll", "B", "--seed", "7", "--base-pay", "100000"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.toStdString(), R"(Dragoon's Rating:                  B
+Contract Offers:                   4
+
+First Contract:
+     Employer:                     Federated Commonwealth
+     Assignment:                   Objective Raid against Clans
+     Contract Length:              2 months
+     Payment Mulitplier:           7.02x Pay = (702000.00 C-Bills)
+     Support:
+     Straight Support:             60%
+     Battle-Loss Compensation:     10%
+     Transport:
+     DS/JS Compensation:           23%
+     Commercial Compensation:      35%
+     Salvage Rights:               No Rights
+     Command Rights:               House Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+
+Second Contract:
+     Employer:                     Outworlds Alliance
+     Assignment:                   Objective Raid
+     Contract Length:              2 months
+     Payment Mulitplier:           4.32x Pay = (432000.00 C-Bills)
+     Support:
+     Straight Support:             60%
+     Battle-Loss Compensation:     20%
+     Transport:
+     DS/JS Compensation:           32%
+     Commercial Compensation:      35%
+     Salvage Rights:               No Rights
+     Command Rights:               Independent Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+
+Third Contract:
+     Employer:                     Federated Commonwealth
+     Assignment:                   Objective Raid against Clans
+     Contract Length:              2 months
+     Payment Mulitplier:           7.02x Pay = (702000.00 C-Bills)
+     Support:
+     Straight Support:             55%
+     Battle-Loss Compensation:     25%
+     Transport:
+     DS/JS Compensation:           32%
+     Commercial Compensation:      35%
+     Salvage Rights:               Exchange Rights
+     Command Rights:               House Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+
+Fourth Contract:
+     Employer:                     Free Worlds League
+     Assignment:                   Objective Raid
+     Contract Length:              1 month
+     Payment Mulitplier:           6.91x Pay = (691000.00 C-Bills)
+     Support:
+     Straight Support:             85%
+     Battle-Loss Compensation:     15%
+     Transport:
+     DS/JS Compensation:           32%
+     Commercial Compensation:      39%
+     Salvage Rights:               No Rights
+     Command Rights:               House Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+)");
+}
+
 TEST_F(CommandLineTest, aFixedSeedReproducesTheRollAndTheLineCountFollowsTheOffers) {
     const Outcome first = runProgram({"--roll", "B", "--seed", "12345"});
     const Outcome second = runProgram({"--roll", "B", "--seed", "12345"});
