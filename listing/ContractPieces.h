@@ -4,9 +4,10 @@
 #include <cstddef>
 #include <string_view>
 
-// The formal contract's wording: 31 body pieces and the four signature pieces, numbered by the
-// string resource each one has always had. Every "%s" in a piece takes one value, in order; the
-// pieces hold no other '%', so a value is never read as a format (see composeContractText).
+// The formal contract's wording: 31 body pieces and the four signature pieces. Each piece carries
+// a fixed number that names it; the pieces stand in contract order, not in number order. Every
+// "%s" in a piece takes one value, in order; the pieces hold no other '%', so a value is never
+// read as a format (see composeContractText).
 
 // Where a "%s" takes its value from: a field of the offer being printed or a unit setting.
 enum class ContractValue {
@@ -28,7 +29,7 @@ enum class ContractValue {
 };
 
 struct ContractPiece {
-    int resource;
+    int number;
     std::string_view text;
     std::size_t valueCount;
     std::array<ContractValue, 3> values;  // the first valueCount are used
@@ -150,6 +151,6 @@ constexpr bool allPiecesSound() {
     return true;
 }
 static_assert(allPiecesSound(), "every %s needs exactly one value, and nothing else may be a %");
-static_assert(kBodyPieces.front().resource == 129 && kBodyPieces.back().resource == 161);
+static_assert(kBodyPieces.front().number == 129 && kBodyPieces.back().number == 161);
 
 }  // namespace contract

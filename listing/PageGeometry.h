@@ -1,8 +1,8 @@
 #pragma once
 
 // Page layout in printer device units (pixels of the printable area, origin top-left), from the
-// printable width H (HORZRES) and height V (VERTRES). Integer division throughout, as the printed
-// pages have always been laid out.
+// printable width H and height V in device pixels. Integer division throughout: every position
+// is a whole device pixel, cut down, never rounded.
 
 struct PageRect {
     int left = 0;
@@ -20,7 +20,7 @@ struct ListingPageGeometry {
     int bottomLimit = 0;
     PageRect credit;
 };
-ListingPageGeometry computeListingPage(int horzRes, int vertRes, int lineHeight);
+ListingPageGeometry computeListingPage(int printableWidth, int printableHeight, int lineHeight);
 
 // A formal contract page. lh is the body font's line pitch, lhT the title font's.
 struct ContractPageGeometry {
@@ -33,5 +33,5 @@ struct ContractPageGeometry {
     PageRect signature;  // L, B - 15 lh, R, B - lh
     PageRect credit;     // 0, B - lh, H, B
 };
-ContractPageGeometry computeContractPage(int horzRes, int vertRes, int lineHeight,
+ContractPageGeometry computeContractPage(int printableWidth, int printableHeight, int lineHeight,
                                          int titleLineHeight);

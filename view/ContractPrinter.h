@@ -29,7 +29,8 @@ struct PlacedLine {
 std::vector<PlacedLine> placeTextLines(const QString& text, const QFont& font, QPaintDevice& device,
                                        const PageRect& block, int lineHeight, bool centred);
 
-// Everything one contract page shows, laid out for `device` (H, V and LOGPIXELSY read from it).
+// Everything one contract page shows, laid out for `device` (its printable width and height and
+// its vertical resolution are read from it).
 struct ContractPageLayout {
     ContractPageGeometry geometry;
     QFont bodyFont;

@@ -7,8 +7,8 @@
 
 namespace {
 
-// The shown names stay as users know them; the patterns behind them are what Linux needs
-// ("*.*" would hide files without a dot, and names may be upper or lower case).
+// The file dialog shows the filters under their usual names; the patterns behind them are what
+// Linux needs ("*.*" would hide files without a dot, and names may be upper or lower case).
 const QStringList& documentFilters() {
     static const QStringList filters = {
         QStringLiteral("Mercenary Contracts(*.did) (*.DID *.did)"),

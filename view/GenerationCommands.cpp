@@ -45,8 +45,8 @@ void runLineEdit(ContractDocument& doc, UiPrompts& prompts, int line) {
 
 void runOptions(SettingsStore& settings, UiPrompts& prompts) {
     using namespace settings;
-    // Each value is read with the dialog's own default; the order of reads and writes is the
-    // store's order of access, kept as it always was.
+    // Each value is read with the dialog's own default. The reads and the writes keep a fixed
+    // order (the period first), which the tests of this command pin.
     OptionsValues values;
     values.period = settings.readText(kSection, kYear, kYearDefault);
     values.basePay = settings.readText(kSection, kPay, kPayForOptions);

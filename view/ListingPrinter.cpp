@@ -19,11 +19,12 @@ void printListingPage(QPainter& painter, QPagedPaintDevice& device, const Contra
     painter.setFont(printFont);
     painter.setPen(Qt::black);
 
-    // Print: device width and height are the printable area in device pixels (HORZRES/VERTRES).
-    const int horzRes = device.width();
-    const int vertRes = device.height();
-    const ListingPageGeometry page = computeListingPage(horzRes, vertRes, lineHeight);
-    drawListing(painter, doc, page.labelX, page.valueX, lineHeight, 0, horzRes);
+    // The device's width and height are the printable area in device pixels.
+    const int printableWidth = device.width();
+    const int printableHeight = device.height();
+    const ListingPageGeometry page =
+        computeListingPage(printableWidth, printableHeight, lineHeight);
+    drawListing(painter, doc, page.labelX, page.valueX, lineHeight, 0, printableWidth);
 
     const QRect credit(QPoint(page.credit.left, page.credit.top),
                        QPoint(page.credit.right - 1, page.credit.bottom - 1));
