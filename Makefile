@@ -5,6 +5,8 @@
 
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
+# Extra CMake options for every configure, e.g. CMAKE_FLAGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 PACKAGE_BUILD ?= build-package
@@ -17,7 +19,7 @@ deps:
 	@./scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -30,7 +32,7 @@ test: build
 
 # Benchmarks measure an optimised build of their own.
 bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target bench_core bench_startup zuvaduro
 	./build-bench/bench_core
 	./build-bench/bench_startup
@@ -39,7 +41,7 @@ bench: deps
 # CPack; the package's dependencies come from dpkg-shlibdeps.
 package: deps
 	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZUVADURO_BENCH=OFF \
-		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zuvaduro
 	@cd $(PACKAGE_BUILD) && cpack -G DEB -B $(CURDIR)/$(PACKAGE_BUILD)/out >/dev/null
 	@cp $(PACKAGE_BUILD)/out/zuvaduro_*.deb .
@@ -58,5 +60,6 @@ format:
 check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
+# Every build folder that this Makefile and CI create, and the package they leave here.
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD) zuvaduro_*.deb
+	rm -rf $(sort $(BUILD) build build-asan build-fuzz build-bench $(PACKAGE_BUILD)) zuvaduro_*.deb

@@ -1,24 +1,15 @@
-#include <QStringList>
 #include <string>
 #include <vector>
 
-#include "app/HeadlessCli.h"
-#include "app/PdfExport.h"
-#include "app/WindowedMain.h"
+#include "cli/CommandLine.h"
+#include "shell/WindowedMain.h"
 
 // One executable: the headless modes (options with "--") never touch a display; everything
 // else starts the window.
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (IsHeadlessInvocation(args)) {
-        QStringList qargs;
-        for (const std::string& arg : args) {
-            qargs << QString::fromLocal8Bit(arg.c_str());
-        }
-        if (IsPdfExportInvocation(qargs)) {
-            return RunPdfExport(qargs);
-        }
-        return RunHeadless(args);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (isHeadlessInvocation(args)) {
+        return runHeadless(args);
     }
-    return RunWindowed(argc, argv);
+    return runWindowed(argc, argv);
 }

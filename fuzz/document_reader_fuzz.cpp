@@ -6,35 +6,35 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractDocument.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
 
 namespace {
-std::string Year(SettingsStore& store) {
-    return store.ReadText(settings::kSection, settings::kYear, settings::kYearDefault);
+std::string year(SettingsStore& store) {
+    return store.readText(settings::kSection, settings::kYear, settings::kYearDefault);
 }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemorySettings firstSettings;
-    CRodeDoc first(firstSettings, 1);
-    if (!ReadDocumentBytes(first, std::span(data, size)).ok) {
+    ContractDocument first(firstSettings, 1);
+    if (!readDocumentBytes(first, std::span(data, size)).ok) {
         return 0;
     }
-    const std::vector<std::uint8_t> written = WriteDocumentBytes(first);
+    const std::vector<std::uint8_t> written = writeDocumentBytes(first);
 
     MemorySettings secondSettings;
-    CRodeDoc second(secondSettings, 1);
-    if (!ReadDocumentBytes(second, written).ok) {
+    ContractDocument second(secondSettings, 1);
+    if (!readDocumentBytes(second, written).ok) {
         __builtin_trap();
     }
     if (second.m_rating != first.m_rating || second.m_offerCount != first.m_offerCount ||
-        Year(secondSettings) != Year(firstSettings)) {
+        year(secondSettings) != year(firstSettings)) {
         __builtin_trap();
     }
-    for (int n = 0; n < first.VisibleOfferCount(); ++n) {
+    for (int n = 0; n < first.visibleOfferCount(); ++n) {
         if (!(second.m_offers[n] == first.m_offers[n])) {
             __builtin_trap();
         }

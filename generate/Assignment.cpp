@@ -2,8 +2,8 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
 #include "generate/AssignmentTables.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
@@ -75,20 +75,15 @@ constexpr std::array<Row, 7> kSpecialTable = {{
 }};
 // clang-format on
 
-static_assert(CoversTotals(kCapellanFreeWorldsTable, 0, 12));
-static_assert(CoversTotals(kGarrisonOrCadreTable, 0, 6));
-static_assert(CoversTotals(kFedComDraconisTable, 0, 12));
-static_assert(CoversTotals(kPeripheryTable, 0, 12));
-static_assert(CoversTotals(kMercenaryTable, 0, 12));
-static_assert(CoversTotals(kCorpTable, 0, 12));
-static_assert(CoversTotals(kSpecialTable, 0, 12));
+static_assert(coversTotals(kCapellanFreeWorldsTable, 0, 12));
+static_assert(coversTotals(kGarrisonOrCadreTable, 0, 6));
+static_assert(coversTotals(kFedComDraconisTable, 0, 12));
+static_assert(coversTotals(kPeripheryTable, 0, 12));
+static_assert(coversTotals(kMercenaryTable, 0, 12));
+static_assert(coversTotals(kCorpTable, 0, 12));
+static_assert(coversTotals(kSpecialTable, 0, 12));
 
-struct TableDef {
-    DiceSpec dice;
-    std::span<const Row> rows;
-};
-
-constexpr TableDef TableFor(AssignmentTable table) {
+constexpr NestedTable<AssignmentPick> tableFor(AssignmentTable table) {
     switch (table) {
         case AssignmentTable::FedComDraconis:
             return {kTwoDice, kFedComDraconisTable};
@@ -115,50 +110,27 @@ constexpr std::array<AssignmentTable, 3> kTableByKind = {
 
 }  // namespace
 
-AssignmentTable AssignmentTableFor(std::string_view employer) {
+AssignmentTable assignmentTableFor(std::string_view employer) {
     if (employer == kCapellan || employer == kFreeWorlds) {
         return AssignmentTable::CapellanFreeWorlds;
     }
     if (employer == kFedCom || employer == kDraconis) {
         return AssignmentTable::FedComDraconis;
     }
-    return kTableByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+    return kTableByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
 }
 
-AssignmentPick AssignmentForRoll(AssignmentTable table, int roll) {
-    return LookupRange(TableFor(table).rows, roll);
+AssignmentPick assignmentForRoll(AssignmentTable table, int roll) {
+    return lookupRange(tableFor(table).rows, roll);
 }
 
-std::string_view SpecialAssignmentTerm(CRodeDoc& doc) {
-    const TableDef def = TableFor(AssignmentTable::Special);
-    return LookupRange(def.rows, RollDice(doc, def.dice)).name;
+std::string_view rollSpecialAssignment(Dice& dice) {
+    return rollNested(dice, AssignmentTable::Special, tableFor).name;
 }
 
-std::string_view AssignmentTerm(CRodeDoc& doc, std::string_view employer, std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
-        return choice;
+AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
+        return {choice};
     }
-    AssignmentTable table = AssignmentTableFor(employer);
-    for (;;) {
-        if (table == AssignmentTable::Special) {
-            return SpecialAssignmentTerm(doc);
-        }
-        const TableDef def = TableFor(table);
-        const AssignmentPick pick = LookupRange(def.rows, RollDice(doc, def.dice));
-        if (pick.next == AssignmentTable::None) {
-            if (pick.againstClans) {
-                doc.m_againstClans = 1;
-            }
-            return pick.name;
-        }
-        table = pick.next;
-    }
-}
-
-std::string CRodeDoc::RollSpecialAssignment() {
-    return std::string(SpecialAssignmentTerm(*this));
-}
-
-std::string CRodeDoc::RollAssignment(std::string employer, std::string choice) {
-    return std::string(AssignmentTerm(*this, employer, choice));
+    return rollNested(dice, assignmentTableFor(employer), tableFor);
 }

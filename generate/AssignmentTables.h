@@ -23,6 +23,6 @@ struct AssignmentPick {
 };
 
 // The table an employer rolls on (exact names first, then the employer's kind).
-AssignmentTable AssignmentTableFor(std::string_view employer);
+AssignmentTable assignmentTableFor(std::string_view employer);
 // The row of `table` for a roll; rolls outside the table's dice are clamped.
-AssignmentPick AssignmentForRoll(AssignmentTable table, int roll);
+AssignmentPick assignmentForRoll(AssignmentTable table, int roll);

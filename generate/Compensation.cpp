@@ -3,17 +3,12 @@
 #include <array>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
 
 namespace {
-
-struct RatingModifier {
-    std::string_view rating;
-    int modifier;
-};
 
 struct SupportTerms {
     std::string_view straight;
@@ -27,7 +22,7 @@ struct TransportRow {
 };
 
 // clang-format off
-constexpr std::array<RatingModifier, 3> kSupportModifiers = {{
+constexpr std::array<Keyed<int>, 3> kSupportModifiers = {{
     {"A", 2},
     {"B", 1},
     {"C", 1},
@@ -59,9 +54,9 @@ constexpr std::array<TransportRow, 5> kTransportTable = {{
 constexpr TransportRow kTransportOther = {-1, "32%", "40%"};
 // clang-format on
 
-static_assert(CoversTotals(kSupportTable, 0, 17));
+static_assert(coversTotals(kSupportTable, 0, 17));
 
-const TransportRow& TransportForFace(int face) {
+const TransportRow& transportForFace(int face) {
     for (const TransportRow& row : kTransportTable) {
         if (row.face == face) {
             return row;
@@ -70,85 +65,62 @@ const TransportRow& TransportForFace(int face) {
     return kTransportOther;
 }
 
-const SupportTerms& RollSupport(CRodeDoc& doc, std::string_view rating, std::string_view employer) {
-    return LookupRange(kSupportTable, RollDice(doc, kTwoDice) + SupportModifier(rating, employer));
+const SupportTerms& rollSupport(Dice& dice, std::string_view rating, std::string_view employer) {
+    return lookupRange(kSupportTable, dice.roll(kTwoDice) + supportModifier(rating, employer));
 }
 
 }  // namespace
 
-int SupportModifier(std::string_view rating, std::string_view employer) {
-    int modifier = 0;
-    for (const RatingModifier& row : kSupportModifiers) {
-        if (rating == row.rating) {
-            modifier = row.modifier;
-        }
-    }
+int supportModifier(std::string_view rating, std::string_view employer) {
+    int modifier = findKeyed(kSupportModifiers, rating).value_or(0);
     if (employer == kFreeWorlds) {
         modifier += kFreeWorldsSupportBonus;
     }
     return modifier;
 }
 
-std::string_view StraightSupportForTotal(int total) {
-    return LookupRange(kSupportTable, total).straight;
+std::string_view straightSupportForTotal(int total) {
+    return lookupRange(kSupportTable, total).straight;
 }
 
-std::string_view BattleLossForTotal(int total) {
-    return LookupRange(kSupportTable, total).battleLoss;
+std::string_view battleLossForTotal(int total) {
+    return lookupRange(kSupportTable, total).battleLoss;
 }
 
-std::string_view DsJsForFace(int face) {
-    return TransportForFace(face).dsjs;
+std::string_view dsJsForFace(int face) {
+    return transportForFace(face).dsjs;
 }
 
-std::string_view CommercialForFace(int face) {
-    return TransportForFace(face).commercial;
+std::string_view commercialForFace(int face) {
+    return transportForFace(face).commercial;
 }
 
-std::string_view StraightSupportTerm(CRodeDoc& doc, std::string_view rating,
-                                     std::string_view choice, std::string_view employer) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
+                                     std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return RollSupport(doc, rating, employer).straight;
+    return rollSupport(dice, rating, employer).straight;
 }
 
-std::string_view BattleLossTerm(CRodeDoc& doc, std::string_view rating, std::string_view choice,
-                                std::string_view employer) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
+                                            std::string_view employer, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return RollSupport(doc, rating, employer).battleLoss;
+    return rollSupport(dice, rating, employer).battleLoss;
 }
 
-std::string_view DsJsTerm(CRodeDoc& doc, std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return DsJsForFace(RollDice(doc, kOneDie));
+    return dsJsForFace(dice.roll(kOneDie));
 }
 
-std::string_view CommercialTerm(CRodeDoc& doc, std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return CommercialForFace(RollDice(doc, kOneDie));
-}
-
-std::string CRodeDoc::RollStraightSupport(std::string rating, std::string choice,
-                                          std::string employer) {
-    return std::string(StraightSupportTerm(*this, rating, choice, employer));
-}
-
-std::string CRodeDoc::RollBattleLossCompensation(std::string rating, std::string choice,
-                                                 std::string employer) {
-    return std::string(BattleLossTerm(*this, rating, choice, employer));
-}
-
-std::string CRodeDoc::RollDsJsCompensation(std::string choice) {
-    return std::string(DsJsTerm(*this, choice));
-}
-
-std::string CRodeDoc::RollCommercialCompensation(std::string choice) {
-    return std::string(CommercialTerm(*this, choice));
+    return commercialForFace(dice.roll(kOneDie));
 }

@@ -1,8 +1,8 @@
 #include <array>
 #include <string>
 
-#include "doc/CRodeDoc.h"
 #include "generate/ContractLengthTables.h"
+#include "generate/Dice.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -72,7 +72,7 @@ constexpr LengthGrid<1, 1> kObjectiveRaidLengths = {
 // clang-format on
 
 template <std::size_t C, std::size_t R>
-constexpr bool FacesWithinDice(const LengthGrid<C, R>& grid) {
+constexpr bool facesWithinDice(const LengthGrid<C, R>& grid) {
     for (const auto& row : grid.rows) {
         if (row.face < 0 || row.face > grid.dice.faces * grid.dice.count) {
             return false;
@@ -80,9 +80,9 @@ constexpr bool FacesWithinDice(const LengthGrid<C, R>& grid) {
     }
     return true;
 }
-static_assert(FacesWithinDice(kTwoDiceLengths));
-static_assert(FacesWithinDice(kOneDieLengths));
-static_assert(FacesWithinDice(kObjectiveRaidLengths));
+static_assert(facesWithinDice(kTwoDiceLengths));
+static_assert(facesWithinDice(kOneDieLengths));
+static_assert(facesWithinDice(kObjectiveRaidLengths));
 
 // Where an assignment's lengths live: which grid is rolled and which column is read.
 struct LengthColumn {
@@ -92,7 +92,7 @@ struct LengthColumn {
 };
 
 template <const auto& Grid>
-std::string_view LookupGrid(std::size_t column, int roll) {
+std::string_view lookupGrid(std::size_t column, int roll) {
     for (const auto& row : Grid.rows) {
         if (row.face == roll && !row.lengths[column].empty()) {
             return row.lengths[column];
@@ -102,54 +102,50 @@ std::string_view LookupGrid(std::size_t column, int roll) {
 }
 
 template <const auto& Grid>
-std::optional<LengthColumn> FindColumn(std::string_view assignment) {
+std::optional<LengthColumn> findColumn(std::string_view assignment) {
     for (std::size_t column = 0; column < Grid.assignments.size(); ++column) {
         for (std::string_view name : Grid.assignments[column]) {
             if (!name.empty() && name == assignment) {
-                return LengthColumn{Grid.dice, &LookupGrid<Grid>, column};
+                return LengthColumn{Grid.dice, &lookupGrid<Grid>, column};
             }
         }
     }
     return std::nullopt;
 }
 
-std::optional<LengthColumn> ColumnFor(std::string_view assignment) {
-    if (auto found = FindColumn<kTwoDiceLengths>(assignment)) {
+std::optional<LengthColumn> columnFor(std::string_view assignment) {
+    if (auto found = findColumn<kTwoDiceLengths>(assignment)) {
         return found;
     }
-    if (auto found = FindColumn<kOneDieLengths>(assignment)) {
+    if (auto found = findColumn<kOneDieLengths>(assignment)) {
         return found;
     }
-    return FindColumn<kObjectiveRaidLengths>(assignment);
+    return findColumn<kObjectiveRaidLengths>(assignment);
 }
 
 }  // namespace
 
-std::optional<DiceSpec> LengthDiceFor(std::string_view assignment) {
-    const auto column = ColumnFor(assignment);
+std::optional<DiceSpec> lengthDiceFor(std::string_view assignment) {
+    const auto column = columnFor(assignment);
     if (!column) {
         return std::nullopt;
     }
     return column->dice;
 }
 
-std::string_view ContractLengthFor(std::string_view assignment, int roll) {
-    const auto column = ColumnFor(assignment);
+std::string_view contractLengthFor(std::string_view assignment, int roll) {
+    const auto column = columnFor(assignment);
     return column ? column->lookup(column->column, roll) : kUnknownLength;
 }
 
-std::string_view ContractLengthTerm(CRodeDoc& doc, std::string_view assignment,
+std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    const auto column = ColumnFor(assignment);
+    const auto column = columnFor(assignment);
     if (!column) {
         return kUnknownLength;
     }
-    return column->lookup(column->column, RollDice(doc, column->dice));
-}
-
-std::string CRodeDoc::RollContractLength(std::string assignment, std::string choice) {
-    return std::string(ContractLengthTerm(*this, assignment, choice));
+    return column->lookup(column->column, dice.roll(column->dice));
 }

@@ -11,6 +11,6 @@
 inline constexpr std::string_view kUnknownLength = "Gamemaster's descretion";
 
 // The dice the assignment's table is rolled with; empty for an assignment no table knows.
-std::optional<DiceSpec> LengthDiceFor(std::string_view assignment);
+std::optional<DiceSpec> lengthDiceFor(std::string_view assignment);
 // The length for `assignment` and a roll of its dice; kUnknownLength for unknown assignments.
-std::string_view ContractLengthFor(std::string_view assignment, int roll);
+std::string_view contractLengthFor(std::string_view assignment, int roll);

@@ -1,10 +1,52 @@
 #pragma once
 
-#include <string_view>
+#include "generate/Generator.h"
 
-// The offer-count roll: two dice plus a modifier for the unit's rating.
+// How a table is rolled: `count` dice of faces 0..`faces` each, summed.
+struct DiceSpec {
+    int faces = 6;
+    int count = 1;
+};
+inline constexpr DiceSpec kOneDie{6, 1};
+inline constexpr DiceSpec kTwoDice{6, 2};
+inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
 
-// "A" +5, "B" +3, "C" +2, "D" +1, any other text +0.
-int OfferCountModifier(std::string_view rating);
-// The number of offers, 0..4, for a total of two dice plus the modifier.
-int OfferCountForTotal(int total);
+// Every die of a generation is rolled here, over the one generator it is handed, so that a
+// generation needs nothing but a generator and its dice can all be watched in one place.
+class Dice {
+public:
+    explicit Dice(Generator& generator) : m_generator(generator) {}
+
+    // One die of size `faces`: a value 0..faces, one generator step. Faces run from 0, not 1: a
+    // die of size n has n + 1 outcomes. The modulo's slight bias towards low faces belongs to the
+    // product's dice and is kept.
+    int rollDie(int faces) {
+        const int r = m_generator.next();
+        // The two sizes the tables use get constant divisors, which compile to multiplications;
+        // a generation rolls some fifty dice.
+        switch (faces) {
+            case 6:
+                return r % 7;
+            case 3:
+                return r % 4;
+            default:
+                break;
+        }
+        if (faces < 1) {
+            return 0;  // a die with one face (or a nonsensical size) always shows 0
+        }
+        return r % (faces + 1);
+    }
+
+    // The dice of `spec`, rolled one after the other and summed.
+    int roll(DiceSpec spec) {
+        int total = 0;
+        for (int i = 0; i < spec.count; ++i) {
+            total += rollDie(spec.faces);
+        }
+        return total;
+    }
+
+private:
+    Generator& m_generator;
+};

@@ -2,7 +2,7 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
@@ -71,18 +71,13 @@ constexpr std::array<Row, 8> kMercenaryTable = {{
 }};
 // clang-format on
 
-static_assert(CoversTotals(kMainTable, 0, 12));
-static_assert(CoversTotals(kPeripheryTable, 0, 12));
-static_assert(CoversTotals(kCorporationTable, 0, 12));
-static_assert(CoversTotals(kMinorPeripheryTable, 0, 6));
-static_assert(CoversTotals(kMercenaryTable, 0, 12));
+static_assert(coversTotals(kMainTable, 0, 12));
+static_assert(coversTotals(kPeripheryTable, 0, 12));
+static_assert(coversTotals(kCorporationTable, 0, 12));
+static_assert(coversTotals(kMinorPeripheryTable, 0, 6));
+static_assert(coversTotals(kMercenaryTable, 0, 12));
 
-struct TableDef {
-    DiceSpec dice;
-    std::span<const Row> rows;
-};
-
-constexpr TableDef TableFor(EmployerTable table) {
+constexpr NestedTable<EmployerPick> tableFor(EmployerTable table) {
     switch (table) {
         case EmployerTable::Periphery:
             return {kTwoDice, kPeripheryTable};
@@ -101,7 +96,7 @@ constexpr TableDef TableFor(EmployerTable table) {
 
 // Every name a table can give, so that the kind sets cannot drift from the tables.
 template <std::size_t N>
-constexpr bool NamesRow(const std::array<Row, N>& rows, std::string_view employer) {
+constexpr bool namesRow(const std::array<Row, N>& rows, std::string_view employer) {
     for (const Row& row : rows) {
         if (row.value.next == EmployerTable::None && row.value.name == employer) {
             return true;
@@ -114,43 +109,27 @@ constexpr std::array<std::string_view, 3> kKindNames = {"Mercenary", "Corp", "Pe
 
 }  // namespace
 
-EmployerPick EmployerForRoll(EmployerTable table, int roll) {
-    return LookupRange(TableFor(table).rows, roll);
+EmployerPick employerForRoll(EmployerTable table, int roll) {
+    return lookupRange(tableFor(table).rows, roll);
 }
 
-EmployerKind KindOfEmployer(std::string_view employer) {
-    if (NamesRow(kMercenaryTable, employer)) {
+EmployerKind kindOfEmployer(std::string_view employer) {
+    if (namesRow(kMercenaryTable, employer)) {
         return EmployerKind::Mercenary;
     }
-    if (NamesRow(kCorporationTable, employer)) {
+    if (namesRow(kCorporationTable, employer)) {
         return EmployerKind::Corp;
     }
     return EmployerKind::Periphery;
 }
 
-std::string_view KindName(EmployerKind kind) {
+std::string_view kindName(EmployerKind kind) {
     return kKindNames[static_cast<std::size_t>(kind)];
 }
 
-std::string_view EmployerTerm(CRodeDoc& doc, std::string_view choice) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollEmployer(Dice& dice, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    EmployerTable table = EmployerTable::Main;
-    for (;;) {
-        const TableDef def = TableFor(table);
-        const EmployerPick pick = LookupRange(def.rows, RollDice(doc, def.dice));
-        if (pick.next == EmployerTable::None) {
-            return pick.name;
-        }
-        table = pick.next;
-    }
-}
-
-std::string CRodeDoc::RollEmployer(std::string choice) {
-    return std::string(EmployerTerm(*this, choice));
-}
-
-std::string CRodeDoc::ClassifyEmployer(const std::string& employer) {
-    return std::string(KindName(KindOfEmployer(employer)));
+    return rollNested(dice, EmployerTable::Main, tableFor).name;
 }

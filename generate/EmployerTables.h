@@ -15,12 +15,12 @@ struct EmployerPick {
 enum class EmployerKind { Mercenary, Corp, Periphery };
 
 // The row of `table` for a roll; rolls outside the table's dice are clamped.
-EmployerPick EmployerForRoll(EmployerTable table, int roll);
+EmployerPick employerForRoll(EmployerTable table, int roll);
 // The kind by exact name: the mercenary-table names, the corporation-table names, else periphery
 // (which also covers the great powers; callers test those by name first).
-EmployerKind KindOfEmployer(std::string_view employer);
+EmployerKind kindOfEmployer(std::string_view employer);
 // "Mercenary", "Corp" or "Periphery".
-std::string_view KindName(EmployerKind kind);
+std::string_view kindName(EmployerKind kind);
 
 // The four great powers, as the term tables test them.
 inline constexpr std::string_view kCapellan = "Capellan Confederation";

@@ -1,8 +1,9 @@
+#include "generate/GenerateOffers.h"
+
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/NumberText.h"
-#include "doc/SettingsStore.h"
+#include "document/NumberText.h"
+#include "generate/Dice.h"
 #include "generate/PayMultiplier.h"
 #include "generate/Terms.h"
 
@@ -10,8 +11,8 @@ namespace {
 
 constexpr std::string_view kAgainstClansSuffix = " against Clans";
 
-// The eight choices of one offer, as views: the caller's for the first offer, "Random" for the
-// others, without building eight strings per offer.
+// The eight choices of one offer, as views, so that an offer with every term rolled needs no
+// strings of its own.
 struct ChoiceViews {
     std::string_view employer = kRandomChoice;
     std::string_view assignment = kRandomChoice;
@@ -23,56 +24,45 @@ struct ChoiceViews {
     std::string_view commandRights = kRandomChoice;
 };
 
-ChoiceViews ViewsOf(const OfferChoices& choices) {
+ChoiceViews viewsOf(const OfferChoices& choices) {
     return {choices.employer, choices.assignment, choices.contractLength, choices.paymentMultiplier,
             choices.support,  choices.transport,  choices.salvageRights,  choices.commandRights};
 }
 
+// The order of these calls fixes which rolls each term consumes. Each result is copied into the
+// offer's field at once; the later terms read the stored texts.
+double rollTerms(Dice& dice, std::string_view rating, const ChoiceViews& choice,
+                 ContractOffer& offer) {
+    offer.employer.assign(rollEmployer(dice, choice.employer));
+    const AssignmentPick assignment = rollAssignment(dice, offer.employer, choice.assignment);
+    offer.assignment.assign(assignment.name);
+    offer.contractLength.assign(rollContractLength(dice, offer.assignment, choice.contractLength));
+    const std::optional<double> rolledMultiplier =
+        rollPayMultiplier(dice, rating, offer.employer, offer.assignment, assignment.againstClans,
+                          choice.paymentMultiplier, offer.paymentMultiplier);
+    offer.straightSupport.assign(rollStraightSupport(dice, rating, offer.employer, choice.support));
+    offer.battleLossCompensation.assign(
+        rollBattleLossCompensation(dice, rating, offer.employer, choice.support));
+    offer.dsjsCompensation.assign(rollDsJsCompensation(dice, choice.transport));
+    offer.commercialCompensation.assign(rollCommercialCompensation(dice, choice.transport));
+    offer.salvageRights.assign(rollSalvageRights(dice, offer.employer, choice.salvageRights));
+    offer.commandRights.assign(rollCommandRights(dice, offer.employer, choice.commandRights));
+
+    // Appended only now, so that no term above saw the suffix.
+    if (assignment.againstClans) {
+        offer.assignment += kAgainstClansSuffix;
+    }
+    // A fixed multiplier is read as its text reads, by the C library's rule.
+    return rolledMultiplier ? *rolledMultiplier : parseNumber(offer.paymentMultiplier);
+}
+
 }  // namespace
 
-void CRodeDoc::GenerateOffers(std::string rating, OfferChoices choices) {
-    // The count is always the first roll of a run, and it follows the document's rating.
-    m_offerCount = RollOfferCount(m_rating);
-    const double basePay = ParseNumber(
-        Settings().ReadText(settings::kSection, settings::kPay, settings::kPayForGeneration));
-    if (m_offerCount < 1) {
-        return;
-    }
+double rollOfferTerms(Dice& dice, std::string_view rating, const OfferChoices& choices,
+                      ContractOffer& offer) {
+    return rollTerms(dice, rating, viewsOf(choices), offer);
+}
 
-    // Only the first offer honours the caller's choices and rating argument.
-    const ChoiceViews given = ViewsOf(choices);
-    const ChoiceViews rolled;
-    for (int k = 0; k < m_offerCount && k < kMaxOffers; ++k) {
-        const ChoiceViews& choice = k == 0 ? given : rolled;
-        const std::string_view offerRating = k == 0 ? rating : m_rating;
-        ContractOffer& offer = m_offers[static_cast<std::size_t>(k)];
-
-        // The order of these calls fixes which rolls each term consumes. Each result is copied
-        // into the offer's field at once; the later terms read the stored texts.
-        m_againstClans = 0;
-        offer.employer.assign(EmployerTerm(*this, choice.employer));
-        offer.assignment.assign(AssignmentTerm(*this, offer.employer, choice.assignment));
-        offer.contractLength.assign(
-            ContractLengthTerm(*this, offer.assignment, choice.contractLength));
-        const std::optional<double> rolledMultiplier =
-            PayMultiplierTerm(*this, offerRating, offer.employer, offer.assignment,
-                              choice.paymentMultiplier, offer.paymentMultiplier);
-        offer.straightSupport.assign(
-            StraightSupportTerm(*this, offerRating, choice.support, offer.employer));
-        offer.battleLossCompensation.assign(
-            BattleLossTerm(*this, offerRating, choice.support, offer.employer));
-        offer.dsjsCompensation.assign(DsJsTerm(*this, choice.transport));
-        offer.commercialCompensation.assign(CommercialTerm(*this, choice.transport));
-        offer.salvageRights.assign(SalvageRightsTerm(*this, choice.salvageRights, offer.employer));
-        offer.commandRights.assign(CommandRightsTerm(*this, choice.commandRights, offer.employer));
-
-        // Appended only now, so that no term above saw the suffix.
-        if (m_againstClans != 0) {
-            offer.assignment += kAgainstClansSuffix;
-        }
-        // The multiplier as its text reads: a fixed choice is read by the C library's rule.
-        const double multiplier =
-            rolledMultiplier ? *rolledMultiplier : ParseNumber(offer.paymentMultiplier);
-        AppendPayAmount(offer.paymentMultiplier, multiplier, basePay);
-    }
+double rollOfferTerms(Dice& dice, std::string_view rating, ContractOffer& offer) {
+    return rollTerms(dice, rating, ChoiceViews{}, offer);
 }

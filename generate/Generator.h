@@ -9,11 +9,11 @@ class Generator {
 public:
     explicit Generator(std::uint32_t seed = 0) : m_state(seed) {}
 
-    void Seed(std::uint32_t seed) { m_state = seed; }
-    std::uint32_t State() const { return m_state; }
+    void reseed(std::uint32_t seed) { m_state = seed; }
+    std::uint32_t state() const { return m_state; }
 
     // One step: a value 0..32767.
-    int Next() {
+    int next() {
         m_state = m_state * 214013u + 2531011u;
         return static_cast<int>((m_state >> 16) & 0x7FFFu);
     }

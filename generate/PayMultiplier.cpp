@@ -2,33 +2,27 @@
 
 #include <array>
 
-#include "doc/CRodeDoc.h"
-#include "doc/NumberText.h"
+#include "document/NumberText.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
 #include "generate/Terms.h"
 
 namespace {
 
-template <typename Key>
-struct Factor {
-    Key key;
-    float factor;
-};
-
 // Multiplying by 1 is exact in single and double precision, so "no factor" is written as 1.
 constexpr float kNoFactor = 1.0f;
 constexpr float kAgainstClansFactor = 2.0f;
 
 // clang-format off
-constexpr std::array<Factor<std::string_view>, 3> kBaseByRating = {{
+constexpr std::array<Keyed<float>, 3> kBaseByRating = {{
     {"A", 3.0f},
     {"B", 2.7f},
     {"C", 2.4f},
 }};
 constexpr float kDefaultBase = 2.1f;  // "D" and any other text
 
-constexpr std::array<Factor<std::string_view>, 5> kEmployerFactors = {{
+constexpr std::array<Keyed<float>, 5> kEmployerFactors = {{
     {kFedCom,     1.3f},
     {kRasalhague, 1.1f},
     {kDraconis,   1.5f},
@@ -43,7 +37,7 @@ constexpr std::array<Range<float>, 3> kCorpFactors = {{
     {6,  12, 1.75f},
 }};
 
-constexpr std::array<Factor<std::string_view>, 14> kAssignmentFactors = {{
+constexpr std::array<Keyed<float>, 14> kAssignmentFactors = {{
     {"Cadre Duty",         0.75f},
     {"Defensive Campaign", 1.5f},
     {"Diversionary Raid",  1.8f},
@@ -61,47 +55,28 @@ constexpr std::array<Factor<std::string_view>, 14> kAssignmentFactors = {{
 }};
 // clang-format on
 
-static_assert(CoversTotals(kCorpFactors, 0, 12));
-
-void AppendAmount(std::string& out, double amount) {
-    out += "x Pay = (";
-    out += FormatFixed2(amount);
-    out += " C-Bills)";
-}
-
-template <std::size_t N>
-std::optional<float> FindFactor(const std::array<Factor<std::string_view>, N>& table,
-                                std::string_view key) {
-    for (const auto& row : table) {
-        if (row.key == key) {
-            return row.factor;
-        }
-    }
-    return std::nullopt;
-}
+static_assert(coversTotals(kCorpFactors, 0, 12));
 
 }  // namespace
 
-float PayBaseFor(std::string_view rating) {
-    return FindFactor(kBaseByRating, rating).value_or(kDefaultBase);
+float payBaseFor(std::string_view rating) {
+    return findKeyed(kBaseByRating, rating).value_or(kDefaultBase);
 }
 
-std::optional<float> NamedEmployerPayFactor(std::string_view employer) {
-    return FindFactor(kEmployerFactors, employer);
+std::optional<float> namedEmployerPayFactor(std::string_view employer) {
+    return findKeyed(kEmployerFactors, employer);
 }
 
-float CorpPayFactorForRoll(int roll) {
-    return LookupRange(kCorpFactors, roll);
+float corpPayFactorForRoll(int roll) {
+    return lookupRange(kCorpFactors, roll);
 }
 
-float AssignmentPayFactor(std::string_view assignment) {
-    return FindFactor(kAssignmentFactors, assignment).value_or(kNoFactor);
+float assignmentPayFactor(std::string_view assignment) {
+    return findKeyed(kAssignmentFactors, assignment).value_or(kNoFactor);
 }
 
-namespace {
-
-double MultiplierProduct(float base, float employerFactor, float assignmentFactor,
-                         bool againstClans) {
+double payMultiplierProduct(float base, float employerFactor, float assignmentFactor,
+                            bool againstClans) {
     // Stored in single precision before the second factor: this rounding decides several texts.
     const float withEmployer = base * employerFactor;
     const float last = againstClans ? kAgainstClansFactor : assignmentFactor;
@@ -109,50 +84,32 @@ double MultiplierProduct(float base, float employerFactor, float assignmentFacto
     return static_cast<double>(withEmployer) * static_cast<double>(last);
 }
 
-}  // namespace
-
-std::string ComposePayMultiplier(float base, float employerFactor, float assignmentFactor,
-                                 bool againstClans) {
-    return FormatFixed2(MultiplierProduct(base, employerFactor, assignmentFactor, againstClans));
+void appendPayAmount(std::string& multiplierField, double multiplier, double basePay) {
+    multiplierField += "x Pay = (";
+    multiplierField += formatFixed2(multiplier * basePay);
+    multiplierField += " C-Bills)";
 }
 
-std::string PayAmountText(std::string_view multiplier, std::string_view basePay) {
-    std::string text;
-    AppendAmount(text, ParseNumber(multiplier) * ParseNumber(basePay));
-    return text;
-}
-
-void AppendPayAmount(std::string& multiplierField, double multiplier, double basePay) {
-    AppendAmount(multiplierField, multiplier * basePay);
-}
-
-std::optional<double> PayMultiplierTerm(CRodeDoc& doc, std::string_view rating,
+std::optional<double> rollPayMultiplier(Dice& dice, std::string_view rating,
                                         std::string_view employer, std::string_view assignment,
-                                        std::string_view choice, std::string& out) {
-    if (!IsRandomChoice(choice)) {
+                                        bool againstClans, std::string_view choice,
+                                        std::string& out) {
+    if (!isRandomChoice(choice)) {
         out.assign(choice);
         return std::nullopt;
     }
     float employerFactor = kNoFactor;
-    if (const auto named = NamedEmployerPayFactor(employer)) {
+    if (const auto named = namedEmployerPayFactor(employer)) {
         employerFactor = *named;
-    } else if (KindOfEmployer(employer) == EmployerKind::Corp) {
-        employerFactor = CorpPayFactorForRoll(RollDice(doc, kTwoDice));
+    } else if (kindOfEmployer(employer) == EmployerKind::Corp) {
+        employerFactor = corpPayFactorForRoll(dice.roll(kTwoDice));
     }
-    const double product =
-        MultiplierProduct(PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment),
-                          doc.m_againstClans != 0);
+    const double product = payMultiplierProduct(payBaseFor(rating), employerFactor,
+                                                assignmentPayFactor(assignment), againstClans);
     // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form; the
     // printed text reads back as exactly hundredths / 100.
-    const long long hundredths = *Hundredths(product);
+    const long long cents = *hundredths(product);
     // assign() keeps the field's buffer, which the pay text appended next will need.
-    out.assign(FormatHundredths(hundredths));
-    return static_cast<double>(hundredths) / 100.0;
-}
-
-std::string CRodeDoc::RollPayMultiplier(std::string rating, std::string employer,
-                                        std::string assignment, std::string choice) {
-    std::string multiplier;
-    PayMultiplierTerm(*this, rating, employer, assignment, choice, multiplier);
-    return multiplier;
+    out.assign(formatHundredths(cents));
+    return static_cast<double>(cents) / 100.0;
 }

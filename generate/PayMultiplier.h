@@ -8,23 +8,19 @@
 // factor (or 2 against the Clans). All factors are single precision on purpose: the texts the
 // product prints depend on it (2.1f * 0.75f prints 1.57, not 1.58).
 
-float PayBaseFor(std::string_view rating);
+float payBaseFor(std::string_view rating);
 // The factor of the five employers named in the table; empty for every other employer.
-std::optional<float> NamedEmployerPayFactor(std::string_view employer);
+std::optional<float> namedEmployerPayFactor(std::string_view employer);
 // The factor a "Corp" employer gets for its two-dice roll (1 where the table gives none).
-float CorpPayFactorForRoll(int roll);
+float corpPayFactorForRoll(int roll);
 // The factor of an assignment (1 where the table gives none).
-float AssignmentPayFactor(std::string_view assignment);
+float assignmentPayFactor(std::string_view assignment);
 
-// The multiplier text: (base * employer factor) rounded to single precision, then times the
-// assignment factor, or times 2 against the Clans, printed with two decimals.
-std::string ComposePayMultiplier(float base, float employerFactor, float assignmentFactor,
-                                 bool againstClans);
+// (base * employer factor) rounded to single precision, then times the assignment factor, or
+// times 2 against the Clans. The multiplier text prints it with two decimals.
+double payMultiplierProduct(float base, float employerFactor, float assignmentFactor,
+                            bool againstClans);
 
-// What the driver appends to the multiplier: "x Pay = (<multiplier * base pay> C-Bills)". Both
-// texts are read as numbers by the C library's rule; the amount is printed in full whatever its
-// size.
-std::string PayAmountText(std::string_view multiplier, std::string_view basePay);
-// The same, appended to a multiplier field in place, with the multiplier and the base pay
-// already read as numbers.
-void AppendPayAmount(std::string& multiplierField, double multiplier, double basePay);
+// Appends "x Pay = (<multiplier * base pay> C-Bills)" to a multiplier field; the amount is printed
+// in full whatever its size. This is the one step of a generation that needs the base pay.
+void appendPayAmount(std::string& multiplierField, double multiplier, double basePay);

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "doc/CRodeDoc.h"
+#include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/Terms.h"
 
@@ -69,14 +69,14 @@ constexpr std::array<std::string_view, 3> kCommandByKind = {
 };
 // clang-format on
 
-static_assert(CoversTotals(kSalvageTable, 0, 17));
-static_assert(CoversTotals(kFedComCommand, 0, 12));
-static_assert(CoversTotals(kCapellanFreeWorldsCommand, 0, 6));
-static_assert(CoversTotals(kDraconisCommand, 0, 12));
+static_assert(coversTotals(kSalvageTable, 0, 17));
+static_assert(coversTotals(kFedComCommand, 0, 12));
+static_assert(coversTotals(kCapellanFreeWorldsCommand, 0, 6));
+static_assert(coversTotals(kDraconisCommand, 0, 12));
 
-const CommandTable* CommandTableFor(std::string_view employer) {
+const CommandTable* commandTableFor(std::string_view employer) {
     for (const CommandTable& table : kCommandTables) {
-        if (IsOneOf(employer, table.employers)) {
+        if (isOneOf(employer, table.employers)) {
             return &table;
         }
     }
@@ -85,54 +85,44 @@ const CommandTable* CommandTableFor(std::string_view employer) {
 
 }  // namespace
 
-int SalvageBonus(std::string_view employer) {
-    return IsOneOf(employer, kSalvageBonusEmployers) ? kSalvageBonus : 0;
+int salvageBonus(std::string_view employer) {
+    return isOneOf(employer, kSalvageBonusEmployers) ? kSalvageBonus : 0;
 }
 
-std::string_view SalvageForTotal(int total) {
-    return LookupRange(kSalvageTable, total);
+std::string_view salvageForTotal(int total) {
+    return lookupRange(kSalvageTable, total);
 }
 
-std::optional<DiceSpec> CommandDiceFor(std::string_view employer) {
-    const CommandTable* table = CommandTableFor(employer);
+std::optional<DiceSpec> commandDiceFor(std::string_view employer) {
+    const CommandTable* table = commandTableFor(employer);
     if (table == nullptr) {
         return std::nullopt;
     }
     return table->dice;
 }
 
-std::string_view CommandRightsFor(std::string_view employer, int roll) {
-    const CommandTable* table = CommandTableFor(employer);
+std::string_view commandRightsFor(std::string_view employer, int roll) {
+    const CommandTable* table = commandTableFor(employer);
     if (table == nullptr) {
-        return kCommandByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+        return kCommandByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
     }
-    return LookupRange(table->rows, roll);
+    return lookupRange(table->rows, roll);
 }
 
-std::string_view SalvageRightsTerm(CRodeDoc& doc, std::string_view choice,
-                                   std::string_view employer) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    return SalvageForTotal(RollDice(doc, kTwoDice) + SalvageBonus(employer));
+    return salvageForTotal(dice.roll(kTwoDice) + salvageBonus(employer));
 }
 
-std::string_view CommandRightsTerm(CRodeDoc& doc, std::string_view choice,
-                                   std::string_view employer) {
-    if (!IsRandomChoice(choice)) {
+std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice) {
+    if (!isRandomChoice(choice)) {
         return choice;
     }
-    const CommandTable* table = CommandTableFor(employer);
+    const CommandTable* table = commandTableFor(employer);
     if (table == nullptr) {
-        return kCommandByKind[static_cast<std::size_t>(KindOfEmployer(employer))];
+        return kCommandByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
     }
-    return LookupRange(table->rows, RollDice(doc, table->dice));
-}
-
-std::string CRodeDoc::RollSalvageRights(std::string choice, std::string employer) {
-    return std::string(SalvageRightsTerm(*this, choice, employer));
-}
-
-std::string CRodeDoc::RollCommandRights(std::string choice, std::string employer) {
-    return std::string(CommandRightsTerm(*this, choice, employer));
+    return lookupRange(table->rows, dice.roll(table->dice));
 }

@@ -8,11 +8,11 @@
 // Salvage rights (two dice, raised for two employers) and command rights (by employer).
 
 // 5 for the "Free Rasalhague Republic" and the "Draconis Combine", else 0.
-int SalvageBonus(std::string_view employer);
-std::string_view SalvageForTotal(int total);
+int salvageBonus(std::string_view employer);
+std::string_view salvageForTotal(int total);
 
 // The dice a great power's command table is rolled with; empty for employers that get a fixed
 // value by kind.
-std::optional<DiceSpec> CommandDiceFor(std::string_view employer);
+std::optional<DiceSpec> commandDiceFor(std::string_view employer);
 // The command rights for `employer` and a roll of its dice (ignored for employers without a table).
-std::string_view CommandRightsFor(std::string_view employer, int roll);
+std::string_view commandRightsFor(std::string_view employer, int roll);

@@ -3,30 +3,20 @@
 #include <cstddef>
 #include <iterator>
 #include <limits>
+#include <optional>
+#include <span>
 #include <string_view>
+#include <type_traits>
 
-#include "doc/ContractOffer.h"
+#include "document/ContractOffer.h"
+#include "generate/Dice.h"
 
-class CRodeDoc;
-
-// Building blocks shared by the term tables: dice, inclusive ranges of totals and the "Random"
-// roll marker.
+// Building blocks shared by the term tables: ranges of totals, rows keyed by a name, tables that
+// lead to other tables, and the "Random" roll marker.
 
 // Open ends of ranges such as "3 or less" and "14 or more"; modifiers push totals past the dice.
 inline constexpr int kOrLess = std::numeric_limits<int>::min();
 inline constexpr int kOrMore = std::numeric_limits<int>::max();
-
-// How a table is rolled: `count` dice of faces 0..`faces` each, summed.
-struct DiceSpec {
-    int faces = 6;
-    int count = 1;
-};
-inline constexpr DiceSpec kOneDie{6, 1};
-inline constexpr DiceSpec kTwoDice{6, 2};
-inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
-
-// Rolls the dice one after the other through the document's generator.
-int RollDice(CRodeDoc& doc, DiceSpec dice);
 
 // A row of a printed table: every total from `low` to `high` inclusive gives `value`.
 template <typename T>
@@ -39,7 +29,7 @@ struct Range {
 // True when the rows are in ascending order, with no gap and no overlap, and cover [from, to].
 // Tables assert this at compile time, so a lookup can stop at the first row that reaches the total.
 template <typename Rows>
-constexpr bool CoversTotals(const Rows& rows, int from, int to) {
+constexpr bool coversTotals(const Rows& rows, int from, int to) {
     if (std::size(rows) == 0 || rows[0].low > from) {
         return false;
     }
@@ -56,7 +46,7 @@ constexpr bool CoversTotals(const Rows& rows, int from, int to) {
 
 // The value for `total`; a total outside the table is clamped to its first or last row.
 template <typename Rows>
-constexpr const auto& LookupRange(const Rows& rows, int total) {
+constexpr const auto& lookupRange(const Rows& rows, int total) {
     for (std::size_t i = 0; i + 1 < std::size(rows); ++i) {
         if (total <= rows[i].high) {
             return rows[i].value;
@@ -66,17 +56,59 @@ constexpr const auto& LookupRange(const Rows& rows, int total) {
 }
 
 // "Random", exactly these six letters, means roll; any other text is used as it stands.
-inline bool IsRandomChoice(std::string_view choice) {
+inline bool isRandomChoice(std::string_view choice) {
     return choice == kRandomChoice;
 }
 
 // Exact, whole-text membership test over a table of names; blank slots name nothing.
 template <typename Names>
-constexpr bool IsOneOf(std::string_view text, const Names& names) {
+constexpr bool isOneOf(std::string_view text, const Names& names) {
     for (std::string_view name : names) {
         if (!name.empty() && text == name) {
             return true;
         }
     }
     return false;
+}
+
+// A row keyed by an exact name: a rating, an employer or an assignment.
+template <typename T>
+struct Keyed {
+    std::string_view key;
+    T value;
+};
+
+// The value of the row whose key is exactly `key`, or nothing.
+template <typename Rows>
+constexpr auto findKeyed(const Rows& rows, std::string_view key)
+    -> std::optional<std::remove_cvref_t<decltype(rows[0].value)>> {
+    for (const auto& row : rows) {
+        if (row.key == key) {
+            return row.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// A table whose rows either give a result or send the roll on to another table: `Pick` has a
+// `next` member of the tables' enumeration, whose `None` means "this row is the result".
+template <typename Pick>
+struct NestedTable {
+    DiceSpec dice;
+    std::span<const Range<Pick>> rows;
+};
+
+// Rolls on `first` and follows the rows that name another table until one gives a result.
+// `tableFor` maps an enumerator to its NestedTable.
+template <typename Table, typename TableFor>
+auto rollNested(Dice& dice, Table first, TableFor tableFor) {
+    Table table = first;
+    for (;;) {
+        const auto nested = tableFor(table);
+        const auto& pick = lookupRange(nested.rows, dice.roll(nested.dice));
+        if (pick.next == Table::None) {
+            return pick;
+        }
+        table = pick.next;
+    }
 }

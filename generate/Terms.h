@@ -4,32 +4,34 @@
 #include <string>
 #include <string_view>
 
-class CRodeDoc;
+#include "generate/AssignmentTables.h"
 
-// The term operations on views. The CRodeDoc Roll... members wrap them; the driver calls them
-// directly so that a run copies each text once, into the offer's own field, instead of once per
-// by-value argument. Each returns its choice when the choice is not "Random" (a view into the
-// choice), otherwise a view into the static tables. Dice come from the document's generator.
+class Dice;
 
-std::string_view EmployerTerm(CRodeDoc& doc, std::string_view choice);
-// May set doc.m_againstClans.
-std::string_view AssignmentTerm(CRodeDoc& doc, std::string_view employer, std::string_view choice);
-std::string_view SpecialAssignmentTerm(CRodeDoc& doc);
-std::string_view ContractLengthTerm(CRodeDoc& doc, std::string_view assignment,
+// The terms of one offer, each rolled on its table with the dice it is handed. A choice other
+// than "Random" is the term as it stands and rolls nothing. The texts returned are views into the
+// choice or into the static tables, so that a generation copies each text once, into the offer.
+// The order in which a generation calls these decides which dice each term takes.
+
+std::string_view rollEmployer(Dice& dice, std::string_view choice);
+// The assignment and whether the contract is against the Clans (only a rolled one can be).
+AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string_view choice);
+std::string_view rollSpecialAssignment(Dice& dice);
+std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice);
-// Reads doc.m_againstClans; writes the multiplier text into `out`. Returns the number that text
-// reads back as when the multiplier was rolled (so the driver need not parse what it just
-// printed), nothing for a fixed choice.
-std::optional<double> PayMultiplierTerm(CRodeDoc& doc, std::string_view rating,
+// Writes the multiplier text into `out`. Returns the number that text reads back as when the
+// multiplier was rolled (so the caller need not parse what was just printed), nothing for a
+// fixed choice.
+std::optional<double> rollPayMultiplier(Dice& dice, std::string_view rating,
                                         std::string_view employer, std::string_view assignment,
-                                        std::string_view choice, std::string& out);
-std::string_view StraightSupportTerm(CRodeDoc& doc, std::string_view rating,
-                                     std::string_view choice, std::string_view employer);
-std::string_view BattleLossTerm(CRodeDoc& doc, std::string_view rating, std::string_view choice,
-                                std::string_view employer);
-std::string_view DsJsTerm(CRodeDoc& doc, std::string_view choice);
-std::string_view CommercialTerm(CRodeDoc& doc, std::string_view choice);
-std::string_view SalvageRightsTerm(CRodeDoc& doc, std::string_view choice,
-                                   std::string_view employer);
-std::string_view CommandRightsTerm(CRodeDoc& doc, std::string_view choice,
-                                   std::string_view employer);
+                                        bool againstClans, std::string_view choice,
+                                        std::string& out);
+// Straight support and battle-loss compensation each roll their own dice.
+std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
+                                     std::string_view choice);
+std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
+                                            std::string_view employer, std::string_view choice);
+std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice);
+std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice);
+std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice);
+std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice);

@@ -6,15 +6,15 @@
 #include <QStyle>
 #include <algorithm>
 
-QString ToDialogText(const std::string& text) {
+QString toDialogText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string FromDialogText(const QString& text) {
+std::string fromDialogText(const QString& text) {
     return text.toStdString();
 }
 
-int FindComboEntry(const QStringList& entries, const QString& text) {
+int findComboEntry(const QStringList& entries, const QString& text) {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (entries[i].startsWith(text, Qt::CaseInsensitive)) {
             return static_cast<int>(i);
@@ -23,13 +23,13 @@ int FindComboEntry(const QStringList& entries, const QString& text) {
     return -1;
 }
 
-void LoadComboText(QComboBox& combo, const QString& text) {
+void loadComboText(QComboBox& combo, const QString& text) {
     QStringList entries;
     entries.reserve(combo.count());
     for (int i = 0; i < combo.count(); ++i) {
         entries << combo.itemText(i);
     }
-    const int index = FindComboEntry(entries, text);
+    const int index = findComboEntry(entries, text);
     if (index >= 0) {
         combo.setCurrentIndex(index);
     } else {
@@ -42,11 +42,11 @@ void LoadComboText(QComboBox& combo, const QString& text) {
     }
 }
 
-QString ReadComboText(const QComboBox& combo) {
+QString readComboText(const QComboBox& combo) {
     return combo.currentText();
 }
 
-void SetUpChoiceCombo(QComboBox& combo, std::span<const char* const> entries, bool sorted) {
+void setUpChoiceCombo(QComboBox& combo, std::span<const char* const> entries, bool sorted) {
     QStringList items;
     items.reserve(static_cast<qsizetype>(entries.size()));
     for (const char* entry : entries) {

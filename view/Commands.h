@@ -1,22 +1,22 @@
 #pragma once
 
 // The view's commands as plain functions over the document, the settings and the prompts, so
-// that they run headless in tests. CRodeView's handlers call them and then redraw.
+// that they run headless in tests. ListingView's handlers call them and then redraw.
 
-class CRodeDoc;
+class ContractDocument;
 class SettingsStore;
 class UiPrompts;
 
 // New Random: ask the rating; on OK store it, reset, generate with all terms "Random".
 // True when new offers were generated.
-bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts);
+bool runNewRandom(ContractDocument& doc, UiPrompts& prompts);
 // New Custom: ask the rating and the eight choices; on OK store them, reset, generate.
 // True when new offers were generated.
-bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts);
+bool runNewCustom(ContractDocument& doc, UiPrompts& prompts);
 // Double-click on listing line `line`: edit that field, or warn "Please Select A Valid Line".
-void RunLineEdit(CRodeDoc& doc, UiPrompts& prompts, int line);
+void runLineEdit(ContractDocument& doc, UiPrompts& prompts, int line);
 // Options: read the four values, ask, write them back on OK.
-void RunOptions(SettingsStore& settings, UiPrompts& prompts);
+void runOptions(SettingsStore& settings, UiPrompts& prompts);
 // Print Contract: reminder, "Int", selection, print dialog, one page per ticked offer;
 // nothing at all when no offer is ticked.
-void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts);
+void runPrintContract(ContractDocument& doc, UiPrompts& prompts);

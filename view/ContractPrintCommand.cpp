@@ -3,20 +3,20 @@
 #include <algorithm>
 #include <array>
 
-#include "doc/CRodeDoc.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractDocument.h"
+#include "document/SettingsStore.h"
 #include "view/Commands.h"
 #include "view/ContractPrinter.h"
 #include "view/PrintJob.h"
 #include "view/UiPrompts.h"
 
-void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
+void runPrintContract(ContractDocument& doc, UiPrompts& prompts) {
     // Shown every time, even when the user then cancels: the dates and location are the fields
     // still holding their defaults after a generation.
     prompts.warn(QStringLiteral("Remember to change the Dates, and Location before printing."));
 
-    SettingsStore& settings = doc.Settings();
-    settings.WriteNumber(settings::kSection, settings::kInt, doc.m_offerCount);
+    SettingsStore& settings = doc.settings();
+    settings.writeNumber(settings::kSection, settings::kInt, doc.m_offerCount);
 
     std::array<bool, 4> ticked{};
     if (!prompts.askContracts(settings, ticked)) {
@@ -28,15 +28,15 @@ void RunPrintContract(CRodeDoc& doc, UiPrompts& prompts) {
     }
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromStdString(doc.GetTitle()));
+    printer.setDocName(QString::fromStdString(doc.title()));
     if (!prompts.choosePrinterForContracts(printer)) {
         return;
     }
 
     // A printer's own failures go unreported; a PDF file that could not be written is said.
-    const PrintOutcome outcome = RunPrintJob(printer, QString::fromStdString(doc.GetPathName()),
+    const PrintOutcome outcome = runPrintJob(printer, QString::fromStdString(doc.pathName()),
                                              [&](QPainter& painter, QPagedPaintDevice& device) {
-                                                 PrintContractPages(painter, device, doc, ticked);
+                                                 printContractPages(painter, device, doc, ticked);
                                              });
     if (!outcome.fileProblem.isEmpty()) {
         prompts.warn(outcome.fileProblem);

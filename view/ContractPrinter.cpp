@@ -8,24 +8,24 @@
 #include <string>
 #include <string_view>
 
-#include "doc/CRodeDoc.h"
-#include "view/ContractPieces.h"
-#include "view/ContractText.h"
+#include "document/ContractDocument.h"
+#include "listing/ContractPieces.h"
+#include "listing/ContractText.h"
 #include "view/PrintFont.h"
 
 namespace {
 
-QString ToQString(std::string_view text) {
+QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRectF ToRectF(const PageRect& rect) {
+QRectF toRectF(const PageRect& rect) {
     return QRectF(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 // The text of one laid-out line without its line break and the blanks it was broken at, so that
 // centring measures only what is printed.
-QString VisibleText(const QString& text, const QTextLine& line) {
+QString visibleText(const QString& text, const QTextLine& line) {
     QString visible = text.mid(line.textStart(), line.textLength());
     qsizetype end = visible.size();
     while (end > 0 && (visible[end - 1].isSpace() || visible[end - 1] == QChar::LineSeparator)) {
@@ -37,7 +37,7 @@ QString VisibleText(const QString& text, const QTextLine& line) {
 
 }  // namespace
 
-std::vector<PlacedLine> PlaceTextLines(const QString& text, const QFont& font, QPaintDevice& device,
+std::vector<PlacedLine> placeTextLines(const QString& text, const QFont& font, QPaintDevice& device,
                                        const PageRect& block, int lineHeight, bool centred) {
     QString prepared = text;
     prepared.replace(QLatin1Char('\n'), QChar::LineSeparator);
@@ -57,7 +57,7 @@ std::vector<PlacedLine> PlaceTextLines(const QString& text, const QFont& font, Q
             break;
         }
         line.setLineWidth(width);
-        QString visible = VisibleText(prepared, line);
+        QString visible = visibleText(prepared, line);
         if (centred) {
             const qreal advance = metrics.horizontalAdvance(visible);
             lines.push_back(
@@ -70,23 +70,23 @@ std::vector<PlacedLine> PlaceTextLines(const QString& text, const QFont& font, Q
     return lines;
 }
 
-ContractPageLayout LayOutContractPage(QPaintDevice& device, const ContractOffer& offer,
+ContractPageLayout layOutContractPage(QPaintDevice& device, const ContractOffer& offer,
                                       SettingsStore& settings) {
     ContractPageLayout page;
-    page.bodyFont = MakePrintFont(device, kBodyFontDivisor);
-    page.titleFont = MakePrintFont(device, kTitleFontDivisor);
-    page.lineHeight = PrintLineHeight(page.bodyFont, device);
-    page.titleLineHeight = PrintLineHeight(page.titleFont, device);
+    page.bodyFont = makePrintFont(device, kBodyFontDivisor);
+    page.titleFont = makePrintFont(device, kTitleFontDivisor);
+    page.lineHeight = printLineHeight(page.bodyFont, device);
+    page.titleLineHeight = printLineHeight(page.titleFont, device);
     page.geometry =
-        ComputeContractPage(device.width(), device.height(), page.lineHeight, page.titleLineHeight);
-    page.body = PlaceTextLines(ToQString(ComposeContractText(offer, settings)), page.bodyFont,
+        computeContractPage(device.width(), device.height(), page.lineHeight, page.titleLineHeight);
+    page.body = placeTextLines(toQString(composeContractText(offer, settings)), page.bodyFont,
                                device, page.geometry.body, page.lineHeight, false);
-    page.signature = PlaceTextLines(ToQString(ContractSignatureBlock()), page.bodyFont, device,
+    page.signature = placeTextLines(toQString(contractSignatureBlock()), page.bodyFont, device,
                                     page.geometry.signature, page.lineHeight, true);
     return page;
 }
 
-void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
+void paintContractPage(QPainter& painter, const ContractPageLayout& layout) {
     constexpr int kCentredLine = Qt::AlignCenter | Qt::TextSingleLine;
     const ContractPageGeometry& page = layout.geometry;
     // Every line's baseline sits the body font's ascent below the top of its pitch, whatever
@@ -98,7 +98,7 @@ void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
     painter.setPen(Qt::black);
 
     painter.setFont(layout.titleFont);
-    painter.drawText(ToRectF(page.title), kCentredLine, ToQString(contract::kTitle));
+    painter.drawText(toRectF(page.title), kCentredLine, toQString(contract::kTitle));
 
     painter.setFont(layout.bodyFont);
     // Each block is clipped to its band, so a last line cut by the band's bottom edge never
@@ -108,18 +108,18 @@ void PaintContractPage(QPainter& painter, const ContractPageLayout& layout) {
         {&layout.signature, page.signature},
     };
     for (const auto& [lines, band] : blocks) {
-        painter.setClipRect(ToRectF(band));
+        painter.setClipRect(toRectF(band));
         for (const PlacedLine& line : *lines) {
             painter.drawText(QPointF(line.box.left(), line.box.top() + ascent), line.text);
         }
     }
     painter.setClipping(false);
 
-    painter.drawText(ToRectF(page.credit), kCentredLine, ToQString(CreditLine()));
+    painter.drawText(toRectF(page.credit), kCentredLine, toQString(creditLine()));
     painter.restore();
 }
 
-void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc,
+void printContractPages(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc,
                         const std::array<bool, 4>& ticked) {
     bool firstPage = true;
     for (std::size_t k = 0; k < ticked.size(); ++k) {
@@ -130,6 +130,6 @@ void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRod
             device.newPage();
         }
         firstPage = false;
-        PaintContractPage(painter, LayOutContractPage(device, doc.m_offers[k], doc.Settings()));
+        paintContractPage(painter, layOutContractPage(device, doc.m_offers[k], doc.settings()));
     }
 }

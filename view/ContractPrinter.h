@@ -6,9 +6,9 @@
 #include <array>
 #include <vector>
 
-#include "view/PageGeometry.h"
+#include "listing/PageGeometry.h"
 
-class CRodeDoc;
+class ContractDocument;
 class QPaintDevice;
 class QPagedPaintDevice;
 class QPainter;
@@ -26,10 +26,11 @@ struct PlacedLine {
 // word is wider than the block) to the width of `block`. Line n is at block.top + n * lineHeight.
 // Lines that begin at or below block.bottom are dropped: a contract never runs onto a second
 // page. With `centred` each line is centred between block.left and block.right.
-std::vector<PlacedLine> PlaceTextLines(const QString& text, const QFont& font, QPaintDevice& device,
+std::vector<PlacedLine> placeTextLines(const QString& text, const QFont& font, QPaintDevice& device,
                                        const PageRect& block, int lineHeight, bool centred);
 
-// Everything one contract page shows, laid out for `device` (H, V and LOGPIXELSY read from it).
+// Everything one contract page shows, laid out for `device` (its printable width and height and
+// its vertical resolution are read from it).
 struct ContractPageLayout {
     ContractPageGeometry geometry;
     QFont bodyFont;
@@ -39,13 +40,13 @@ struct ContractPageLayout {
     std::vector<PlacedLine> body;
     std::vector<PlacedLine> signature;
 };
-ContractPageLayout LayOutContractPage(QPaintDevice& device, const ContractOffer& offer,
+ContractPageLayout layOutContractPage(QPaintDevice& device, const ContractOffer& offer,
                                       SettingsStore& settings);
 
 // Paints one contract page (title, clauses, signature block, credit line) on the current page.
-void PaintContractPage(QPainter& painter, const ContractPageLayout& layout);
+void paintContractPage(QPainter& painter, const ContractPageLayout& layout);
 
 // Paints one page per ticked offer, first offer first, starting on the device's current page.
 // The painter must be active on `device`. Nothing is painted when no offer is ticked.
-void PrintContractPages(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc,
+void printContractPages(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc,
                         const std::array<bool, 4>& ticked);

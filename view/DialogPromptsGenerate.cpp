@@ -1,14 +1,14 @@
 #include <QDialog>
 #include <array>
 
-#include "view/CEditInfoDlg.h"
-#include "view/CNewCustomDlg.h"
-#include "view/CNewRandomDlg.h"
-#include "view/COptionsDlg.h"
 #include "view/DialogPrompts.h"
+#include "view/EditLineDialog.h"
+#include "view/NewCustomDialog.h"
+#include "view/NewRandomDialog.h"
+#include "view/OptionsDialog.h"
 
 bool DialogPrompts::askRating(std::string& rating) {
-    CNewRandomDlg dialog(m_parent);
+    NewRandomDialog dialog(m_parent);
     dialog.m_rating = rating;
     if (dialog.exec() != QDialog::Accepted) {
         return false;
@@ -22,23 +22,23 @@ namespace {
 // Which dialog member shows which custom choice; used both ways so the two lists cannot drift.
 struct ChoiceBinding {
     std::string OfferChoices::*choice;
-    std::string CNewCustomDlg::*member;
+    std::string NewCustomDialog::*member;
 };
 constexpr std::array<ChoiceBinding, 8> kChoiceBindings = {{
-    {&OfferChoices::employer, &CNewCustomDlg::m_employer},
-    {&OfferChoices::assignment, &CNewCustomDlg::m_assignment},
-    {&OfferChoices::contractLength, &CNewCustomDlg::m_contractLength},
-    {&OfferChoices::paymentMultiplier, &CNewCustomDlg::m_paymentMultiplier},
-    {&OfferChoices::support, &CNewCustomDlg::m_support},
-    {&OfferChoices::transport, &CNewCustomDlg::m_transport},
-    {&OfferChoices::salvageRights, &CNewCustomDlg::m_salvageRights},
-    {&OfferChoices::commandRights, &CNewCustomDlg::m_commandRights},
+    {&OfferChoices::employer, &NewCustomDialog::m_employer},
+    {&OfferChoices::assignment, &NewCustomDialog::m_assignment},
+    {&OfferChoices::contractLength, &NewCustomDialog::m_contractLength},
+    {&OfferChoices::paymentMultiplier, &NewCustomDialog::m_paymentMultiplier},
+    {&OfferChoices::support, &NewCustomDialog::m_support},
+    {&OfferChoices::transport, &NewCustomDialog::m_transport},
+    {&OfferChoices::salvageRights, &NewCustomDialog::m_salvageRights},
+    {&OfferChoices::commandRights, &NewCustomDialog::m_commandRights},
 }};
 
 }  // namespace
 
 bool DialogPrompts::askCustom(std::string& rating, OfferChoices& choices) {
-    CNewCustomDlg dialog(m_parent);
+    NewCustomDialog dialog(m_parent);
     dialog.m_rating = rating;
     for (const ChoiceBinding& binding : kChoiceBindings) {
         dialog.*binding.member = choices.*binding.choice;
@@ -54,7 +54,7 @@ bool DialogPrompts::askCustom(std::string& rating, OfferChoices& choices) {
 }
 
 bool DialogPrompts::askEdit(const std::string& prompt, std::string& text) {
-    CEditInfoDlg dialog(m_parent);
+    EditLineDialog dialog(m_parent);
     dialog.m_prompt = prompt;
     dialog.m_text = text;
     if (dialog.exec() != QDialog::Accepted) {
@@ -65,7 +65,7 @@ bool DialogPrompts::askEdit(const std::string& prompt, std::string& text) {
 }
 
 bool DialogPrompts::askOptions(OptionsValues& values) {
-    COptionsDlg dialog(m_parent);
+    OptionsDialog dialog(m_parent);
     dialog.m_period = values.period;
     dialog.m_basePay = values.basePay;
     dialog.m_unitName = values.unitName;

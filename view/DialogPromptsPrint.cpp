@@ -1,15 +1,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "view/CPrintSelectDlg.h"
+#include "view/ContractSelectDialog.h"
 #include "view/DialogPrompts.h"
 
 bool DialogPrompts::askContracts(SettingsStore& settings, std::array<bool, 4>& ticked) {
-    CPrintSelectDlg dialog(settings, m_parent);
+    ContractSelectDialog dialog(settings, m_parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    ticked = dialog.Ticked();
+    ticked = dialog.ticked();
     return true;
 }
 

@@ -7,9 +7,9 @@
 
 namespace {
 
-// The shown names stay as users know them; the patterns behind them are what Linux needs
-// ("*.*" would hide files without a dot, and names may be upper or lower case).
-const QStringList& DocumentFilters() {
+// The file dialog shows the filters under their usual names; the patterns behind them are what
+// Linux needs ("*.*" would hide files without a dot, and names may be upper or lower case).
+const QStringList& documentFilters() {
     static const QStringList filters = {
         QStringLiteral("Mercenary Contracts(*.did) (*.DID *.did)"),
         QStringLiteral("All Files (*.*) (*)"),
@@ -17,12 +17,12 @@ const QStringList& DocumentFilters() {
     return filters;
 }
 
-void SetDocumentFilters(QFileDialog& dialog) {
-    dialog.setNameFilters(DocumentFilters());
+void setDocumentFilters(QFileDialog& dialog) {
+    dialog.setNameFilters(documentFilters());
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
 }
 
-bool RunFileDialog(QFileDialog& dialog, QString& path) {
+bool runFileDialog(QFileDialog& dialog, QString& path) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
@@ -43,8 +43,8 @@ bool DialogPrompts::askOpenPath(QString& path) {
     QFileDialog dialog(m_parent, QStringLiteral("Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    SetDocumentFilters(dialog);
-    return RunFileDialog(dialog, path);
+    setDocumentFilters(dialog);
+    return runFileDialog(dialog, path);
 }
 
 bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
@@ -53,15 +53,15 @@ bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filters first: choosing a filter in a save dialog gives the name the filter's first
     // extension, so "sa.did" would become "sa.DID", a second file beside the first.
-    SetDocumentFilters(dialog);
+    setDocumentFilters(dialog);
     dialog.selectFile(proposed);
-    return RunFileDialog(dialog, path);
+    return runFileDialog(dialog, path);
 }
 
 void DialogPrompts::warn(const QString& message) {
-    ShowProductMessage(m_parent, QMessageBox::Warning, message);
+    showProductMessage(m_parent, QMessageBox::Warning, message);
 }
 
 void DialogPrompts::inform(const QString& message) {
-    ShowProductMessage(m_parent, QMessageBox::Information, message);
+    showProductMessage(m_parent, QMessageBox::Information, message);
 }

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -14,7 +13,7 @@ namespace {
 constexpr const char* kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr int kAlphabetLength = 52;
 
-int MulDivRounded(int value, int numerator, int denominator) {
+int mulDivRounded(int value, int numerator, int denominator) {
     const long long product = static_cast<long long>(value) * numerator;
     const long long half = denominator / 2;
     return static_cast<int>(product >= 0 ? (product + half) / denominator
@@ -31,11 +30,11 @@ DialogUnits::DialogUnits(const QFont& font) {
 }
 
 int DialogUnits::toPixelsX(int units) const {
-    return MulDivRounded(units, m_baseWidth, 4);
+    return mulDivRounded(units, m_baseWidth, 4);
 }
 
 int DialogUnits::toPixelsY(int units) const {
-    return MulDivRounded(units, m_baseHeight, 8);
+    return mulDivRounded(units, m_baseHeight, 8);
 }
 
 QRect DialogUnits::toPixels(const DluRect& rect) const {
@@ -47,7 +46,7 @@ QSize DialogUnits::toPixels(int width, int height) const {
     return QSize(toPixelsX(width), toPixelsY(height));
 }
 
-void PlaceControl(QWidget& widget, const DialogUnits& units, const DluRect& rect,
+void placeControl(QWidget& widget, const DialogUnits& units, const DluRect& rect,
                   bool naturalHeight) {
     QRect pixels = units.toPixels(rect);
     if (naturalHeight) {
@@ -56,7 +55,7 @@ void PlaceControl(QWidget& widget, const DialogUnits& units, const DluRect& rect
     widget.setGeometry(pixels);
 }
 
-void FinishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, int height) {
+void finishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, int height) {
     QSize size = units.toPixels(width, height);
     // Keep the template's left margin on the right of a label that had to grow.
     const int margin = units.toPixelsX(7);
@@ -71,45 +70,4 @@ void FinishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, 
         size.setWidth(std::max(size.width(), label->geometry().right() + 1 + margin));
     }
     dialog.setFixedSize(size);
-}
-
-void SetUpModalDialog(QDialog& dialog, const QString& caption, bool closeBox) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (closeBox) {
-        flags |= Qt::WindowCloseButtonHint;
-    }
-    dialog.setWindowFlags(flags);
-    dialog.setWindowTitle(caption);
-    dialog.setModal(true);
-}
-
-QPushButton* AddPushButton(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                           const DluRect& rect, bool isDefault) {
-    auto* button = new QPushButton(text, &dialog);
-    button->setObjectName(ControlName(id));
-    button->setDefault(isDefault);
-    button->setAutoDefault(true);
-    PlaceControl(*button, units, rect);
-    if (id == 1) {
-        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
-    } else if (id == 2) {
-        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
-    }
-    return button;
-}
-
-QLabel* AddStaticText(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                      const DluRect& rect, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, &dialog);
-    if (id != 0) {
-        label->setObjectName(ControlName(id));
-    }
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    PlaceControl(*label, units, rect);
-    return label;
-}
-
-QString ControlName(int id) {
-    return QString::number(id);
 }

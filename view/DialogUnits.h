@@ -38,29 +38,9 @@ private:
 
 // Places `widget` at `rect`. A control whose natural height differs from the unit height (a
 // combo box, whose unit height includes its drop-down list) keeps its natural height.
-void PlaceControl(QWidget& widget, const DialogUnits& units, const DluRect& rect,
+void placeControl(QWidget& widget, const DialogUnits& units, const DluRect& rect,
                   bool naturalHeight = false);
 
 // Widens any label whose text would be cut, then fixes the dialog at its unit size, grown where
 // a widened label would otherwise reach past the edge.
-void FinishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, int height);
-
-class QLabel;
-class QPushButton;
-class QString;
-
-// Dialog flags shared by the program's modal dialogs: a caption and a frame, no context-help
-// button; `closeBox` adds the close box (which acts as Cancel).
-void SetUpModalDialog(QDialog& dialog, const QString& caption, bool closeBox);
-
-// A push button that carries its control id as object name; the default button gets Enter, and
-// ids 1 and 2 are wired to accept and reject.
-QPushButton* AddPushButton(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                           const DluRect& rect, bool isDefault);
-
-// A static text; `id` 0 means the text has no id and no object name.
-QLabel* AddStaticText(QDialog& dialog, const DialogUnits& units, int id, const QString& text,
-                      const DluRect& rect, Qt::Alignment alignment = Qt::AlignLeft);
-
-// The object name that addresses a control: its id as decimal text.
-QString ControlName(int id);
+void finishDialogGeometry(QDialog& dialog, const DialogUnits& units, int width, int height);

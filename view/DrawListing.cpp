@@ -4,24 +4,24 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "view/ListingPlan.h"
+#include "listing/ListingPlan.h"
 
 namespace {
 
 // Characters kept past the right edge: glyphs that overhang, kern or combine backwards.
 constexpr int kSlackChars = 8;
 
-bool IsUtf8Continuation(char c) {
+bool isUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
 }
 
 // Cuts a UTF-8 text to at most `maxBytes` bytes without splitting a character.
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
+std::string_view cutUtf8(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) {
         return text;
     }
     std::size_t end = maxBytes;
-    while (end > 0 && IsUtf8Continuation(text[end])) {
+    while (end > 0 && isUtf8Continuation(text[end])) {
         --end;
     }
     return text.substr(0, end);
@@ -29,14 +29,14 @@ std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
 
 }  // namespace
 
-QString VisibleText(std::string_view utf8, const QFontMetrics& metrics, int room) {
+QString visibleText(std::string_view utf8, const QFontMetrics& metrics, int room) {
     if (room <= 0) {
         return {};
     }
     // No visible glyph is narrower than one pixel, so `room` characters (plus slack) always fill
     // the room; a UTF-8 character takes at most four bytes.
     const std::size_t maxChars = static_cast<std::size_t>(room) + kSlackChars;
-    const QString head = QString::fromUtf8(CutUtf8(utf8, maxChars * 4));
+    const QString head = QString::fromUtf8(cutUtf8(utf8, maxChars * 4));
 
     long long used = 0;
     qsizetype i = 0;
@@ -55,20 +55,20 @@ QString VisibleText(std::string_view utf8, const QFontMetrics& metrics, int room
     return head.left(i);
 }
 
-void DrawListing(QPainter& painter, const CRodeDoc& doc, int labelX, int valueX, int lineHeight,
-                 int top, int rightEdge) {
+void drawListing(QPainter& painter, const ContractDocument& doc, int labelX, int valueX,
+                 int lineHeight, int top, int rightEdge) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int ascent = metrics.ascent();
     const ListingPlan plan(doc);
-    for (const ListingLine& line : plan.Lines()) {
+    for (const ListingLine& line : plan.lines()) {
         const int baseline = top + line.number * lineHeight + ascent;
         if (!line.label.empty()) {
             painter.drawText(QPoint(labelX, baseline),
-                             VisibleText(line.label, metrics, rightEdge - labelX));
+                             visibleText(line.label, metrics, rightEdge - labelX));
         }
         if (line.value && !line.value->empty()) {
             painter.drawText(QPoint(valueX, baseline),
-                             VisibleText(*line.value, metrics, rightEdge - valueX));
+                             visibleText(*line.value, metrics, rightEdge - valueX));
         }
     }
 }

@@ -1,24 +1,24 @@
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractDocument.h"
+#include "document/SettingsStore.h"
+#include "listing/EditableLines.h"
 #include "view/Commands.h"
-#include "view/EditableLines.h"
 #include "view/UiPrompts.h"
 
-bool RunNewRandom(CRodeDoc& doc, UiPrompts& prompts) {
+bool runNewRandom(ContractDocument& doc, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     if (!prompts.askRating(rating)) {
         return false;
     }
     doc.m_rating = rating;
-    doc.OnNewDocument();
+    doc.resetToUntitled();
     // New Random rolls every term: a default OfferChoices is "Random" throughout.
-    doc.GenerateOffers(doc.m_rating, OfferChoices{});
+    doc.generateOffers(doc.m_rating, OfferChoices{});
     return true;
 }
 
-bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts) {
+bool runNewCustom(ContractDocument& doc, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     OfferChoices choices = doc.m_customChoices;
     if (!prompts.askCustom(rating, choices)) {
@@ -26,13 +26,13 @@ bool RunNewCustom(CRodeDoc& doc, UiPrompts& prompts) {
     }
     doc.m_rating = rating;
     doc.m_customChoices = choices;
-    doc.OnNewDocument();
-    doc.GenerateOffers(doc.m_rating, doc.m_customChoices);
+    doc.resetToUntitled();
+    doc.generateOffers(doc.m_rating, doc.m_customChoices);
     return true;
 }
 
-void RunLineEdit(CRodeDoc& doc, UiPrompts& prompts, int line) {
-    const std::optional<EditableLine> editable = FindEditableLine(doc, line);
+void runLineEdit(ContractDocument& doc, UiPrompts& prompts, int line) {
+    const std::optional<EditableLine> editable = findEditableLine(doc, line);
     if (!editable) {
         prompts.warn(QStringLiteral("Please Select A Valid Line"));
         return;
@@ -43,20 +43,20 @@ void RunLineEdit(CRodeDoc& doc, UiPrompts& prompts, int line) {
     }
 }
 
-void RunOptions(SettingsStore& settings, UiPrompts& prompts) {
+void runOptions(SettingsStore& settings, UiPrompts& prompts) {
     using namespace settings;
-    // Each value is read with the dialog's own default; the order of reads and writes is the
-    // store's order of access, kept as it always was.
+    // Each value is read with the dialog's own default. The reads and the writes keep a fixed
+    // order (the period first), which the tests of this command pin.
     OptionsValues values;
-    values.period = settings.ReadText(kSection, kYear, kYearDefault);
-    values.basePay = settings.ReadText(kSection, kPay, kPayForOptions);
-    values.unitName = settings.ReadText(kSection, kUnitName, kUnitNameForOptions);
-    values.unitSize = settings.ReadText(kSection, kUnitSize, kUnitSizeForOptions);
+    values.period = settings.readText(kSection, kYear, kYearDefault);
+    values.basePay = settings.readText(kSection, kPay, kPayForOptions);
+    values.unitName = settings.readText(kSection, kUnitName, kUnitNameForOptions);
+    values.unitSize = settings.readText(kSection, kUnitSize, kUnitSizeForOptions);
     if (!prompts.askOptions(values)) {
         return;
     }
-    settings.WriteText(kSection, kYear, values.period);
-    settings.WriteText(kSection, kUnitName, values.unitName);
-    settings.WriteText(kSection, kPay, values.basePay);
-    settings.WriteText(kSection, kUnitSize, values.unitSize);
+    settings.writeText(kSection, kYear, values.period);
+    settings.writeText(kSection, kUnitName, values.unitName);
+    settings.writeText(kSection, kPay, values.basePay);
+    settings.writeText(kSection, kUnitSize, values.unitSize);
 }

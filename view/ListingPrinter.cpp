@@ -5,30 +5,31 @@
 #include <QPainter>
 #include <QString>
 
-#include "view/ContractText.h"
+#include "listing/ContractText.h"
+#include "listing/PageGeometry.h"
 #include "view/DrawListing.h"
-#include "view/PageGeometry.h"
 #include "view/PrintFont.h"
 
-void PrintListingPage(QPainter& painter, QPagedPaintDevice& device, const CRodeDoc& doc) {
+void printListingPage(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc) {
     // Begin: the 9-point print font and its pitch on this device.
-    const QFont printFont = MakePrintFont(device, kBodyFontDivisor);
-    const int lineHeight = PrintLineHeight(printFont, device);
+    const QFont printFont = makePrintFont(device, kBodyFontDivisor);
+    const int lineHeight = printLineHeight(printFont, device);
 
     painter.save();
     painter.setFont(printFont);
     painter.setPen(Qt::black);
 
-    // Print: device width and height are the printable area in device pixels (HORZRES/VERTRES).
-    const int horzRes = device.width();
-    const int vertRes = device.height();
-    const ListingPageGeometry page = ComputeListingPage(horzRes, vertRes, lineHeight);
-    DrawListing(painter, doc, page.labelX, page.valueX, lineHeight, 0, horzRes);
+    // The device's width and height are the printable area in device pixels.
+    const int printableWidth = device.width();
+    const int printableHeight = device.height();
+    const ListingPageGeometry page =
+        computeListingPage(printableWidth, printableHeight, lineHeight);
+    drawListing(painter, doc, page.labelX, page.valueX, lineHeight, 0, printableWidth);
 
     const QRect credit(QPoint(page.credit.left, page.credit.top),
                        QPoint(page.credit.right - 1, page.credit.bottom - 1));
     painter.drawText(credit, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QString::fromStdString(CreditLine()));
+                     QString::fromStdString(creditLine()));
 
     // End: the previous font comes back; the print font goes with this scope.
     painter.restore();

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPaintDevice>
 
-QFont MakePrintFont(QPaintDevice& device, int divisor) {
+QFont makePrintFont(QPaintDevice& device, int divisor) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
@@ -13,6 +13,6 @@ QFont MakePrintFont(QPaintDevice& device, int divisor) {
     return font;
 }
 
-int PrintLineHeight(const QFont& font, QPaintDevice& device) {
+int printLineHeight(const QFont& font, QPaintDevice& device) {
     return QFontMetrics(font, &device).lineSpacing();
 }

@@ -7,14 +7,14 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include "doc/io/AtomicReplace.h"
-#include "doc/io/FileError.h"
-#include "doc/io/FileIdentity.h"
+#include "storage/AtomicReplace.h"
+#include "storage/FileError.h"
+#include "storage/FileIdentity.h"
 
 namespace {
 
 // The PDF `printer` would write, made in memory. Empty when the painter could not run.
-QByteArray RenderPdf(const QPrinter& printer, const PaintPages& paint) {
+QByteArray renderPdf(const QPrinter& printer, const PaintPages& paint) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -38,7 +38,7 @@ QByteArray RenderPdf(const QPrinter& printer, const PaintPages& paint) {
 
 }  // namespace
 
-PrintOutcome RunPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint) {
+PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint) {
     const QString file = printer.outputFileName();
     if (file.isEmpty()) {
         QPainter painter;
@@ -50,17 +50,17 @@ PrintOutcome RunPrintJob(QPrinter& printer, const QString& documentPath, const P
     }
 
     const QString target = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
-    if (!documentPath.isEmpty() && IsSameFile(target, documentPath)) {
+    if (!documentPath.isEmpty() && isSameFile(target, documentPath)) {
         return {true, QStringLiteral("%1 is the open document. Choose another file for the PDF.")
                           .arg(target)};
     }
-    const QByteArray pdf = RenderPdf(printer, paint);
+    const QByteArray pdf = renderPdf(printer, paint);
     if (pdf.isEmpty()) {
         return {false, {}};
     }
     if (const int error =
-            ReplaceFileAtomically(target, pdf.constData(), static_cast<std::size_t>(pdf.size()))) {
-        return {true, FileErrorMessageFor(error, target)};
+            replaceFileAtomically(target, pdf.constData(), static_cast<std::size_t>(pdf.size()))) {
+        return {true, fileErrorMessageFor(error, target)};
     }
     return {};
 }

@@ -22,4 +22,4 @@ struct PrintOutcome {
 // memory, with the printer's page layout, resolution and title, and the file is replaced only
 // once that PDF is complete: a write that fails leaves the earlier file as it was. A file that is
 // `documentPath` itself, by its name or through a link, is never written.
-PrintOutcome RunPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint);
+PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint);

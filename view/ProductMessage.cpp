@@ -3,13 +3,13 @@
 #include <QString>
 #include <QTextDocument>
 
-void ShowProductMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
+void showProductMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
     QMessageBox box(icon, QStringLiteral("Zuvaduro"), message, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-QString PlainToolTip(const QString& text) {
+QString plainToolTip(const QString& text) {
     // Tool tips guess their format; only a text the guess would take for markup is wrapped.
     if (!Qt::mightBeRichText(text)) {
         return text;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "doc/ContractOffer.h"
+#include "document/ContractOffer.h"
 
 class QPrinter;
 class SettingsStore;

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
 
 namespace {
 
 // Four offers with texts of the lengths a generation produces.
-void FillFourOffers(CRodeDoc& doc) {
-    doc.OnNewDocument();
+void fillFourOffers(ContractDocument& doc) {
+    doc.resetToUntitled();
     doc.m_rating = "B";
     doc.m_offerCount = 4;
     for (ContractOffer& offer : doc.m_offers) {
@@ -30,22 +30,22 @@ void FillFourOffers(CRodeDoc& doc) {
 
 void BM_WriteFourOffers(benchmark::State& state) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
-    FillFourOffers(doc);
+    ContractDocument doc(settings, 1);
+    fillFourOffers(doc);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WriteDocumentBytes(doc));
+        benchmark::DoNotOptimize(writeDocumentBytes(doc));
     }
 }
 BENCHMARK(BM_WriteFourOffers);
 
 void BM_ReadFourOffers(benchmark::State& state) {
     MemorySettings settings;
-    CRodeDoc source(settings, 1);
-    FillFourOffers(source);
-    const std::vector<std::uint8_t> bytes = WriteDocumentBytes(source);
-    CRodeDoc doc(settings, 1);
+    ContractDocument source(settings, 1);
+    fillFourOffers(source);
+    const std::vector<std::uint8_t> bytes = writeDocumentBytes(source);
+    ContractDocument doc(settings, 1);
     for (auto _ : state) {
-        const CodecResult result = ReadDocumentBytes(doc, bytes);
+        const CodecResult result = readDocumentBytes(doc, bytes);
         if (!result.ok) {
             state.SkipWithError("the written document did not read back");
             break;

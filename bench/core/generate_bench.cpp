@@ -3,30 +3,30 @@
 #include <cstdint>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
-#include "view/ListingPlan.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "listing/ListingPlan.h"
 
 namespace {
 
 constexpr const char* kRating = "A";
 
-void PrepareSettings(MemorySettings& settings) {
-    settings.WriteText(settings::kSection, settings::kPay, "100000");
+void prepareSettings(MemorySettings& settings) {
+    settings.writeText(settings::kSection, settings::kPay, "100000");
 }
 
 // One New Random run as the command performs it: reset, then generate with all choices rolled.
 void BM_GenerateOffers(benchmark::State& state) {
     MemorySettings settings;
-    PrepareSettings(settings);
-    CRodeDoc doc(settings, 12345);
+    prepareSettings(settings);
+    ContractDocument doc(settings, 12345);
     doc.m_rating = std::string(kRating);
     const OfferChoices random;
     std::int64_t offers = 0;
     for (auto _ : state) {
-        doc.OnNewDocument();
-        doc.GenerateOffers(doc.m_rating, random);
+        doc.resetToUntitled();
+        doc.generateOffers(doc.m_rating, random);
         benchmark::DoNotOptimize(doc.m_offers);
         offers += doc.m_offerCount;
     }
@@ -38,17 +38,17 @@ BENCHMARK(BM_GenerateOffers);
 
 void BM_RenderListingText(benchmark::State& state) {
     MemorySettings settings;
-    PrepareSettings(settings);
-    CRodeDoc doc(settings, 1);
+    prepareSettings(settings);
+    ContractDocument doc(settings, 1);
     doc.m_rating = std::string(kRating);
     // Roll until the document holds four offers, the longest listing.
     for (std::uint32_t seed = 1; doc.m_offerCount != 4; ++seed) {
-        doc.SeedGenerator(seed);
-        doc.OnNewDocument();
-        doc.GenerateOffers(doc.m_rating, OfferChoices{});
+        doc.seedGenerator(seed);
+        doc.resetToUntitled();
+        doc.generateOffers(doc.m_rating, OfferChoices{});
     }
     for (auto _ : state) {
-        std::string text = RenderListingText(doc);
+        std::string text = renderListingText(doc);
         benchmark::DoNotOptimize(text);
     }
     state.SetItemsProcessed(state.iterations());

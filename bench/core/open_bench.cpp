@@ -17,40 +17,40 @@
 #include <string>
 #include <vector>
 
-#include "doc/Archive.h"
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
-#include "doc/io/DocumentFile.h"
+#include "document/Archive.h"
+#include "document/ContractDocument.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
+#include "storage/DocumentFile.h"
 
 namespace {
 
 constexpr std::size_t kValueBytes = 200'000'000;
 
-QTemporaryDir& Folder() {
+QTemporaryDir& folder() {
     static QTemporaryDir folder;
     return folder;
 }
 
 // The document, written once per kind: one offer whose employer is the large value. Written in
 // pieces, so that this process never holds it: a child's peak memory counts its parent's.
-QString DocumentPath(bool highBytes) {
-    const QString path = Folder().filePath(highBytes ? "high.did" : "ascii.did");
+QString documentPath(bool highBytes) {
+    const QString path = folder().filePath(highBytes ? "high.did" : "ascii.did");
     if (QFile::exists(path)) {
         return path;
     }
     const std::string_view pattern = highBytes ? "\xE9\x80\xFC\x9F" : "Kurita ";
     Archive head;
-    head.WriteText("3055");
-    head.WriteU16(1);
-    head.WriteText("B");
+    head.writeText("3055");
+    head.writeU16(1);
+    head.writeText("B");
     // The 32-bit length form of an 8-bit text, as the program writes one this long.
-    head.WriteU8(0xFF);
-    head.WriteU16(0xFFFF);
-    head.WriteU32(static_cast<std::uint32_t>(kValueBytes));
+    head.writeU8(0xFF);
+    head.writeU16(0xFFFF);
+    head.writeU32(static_cast<std::uint32_t>(kValueBytes));
     Archive tail;
     for (std::size_t f = 1; f < ContractOffer::kFieldCount; ++f) {
-        tail.WriteText("x");
+        tail.writeText("x");
     }
     QByteArray chunk;
     while (chunk.size() < (1 << 20)) {
@@ -59,19 +59,19 @@ QString DocumentPath(bool highBytes) {
     chunk.truncate((1 << 20) - (1 << 20) % static_cast<int>(pattern.size()));
     QFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(reinterpret_cast<const char*>(head.Bytes().data()),
-                          qint64(head.Bytes().size())) == qint64(head.Bytes().size());
+    ok = ok && file.write(reinterpret_cast<const char*>(head.bytes().data()),
+                          qint64(head.bytes().size())) == qint64(head.bytes().size());
     for (std::size_t written = 0; ok && written < kValueBytes;) {
         const qint64 piece = std::min<qint64>(chunk.size(), qint64(kValueBytes - written));
         ok = file.write(chunk.constData(), piece) == piece;
         written += static_cast<std::size_t>(piece);
     }
-    ok = ok && file.write(reinterpret_cast<const char*>(tail.Bytes().data()),
-                          qint64(tail.Bytes().size())) == qint64(tail.Bytes().size());
+    ok = ok && file.write(reinterpret_cast<const char*>(tail.bytes().data()),
+                          qint64(tail.bytes().size())) == qint64(tail.bytes().size());
     return ok ? path : QString();
 }
 
-std::vector<std::uint8_t> ReadAll(const QString& path) {
+std::vector<std::uint8_t> readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -81,12 +81,12 @@ std::vector<std::uint8_t> ReadAll(const QString& path) {
 }
 
 void BM_OpenOneLargeValue(benchmark::State& state) {
-    const QString path = DocumentPath(state.range(0) != 0);
+    const QString path = documentPath(state.range(0) != 0);
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     for (auto _ : state) {
-        doc.OnNewDocument();  // no path, so the file is read again
-        if (OpenDocumentFile(doc, path).status != OpenStatus::Opened) {
+        doc.resetToUntitled();  // no path, so the file is read again
+        if (openDocumentFile(doc, path).status != OpenStatus::Opened) {
             state.SkipWithError("the document did not open");
             break;
         }
@@ -97,11 +97,11 @@ void BM_OpenOneLargeValue(benchmark::State& state) {
 BENCHMARK(BM_OpenOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_DecodeOneLargeValue(benchmark::State& state) {
-    const std::vector<std::uint8_t> bytes = ReadAll(DocumentPath(state.range(0) != 0));
+    const std::vector<std::uint8_t> bytes = readAll(documentPath(state.range(0) != 0));
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
+    ContractDocument doc(settings, 1);
     for (auto _ : state) {
-        if (!ReadDocumentBytes(doc, bytes).ok) {
+        if (!readDocumentBytes(doc, bytes).ok) {
             state.SkipWithError("the document did not decode");
             break;
         }
@@ -114,9 +114,9 @@ BENCHMARK(BM_DecodeOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 // The whole program, its settings in the temporary folder. Reports the wall time, the rate over
 // the file's size and the child's peak resident memory against the file's size.
 void BM_ListingProcessOneLargeValue(benchmark::State& state) {
-    const QByteArray path = QFile::encodeName(DocumentPath(state.range(0) != 0));
+    const QByteArray path = QFile::encodeName(documentPath(state.range(0) != 0));
     const double fileBytes = static_cast<double>(QFile(QString::fromLocal8Bit(path)).size());
-    const QByteArray config = "XDG_CONFIG_HOME=" + QFile::encodeName(Folder().filePath("config"));
+    const QByteArray config = "XDG_CONFIG_HOME=" + QFile::encodeName(folder().filePath("config"));
     long peakKb = 0;
     for (auto _ : state) {
         int out[2];

@@ -47,7 +47,7 @@ private:
     bool m_done = false;
 };
 
-int RunMinimal(int argc, char** argv) {
+int runMinimal(int argc, char** argv) {
     QElapsedTimer started;
     started.start();
     QApplication app(argc, argv);
@@ -66,7 +66,7 @@ struct Case {
 };
 
 // Wall milliseconds from spawn to the probe line; nullopt when the program did not report.
-std::optional<double> TimeOnce(const Case& c, const QProcessEnvironment& env) {
+std::optional<double> timeOnce(const Case& c, const QProcessEnvironment& env) {
     QProcess process;
     process.setProcessEnvironment(env);
     QElapsedTimer timer;
@@ -91,14 +91,14 @@ std::optional<double> TimeOnce(const Case& c, const QProcessEnvironment& env) {
     return std::nullopt;
 }
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 // Starts Xvfb on a free display; the process is ours and is ended by its destructor.
-std::unique_ptr<QProcess> StartXvfb(QString& display) {
+std::unique_ptr<QProcess> startXvfb(QString& display) {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty()) {
         return nullptr;
@@ -125,14 +125,14 @@ std::unique_ptr<QProcess> StartXvfb(QString& display) {
     return nullptr;
 }
 
-void Measure(const char* platform, const QProcessEnvironment& env, const std::vector<Case>& cases,
+void measure(const char* platform, const QProcessEnvironment& env, const std::vector<Case>& cases,
              int runs) {
     std::vector<double> medians;
     for (const Case& c : cases) {
-        TimeOnce(c, env);  // warm the caches
+        timeOnce(c, env);  // warm the caches
         std::vector<double> times;
         for (int i = 0; i < runs; ++i) {
-            if (const auto ms = TimeOnce(c, env)) {
+            if (const auto ms = timeOnce(c, env)) {
                 times.push_back(*ms);
             }
         }
@@ -140,7 +140,7 @@ void Measure(const char* platform, const QProcessEnvironment& env, const std::ve
             medians.push_back(-1);
             continue;
         }
-        medians.push_back(Median(times));
+        medians.push_back(median(times));
         std::printf("%-10s %-28s median %7.1f ms  (min %.1f, max %.1f, %zu runs)\n", platform,
                     c.name, medians.back(), *std::min_element(times.begin(), times.end()),
                     *std::max_element(times.begin(), times.end()), times.size());
@@ -155,7 +155,7 @@ void Measure(const char* platform, const QProcessEnvironment& env, const std::ve
 
 int main(int argc, char** argv) {
     if (argc > 1 && QByteArray(argv[1]) == "--minimal") {
-        return RunMinimal(argc, argv);
+        return runMinimal(argc, argv);
     }
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 7;
@@ -173,15 +173,15 @@ int main(int argc, char** argv) {
 
     QProcessEnvironment offscreen = base;
     offscreen.insert("QT_QPA_PLATFORM", "offscreen");
-    Measure("offscreen", offscreen, cases, runs);
+    measure("offscreen", offscreen, cases, runs);
 
     QString display;
-    if (std::unique_ptr<QProcess> xvfb = StartXvfb(display)) {
+    if (std::unique_ptr<QProcess> xvfb = startXvfb(display)) {
         QProcessEnvironment x11 = base;
         x11.remove("QT_QPA_PLATFORM");
         x11.remove("WAYLAND_DISPLAY");
         x11.insert("DISPLAY", display);
-        Measure("xvfb", x11, cases, runs);
+        measure("xvfb", x11, cases, runs);
         xvfb->terminate();
         xvfb->waitForFinished(3000);
     } else {

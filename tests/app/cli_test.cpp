@@ -30,7 +30,7 @@ protected:
     QString locale = "C.UTF-8";
     bool noDisplay = false;  // also without the offscreen platform the tests otherwise run on
 
-    Outcome Run(const QStringList& args) {
+    Outcome runProgram(const QStringList& args) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
@@ -47,9 +47,9 @@ protected:
                 QString::fromUtf8(process.readAllStandardError())};
     }
 
-    QString Path(const QString& name) const { return home.filePath(name); }
+    QString path(const QString& name) const { return home.filePath(name); }
 
-    static QStringList Lines(const QString& text) {
+    static QStringList splitLines(const QString& text) {
         QStringList lines = text.split('\n');
         EXPECT_EQ(lines.last(), "") << "every line ends with a newline";
         lines.removeLast();
@@ -57,8 +57,8 @@ protected:
     }
 
     // The value printed for a label (first occurrence), from column 35 on.
-    static QString Value(const QString& listing, const QString& label) {
-        for (const QString& line : Lines(listing)) {
+    static QString value(const QString& listing, const QString& label) {
+        for (const QString& line : splitLines(listing)) {
             if (line.startsWith(label.leftJustified(35))) {
                 return line.mid(35);
             }
@@ -69,13 +69,92 @@ protected:
 
 // ---- rolling ------------------------------------------------------------------------------
 
+// The README's example, whole and byte for byte: a change to any roll, table, text or the listing's
+// layout shows here.
+TEST_F(CommandLineTest, readmeExampleRollIsPinned) {
+    const Outcome run = runProgram({"--roll", "B", "--seed", "7", "--base-pay", "100000"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.toStdString(), R"(Dragoon's Rating:                  B
+Contract Offers:                   4
+
+First Contract:
+     Employer:                     Federated Commonwealth
+     Assignment:                   Objective Raid against Clans
+     Contract Length:              2 months
+     Payment Mulitplier:           7.02x Pay = (702000.00 C-Bills)
+     Support:
+     Straight Support:             60%
+     Battle-Loss Compensation:     10%
+     Transport:
+     DS/JS Compensation:           23%
+     Commercial Compensation:      35%
+     Salvage Rights:               No Rights
+     Command Rights:               House Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+
+Second Contract:
+     Employer:                     Outworlds Alliance
+     Assignment:                   Objective Raid
+     Contract Length:              2 months
+     Payment Mulitplier:           4.32x Pay = (432000.00 C-Bills)
+     Support:
+     Straight Support:             60%
+     Battle-Loss Compensation:     20%
+     Transport:
+     DS/JS Compensation:           32%
+     Commercial Compensation:      35%
+     Salvage Rights:               No Rights
+     Command Rights:               Independent Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+
+Third Contract:
+     Employer:                     Federated Commonwealth
+     Assignment:                   Objective Raid against Clans
+     Contract Length:              2 months
+     Payment Mulitplier:           7.02x Pay = (702000.00 C-Bills)
+     Support:
+     Straight Support:             55%
+     Battle-Loss Compensation:     25%
+     Transport:
+     DS/JS Compensation:           32%
+     Commercial Compensation:      35%
+     Salvage Rights:               Exchange Rights
+     Command Rights:               House Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+
+Fourth Contract:
+     Employer:                     Free Worlds League
+     Assignment:                   Objective Raid
+     Contract Length:              1 month
+     Payment Mulitplier:           6.91x Pay = (691000.00 C-Bills)
+     Support:
+     Straight Support:             85%
+     Battle-Loss Compensation:     15%
+     Transport:
+     DS/JS Compensation:           32%
+     Commercial Compensation:      39%
+     Salvage Rights:               No Rights
+     Command Rights:               House Command
+     Start Date:                   01 January, 3055
+     End Date:                     31 December, 3055
+     Location:                     Outreach
+)");
+}
+
 TEST_F(CommandLineTest, aFixedSeedReproducesTheRollAndTheLineCountFollowsTheOffers) {
-    const Outcome first = Run({"--roll", "B", "--seed", "12345"});
-    const Outcome second = Run({"--roll", "B", "--seed", "12345"});
+    const Outcome first = runProgram({"--roll", "B", "--seed", "12345"});
+    const Outcome second = runProgram({"--roll", "B", "--seed", "12345"});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_EQ(first.out, second.out);
 
-    const QStringList lines = Lines(first.out);
+    const QStringList lines = splitLines(first.out);
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[0], QString("Dragoon's Rating:").leftJustified(35) + "B");
     ASSERT_THAT(lines[1].toStdString(), StartsWith("Contract Offers:"));
@@ -86,84 +165,84 @@ TEST_F(CommandLineTest, aFixedSeedReproducesTheRollAndTheLineCountFollowsTheOffe
 TEST_F(CommandLineTest, differentSeedsGiveDifferentRolls) {
     QSet<QString> listings;
     for (int seed = 1; seed <= 5; ++seed) {
-        listings.insert(Run({"--roll", "A", "--seed", QString::number(seed)}).out);
+        listings.insert(runProgram({"--roll", "A", "--seed", QString::number(seed)}).out);
     }
     EXPECT_GT(listings.size(), 1);
 }
 
 TEST_F(CommandLineTest, fixedTermsApplyToTheFirstOfferOnly) {
     // Rating "A" always rolls at least one offer.
-    const Outcome run = Run({"--roll",       "A",           "--seed",       "7",
-                             "--employer",   "Kell Hounds", "--assignment", "Retainer",
-                             "--support",    "80%",         "--transport",  "25%",
-                             "--multiplier", "3.0",         "--base-pay",   "100000",
-                             "--salvage",    "None",        "--command",    "House Command",
-                             "--length",     "9 years"});
+    const Outcome run = runProgram({"--roll",       "A",           "--seed",       "7",
+                                    "--employer",   "Kell Hounds", "--assignment", "Retainer",
+                                    "--support",    "80%",         "--transport",  "25%",
+                                    "--multiplier", "3.0",         "--base-pay",   "100000",
+                                    "--salvage",    "None",        "--command",    "House Command",
+                                    "--length",     "9 years"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(Value(run.out, "     Employer:"), "Kell Hounds");
-    EXPECT_EQ(Value(run.out, "     Assignment:"), "Retainer");
-    EXPECT_EQ(Value(run.out, "     Contract Length:"), "9 years");
-    EXPECT_EQ(Value(run.out, "     Payment Mulitplier:"), "3.0x Pay = (300000.00 C-Bills)");
-    EXPECT_EQ(Value(run.out, "     Straight Support:"), "80%");
-    EXPECT_EQ(Value(run.out, "     Battle-Loss Compensation:"), "80%");
-    EXPECT_EQ(Value(run.out, "     DS/JS Compensation:"), "25%");
-    EXPECT_EQ(Value(run.out, "     Commercial Compensation:"), "25%");
-    EXPECT_EQ(Value(run.out, "     Salvage Rights:"), "None");
-    EXPECT_EQ(Value(run.out, "     Command Rights:"), "House Command");
-    EXPECT_EQ(Value(run.out, "     Location:"), "Outreach");
+    EXPECT_EQ(value(run.out, "     Employer:"), "Kell Hounds");
+    EXPECT_EQ(value(run.out, "     Assignment:"), "Retainer");
+    EXPECT_EQ(value(run.out, "     Contract Length:"), "9 years");
+    EXPECT_EQ(value(run.out, "     Payment Mulitplier:"), "3.0x Pay = (300000.00 C-Bills)");
+    EXPECT_EQ(value(run.out, "     Straight Support:"), "80%");
+    EXPECT_EQ(value(run.out, "     Battle-Loss Compensation:"), "80%");
+    EXPECT_EQ(value(run.out, "     DS/JS Compensation:"), "25%");
+    EXPECT_EQ(value(run.out, "     Commercial Compensation:"), "25%");
+    EXPECT_EQ(value(run.out, "     Salvage Rights:"), "None");
+    EXPECT_EQ(value(run.out, "     Command Rights:"), "House Command");
+    EXPECT_EQ(value(run.out, "     Location:"), "Outreach");
 }
 
 TEST_F(CommandLineTest, basePayIsForThisRunOnlyAndDefaultsToZero) {
-    const Outcome paid = Run({"--roll", "A", "--seed", "3", "--multiplier", "2.5", "--base-pay",
-                              "1000", "--save", Path("a.did")});
+    const Outcome paid = runProgram({"--roll", "A", "--seed", "3", "--multiplier", "2.5",
+                                     "--base-pay", "1000", "--save", path("a.did")});
     ASSERT_EQ(paid.exitCode, 0) << paid.err.toStdString();
-    EXPECT_EQ(Value(paid.out, "     Payment Mulitplier:"), "2.5x Pay = (2500.00 C-Bills)");
-    const Outcome unpaid = Run({"--roll", "A", "--seed", "3", "--multiplier", "2.5"});
-    EXPECT_EQ(Value(unpaid.out, "     Payment Mulitplier:"), "2.5x Pay = (0.00 C-Bills)");
+    EXPECT_EQ(value(paid.out, "     Payment Mulitplier:"), "2.5x Pay = (2500.00 C-Bills)");
+    const Outcome unpaid = runProgram({"--roll", "A", "--seed", "3", "--multiplier", "2.5"});
+    EXPECT_EQ(value(unpaid.out, "     Payment Mulitplier:"), "2.5x Pay = (0.00 C-Bills)");
 }
 
 TEST_F(CommandLineTest, numbersIgnoreTheUserLocale) {
     locale = "de_DE.UTF-8";
     const Outcome run =
-        Run({"--roll", "A", "--seed", "1", "--multiplier", "2.10", "--base-pay", "100000"});
+        runProgram({"--roll", "A", "--seed", "1", "--multiplier", "2.10", "--base-pay", "100000"});
     ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(Value(run.out, "     Payment Mulitplier:"), "2.10x Pay = (210000.00 C-Bills)");
+    EXPECT_EQ(value(run.out, "     Payment Mulitplier:"), "2.10x Pay = (210000.00 C-Bills)");
     const Outcome comma =
-        Run({"--roll", "A", "--seed", "1", "--multiplier", "2.10", "--base-pay", "100,000"});
-    EXPECT_EQ(Value(comma.out, "     Payment Mulitplier:"), "2.10x Pay = (210.00 C-Bills)");
+        runProgram({"--roll", "A", "--seed", "1", "--multiplier", "2.10", "--base-pay", "100,000"});
+    EXPECT_EQ(value(comma.out, "     Payment Mulitplier:"), "2.10x Pay = (210.00 C-Bills)");
 }
 
 TEST_F(CommandLineTest, hugeAndNonFiniteAmountsArePrintedInFull) {
     const Outcome huge =
-        Run({"--roll", "A", "--seed", "1", "--multiplier", "2", "--base-pay", "1e300"});
-    const QString field = Value(huge.out, "     Payment Mulitplier:");
+        runProgram({"--roll", "A", "--seed", "1", "--multiplier", "2", "--base-pay", "1e300"});
+    const QString field = value(huge.out, "     Payment Mulitplier:");
     EXPECT_TRUE(field.startsWith("2x Pay = (2000000000")) << field.toStdString();
     EXPECT_TRUE(field.endsWith(".00 C-Bills)"));
     EXPECT_EQ(field.size(), QString("2x Pay = (").size() + 301 + 3 + QString(" C-Bills)").size());
 
     const Outcome inf =
-        Run({"--roll", "A", "--seed", "1", "--multiplier", "2", "--base-pay", "1e999"});
-    EXPECT_EQ(Value(inf.out, "     Payment Mulitplier:"), "2x Pay = (inf C-Bills)");
+        runProgram({"--roll", "A", "--seed", "1", "--multiplier", "2", "--base-pay", "1e999"});
+    EXPECT_EQ(value(inf.out, "     Payment Mulitplier:"), "2x Pay = (inf C-Bills)");
     const Outcome negInf =
-        Run({"--roll", "A", "--seed", "1", "--multiplier", "-2", "--base-pay", "1e999"});
-    EXPECT_EQ(Value(negInf.out, "     Payment Mulitplier:"), "-2x Pay = (-inf C-Bills)");
+        runProgram({"--roll", "A", "--seed", "1", "--multiplier", "-2", "--base-pay", "1e999"});
+    EXPECT_EQ(value(negInf.out, "     Payment Mulitplier:"), "-2x Pay = (-inf C-Bills)");
 }
 
 TEST_F(CommandLineTest, jsonCarriesTheShownOffersWithTheirFieldNames) {
-    const Outcome text = Run({"--roll", "A", "--seed", "99"});
-    const Outcome json = Run({"--roll", "A", "--seed", "99", "--json"});
+    const Outcome text = runProgram({"--roll", "A", "--seed", "99"});
+    const Outcome json = runProgram({"--roll", "A", "--seed", "99", "--json"});
     ASSERT_EQ(json.exitCode, 0);
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
     EXPECT_EQ(root["rating"].toString(), "A");
     const int count = root["offerCount"].toInt();
-    EXPECT_EQ(QString::number(count), Value(text.out, "Contract Offers:"));
+    EXPECT_EQ(QString::number(count), value(text.out, "Contract Offers:"));
     const QJsonArray offers = root["offers"].toArray();
     ASSERT_EQ(offers.size(), std::min(count, 4));
     ASSERT_FALSE(offers.isEmpty());
     EXPECT_EQ(offers[0].toObject().keys().size(), 13);
-    EXPECT_EQ(offers[0].toObject()["employer"].toString(), Value(text.out, "     Employer:"));
+    EXPECT_EQ(offers[0].toObject()["employer"].toString(), value(text.out, "     Employer:"));
     EXPECT_EQ(offers[0].toObject()["location"].toString(), "Outreach");
     // Keys come in file order, not sorted.
     EXPECT_LT(json.out.indexOf("\"employer\""), json.out.indexOf("\"assignment\""));
@@ -172,15 +251,15 @@ TEST_F(CommandLineTest, jsonCarriesTheShownOffersWithTheirFieldNames) {
 
 // A crafted document cannot drive the terminal it is listed on; a pipe still gets its bytes.
 TEST_F(CommandLineTest, aTerminalSeesControlCharactersSpelledOut) {
-    QFile file(Path("hostile.did"));
+    QFile file(path("hostile.did"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("\0043025\000\000\005B\033[2J", 13));
     file.close();
-    EXPECT_TRUE(Run({"--listing", file.fileName()}).out.contains("B\x1b[2J\n"));
+    EXPECT_TRUE(runProgram({"--listing", file.fileName()}).out.contains("B\x1b[2J\n"));
 
     QProcess tty;  // script(1) gives the program a pseudo-terminal as its output
     tty.start("script", {"-qec",
-                         "XDG_CONFIG_HOME='" + Path("config") + "' '" + ZUVADURO_EXE +
+                         "XDG_CONFIG_HOME='" + path("config") + "' '" + ZUVADURO_EXE +
                              "' --listing '" + file.fileName() + "'",
                          "/dev/null"});
     tty.closeWriteChannel();
@@ -193,10 +272,10 @@ TEST_F(CommandLineTest, aTerminalSeesControlCharactersSpelledOut) {
 // ---- files --------------------------------------------------------------------------------
 
 TEST_F(CommandLineTest, aSavedRollListsExactlyAsItWasRolled) {
-    const QString file = Path("offers.did");
-    const Outcome rolled = Run({"--roll", "C", "--seed", "2024", "--save", file});
+    const QString file = path("offers.did");
+    const Outcome rolled = runProgram({"--roll", "C", "--seed", "2024", "--save", file});
     ASSERT_EQ(rolled.exitCode, 0) << rolled.err.toStdString();
-    const Outcome listed = Run({"--listing", file});
+    const Outcome listed = runProgram({"--listing", file});
     ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
     EXPECT_EQ(listed.out, rolled.out);
 
@@ -208,7 +287,7 @@ TEST_F(CommandLineTest, aSavedRollListsExactlyAsItWasRolled) {
 }
 
 TEST_F(CommandLineTest, listingAFileTakesItsYearIntoTheSettings) {
-    QFile file(Path("old.did"));
+    QFile file(path("old.did"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(
         QByteArray("\x04"
@@ -218,10 +297,10 @@ TEST_F(CommandLineTest, listingAFileTakesItsYearIntoTheSettings) {
                    "A",
                    9));
     file.close();
-    ASSERT_EQ(Run({"--listing", file.fileName()}).exitCode, 0);
+    ASSERT_EQ(runProgram({"--listing", file.fileName()}).exitCode, 0);
 
-    ASSERT_EQ(Run({"--roll", "D", "--seed", "1", "--save", Path("new.did")}).exitCode, 0);
-    QFile saved(Path("new.did"));
+    ASSERT_EQ(runProgram({"--roll", "D", "--seed", "1", "--save", path("new.did")}).exitCode, 0);
+    QFile saved(path("new.did"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.read(5), QByteArray("\x04"
                                         "3025"));
@@ -230,7 +309,7 @@ TEST_F(CommandLineTest, listingAFileTakesItsYearIntoTheSettings) {
 // Opening writes the file's year; over a settings file QSettings could not read cleanly, that
 // write left nothing but the year. Now the file stays as it was, and stderr says so once.
 TEST_F(CommandLineTest, aDamagedSettingsFileIsKeptAndNamedOnce) {
-    ASSERT_EQ(Run({"--roll", "B", "--seed", "1", "--save", Path("a.did")}).exitCode, 0);
+    ASSERT_EQ(runProgram({"--roll", "B", "--seed", "1", "--save", path("a.did")}).exitCode, 0);
     const QString conf = home.filePath("config/Rezurudo/Zuvaduro.conf");
     const QByteArray damaged = "\"\n[Settings]\nUnit%20Name=Gray Death\nPay=5000\n";
     ASSERT_TRUE(QDir().mkpath(QFileInfo(conf).path()));
@@ -239,7 +318,7 @@ TEST_F(CommandLineTest, aDamagedSettingsFileIsKeptAndNamedOnce) {
     file.write(damaged);
     file.close();
 
-    const Outcome listed = Run({"--listing", Path("a.did")});
+    const Outcome listed = runProgram({"--listing", path("a.did")});
     EXPECT_EQ(listed.exitCode, 0);
     EXPECT_EQ(listed.err.count(conf), 1) << listed.err.toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -247,36 +326,36 @@ TEST_F(CommandLineTest, aDamagedSettingsFileIsKeptAndNamedOnce) {
 }
 
 TEST_F(CommandLineTest, anEmptyFileListsTheFreshDocument) {
-    QFile file(Path("empty.did"));
+    QFile file(path("empty.did"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    const Outcome listed = Run({"--listing", file.fileName()});
+    const Outcome listed = runProgram({"--listing", file.fileName()});
     ASSERT_EQ(listed.exitCode, 0);
     EXPECT_EQ(listed.out, QString("Dragoon's Rating:").leftJustified(35) + "D\n" +
                               QString("Contract Offers:").leftJustified(35) + "0\n");
 }
 
 TEST_F(CommandLineTest, unreadableDocumentsFailWithTheirMessage) {
-    const QString missing = Path("missing.did");
-    const Outcome notFound = Run({"--listing", missing});
+    const QString missing = path("missing.did");
+    const Outcome notFound = runProgram({"--listing", missing});
     EXPECT_EQ(notFound.exitCode, 1);
     EXPECT_EQ(notFound.err.trimmed(), missing + " was not found.");
     EXPECT_TRUE(notFound.out.isEmpty());
 
-    QFile cut(Path("cut.did"));
+    QFile cut(path("cut.did"));
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(
         "\x04"
         "3055\x01");
     cut.close();
-    const Outcome broken = Run({"--listing", cut.fileName()});
+    const Outcome broken = runProgram({"--listing", cut.fileName()});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_EQ(broken.err.trimmed(), "Unexpected file format.");
 }
 
 TEST_F(CommandLineTest, aFailedSaveExitsWithOneAndNamesThePath) {
-    const QString target = Path("no-such-folder/offers.did");
-    const Outcome run = Run({"--roll", "A", "--seed", "1", "--save", target});
+    const QString target = path("no-such-folder/offers.did");
+    const Outcome run = runProgram({"--roll", "A", "--seed", "1", "--save", target});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(run.err.toStdString(), HasSubstr(target.toStdString()));
     EXPECT_FALSE(QFile::exists(target));
@@ -297,7 +376,7 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
         {"--frobnicate"},
     };
     for (const QStringList& args : bad) {
-        const Outcome run = Run(args);
+        const Outcome run = runProgram(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_THAT(run.err.toStdString(), HasSubstr("Usage:")) << args.join(' ').toStdString();
     }
@@ -305,7 +384,7 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
 
 // "zuvaduro -foo" once looked for a file named "-foo" in the current folder.
 TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
-    const Outcome run = Run({"a.did", "-foo"});
+    const Outcome run = runProgram({"a.did", "-foo"});
     EXPECT_EQ(run.exitCode, 2);
     const std::string err = run.err.toStdString();
     EXPECT_THAT(err, StartsWith("zuvaduro: unknown switch '-foo'\nUsage:"));
@@ -314,18 +393,18 @@ TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
     EXPECT_EQ(run.out, "");
     // A "/word" is still a path: without a display it gets the no-display message instead.
     noDisplay = true;
-    const Outcome path = Run({"/no/such/file.did"});
+    const Outcome path = runProgram({"/no/such/file.did"});
     EXPECT_EQ(path.exitCode, 2);
     EXPECT_THAT(path.err.toStdString(), Not(HasSubstr("unknown switch")));
     EXPECT_THAT(path.err.toStdString(), HasSubstr("no display"));
 }
 
 TEST_F(CommandLineTest, largestSeedIsAccepted) {
-    EXPECT_EQ(Run({"--roll", "A", "--seed", "4294967295"}).exitCode, 0);
+    EXPECT_EQ(runProgram({"--roll", "A", "--seed", "4294967295"}).exitCode, 0);
 }
 
 TEST_F(CommandLineTest, helpAndVersionNeedNoDisplay) {
-    const Outcome help = Run({"--help"});
+    const Outcome help = runProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_THAT(help.out.toStdString(), HasSubstr("--roll RATING"));
     // The window's switches, one line each.
@@ -335,7 +414,7 @@ TEST_F(CommandLineTest, helpAndVersionNeedNoDisplay) {
           "  zuvaduro /Embedding [FILE]  ", "  zuvaduro /dde  "}) {
         EXPECT_THAT(help.out.toStdString(), HasSubstr(line));
     }
-    const Outcome version = Run({"--version"});
+    const Outcome version = runProgram({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_THAT(version.out.toStdString(), StartsWith("zuvaduro "));
 }

@@ -8,20 +8,23 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "tests/support/DocumentBytes.h"
+#include "tests/support/PdfTools.h"
+
 // The headless PDF exports, run through the real program.
 
 namespace {
 
-using OfferTexts = std::array<std::string, 13>;
+using testsupport::pdfInfoField;
+using testsupport::pdfPageText;
 
-OfferTexts Offer(const std::string& employer, const std::string& location) {
+ContractOffer offer(const std::string& employer, const std::string& location) {
     return {employer,
             "Garrison Duty",
             "2 years",
@@ -37,48 +40,16 @@ OfferTexts Offer(const std::string& employer, const std::string& location) {
             location};
 }
 
-// A document file built byte by byte: year, 16-bit count, rating, then 13 texts per offer, each
-// text with a one-byte length prefix.
-QByteArray DocumentBytes(const std::string& year, const std::string& rating,
-                         const std::vector<OfferTexts>& offers) {
-    QByteArray bytes;
-    auto text = [&](const std::string& value) {
-        bytes.append(static_cast<char>(value.size()));
-        bytes.append(value.data(), static_cast<qsizetype>(value.size()));
-    };
-    text(year);
-    bytes.append(static_cast<char>(offers.size() & 0xFF));
-    bytes.append(static_cast<char>(offers.size() >> 8));
-    text(rating);
-    for (const OfferTexts& offer : offers) {
-        for (const std::string& field : offer) {
-            text(field);
-        }
-    }
-    return bytes;
+QByteArray documentBytes(const std::string& year, const std::string& rating,
+                         const std::vector<ContractOffer>& offers) {
+    return QByteArray::fromStdString(
+        testsupport::documentFileBytes(rating, static_cast<int>(offers.size()), offers, year));
 }
 
 struct ExportRun {
     int exitCode = -1;
     QString errors;
 };
-
-QString Tool(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString InfoField(const QString& pdf, const QString& field) {
-    const QRegularExpression line("^" + field + ":\\s+(.*)$", QRegularExpression::MultilineOption);
-    return line.match(Tool("pdfinfo", {pdf})).captured(1).trimmed();
-}
-
-QString PageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return Tool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).simplified();
-}
 
 class ExportPdfTest : public ::testing::Test {
 protected:
@@ -92,7 +63,7 @@ protected:
         configDir = dir.filePath("config");
     }
 
-    QString WriteDocument(const QString& name, const QByteArray& bytes) {
+    QString writeDocument(const QString& name, const QByteArray& bytes) {
         const QString path = dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -100,20 +71,20 @@ protected:
         return path;
     }
 
-    static QByteArray ReadAll(const QString& path) {
+    static QByteArray readAll(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QString TwoOfferDocument() {
-        return WriteDocument("two.did", DocumentBytes("3025", "B",
-                                                      {Offer("Draconis Combine", "Planet One"),
-                                                       Offer("Free Worlds League", "Planet Two")}));
+    QString twoOfferDocument() {
+        return writeDocument("two.did", documentBytes("3025", "B",
+                                                      {offer("Draconis Combine", "Planet One"),
+                                                       offer("Free Worlds League", "Planet Two")}));
     }
 
     // Runs the program with its settings in the temporary folder and no display at all; a
     // `maxFileSize` limits every file the program writes, as a full disk would.
-    ExportRun Export(const QStringList& args, rlim_t maxFileSize = RLIM_INFINITY) {
+    ExportRun runExport(const QStringList& args, rlim_t maxFileSize = RLIM_INFINITY) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", configDir);
         env.remove("QT_QPA_PLATFORM");
@@ -137,15 +108,15 @@ protected:
 };
 
 TEST_F(ExportPdfTest, contractsExportOnePagePerOfferFirstOfferFirst) {
-    const QString document = TwoOfferDocument();
-    const ExportRun run = Export({"--export-contracts", out, "--page-size", "A4", document});
+    const QString document = twoOfferDocument();
+    const ExportRun run = runExport({"--export-contracts", out, "--page-size", "A4", document});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
-    EXPECT_EQ(InfoField(out, "Pages"), "2");
-    EXPECT_TRUE(InfoField(out, "Page size").contains("(A4)"))
-        << InfoField(out, "Page size").toStdString();
-    const QString first = PageText(out, 1);
-    const QString second = PageText(out, 2);
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "2");
+    EXPECT_TRUE(pdfInfoField(out, "Page size").contains("(A4)"))
+        << pdfInfoField(out, "Page size").toStdString();
+    const QString first = pdfPageText(out, 1);
+    const QString second = pdfPageText(out, 2);
     EXPECT_TRUE(first.startsWith("Mercenary Contract")) << first.toStdString();
     EXPECT_TRUE(first.contains("executed between Draconis Combine"));
     EXPECT_TRUE(first.contains("located on Planet One;"));
@@ -156,28 +127,28 @@ TEST_F(ExportPdfTest, contractsExportOnePagePerOfferFirstOfferFirst) {
 }
 
 TEST_F(ExportPdfTest, offersOptionChoosesThePagesInOfferOrder) {
-    const QString document = WriteDocument(
-        "three.did", DocumentBytes("3055", "A",
-                                   {Offer("Draconis Combine", "Planet One"),
-                                    Offer("Free Worlds League", "Planet Two"),
-                                    Offer("Capellan Confederation", "Planet Three")}));
-    const ExportRun run =
-        Export({"--export-contracts", out, "--offers", "3,1", "--page-size", "Letter", document});
+    const QString document = writeDocument(
+        "three.did", documentBytes("3055", "A",
+                                   {offer("Draconis Combine", "Planet One"),
+                                    offer("Free Worlds League", "Planet Two"),
+                                    offer("Capellan Confederation", "Planet Three")}));
+    const ExportRun run = runExport(
+        {"--export-contracts", out, "--offers", "3,1", "--page-size", "Letter", document});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
-    EXPECT_EQ(InfoField(out, "Pages"), "2");
-    EXPECT_TRUE(InfoField(out, "Page size").contains("(letter)"));
-    EXPECT_TRUE(PageText(out, 1).contains("executed between Draconis Combine"));
-    EXPECT_TRUE(PageText(out, 2).contains("executed between Capellan Confederation"));
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "2");
+    EXPECT_TRUE(pdfInfoField(out, "Page size").contains("(letter)"));
+    EXPECT_TRUE(pdfPageText(out, 1).contains("executed between Draconis Combine"));
+    EXPECT_TRUE(pdfPageText(out, 2).contains("executed between Capellan Confederation"));
 }
 
 TEST_F(ExportPdfTest, listingExportIsOnePageAndTheYearReachesTheSettings) {
-    const QString document = TwoOfferDocument();
-    const ExportRun run = Export({"--export-pdf", out, document});
+    const QString document = twoOfferDocument();
+    const ExportRun run = runExport({"--export-pdf", out, document});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
-    EXPECT_EQ(InfoField(out, "Pages"), "1");
-    const QString text = PageText(out, 1);
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "1");
+    const QString text = pdfPageText(out, 1);
     EXPECT_TRUE(text.contains("Dragoon's Rating:")) << text.toStdString();
     EXPECT_TRUE(text.contains("Free Worlds League"));
 
@@ -188,10 +159,10 @@ TEST_F(ExportPdfTest, listingExportIsOnePageAndTheYearReachesTheSettings) {
 }
 
 TEST_F(ExportPdfTest, unreadableDocumentFailsWithItsMessageAndWritesNothing) {
-    const QString truncated = WriteDocument("bad.did", DocumentBytes("3055", "B", {}).left(3));
+    const QString truncated = writeDocument("bad.did", documentBytes("3055", "B", {}).left(3));
     for (const QString& document : {dir.filePath("missing.did"), truncated}) {
         SCOPED_TRACE(document.toStdString());
-        const ExportRun run = Export({"--export-contracts", out, document});
+        const ExportRun run = runExport({"--export-contracts", out, document});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_FALSE(run.errors.trimmed().isEmpty());
         EXPECT_FALSE(QFile::exists(out));
@@ -199,8 +170,8 @@ TEST_F(ExportPdfTest, unreadableDocumentFailsWithItsMessageAndWritesNothing) {
 }
 
 TEST_F(ExportPdfTest, badArgumentsAreUsageErrorsAndWriteNothing) {
-    const QString document = TwoOfferDocument();
-    const QString empty = WriteDocument("empty.did", DocumentBytes("3055", "D", {}));
+    const QString document = twoOfferDocument();
+    const QString empty = writeDocument("empty.did", documentBytes("3055", "D", {}));
     const QList<QStringList> cases = {
         {"--export-contracts", out},
         {"--export-pdf", out, document, "extra"},
@@ -217,7 +188,7 @@ TEST_F(ExportPdfTest, badArgumentsAreUsageErrorsAndWriteNothing) {
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());
-        const ExportRun run = Export(args);
+        const ExportRun run = runExport(args);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.errors.contains("zuvaduro: ")) << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(out));
@@ -225,13 +196,13 @@ TEST_F(ExportPdfTest, badArgumentsAreUsageErrorsAndWriteNothing) {
 }
 
 TEST_F(ExportPdfTest, refusesToWriteThePdfOverItsOwnDocument) {
-    const QString document = TwoOfferDocument();
+    const QString document = twoOfferDocument();
     QFile before(document);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     const QByteArray bytes = before.readAll();
     before.close();
 
-    const ExportRun run = Export({"--export-contracts", document, document});
+    const ExportRun run = runExport({"--export-contracts", document, document});
     EXPECT_EQ(run.exitCode, 2);
     QFile after(document);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
@@ -241,22 +212,22 @@ TEST_F(ExportPdfTest, refusesToWriteThePdfOverItsOwnDocument) {
 // A link to the document is the document. A write that fails (a full disk, a device) exits 1
 // naming the file, and leaves the PDF that was there before and no stray file.
 TEST_F(ExportPdfTest, neverDestroysTheDocumentOrAnEarlierPdf) {
-    const QString document = TwoOfferDocument();
-    const QByteArray documentBytes = ReadAll(document);
+    const QString document = twoOfferDocument();
+    const QByteArray documentBytes = readAll(document);
     ASSERT_TRUE(QFile::link(document, dir.filePath("soft.pdf")));
     ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(dir.filePath("hard.pdf"))), 0);
-    EXPECT_EQ(Export({"--export-pdf", dir.filePath("soft.pdf"), document}).exitCode, 2);
-    EXPECT_EQ(Export({"--export-contracts", dir.filePath("hard.pdf"), document}).exitCode, 2);
-    EXPECT_EQ(ReadAll(document), documentBytes);
+    EXPECT_EQ(runExport({"--export-pdf", dir.filePath("soft.pdf"), document}).exitCode, 2);
+    EXPECT_EQ(runExport({"--export-contracts", dir.filePath("hard.pdf"), document}).exitCode, 2);
+    EXPECT_EQ(readAll(document), documentBytes);
 
-    WriteDocument("out.pdf", "%PDF-1.4 an earlier export");
-    const ExportRun full = Export({"--export-pdf", out, document}, 4096);
+    writeDocument("out.pdf", "%PDF-1.4 an earlier export");
+    const ExportRun full = runExport({"--export-pdf", out, document}, 4096);
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_TRUE(full.errors.contains(" accessing " + out + ".")) << full.errors.toStdString();
-    EXPECT_EQ(ReadAll(out), "%PDF-1.4 an earlier export");
+    EXPECT_EQ(readAll(out), "%PDF-1.4 an earlier export");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter("zuvaduro"),
               QStringList());
-    EXPECT_EQ(Export({"--export-pdf", "/dev/full", document}).exitCode, 1);
+    EXPECT_EQ(runExport({"--export-pdf", "/dev/full", document}).exitCode, 1);
 }
 
 }  // namespace

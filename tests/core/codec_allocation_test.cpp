@@ -7,9 +7,9 @@
 #include <new>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/DocumentCodec.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/DocumentCodec.h"
+#include "document/MemorySettings.h"
 
 namespace {
 thread_local bool g_armed = false;
@@ -49,10 +49,10 @@ TEST(DocumentReaderMemory, neverReservesForALengthTheFileCannotHold) {
     };
     for (const Bytes& file : crafted) {
         MemorySettings settings;
-        CRodeDoc doc(settings, 1);
+        ContractDocument doc(settings, 1);
         g_largest = 0;
         g_armed = true;
-        const CodecResult result = ReadDocumentBytes(doc, file);
+        const CodecResult result = readDocumentBytes(doc, file);
         g_armed = false;
         EXPECT_EQ(result.message, "Unexpected file format.");
         EXPECT_LT(g_largest, 1024u);

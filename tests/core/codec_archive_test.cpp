@@ -4,32 +4,32 @@
 #include <string>
 #include <vector>
 
-#include "doc/Archive.h"
-#include "doc/Cp1252.h"
+#include "document/Archive.h"
+#include "document/Cp1252.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Stored(const std::string& text) {
+Bytes stored(const std::string& text) {
     Archive ar;
-    ar.WriteText(text);
-    return ar.TakeBytes();
+    ar.writeText(text);
+    return ar.takeBytes();
 }
 
-std::string Loaded(const Bytes& bytes) {
+std::string loaded(const Bytes& bytes) {
     Archive ar(bytes);
-    std::string text = ar.ReadText();
-    EXPECT_EQ(ar.Remaining(), 0u);
+    std::string text = ar.readText();
+    EXPECT_EQ(ar.remaining(), 0u);
     return text;
 }
 
-ArchiveFault FaultOf(const Bytes& bytes) {
+ArchiveFault faultOf(const Bytes& bytes) {
     Archive ar(bytes);
     try {
-        ar.ReadText();
+        ar.readText();
     } catch (const ArchiveError& error) {
-        return error.Fault();
+        return error.fault();
     }
     ADD_FAILURE() << "read succeeded";
     return ArchiveFault::BadFormat;
@@ -51,40 +51,40 @@ TEST(ArchiveText, usesTheShortestOfTheThreePrefixForms) {
     };
     for (const auto& row : rows) {
         const std::string text(row.length, 'x');
-        const Bytes bytes = Stored(text);
+        const Bytes bytes = stored(text);
         ASSERT_EQ(bytes.size(), row.prefix.size() + row.length) << row.length;
         EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + row.prefix.size()), row.prefix)
             << row.length;
-        EXPECT_EQ(Loaded(bytes), text) << row.length;
+        EXPECT_EQ(loaded(bytes), text) << row.length;
     }
 }
 
 TEST(ArchiveText, readsWideTextsWithEveryPrefixForm) {
-    EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x42, 0x00}), "AB");
-    EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x43, 0x00}), "C");
-    EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x44, 0x00}),
+    EXPECT_EQ(loaded({0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x42, 0x00}), "AB");
+    EXPECT_EQ(loaded({0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 0x43, 0x00}), "C");
+    EXPECT_EQ(loaded({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x44, 0x00}),
               "D");
-    EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x00}), "");
+    EXPECT_EQ(loaded({0xFF, 0xFE, 0xFF, 0x00}), "");
 }
 
 TEST(ArchiveText, failsAtTheEndOfDataWhereverTheTextIsCut) {
     const Bytes whole[] = {
-        Stored("year"),
-        Stored(std::string(300, 'y')),
-        Stored(std::string(65534, 'z')),
-        Stored("\xCE\xA9 wide"),
+        stored("year"),
+        stored(std::string(300, 'y')),
+        stored(std::string(65534, 'z')),
+        stored("\xCE\xA9 wide"),
     };
     for (const Bytes& bytes : whole) {
         for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
             const Bytes part(bytes.begin(), bytes.begin() + cut);
             Archive ar(part);
-            EXPECT_THROW(ar.ReadText(), ArchiveError) << "cut at " << cut;
+            EXPECT_THROW(ar.readText(), ArchiveError) << "cut at " << cut;
         }
     }
 }
 
 TEST(ArchiveText, rejectsASecondWideMarker) {
-    EXPECT_EQ(FaultOf({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x00}), ArchiveFault::BadFormat);
+    EXPECT_EQ(faultOf({0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x00}), ArchiveFault::BadFormat);
 }
 
 // A length must be checked against what remains before anything is reserved for it; the wide
@@ -98,7 +98,7 @@ TEST(ArchiveText, rejectsLengthsBeyondTheRemainingBytes) {
         {0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x00, 0x42},
     };
     for (const Bytes& bytes : claims) {
-        EXPECT_EQ(FaultOf(bytes), ArchiveFault::EndOfData);
+        EXPECT_EQ(faultOf(bytes), ArchiveFault::EndOfData);
     }
 }
 
@@ -117,8 +117,8 @@ TEST(ArchiveText, keepsWindows1252TextsEightBitAndWritesOthersWide) {
         {"\xC2\x80", {0xFF, 0xFE, 0xFF, 0x01, 0x80, 0x00}},  // U+0080 has no 8-bit form
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(Stored(row.utf8), row.bytes) << row.utf8;
-        EXPECT_EQ(Loaded(row.bytes), row.utf8) << row.utf8;
+        EXPECT_EQ(stored(row.utf8), row.bytes) << row.utf8;
+        EXPECT_EQ(loaded(row.bytes), row.utf8) << row.utf8;
     }
 }
 
@@ -127,8 +127,8 @@ TEST(ArchiveText, writesEveryByteReadBackUnchanged) {
     for (int b = 0; b < 256; ++b) {
         all.push_back(static_cast<std::uint8_t>(b));
     }
-    EXPECT_EQ(Stored(Loaded(all)), all);
-    EXPECT_EQ(Loaded({0x05, 0x81, 0x8D, 0x8F, 0x90, 0x9D}),
+    EXPECT_EQ(stored(loaded(all)), all);
+    EXPECT_EQ(loaded({0x05, 0x81, 0x8D, 0x8F, 0x90, 0x9D}),
               "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
 }
 
@@ -144,25 +144,25 @@ TEST(ArchiveText, decodesLongMixedTextsAsEachByteAlone) {
     }
     std::string expected;
     for (std::uint8_t byte : text) {
-        AppendUtf8(expected, Cp1252ToCodePoint(byte));
+        appendUtf8(expected, cp1252ToCodePoint(byte));
     }
-    EXPECT_EQ(Cp1252ToUtf8(text), expected);
+    EXPECT_EQ(cp1252ToUtf8(text), expected);
 }
 
 TEST(ArchiveText, storesInvalidUtf8AsReplacementCharacters) {
-    EXPECT_EQ(Stored("a\xFF"
+    EXPECT_EQ(stored("a\xFF"
                      "b"),
               (Bytes{0xFF, 0xFE, 0xFF, 0x03, 'a', 0, 0xFD, 0xFF, 'b', 0}));
 }
 
 TEST(ArchiveText, readsUnpairedSurrogatesAsReplacementCharacters) {
-    EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x02, 0x00, 0xD8, 0x41, 0x00}),
+    EXPECT_EQ(loaded({0xFF, 0xFE, 0xFF, 0x02, 0x00, 0xD8, 0x41, 0x00}),
               "\xEF\xBF\xBD"
               "A");
-    EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x01, 0x00, 0xDC}), "\xEF\xBF\xBD");
+    EXPECT_EQ(loaded({0xFF, 0xFE, 0xFF, 0x01, 0x00, 0xDC}), "\xEF\xBF\xBD");
 }
 
-TEST(DecodeUtf8, replacesEachBadByteAndKeepsTheRest) {
+TEST(decodeUtf8, replacesEachBadByteAndKeepsTheRest) {
     const struct {
         const char* text;
         std::u32string expected;
@@ -175,7 +175,7 @@ TEST(DecodeUtf8, replacesEachBadByteAndKeepsTheRest) {
         {"\xF0\x9F\x98\x80", U"\U0001F600"},
     };
     for (const auto& row : rows) {
-        const std::vector<char32_t> decoded = DecodeUtf8(row.text);
+        const std::vector<char32_t> decoded = decodeUtf8(row.text);
         EXPECT_EQ(std::u32string(decoded.begin(), decoded.end()), row.expected) << row.text;
     }
 }

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "doc/ContractOffer.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
-#include "view/ContractText.h"
+#include "document/ContractOffer.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "listing/ContractText.h"
 
 namespace {
 
 // Every field names itself, so a value in the wrong place shows.
-ContractOffer NamedOffer() {
+ContractOffer namedOffer() {
     ContractOffer offer;
     offer.employer = "Draconis Combine";
     offer.assignment = "Objective Raid";
@@ -30,7 +30,7 @@ ContractOffer NamedOffer() {
 }
 
 // Each expected fragment must appear, and after the one before it.
-void ExpectInOrder(const std::string& text, const std::vector<std::string>& fragments) {
+void expectInOrder(const std::string& text, const std::vector<std::string>& fragments) {
     std::size_t from = 0;
     for (const std::string& fragment : fragments) {
         const std::size_t at = text.find(fragment, from);
@@ -42,19 +42,19 @@ void ExpectInOrder(const std::string& text, const std::vector<std::string>& frag
 class ContractTextTest : public ::testing::Test {
 protected:
     MemorySettings settings;
-    void SetUnit(const std::string& name, const std::string& size) {
-        settings.WriteText(settings::kSection, settings::kUnitName, name);
-        settings.WriteText(settings::kSection, settings::kUnitSize, size);
+    void setUnit(const std::string& name, const std::string& size) {
+        settings.writeText(settings::kSection, settings::kUnitName, name);
+        settings.writeText(settings::kSection, settings::kUnitSize, size);
     }
 };
 
 // ---- the pieces that carry values -----------------------------------------------------------
 
 TEST_F(ContractTextTest, fillsEveryPlaceholderPieceWithItsValueInOrder) {
-    SetUnit("Gray Company", "a reinforced battalion");
-    const std::string text = ComposeContractText(NamedOffer(), settings);
+    setUnit("Gray Company", "a reinforced battalion");
+    const std::string text = composeContractText(namedOffer(), settings);
 
-    ExpectInOrder(
+    expectInOrder(
         text,
         {
             "\n\nThis agreement, executed between Draconis Combine (hereafter designated "
@@ -86,8 +86,8 @@ TEST_F(ContractTextTest, fillsEveryPlaceholderPieceWithItsValueInOrder) {
 }
 
 TEST_F(ContractTextTest, nineHeadingsStandInOrderEachAfterTwoLineFeedsAndBeforeTwoBlanks) {
-    const std::string text = ComposeContractText(NamedOffer(), settings);
-    ExpectInOrder(text, {
+    const std::string text = composeContractText(namedOffer(), settings);
+    expectInOrder(text, {
                             "\n\nI. Mission:  ",
                             "\n\nII. Forces:  ",
                             "\n\nIII. Length of Service:  ",
@@ -109,8 +109,8 @@ TEST_F(ContractTextTest, nineHeadingsStandInOrderEachAfterTwoLineFeedsAndBeforeT
 }
 
 TEST_F(ContractTextTest, keepsTheFiguresAndTheBlankExclusionField) {
-    const std::string text = ComposeContractText(NamedOffer(), settings);
-    ExpectInOrder(text, {"75 percent", "10 percent", "5 percent"});
+    const std::string text = composeContractText(namedOffer(), settings);
+    expectInOrder(text, {"75 percent", "10 percent", "5 percent"});
     // The exclusion field is 33 underscores after ": ", right before the Forces clause.
     const std::string field = ": " + std::string(33, '_') + "\n\nII. Forces:";
     EXPECT_NE(text.find(field), std::string::npos);
@@ -118,23 +118,23 @@ TEST_F(ContractTextTest, keepsTheFiguresAndTheBlankExclusionField) {
 
 TEST_F(ContractTextTest, unitNameAndSizeFallBackToFifteenUnderscores) {
     const std::string blank(15, '_');
-    const std::string text = ComposeContractText(NamedOffer(), settings);
+    const std::string text = composeContractText(namedOffer(), settings);
     EXPECT_NE(text.find("and " + blank + " (hereafter designated \"Unit\"),"), std::string::npos);
     EXPECT_NE(text.find("estimated at " + blank + " of combat"), std::string::npos);
     // Reading the defaults must not store anything.
-    EXPECT_EQ(settings.Size(), 0u);
+    EXPECT_EQ(settings.size(), 0u);
 }
 
 // ---- field texts are inserted verbatim (they were once handed to a printf-style formatter) ----
 
 TEST_F(ContractTextTest, fieldTextsWithPercentSignsPrintExactlyAsTyped) {
-    ContractOffer offer = NamedOffer();
+    ContractOffer offer = namedOffer();
     offer.location = "100% %s %n";
     offer.employer = "%s";  // must not swallow the unit name that follows it
     offer.commercialCompensation = "%d%%";
-    SetUnit("%n%n%n", "%s");
+    setUnit("%n%n%n", "%s");
 
-    const std::string text = ComposeContractText(offer, settings);
+    const std::string text = composeContractText(offer, settings);
     EXPECT_NE(text.find(" to be located on 100% %s %n; if the Unit"), std::string::npos);
     EXPECT_NE(text.find("executed between %s (hereafter designated \"Employer\") and %n%n%n "
                         "(hereafter designated \"Unit\"),"),
@@ -165,7 +165,7 @@ TEST(ContractSignatureBlockTest, readsAsTwoBlankLinesThenTwoPartiesAndAWitness) 
     };
 
     std::vector<std::string> lines;
-    const std::string block = ContractSignatureBlock();
+    const std::string block = contractSignatureBlock();
     std::size_t from = 0;
     for (std::size_t at = block.find('\n'); at != std::string::npos; at = block.find('\n', from)) {
         lines.push_back(block.substr(from, at - from));
@@ -176,7 +176,7 @@ TEST(ContractSignatureBlockTest, readsAsTwoBlankLinesThenTwoPartiesAndAWitness) 
 }
 
 TEST(CreditLineTest, isOneLineNamingTheProgram) {
-    const std::string credit = CreditLine();
+    const std::string credit = creditLine();
     EXPECT_NE(credit.find("Zuvaduro"), std::string::npos);
     EXPECT_EQ(credit.find('\n'), std::string::npos);
 }

@@ -3,16 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
 #include "generate/AssignmentTables.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
 
-using gentest::Concat;
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+using gentest::concat;
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 constexpr AssignmentTable kCapFwl = AssignmentTable::CapellanFreeWorlds;
 constexpr AssignmentTable kFcDc = AssignmentTable::FedComDraconis;
@@ -43,7 +42,7 @@ TEST(AssignmentTables, employerChoosesTheTable) {
         {"Alphard Trading Corp.", kCorp},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(AssignmentTableFor(row.employer), row.table) << row.employer;
+        EXPECT_EQ(assignmentTableFor(row.employer), row.table) << row.employer;
     }
 }
 
@@ -116,7 +115,7 @@ TEST(AssignmentTables, giveTheRowAndFlagAtEachBound) {
         {kSpecial, 12, "Guerrilla Warfare", false, kNone},
     };
     for (const auto& row : rows) {
-        const AssignmentPick pick = AssignmentForRoll(row.table, row.roll);
+        const AssignmentPick pick = assignmentForRoll(row.table, row.roll);
         const std::string where = "table " + std::to_string(static_cast<int>(row.table)) +
                                   " roll " + std::to_string(row.roll);
         EXPECT_EQ(pick.name, row.name) << where;
@@ -125,58 +124,54 @@ TEST(AssignmentTables, giveTheRowAndFlagAtEachBound) {
     }
 }
 
-TEST(RollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
+TEST(rollAssignment, rollsTheEmployersTableAndSetsTheFlag) {
     const struct {
         const char* employer;
         std::vector<gentest::Roll> rolls;
         const char* assignment;
-        int clans;
+        bool clans;
     } rows[] = {
-        {"Capellan Confederation", Concat({TwoDice(3), {{6, 3}}}), "Garrison Duty", 0},
-        {"Free Worlds League", Concat({TwoDice(0), {{6, 4}}}), "Cadre Duty", 0},
-        {"Free Worlds League", TwoDice(4), "Defensive Campaign", 0},
-        {"Capellan Confederation", Concat({TwoDice(12), TwoDice(12)}), "Guerrilla Warfare", 0},
-        {"Draconis Combine", TwoDice(5), "Objective Raid", 0},
-        {"Draconis Combine", TwoDice(7), "Objective Raid", 1},
-        {"Federated Commonwealth", TwoDice(9), "Planetary Assault", 1},
-        {"Federated Commonwealth", Concat({TwoDice(12), TwoDice(5)}), "Diversionary Raid", 0},
-        {"Ceres Metals", TwoDice(11), "Objective Raid", 0},
-        {"Ceres Metals", TwoDice(5), "Objective Raid", 1},
-        {"Kali-Yama", TwoDice(10), "Extraction Raid", 1},
-        {"Wolf's Dragoons", TwoDice(12), "Relief Duty", 0},
-        {"Periphery", TwoDice(12), "Security Duty", 0},
-        {"Magistracy of Canopus", TwoDice(10), "Riot Duty", 0},
+        {"Capellan Confederation", concat({twoDice(3), {{6, 3}}}), "Garrison Duty", false},
+        {"Free Worlds League", concat({twoDice(0), {{6, 4}}}), "Cadre Duty", false},
+        {"Free Worlds League", twoDice(4), "Defensive Campaign", false},
+        {"Capellan Confederation", concat({twoDice(12), twoDice(12)}), "Guerrilla Warfare", false},
+        {"Draconis Combine", twoDice(5), "Objective Raid", false},
+        {"Draconis Combine", twoDice(7), "Objective Raid", true},
+        {"Federated Commonwealth", twoDice(9), "Planetary Assault", true},
+        {"Federated Commonwealth", concat({twoDice(12), twoDice(5)}), "Diversionary Raid", false},
+        {"Ceres Metals", twoDice(11), "Objective Raid", false},
+        {"Ceres Metals", twoDice(5), "Objective Raid", true},
+        {"Kali-Yama", twoDice(10), "Extraction Raid", true},
+        {"Wolf's Dragoons", twoDice(12), "Relief Duty", false},
+        {"Periphery", twoDice(12), "Security Duty", false},
+        {"Magistracy of Canopus", twoDice(10), "Riot Duty", false},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
-        EXPECT_EQ(doc.RollAssignment(row.employer, "Random"), row.assignment) << row.employer;
-        EXPECT_EQ(doc.m_againstClans, row.clans) << row.employer << " " << row.assignment;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
-                  static_cast<int>(row.rolls.size()))
+        const std::uint32_t seed = seedForRolls(row.rolls);
+        gentest::SeededDice seeded(seed);
+        const AssignmentPick rolled = rollAssignment(seeded.dice, row.employer, "Random");
+        EXPECT_EQ(rolled.name, row.assignment) << row.employer;
+        EXPECT_EQ(rolled.againstClans, row.clans) << row.employer << " " << row.assignment;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size()))
             << row.employer << " " << row.assignment;
     }
 }
 
-TEST(RollAssignment, aFixedChoiceRollsNothingAndLeavesTheFlag) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 5);
-    EXPECT_EQ(doc.RollAssignment("Draconis Combine", "Retainer"), "Retainer");
-    EXPECT_EQ(doc.m_againstClans, 0);
-    doc.m_againstClans = 1;
-    EXPECT_EQ(doc.RollAssignment("Ceres Metals", "random"), "random");
-    EXPECT_EQ(doc.m_againstClans, 1);
-    EXPECT_EQ(doc.GeneratorState(), 5u);
+TEST(rollAssignment, aFixedChoiceRollsNothingAndIsNeverAgainstTheClans) {
+    gentest::SeededDice seeded(5);
+    for (const char* choice : {"Retainer", "random", "Objective Raid"}) {
+        const AssignmentPick fixed = rollAssignment(seeded.dice, "Draconis Combine", choice);
+        EXPECT_EQ(fixed.name, choice);
+        EXPECT_FALSE(fixed.againstClans) << choice;
+    }
+    EXPECT_EQ(seeded.generator.state(), 5u);
 }
 
-TEST(RollSpecialAssignment, rollsTwoDiceOnTheSpecialTable) {
-    MemorySettings settings;
-    const std::uint32_t seed = SeedForRolls(TwoDice(0));
-    CRodeDoc doc(settings, seed);
-    EXPECT_EQ(doc.RollSpecialAssignment(), "Recon Raid");
-    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
-    EXPECT_EQ(doc.m_againstClans, 0);
+TEST(rollSpecialAssignment, rollsTwoDiceOnTheSpecialTable) {
+    const std::uint32_t seed = seedForRolls(twoDice(0));
+    gentest::SeededDice seeded(seed);
+    EXPECT_EQ(rollSpecialAssignment(seeded.dice), "Recon Raid");
+    EXPECT_EQ(seeded.steps(), 2);
 }
 
 }  // namespace

@@ -3,10 +3,9 @@
 #include <array>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
 #include "generate/Dice.h"
 #include "generate/Generator.h"
+#include "generate/OfferCount.h"
 #include "generate_test_dice.h"
 
 namespace {
@@ -17,32 +16,30 @@ TEST(Generator, producesTheKnownSequence) {
     // Worked by hand from state = state * 214013 + 2531011, r = (state >> 16) & 0x7FFF.
     Generator fromZero(0);
     for (int expected : {38, 7719, 21238, 2437, 8855, 11797}) {
-        EXPECT_EQ(fromZero.Next(), expected);
+        EXPECT_EQ(fromZero.next(), expected);
     }
     Generator other(12345);
-    EXPECT_EQ(other.Next(), 7584);
-    EXPECT_EQ(other.State(), 0x9da03218u);
-    EXPECT_EQ(other.Next(), 19164);
-    EXPECT_EQ(other.State(), 0x4adc687bu);
+    EXPECT_EQ(other.next(), 7584);
+    EXPECT_EQ(other.state(), 0x9da03218u);
+    EXPECT_EQ(other.next(), 19164);
+    EXPECT_EQ(other.state(), 0x4adc687bu);
 }
 
-TEST(RollDie, takesOneStepAndReturnsTheRemainder) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 0);
-    EXPECT_EQ(doc.RollDie(6), 38 % 7);
-    EXPECT_EQ(doc.RollDie(3), 7719 % 4);
-    EXPECT_EQ(doc.RollDie(6), 21238 % 7);
-    EXPECT_EQ(doc.RollDie(0), 0);
-    EXPECT_EQ(gentest::StepsBetween(0, doc.GeneratorState()), 4);
+TEST(rollDie, takesOneStepAndReturnsTheRemainder) {
+    gentest::SeededDice seeded(0);
+    EXPECT_EQ(seeded.dice.rollDie(6), 38 % 7);
+    EXPECT_EQ(seeded.dice.rollDie(3), 7719 % 4);
+    EXPECT_EQ(seeded.dice.rollDie(6), 21238 % 7);
+    EXPECT_EQ(seeded.dice.rollDie(0), 0);
+    EXPECT_EQ(seeded.steps(), 4);
 }
 
-TEST(RollDie, showsEveryFaceFromZeroAlike) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 20260101);
+TEST(rollDie, showsEveryFaceFromZeroAlike) {
+    gentest::SeededDice seeded(20260101);
     std::array<int, 7> counts{};
     constexpr int kRolls = 70'000;
     for (int i = 0; i < kRolls; ++i) {
-        const int face = doc.RollDie(6);
+        const int face = seeded.dice.rollDie(6);
         ASSERT_GE(face, 0);
         ASSERT_LE(face, 6);
         ++counts[static_cast<std::size_t>(face)];
@@ -61,7 +58,7 @@ TEST(OfferCount, mapsTotalsAtEveryBoundary) {
     } rows[] = {{0, 0},  {3, 0},  {4, 1},  {5, 1},  {6, 2},  {9, 2},
                 {10, 3}, {12, 3}, {13, 4}, {17, 4}, {-1, 0}, {40, 4}};
     for (const auto& row : rows) {
-        EXPECT_EQ(OfferCountForTotal(row.total), row.offers) << "total " << row.total;
+        EXPECT_EQ(offerCountForTotal(row.total), row.offers) << "total " << row.total;
     }
 }
 
@@ -72,7 +69,7 @@ TEST(OfferCount, modifierComparesTheRatingExactly) {
     } rows[] = {{"A", 5}, {"B", 3}, {"C", 2},  {"D", 1},      {"a", 0},
                 {"", 0},  {"E", 0}, {"AA", 0}, {"Random", 0}, {" A", 0}};
     for (const auto& row : rows) {
-        EXPECT_EQ(OfferCountModifier(row.rating), row.modifier) << '"' << row.rating << '"';
+        EXPECT_EQ(offerCountModifier(row.rating), row.modifier) << '"' << row.rating << '"';
     }
 }
 
@@ -88,30 +85,28 @@ TEST(OfferCount, chancesInFortyNinthsMatchTheRatingTable) {
     std::array<std::uint32_t, 49> seeds{};
     for (int a = 0; a <= 6; ++a) {
         for (int b = 0; b <= 6; ++b) {
-            seeds[static_cast<std::size_t>(a * 7 + b)] = gentest::SeedForRolls({{6, a}, {6, b}});
+            seeds[static_cast<std::size_t>(a * 7 + b)] = gentest::seedForRolls({{6, a}, {6, b}});
         }
     }
-    MemorySettings settings;
     for (const auto& row : rows) {
         std::array<int, 5> counts{};
         for (std::uint32_t seed : seeds) {
-            CRodeDoc doc(settings, seed);
-            const int offers = doc.RollOfferCount(row.rating);
+            gentest::SeededDice seeded(seed);
+            const int offers = rollOfferCount(seeded.dice, row.rating);
             ASSERT_GE(offers, 0);
             ASSERT_LE(offers, 4);
             ++counts[static_cast<std::size_t>(offers)];
-            EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+            EXPECT_EQ(seeded.steps(), 2);
         }
         EXPECT_EQ(counts, row.chances) << "rating " << row.rating;
     }
 }
 
 TEST(OfferCount, ratingDReachesFourOffersOnlyOnDoubleSix) {
-    MemorySettings settings;
-    CRodeDoc high(settings, gentest::SeedForRolls(gentest::TwoDice(12)));
-    EXPECT_EQ(high.RollOfferCount("D"), 4);
-    CRodeDoc lower(settings, gentest::SeedForRolls(gentest::TwoDice(11)));
-    EXPECT_EQ(lower.RollOfferCount("D"), 3);
+    gentest::SeededDice high(gentest::seedForRolls(gentest::twoDice(12)));
+    EXPECT_EQ(rollOfferCount(high.dice, "D"), 4);
+    gentest::SeededDice lower(gentest::seedForRolls(gentest::twoDice(11)));
+    EXPECT_EQ(rollOfferCount(lower.dice, "D"), 3);
 }
 
 }  // namespace

@@ -3,16 +3,15 @@
 #include <map>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
 #include "generate/EmployerTables.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
 
-using gentest::Concat;
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+using gentest::concat;
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 struct PickRow {
     EmployerTable table;
@@ -65,7 +64,7 @@ TEST(EmployerTables, giveTheRowAtEachBound) {
     };
     // clang-format on
     for (const PickRow& row : rows) {
-        const EmployerPick pick = EmployerForRoll(row.table, row.roll);
+        const EmployerPick pick = employerForRoll(row.table, row.roll);
         const std::string where = "table " + std::to_string(static_cast<int>(row.table)) +
                                   " roll " + std::to_string(row.roll);
         EXPECT_EQ(pick.name, row.name ? row.name : "") << where;
@@ -77,7 +76,7 @@ TEST(EmployerTables, mainTableChancesInFortyNinths) {
     std::map<std::string, int> counts;
     for (int a = 0; a <= 6; ++a) {
         for (int b = 0; b <= 6; ++b) {
-            const EmployerPick pick = EmployerForRoll(EmployerTable::Main, a + b);
+            const EmployerPick pick = employerForRoll(EmployerTable::Main, a + b);
             ++counts[pick.next == EmployerTable::None
                          ? std::string(pick.name)
                          : "table " + std::to_string(static_cast<int>(pick.next))];
@@ -94,41 +93,37 @@ TEST(EmployerTables, mainTableChancesInFortyNinths) {
     EXPECT_EQ(counts, expected);
 }
 
-TEST(RollEmployer, followsNestedTablesAndTakesTheirDice) {
+TEST(rollEmployer, followsNestedTablesAndTakesTheirDice) {
     const struct {
         std::vector<gentest::Roll> rolls;
         const char* employer;
     } rows[] = {
-        {TwoDice(0), "Capellan Confederation"},
-        {TwoDice(9), "Federated Commonwealth"},
-        {Concat({TwoDice(12), TwoDice(12)}), "Snord's Irregulars"},
-        {Concat({TwoDice(10), TwoDice(6)}), "Free Rasalhague Republic"},
-        {Concat({TwoDice(11), TwoDice(8), TwoDice(12)}), "Alphard Trading Corp."},
-        {Concat({TwoDice(10), TwoDice(12), {{6, 0}}}), "Marion Hegemony (Alphard)"},
-        {Concat({TwoDice(10), TwoDice(12), {{6, 6}}}), "Mica Majority"},
+        {twoDice(0), "Capellan Confederation"},
+        {twoDice(9), "Federated Commonwealth"},
+        {concat({twoDice(12), twoDice(12)}), "Snord's Irregulars"},
+        {concat({twoDice(10), twoDice(6)}), "Free Rasalhague Republic"},
+        {concat({twoDice(11), twoDice(8), twoDice(12)}), "Alphard Trading Corp."},
+        {concat({twoDice(10), twoDice(12), {{6, 0}}}), "Marion Hegemony (Alphard)"},
+        {concat({twoDice(10), twoDice(12), {{6, 6}}}), "Mica Majority"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
-        EXPECT_EQ(doc.RollEmployer("Random"), row.employer);
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
-                  static_cast<int>(row.rolls.size()))
-            << row.employer;
+        const std::uint32_t seed = seedForRolls(row.rolls);
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollEmployer(seeded.dice, "Random"), row.employer);
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size())) << row.employer;
     }
 }
 
-TEST(RollEmployer, returnsAnyOtherChoiceUnchangedWithoutRolling) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 77);
+TEST(rollEmployer, returnsAnyOtherChoiceUnchangedWithoutRolling) {
+    gentest::SeededDice seeded(77);
     for (const char* choice :
          {"Wolf's Dragoons", "random", "RANDOM", "", "Random ", "Major Corporation", "Periphery"}) {
-        EXPECT_EQ(doc.RollEmployer(choice), choice);
+        EXPECT_EQ(rollEmployer(seeded.dice, choice), choice);
     }
-    EXPECT_EQ(doc.GeneratorState(), 77u);
+    EXPECT_EQ(seeded.generator.state(), 77u);
 }
 
-TEST(ClassifyEmployer, sortsByExactName) {
+TEST(classifyEmployer, sortsByExactName) {
     const struct {
         const char* employer;
         const char* kind;
@@ -167,7 +162,7 @@ TEST(ClassifyEmployer, sortsByExactName) {
         {"Random", "Periphery"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(CRodeDoc::ClassifyEmployer(row.employer), row.kind) << row.employer;
+        EXPECT_EQ(kindName(kindOfEmployer(row.employer)), row.kind) << row.employer;
     }
 }
 

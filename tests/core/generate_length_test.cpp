@@ -3,16 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Generator.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
 
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 // Each assignment's result for every total its dice can show, index = total.
 struct LengthColumn {
@@ -49,12 +48,12 @@ const LengthColumn kColumns[] = {
 
 TEST(ContractLengthTables, giveEveryRowOfEveryTable) {
     for (const LengthColumn& column : kColumns) {
-        const auto dice = LengthDiceFor(column.assignment);
+        const auto dice = lengthDiceFor(column.assignment);
         ASSERT_TRUE(dice.has_value()) << column.assignment;
         ASSERT_EQ(dice->faces * dice->count + 1, static_cast<int>(column.byRoll.size()))
             << column.assignment;
         for (std::size_t roll = 0; roll < column.byRoll.size(); ++roll) {
-            EXPECT_EQ(ContractLengthFor(column.assignment, static_cast<int>(roll)),
+            EXPECT_EQ(contractLengthFor(column.assignment, static_cast<int>(roll)),
                       column.byRoll[roll])
                 << column.assignment << " roll " << roll;
         }
@@ -64,55 +63,52 @@ TEST(ContractLengthTables, giveEveryRowOfEveryTable) {
 TEST(ContractLengthTables, unknownAssignmentsHaveNoTable) {
     for (const char* assignment :
          {"Garrison duty", "", "Objective Raid against Clans", "Random", "retainer"}) {
-        EXPECT_FALSE(LengthDiceFor(assignment).has_value()) << assignment;
-        EXPECT_EQ(ContractLengthFor(assignment, 3), "Gamemaster's descretion") << assignment;
+        EXPECT_FALSE(lengthDiceFor(assignment).has_value()) << assignment;
+        EXPECT_EQ(contractLengthFor(assignment, 3), "Gamemaster's descretion") << assignment;
     }
 }
 
-TEST(RollContractLength, rollsTheAssignmentsDice) {
+TEST(rollContractLength, rollsTheAssignmentsDice) {
     const struct {
         const char* assignment;
         std::vector<gentest::Roll> rolls;
         const char* length;
     } rows[] = {
-        {"Garrison Duty", TwoDice(7), "1 year"},   {"Cadre Duty", TwoDice(2), "1 year, 10 months"},
-        {"Pirate Hunting", TwoDice(12), "1 year"}, {"Retainer", {{6, 1}}, "5 years"},
+        {"Garrison Duty", twoDice(7), "1 year"},   {"Cadre Duty", twoDice(2), "1 year, 10 months"},
+        {"Pirate Hunting", twoDice(12), "1 year"}, {"Retainer", {{6, 1}}, "5 years"},
         {"Retainer", {{6, 6}}, "2 years"},         {"Guerrilla Warfare", {{6, 6}}, "10 months"},
         {"Objective Raid", {{3, 1}}, "1 month"},   {"Objective Raid", {{3, 3}}, "2 months"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
-        EXPECT_EQ(doc.RollContractLength(row.assignment, "Random"), row.length) << row.assignment;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
-                  static_cast<int>(row.rolls.size()))
+        const std::uint32_t seed = seedForRolls(row.rolls);
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollContractLength(seeded.dice, row.assignment, "Random"), row.length)
             << row.assignment;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size())) << row.assignment;
     }
 }
 
-TEST(RollContractLength, objectiveRaidUsesTheSmallDie) {
+TEST(rollContractLength, objectiveRaidUsesTheSmallDie) {
     // The small die is r mod 4, so "1 month" comes on one value in four, not one in seven.
-    MemorySettings settings;
     int oneMonth = 0;
     for (std::uint32_t seed = 0; seed < 4000; ++seed) {
         Generator probe(seed);
-        const bool faceOne = probe.Next() % 4 == 1;
-        CRodeDoc doc(settings, seed);
-        const std::string length = doc.RollContractLength("Objective Raid", "Random");
+        const bool faceOne = probe.next() % 4 == 1;
+        gentest::SeededDice seeded(seed);
+        const std::string_view length = rollContractLength(seeded.dice, "Objective Raid", "Random");
         ASSERT_EQ(length, faceOne ? "1 month" : "2 months") << "seed " << seed;
         oneMonth += faceOne ? 1 : 0;
     }
     EXPECT_NEAR(oneMonth, 1000, 100);
 }
 
-TEST(RollContractLength, returnsFixedChoicesAndUnknownAssignmentsWithoutRolling) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 99);
-    EXPECT_EQ(doc.RollContractLength("Garrison duty", "Random"), "Gamemaster's descretion");
-    EXPECT_EQ(doc.RollContractLength("Typed Mission", "3 weeks"), "3 weeks");
-    EXPECT_EQ(doc.RollContractLength("Garrison Duty", "random"), "random");
-    EXPECT_EQ(doc.GeneratorState(), 99u);
+TEST(rollContractLength, returnsFixedChoicesAndUnknownAssignmentsWithoutRolling) {
+    gentest::SeededDice seeded(99);
+    EXPECT_EQ(rollContractLength(seeded.dice, "Garrison duty", "Random"),
+              "Gamemaster's descretion");
+    EXPECT_EQ(rollContractLength(seeded.dice, "Typed Mission", "3 weeks"), "3 weeks");
+    EXPECT_EQ(rollContractLength(seeded.dice, "Garrison Duty", "random"), "random");
+    EXPECT_EQ(seeded.generator.state(), 99u);
 }
 
 }  // namespace

@@ -3,20 +3,30 @@
 #include <regex>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "document/NumberText.h"
+#include "document/SettingsStore.h"
 #include "generate/AssignmentTables.h"
 #include "generate/Compensation.h"
 #include "generate/ContractLengthTables.h"
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
+#include "generate/GenerateOffers.h"
 #include "generate/Generator.h"
+#include "generate/OfferCount.h"
 #include "generate/PayMultiplier.h"
 #include "generate/Rights.h"
 #include "generate_test_dice.h"
 
 namespace {
+
+// The pay text a generation appends, from the two texts read as numbers.
+std::string payAmountText(const std::string& multiplier, const std::string& basePay) {
+    std::string text;
+    appendPayAmount(text, parseNumber(multiplier), parseNumber(basePay));
+    return text;
+}
 
 // Replays a run on its own generator in the documented roll order, using the table lookups.
 // Independent of the driver, so a change in roll order, in who rolls, or in how many dice a
@@ -25,20 +35,20 @@ class Replay {
 public:
     explicit Replay(std::uint32_t seed) : m_generator(seed) {}
 
-    int Die(int n) { return m_generator.Next() % (n + 1); }
-    int Dice(DiceSpec dice) {
+    int rollDie(int n) { return m_generator.next() % (n + 1); }
+    int rollDice(DiceSpec spec) {
         int total = 0;
-        for (int i = 0; i < dice.count; ++i) {
-            total += Die(dice.faces);
+        for (int i = 0; i < spec.count; ++i) {
+            total += rollDie(spec.faces);
         }
         return total;
     }
 
-    std::string Employer() {
+    std::string employer() {
         EmployerTable table = EmployerTable::Main;
         for (;;) {
             const DiceSpec dice = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
-            const EmployerPick pick = EmployerForRoll(table, Dice(dice));
+            const EmployerPick pick = employerForRoll(table, rollDice(dice));
             if (pick.next == EmployerTable::None) {
                 return std::string(pick.name);
             }
@@ -46,11 +56,11 @@ public:
         }
     }
 
-    std::string Assignment(const std::string& employer, bool& clans) {
-        AssignmentTable table = AssignmentTableFor(employer);
+    std::string assignment(const std::string& employer, bool& clans) {
+        AssignmentTable table = assignmentTableFor(employer);
         for (;;) {
             const DiceSpec dice = table == AssignmentTable::GarrisonOrCadre ? kOneDie : kTwoDice;
-            const AssignmentPick pick = AssignmentForRoll(table, Dice(dice));
+            const AssignmentPick pick = assignmentForRoll(table, rollDice(dice));
             if (pick.next == AssignmentTable::None) {
                 clans = pick.againstClans;
                 return std::string(pick.name);
@@ -59,56 +69,56 @@ public:
         }
     }
 
-    std::string Length(const std::string& assignment) {
-        const auto dice = LengthDiceFor(assignment);
-        return std::string(ContractLengthFor(assignment, dice ? Dice(*dice) : 0));
+    std::string length(const std::string& assignment) {
+        const auto dice = lengthDiceFor(assignment);
+        return std::string(contractLengthFor(assignment, dice ? rollDice(*dice) : 0));
     }
 
-    std::string Multiplier(const std::string& rating, const std::string& employer,
+    std::string multiplier(const std::string& rating, const std::string& employer,
                            const std::string& assignment, bool clans) {
         float factor = 1.0f;
-        if (auto named = NamedEmployerPayFactor(employer)) {
+        if (auto named = namedEmployerPayFactor(employer)) {
             factor = *named;
-        } else if (CRodeDoc::ClassifyEmployer(employer) == "Corp") {
-            factor = CorpPayFactorForRoll(Dice(kTwoDice));
+        } else if (kindOfEmployer(employer) == EmployerKind::Corp) {
+            factor = corpPayFactorForRoll(rollDice(kTwoDice));
         }
-        return ComposePayMultiplier(PayBaseFor(rating), factor, AssignmentPayFactor(assignment),
-                                    clans);
+        return formatFixed2(payMultiplierProduct(payBaseFor(rating), factor,
+                                                 assignmentPayFactor(assignment), clans));
     }
 
-    std::string Command(const std::string& employer) {
-        const auto dice = CommandDiceFor(employer);
-        return std::string(CommandRightsFor(employer, dice ? Dice(*dice) : 0));
+    std::string command(const std::string& employer) {
+        const auto dice = commandDiceFor(employer);
+        return std::string(commandRightsFor(employer, dice ? rollDice(*dice) : 0));
     }
 
     // The whole run for all-"Random" choices.
-    void Run(const std::string& rating, const std::string& basePay, int& count,
+    void run(const std::string& rating, const std::string& basePay, int& count,
              std::array<ContractOffer, 4>& offers) {
-        count = OfferCountForTotal(Dice(kTwoDice) + OfferCountModifier(rating));
+        count = offerCountForTotal(rollDice(kTwoDice) + offerCountModifier(rating));
         for (int k = 0; k < count; ++k) {
             ContractOffer& o = offers[static_cast<std::size_t>(k)];
             bool clans = false;
-            o.employer = Employer();
-            o.assignment = Assignment(o.employer, clans);
-            o.contractLength = Length(o.assignment);
-            o.paymentMultiplier = Multiplier(rating, o.employer, o.assignment, clans);
+            o.employer = employer();
+            o.assignment = assignment(o.employer, clans);
+            o.contractLength = length(o.assignment);
+            o.paymentMultiplier = multiplier(rating, o.employer, o.assignment, clans);
             o.straightSupport = std::string(
-                StraightSupportForTotal(Dice(kTwoDice) + SupportModifier(rating, o.employer)));
+                straightSupportForTotal(rollDice(kTwoDice) + supportModifier(rating, o.employer)));
             o.battleLossCompensation = std::string(
-                BattleLossForTotal(Dice(kTwoDice) + SupportModifier(rating, o.employer)));
-            o.dsjsCompensation = std::string(DsJsForFace(Dice(kOneDie)));
-            o.commercialCompensation = std::string(CommercialForFace(Dice(kOneDie)));
+                battleLossForTotal(rollDice(kTwoDice) + supportModifier(rating, o.employer)));
+            o.dsjsCompensation = std::string(dsJsForFace(rollDice(kOneDie)));
+            o.commercialCompensation = std::string(commercialForFace(rollDice(kOneDie)));
             o.salvageRights =
-                std::string(SalvageForTotal(Dice(kTwoDice) + SalvageBonus(o.employer)));
-            o.commandRights = Command(o.employer);
+                std::string(salvageForTotal(rollDice(kTwoDice) + salvageBonus(o.employer)));
+            o.commandRights = command(o.employer);
             if (clans) {
                 o.assignment += " against Clans";
             }
-            o.paymentMultiplier += PayAmountText(o.paymentMultiplier, basePay);
+            o.paymentMultiplier += payAmountText(o.paymentMultiplier, basePay);
         }
     }
 
-    std::uint32_t State() const { return m_generator.State(); }
+    std::uint32_t state() const { return m_generator.state(); }
 
 private:
     Generator m_generator;
@@ -116,22 +126,22 @@ private:
 
 class GenerateOffersTest : public ::testing::Test {
 protected:
-    void SetUp() override { settings.WriteText(settings::kSection, settings::kPay, "100000"); }
+    void SetUp() override { settings.writeText(settings::kSection, settings::kPay, "100000"); }
 
     // A reset document with the given rating, as both generation commands prepare it.
-    CRodeDoc& Fresh(std::uint32_t seed, const std::string& rating = "A") {
-        doc = std::make_unique<CRodeDoc>(settings, seed);
+    ContractDocument& fresh(std::uint32_t seed, const std::string& rating = "A") {
+        doc = std::make_unique<ContractDocument>(settings, seed);
         doc->m_rating = rating;
-        doc->OnNewDocument();
+        doc->resetToUntitled();
         return *doc;
     }
 
     // The first seed whose run, for `rating`, satisfies `wanted`.
     template <typename Predicate>
-    std::uint32_t FindSeed(const std::string& rating, Predicate wanted) {
+    std::uint32_t findSeed(const std::string& rating, Predicate wanted) {
         for (std::uint32_t seed = 1; seed < 100'000; ++seed) {
-            CRodeDoc& d = Fresh(seed, rating);
-            d.GenerateOffers(rating, OfferChoices{});
+            ContractDocument& d = fresh(seed, rating);
+            d.generateOffers(rating, OfferChoices{});
             if (wanted(d)) {
                 return seed;
             }
@@ -141,7 +151,7 @@ protected:
     }
 
     MemorySettings settings;
-    std::unique_ptr<CRodeDoc> doc;
+    std::unique_ptr<ContractDocument> doc;
 };
 
 TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
@@ -149,13 +159,13 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
     int offers = 0;
     for (const char* rating : {"A", "B", "C", "D", "x"}) {
         for (std::uint32_t seed = 0; seed < 400; ++seed) {
-            CRodeDoc& d = Fresh(seed, rating);
-            d.GenerateOffers(rating, OfferChoices{});
+            ContractDocument& d = fresh(seed, rating);
+            d.generateOffers(rating, OfferChoices{});
 
             Replay replay(seed);
             int count = 0;
             std::array<ContractOffer, 4> expected = d.m_offers;  // dates and beyond-count as is
-            replay.Run(rating, "100000", count, expected);
+            replay.run(rating, "100000", count, expected);
             ASSERT_EQ(d.m_offerCount, count) << rating << " seed " << seed;
             for (int k = 0; k < count; ++k) {
                 ASSERT_EQ(d.m_offers[static_cast<std::size_t>(k)],
@@ -164,7 +174,7 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
                 againstClans +=
                     d.m_offers[static_cast<std::size_t>(k)].assignment.ends_with(" against Clans");
             }
-            ASSERT_EQ(d.GeneratorState(), replay.State()) << rating << " seed " << seed;
+            ASSERT_EQ(d.generatorState(), replay.state()) << rating << " seed " << seed;
             offers += count;
         }
     }
@@ -173,10 +183,36 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
     EXPECT_GT(offers, 3000);
 }
 
+TEST_F(GenerateOffersTest, needsNothingButDiceAndLeavesThePayAmountToTheCaller) {
+    OfferChoices choices;
+    choices.employer = "Kell Hounds";
+    for (std::uint32_t seed : {3u, 8u, 2024u}) {
+        ContractDocument& d = fresh(seed, "B");
+        d.generateOffers("C", choices);
+
+        Generator generator(seed);
+        Dice dice(generator);
+        std::array<ContractOffer, kMaxOffers> offers = d.m_offers;
+        const int count = rollOfferCount(dice, "B");
+        ASSERT_EQ(count, d.m_offerCount) << "seed " << seed;
+        for (int k = 0; k < count; ++k) {
+            ContractOffer& offer = offers[static_cast<std::size_t>(k)];
+            const double multiplier = k == 0 ? rollOfferTerms(dice, "C", choices, offer)
+                                             : rollOfferTerms(dice, "B", offer);
+            EXPECT_EQ(offer.paymentMultiplier + payAmountText(offer.paymentMultiplier, "100000"),
+                      d.m_offers[static_cast<std::size_t>(k)].paymentMultiplier);
+            appendPayAmount(offer.paymentMultiplier, multiplier, 100000.0);
+        }
+        EXPECT_EQ(offers, d.m_offers) << "seed " << seed;
+        EXPECT_EQ(generator.state(), d.generatorState()) << "seed " << seed;
+    }
+}
+
 TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
-    const std::uint32_t seed = FindSeed("A", [](const CRodeDoc& d) { return d.m_offerCount == 4; });
-    CRodeDoc& plain = Fresh(seed);
-    plain.GenerateOffers("A", OfferChoices{});
+    const std::uint32_t seed =
+        findSeed("A", [](const ContractDocument& d) { return d.m_offerCount == 4; });
+    ContractDocument& plain = fresh(seed);
+    plain.generateOffers("A", OfferChoices{});
     const auto rolled = plain.m_offers;
 
     OfferChoices fixed;
@@ -188,8 +224,8 @@ TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
     fixed.transport = "25%";
     fixed.salvageRights = "Full Rights";
     fixed.commandRights = "House Command";
-    CRodeDoc& custom = Fresh(seed);
-    custom.GenerateOffers("A", fixed);
+    ContractDocument& custom = fresh(seed);
+    custom.generateOffers("A", fixed);
 
     ASSERT_EQ(custom.m_offerCount, 4);
     const ContractOffer& first = custom.m_offers[0];
@@ -222,50 +258,51 @@ TEST_F(GenerateOffersTest, spelledOutRandomEqualsTheDefaultsAndOtherCaseDoesNot)
         *field = std::string("Ran") + "dom";
     }
     for (std::uint32_t seed : {1u, 2u, 3u, 1234u}) {
-        CRodeDoc& a = Fresh(seed);
-        a.GenerateOffers("A", OfferChoices{});
+        ContractDocument& a = fresh(seed);
+        a.generateOffers("A", OfferChoices{});
         const auto expected = a.m_offers;
-        CRodeDoc& b = Fresh(seed);
-        b.GenerateOffers("A", spelled);
+        ContractDocument& b = fresh(seed);
+        b.generateOffers("A", spelled);
         EXPECT_EQ(b.m_offers, expected) << "seed " << seed;
     }
     OfferChoices lower;
     lower.employer = "random";
-    CRodeDoc& d = Fresh(5);
-    d.GenerateOffers("A", lower);
+    ContractDocument& d = fresh(5);
+    d.generateOffers("A", lower);
     EXPECT_EQ(d.m_offers[0].employer, "random");
 }
 
 TEST_F(GenerateOffersTest, ratingArgumentSteersOnlyTheFirstOffersTerms) {
-    const std::uint32_t seed = FindSeed("A", [](const CRodeDoc& d) { return d.m_offerCount >= 2; });
+    const std::uint32_t seed =
+        findSeed("A", [](const ContractDocument& d) { return d.m_offerCount >= 2; });
     OfferChoices choices;
     choices.employer = "Kell Hounds";
     choices.assignment = "Pirate Hunting";
-    CRodeDoc& d = Fresh(seed, "A");
-    d.GenerateOffers("D", choices);
+    ContractDocument& d = fresh(seed, "A");
+    d.generateOffers("D", choices);
     ASSERT_GE(d.m_offerCount, 2);  // the count followed "A", not "D"
     EXPECT_EQ(d.m_offers[0].paymentMultiplier, "2.10x Pay = (210000.00 C-Bills)");
 }
 
 TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
-    const std::uint32_t seed = FindSeed("B", [](const CRodeDoc& d) {
+    const std::uint32_t seed = findSeed("B", [](const ContractDocument& d) {
         return d.m_offerCount >= 1 && d.m_offers[0].assignment.ends_with(" against Clans") &&
-               NamedEmployerPayFactor(d.m_offers[0].employer).has_value();
+               namedEmployerPayFactor(d.m_offers[0].employer).has_value();
     });
-    CRodeDoc& d = Fresh(seed, "B");
-    d.GenerateOffers("B", OfferChoices{});
+    ContractDocument& d = fresh(seed, "B");
+    d.generateOffers("B", OfferChoices{});
     const ContractOffer& first = d.m_offers[0];
-    const std::string multiplier =
-        ComposePayMultiplier(PayBaseFor("B"), *NamedEmployerPayFactor(first.employer), 0.0f, true);
-    EXPECT_EQ(first.paymentMultiplier, multiplier + PayAmountText(multiplier, "100000"));
+    const std::string multiplier = formatFixed2(
+        payMultiplierProduct(payBaseFor("B"), *namedEmployerPayFactor(first.employer), 0.0f, true));
+    EXPECT_EQ(first.paymentMultiplier, multiplier + payAmountText(multiplier, "100000"));
 
     // A fixed assignment never gets the suffix, whatever the employer.
     OfferChoices fixed;
     fixed.employer = first.employer;
     fixed.assignment = "Objective Raid";
     for (std::uint32_t s = 0; s < 200; ++s) {
-        CRodeDoc& f = Fresh(s, "B");
-        f.GenerateOffers("B", fixed);
+        ContractDocument& f = fresh(s, "B");
+        f.generateOffers("B", fixed);
         if (f.m_offerCount >= 1) {
             ASSERT_EQ(f.m_offers[0].assignment, "Objective Raid") << "seed " << s;
         }
@@ -285,12 +322,12 @@ TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
     OfferChoices choices;
     choices.paymentMultiplier = "3.00";
     for (const auto& row : rows) {
-        settings.RemoveSection(settings::kSection);
+        settings.removeSection(settings::kSection);
         if (row.pay != nullptr) {
-            settings.WriteText(settings::kSection, settings::kPay, row.pay);
+            settings.writeText(settings::kSection, settings::kPay, row.pay);
         }
-        CRodeDoc& d = Fresh(8, "A");
-        d.GenerateOffers("A", choices);
+        ContractDocument& d = fresh(8, "A");
+        d.generateOffers("A", choices);
         ASSERT_GE(d.m_offerCount, 1);
         EXPECT_EQ(d.m_offers[0].paymentMultiplier,
                   std::string("3.00x Pay = (") + row.amount + " C-Bills)")
@@ -305,56 +342,58 @@ TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
 }
 
 TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
-    const std::uint32_t none = FindSeed("x", [](const CRodeDoc& d) { return d.m_offerCount == 0; });
-    CRodeDoc& d = Fresh(none, "x");
+    const std::uint32_t none =
+        findSeed("x", [](const ContractDocument& d) { return d.m_offerCount == 0; });
+    ContractDocument& d = fresh(none, "x");
     for (ContractOffer& offer : d.m_offers) {
         offer.employer = "left over";
     }
-    d.GenerateOffers("x", OfferChoices{});
+    d.generateOffers("x", OfferChoices{});
     EXPECT_EQ(d.m_offerCount, 0);
     for (const ContractOffer& offer : d.m_offers) {
         EXPECT_EQ(offer.employer, "left over");
     }
 
-    const std::uint32_t two = FindSeed("D", [](const CRodeDoc& r) { return r.m_offerCount == 2; });
-    CRodeDoc& e = Fresh(two, "D");
+    const std::uint32_t two =
+        findSeed("D", [](const ContractDocument& r) { return r.m_offerCount == 2; });
+    ContractDocument& e = fresh(two, "D");
     e.m_offers[2].employer = "left over";
     e.m_offers[3].paymentMultiplier = "left over";
-    e.GenerateOffers("D", OfferChoices{});
+    e.generateOffers("D", OfferChoices{});
     EXPECT_EQ(e.m_offers[2].employer, "left over");
     EXPECT_EQ(e.m_offers[3].paymentMultiplier, "left over");
 }
 
 TEST_F(GenerateOffersTest, leavesDatesAndLocationAsTheResetOrUserSetThem) {
-    CRodeDoc& d = Fresh(42, "A");
+    ContractDocument& d = fresh(42, "A");
     d.m_offers[1].startDate = "05 May, 3056";
     d.m_offers[1].location = "Tharkad";
-    d.GenerateOffers("A", OfferChoices{});
-    EXPECT_EQ(d.m_offers[0].startDate, CRodeDoc::kDefaultStartDate);
-    EXPECT_EQ(d.m_offers[0].endDate, CRodeDoc::kDefaultEndDate);
-    EXPECT_EQ(d.m_offers[0].location, CRodeDoc::kDefaultLocation);
+    d.generateOffers("A", OfferChoices{});
+    EXPECT_EQ(d.m_offers[0].startDate, ContractDocument::kDefaultStartDate);
+    EXPECT_EQ(d.m_offers[0].endDate, ContractDocument::kDefaultEndDate);
+    EXPECT_EQ(d.m_offers[0].location, ContractDocument::kDefaultLocation);
     EXPECT_EQ(d.m_offers[1].startDate, "05 May, 3056");
     EXPECT_EQ(d.m_offers[1].location, "Tharkad");
 
     // The reset that precedes the next run restores them.
-    d.OnNewDocument();
-    d.GenerateOffers("A", OfferChoices{});
-    EXPECT_EQ(d.m_offers[1].startDate, CRodeDoc::kDefaultStartDate);
-    EXPECT_EQ(d.m_offers[1].location, CRodeDoc::kDefaultLocation);
+    d.resetToUntitled();
+    d.generateOffers("A", OfferChoices{});
+    EXPECT_EQ(d.m_offers[1].startDate, ContractDocument::kDefaultStartDate);
+    EXPECT_EQ(d.m_offers[1].location, ContractDocument::kDefaultLocation);
 }
 
 TEST_F(GenerateOffersTest, aSecondRunContinuesTheSequence) {
-    CRodeDoc& d = Fresh(2024, "A");
-    d.GenerateOffers("A", OfferChoices{});
-    const std::uint32_t between = d.GeneratorState();
+    ContractDocument& d = fresh(2024, "A");
+    d.generateOffers("A", OfferChoices{});
+    const std::uint32_t between = d.generatorState();
     EXPECT_NE(between, 2024u);
-    d.OnNewDocument();
-    d.GenerateOffers("A", OfferChoices{});
+    d.resetToUntitled();
+    d.generateOffers("A", OfferChoices{});
     const auto second = d.m_offers;
     const int secondCount = d.m_offerCount;
 
-    CRodeDoc& resumed = Fresh(between, "A");  // replaces d
-    resumed.GenerateOffers("A", OfferChoices{});
+    ContractDocument& resumed = fresh(between, "A");  // replaces d
+    resumed.generateOffers("A", OfferChoices{});
     EXPECT_EQ(resumed.m_offerCount, secondCount);
     EXPECT_EQ(resumed.m_offers, second);
 }

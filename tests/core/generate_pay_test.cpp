@@ -4,16 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/NumberText.h"
+#include "document/NumberText.h"
 #include "generate/PayMultiplier.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
 
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+// The multiplier text that rollPayMultiplier writes.
+std::string multiplierText(Dice& dice, const char* rating, const char* employer,
+                           const char* assignment, bool againstClans, const char* choice) {
+    std::string text;
+    rollPayMultiplier(dice, rating, employer, assignment, againstClans, choice, text);
+    return text;
+}
+
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 struct PayCase {
     const char* rating;
@@ -24,7 +31,7 @@ struct PayCase {
     const char* multiplier;
 };
 
-TEST(RollPayMultiplier, printsTheSinglePrecisionProduct) {
+TEST(rollPayMultiplier, printsTheSinglePrecisionProduct) {
     // clang-format off
     const PayCase rows[] = {
         {"D", "Magistracy of Canopus",    "Cadre Duty",         false, -1, "1.57"},
@@ -56,27 +63,25 @@ TEST(RollPayMultiplier, printsTheSinglePrecisionProduct) {
         {"a", "Federated Commonwealth",   "Objective Raid",     false, -1, "4.37"},
     };
     // clang-format on
-    MemorySettings settings;
     for (const PayCase& row : rows) {
-        const auto rolls = row.corpRoll >= 0 ? TwoDice(row.corpRoll) : std::vector<gentest::Roll>{};
-        const std::uint32_t seed = SeedForRolls(rolls);
-        CRodeDoc doc(settings, seed);
-        doc.m_againstClans = row.clans ? 1 : 0;
-        EXPECT_EQ(doc.RollPayMultiplier(row.rating, row.employer, row.assignment, "Random"),
+        const auto rolls = row.corpRoll >= 0 ? twoDice(row.corpRoll) : std::vector<gentest::Roll>{};
+        const std::uint32_t seed = seedForRolls(rolls);
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(multiplierText(seeded.dice, row.rating, row.employer, row.assignment, row.clans,
+                                 "Random"),
                   row.multiplier)
             << row.rating << " / " << row.employer << " / " << row.assignment;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), static_cast<int>(rolls.size()))
-            << row.employer;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(rolls.size())) << row.employer;
     }
 }
 
-TEST(RollPayMultiplier, returnsAFixedChoiceEvenAgainstTheClans) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 3);
-    doc.m_againstClans = 1;
-    EXPECT_EQ(doc.RollPayMultiplier("A", "Ceres Metals", "Objective Raid", "4.0"), "4.0");
-    EXPECT_EQ(doc.RollPayMultiplier("A", "Ceres Metals", "Objective Raid", "random"), "random");
-    EXPECT_EQ(doc.GeneratorState(), 3u);
+TEST(rollPayMultiplier, returnsAFixedChoiceEvenAgainstTheClans) {
+    gentest::SeededDice seeded(3);
+    EXPECT_EQ(multiplierText(seeded.dice, "A", "Ceres Metals", "Objective Raid", true, "4.0"),
+              "4.0");
+    EXPECT_EQ(multiplierText(seeded.dice, "A", "Ceres Metals", "Objective Raid", true, "random"),
+              "random");
+    EXPECT_EQ(seeded.generator.state(), 3u);
 }
 
 TEST(PayFactors, corpRollBoundsAndNamedEmployers) {
@@ -85,23 +90,23 @@ TEST(PayFactors, corpRollBoundsAndNamedEmployers) {
         float factor;
     } corp[] = {{0, 1.0f}, {3, 1.0f}, {4, 1.4f}, {5, 1.4f}, {6, 1.75f}, {12, 1.75f}};
     for (const auto& row : corp) {
-        EXPECT_EQ(CorpPayFactorForRoll(row.roll), row.factor) << "roll " << row.roll;
+        EXPECT_EQ(corpPayFactorForRoll(row.roll), row.factor) << "roll " << row.roll;
     }
-    EXPECT_EQ(NamedEmployerPayFactor("Free Rasalhague Republic"), std::optional<float>(1.1f));
-    EXPECT_FALSE(NamedEmployerPayFactor("Ceres Metals").has_value());
-    EXPECT_FALSE(NamedEmployerPayFactor("free worlds league").has_value());
-    EXPECT_EQ(AssignmentPayFactor("Retainer"), 1.3f);
-    EXPECT_EQ(AssignmentPayFactor("Riot Duty"), 1.0f);
-    EXPECT_EQ(AssignmentPayFactor("Objective Raid against Clans"), 1.0f);
+    EXPECT_EQ(namedEmployerPayFactor("Free Rasalhague Republic"), std::optional<float>(1.1f));
+    EXPECT_FALSE(namedEmployerPayFactor("Ceres Metals").has_value());
+    EXPECT_FALSE(namedEmployerPayFactor("free worlds league").has_value());
+    EXPECT_EQ(assignmentPayFactor("Retainer"), 1.3f);
+    EXPECT_EQ(assignmentPayFactor("Riot Duty"), 1.0f);
+    EXPECT_EQ(assignmentPayFactor("Objective Raid against Clans"), 1.0f);
 }
 
 TEST(PayFactors, everyCombinationLiesBetween157And1260) {
     const char* ratings[] = {"A", "B", "C", "D"};
-    std::vector<float> employerFactors = {1.0f, CorpPayFactorForRoll(4), CorpPayFactorForRoll(6)};
+    std::vector<float> employerFactors = {1.0f, corpPayFactorForRoll(4), corpPayFactorForRoll(6)};
     for (const char* employer :
          {"Federated Commonwealth", "Free Rasalhague Republic", "Draconis Combine",
           "Capellan Confederation", "Free Worlds League"}) {
-        employerFactors.push_back(*NamedEmployerPayFactor(employer));
+        employerFactors.push_back(*namedEmployerPayFactor(employer));
     }
     const char* assignments[] = {
         "Cadre Duty",        "Defensive Campaign", "Diversionary Raid", "Extraction Raid",
@@ -115,12 +120,13 @@ TEST(PayFactors, everyCombinationLiesBetween157And1260) {
         for (float employerFactor : employerFactors) {
             for (bool clans : {false, true}) {
                 for (const char* assignment : assignments) {
-                    const std::string text = ComposePayMultiplier(
-                        PayBaseFor(rating), employerFactor, AssignmentPayFactor(assignment), clans);
-                    if (lowest.empty() || ParseNumber(text) < ParseNumber(lowest)) {
+                    const std::string text =
+                        formatFixed2(payMultiplierProduct(payBaseFor(rating), employerFactor,
+                                                          assignmentPayFactor(assignment), clans));
+                    if (lowest.empty() || parseNumber(text) < parseNumber(lowest)) {
                         lowest = text;
                     }
-                    if (highest.empty() || ParseNumber(text) > ParseNumber(highest)) {
+                    if (highest.empty() || parseNumber(text) > parseNumber(highest)) {
                         highest = text;
                     }
                 }
@@ -131,7 +137,7 @@ TEST(PayFactors, everyCombinationLiesBetween157And1260) {
     EXPECT_EQ(highest, "12.60");
 }
 
-TEST(PayAmountText, multipliesTheTwoNumbersAndPrintsInFull) {
+TEST(appendPayAmount, multipliesTheTwoNumbersAsTheirTextsReadAndPrintsInFull) {
     const struct {
         const char* multiplier;
         const char* basePay;
@@ -149,8 +155,10 @@ TEST(PayAmountText, multipliesTheTwoNumbersAndPrintsInFull) {
         {"2.00", "1e400", "x Pay = (inf C-Bills)"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(PayAmountText(row.multiplier, row.basePay), row.text)
-            << row.multiplier << " * " << row.basePay;
+        // A generation reads both texts by the C library's rule before it appends the amount.
+        std::string text;
+        appendPayAmount(text, parseNumber(row.multiplier), parseNumber(row.basePay));
+        EXPECT_EQ(text, row.text) << row.multiplier << " * " << row.basePay;
     }
 }
 

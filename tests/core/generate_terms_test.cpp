@@ -3,17 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
 #include "generate/Compensation.h"
 #include "generate/Rights.h"
+#include "generate/Terms.h"
 #include "generate_test_dice.h"
 
 namespace {
 
-using gentest::Concat;
-using gentest::SeedForRolls;
-using gentest::TwoDice;
+using gentest::concat;
+using gentest::seedForRolls;
+using gentest::twoDice;
 
 // ---- support and transport ------------------------------------------------------------------
 
@@ -30,7 +29,7 @@ TEST(Support, modifierComesFromRatingAndFreeWorlds) {
         {"B", "Free Worlds league", 1},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(SupportModifier(row.rating, row.employer), row.modifier)
+        EXPECT_EQ(supportModifier(row.rating, row.employer), row.modifier)
             << row.rating << " / " << row.employer;
     }
 }
@@ -47,24 +46,23 @@ TEST(Support, tableGivesBothTermsAtEachBound) {
         {14, "100%", "50%"}, {17, "100%", "50%"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(StraightSupportForTotal(row.total), row.straight) << "total " << row.total;
-        EXPECT_EQ(BattleLossForTotal(row.total), row.battleLoss) << "total " << row.total;
+        EXPECT_EQ(straightSupportForTotal(row.total), row.straight) << "total " << row.total;
+        EXPECT_EQ(battleLossForTotal(row.total), row.battleLoss) << "total " << row.total;
     }
 }
 
 TEST(Support, eachTermRollsItsOwnDice) {
-    MemorySettings settings;
-    const std::uint32_t seed = SeedForRolls(Concat({TwoDice(12), TwoDice(0)}));
-    CRodeDoc doc(settings, seed);
-    EXPECT_EQ(doc.RollStraightSupport("A", "Random", "Kell Hounds"), "100%");
-    EXPECT_EQ(doc.RollBattleLossCompensation("A", "Random", "Kell Hounds"), "5%");
-    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 4);
+    const std::uint32_t seed = seedForRolls(concat({twoDice(12), twoDice(0)}));
+    gentest::SeededDice seeded(seed);
+    EXPECT_EQ(rollStraightSupport(seeded.dice, "A", "Kell Hounds", "Random"), "100%");
+    EXPECT_EQ(rollBattleLossCompensation(seeded.dice, "A", "Kell Hounds", "Random"), "5%");
+    EXPECT_EQ(seeded.steps(), 4);
 
     // Without a modifier a double six stops at 85% and 35%.
-    const std::uint32_t sixes = SeedForRolls(Concat({TwoDice(12), TwoDice(12)}));
-    CRodeDoc plain(settings, sixes);
-    EXPECT_EQ(plain.RollStraightSupport("D", "Random", "Kell Hounds"), "85%");
-    EXPECT_EQ(plain.RollBattleLossCompensation("D", "Random", "Kell Hounds"), "35%");
+    const std::uint32_t sixes = seedForRolls(concat({twoDice(12), twoDice(12)}));
+    gentest::SeededDice plain(sixes);
+    EXPECT_EQ(rollStraightSupport(plain.dice, "D", "Kell Hounds", "Random"), "85%");
+    EXPECT_EQ(rollBattleLossCompensation(plain.dice, "D", "Kell Hounds", "Random"), "35%");
 }
 
 TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
@@ -75,31 +73,30 @@ TEST(Transport, oneDieWithZeroAndSixAtTheTop) {
     } rows[] = {{0, "32%", "40%"}, {1, "12%", "30%"}, {2, "18%", "33%"}, {3, "23%", "35%"},
                 {4, "27%", "37%"}, {5, "30%", "39%"}, {6, "32%", "40%"}};
     for (const auto& row : rows) {
-        EXPECT_EQ(DsJsForFace(row.face), row.dsjs) << "face " << row.face;
-        EXPECT_EQ(CommercialForFace(row.face), row.commercial) << "face " << row.face;
+        EXPECT_EQ(dsJsForFace(row.face), row.dsjs) << "face " << row.face;
+        EXPECT_EQ(commercialForFace(row.face), row.commercial) << "face " << row.face;
     }
-    MemorySettings settings;
-    const std::uint32_t seed = SeedForRolls({{6, 0}, {6, 2}});
-    CRodeDoc doc(settings, seed);
-    EXPECT_EQ(doc.RollDsJsCompensation("Random"), "32%");
-    EXPECT_EQ(doc.RollCommercialCompensation("Random"), "33%");
-    EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+    const std::uint32_t seed = seedForRolls({{6, 0}, {6, 2}});
+    gentest::SeededDice seeded(seed);
+    EXPECT_EQ(rollDsJsCompensation(seeded.dice, "Random"), "32%");
+    EXPECT_EQ(rollCommercialCompensation(seeded.dice, "Random"), "33%");
+    EXPECT_EQ(seeded.steps(), 2);
 }
 
 // ---- salvage and command rights ---------------------------------------------------------------
 
 TEST(Salvage, bonusAndBounds) {
-    EXPECT_EQ(SalvageBonus("Free Rasalhague Republic"), 5);
-    EXPECT_EQ(SalvageBonus("Draconis Combine"), 5);
-    EXPECT_EQ(SalvageBonus("Federated Commonwealth"), 0);
-    EXPECT_EQ(SalvageBonus(""), 0);
+    EXPECT_EQ(salvageBonus("Free Rasalhague Republic"), 5);
+    EXPECT_EQ(salvageBonus("Draconis Combine"), 5);
+    EXPECT_EQ(salvageBonus("Federated Commonwealth"), 0);
+    EXPECT_EQ(salvageBonus(""), 0);
     const struct {
         int total;
         const char* rights;
     } rows[] = {{0, "No Rights"},        {7, "No Rights"},    {8, "Exchange Rights"},
                 {11, "Exchange Rights"}, {12, "Full Rights"}, {17, "Full Rights"}};
     for (const auto& row : rows) {
-        EXPECT_EQ(SalvageForTotal(row.total), row.rights) << "total " << row.total;
+        EXPECT_EQ(salvageForTotal(row.total), row.rights) << "total " << row.total;
     }
 }
 
@@ -116,13 +113,12 @@ TEST(Salvage, rollsTwoDicePlusTheBonus) {
         {"Kell Hounds", 12, "Full Rights"},
         {"Federated Commonwealth", 7, "No Rights"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(TwoDice(row.sum));
-        CRodeDoc doc(settings, seed);
-        EXPECT_EQ(doc.RollSalvageRights("Random", row.employer), row.rights)
+        const std::uint32_t seed = seedForRolls(twoDice(row.sum));
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollSalvageRights(seeded.dice, row.employer, "Random"), row.rights)
             << row.employer << " " << row.sum;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()), 2);
+        EXPECT_EQ(seeded.steps(), 2);
     }
 }
 
@@ -153,7 +149,7 @@ TEST(CommandRights, greatPowerTablesAtEachBound) {
         {"Draconis Combine", 12, "Integrated Command"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(CommandRightsFor(row.employer, row.roll), row.rights)
+        EXPECT_EQ(commandRightsFor(row.employer, row.roll), row.rights)
             << row.employer << " " << row.roll;
     }
 }
@@ -164,10 +160,10 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
         std::vector<gentest::Roll> rolls;
         const char* rights;
     } rows[] = {
-        {"Federated Commonwealth", TwoDice(9), "Integrated Command"},
+        {"Federated Commonwealth", twoDice(9), "Integrated Command"},
         {"Free Worlds League", {{6, 5}}, "Liason Officer"},
         {"Capellan Confederation", {{6, 0}}, "House Command"},
-        {"Draconis Combine", TwoDice(3), "Independent Command"},
+        {"Draconis Combine", twoDice(3), "Independent Command"},
         {"Kell Hounds", {}, "Liason Officer"},
         {"Ceres Metals", {}, "Liason Officer"},
         {"Magistracy of Canopus", {}, "Independent Command"},
@@ -176,27 +172,24 @@ TEST(CommandRights, rollsOnlyForGreatPowers) {
         {"Mercenary Unit", {}, "Independent Command"},
         {"", {}, "Independent Command"},
     };
-    MemorySettings settings;
     for (const auto& row : rows) {
-        const std::uint32_t seed = SeedForRolls(row.rolls);
-        CRodeDoc doc(settings, seed);
-        EXPECT_EQ(doc.RollCommandRights("Random", row.employer), row.rights) << row.employer;
-        EXPECT_EQ(gentest::StepsBetween(seed, doc.GeneratorState()),
-                  static_cast<int>(row.rolls.size()))
+        const std::uint32_t seed = seedForRolls(row.rolls);
+        gentest::SeededDice seeded(seed);
+        EXPECT_EQ(rollCommandRights(seeded.dice, row.employer, "Random"), row.rights)
             << row.employer;
+        EXPECT_EQ(seeded.steps(), static_cast<int>(row.rolls.size())) << row.employer;
     }
 }
 
 TEST(FixedChoices, supportTransportAndRightsReturnTheChoiceWithoutRolling) {
-    MemorySettings settings;
-    CRodeDoc doc(settings, 11);
-    EXPECT_EQ(doc.RollStraightSupport("A", "80%", "Free Worlds League"), "80%");
-    EXPECT_EQ(doc.RollBattleLossCompensation("A", "80%", "Free Worlds League"), "80%");
-    EXPECT_EQ(doc.RollDsJsCompensation("25%"), "25%");
-    EXPECT_EQ(doc.RollCommercialCompensation(""), "");
-    EXPECT_EQ(doc.RollSalvageRights("random", "Draconis Combine"), "random");
-    EXPECT_EQ(doc.RollCommandRights("House Command", "Kell Hounds"), "House Command");
-    EXPECT_EQ(doc.GeneratorState(), 11u);
+    gentest::SeededDice seeded(11);
+    EXPECT_EQ(rollStraightSupport(seeded.dice, "A", "Free Worlds League", "80%"), "80%");
+    EXPECT_EQ(rollBattleLossCompensation(seeded.dice, "A", "Free Worlds League", "80%"), "80%");
+    EXPECT_EQ(rollDsJsCompensation(seeded.dice, "25%"), "25%");
+    EXPECT_EQ(rollCommercialCompensation(seeded.dice, ""), "");
+    EXPECT_EQ(rollSalvageRights(seeded.dice, "Draconis Combine", "random"), "random");
+    EXPECT_EQ(rollCommandRights(seeded.dice, "Kell Hounds", "House Command"), "House Command");
+    EXPECT_EQ(seeded.generator.state(), 11u);
 }
 
 }  // namespace

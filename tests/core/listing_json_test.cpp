@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "view/ListingJson.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "listing/ListingJson.h"
 
 namespace {
 
-TEST(JsonString, escapesWhatJsonCannotHoldRaw) {
+TEST(jsonString, escapesWhatJsonCannotHoldRaw) {
     const struct {
         std::string text;
         std::string json;
@@ -23,19 +23,19 @@ TEST(JsonString, escapesWhatJsonCannotHoldRaw) {
         {"\xc2\x9d]0;t", "\"\\u009d]0;t\""},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(JsonString(row.text), row.json);
+        EXPECT_EQ(jsonString(row.text), row.json);
     }
 }
 
-TEST(RenderListingJson, showsAtMostFourOffersAndTheCountAsStored) {
+TEST(renderListingJson, showsAtMostFourOffersAndTheCountAsStored) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
-    doc.OnNewDocument();
+    ContractDocument doc(settings, 1);
+    doc.resetToUntitled();
     doc.m_rating = "B";
-    EXPECT_EQ(RenderListingJson(doc), "{\"rating\": \"B\", \"offerCount\": 0, \"offers\": []}\n");
+    EXPECT_EQ(renderListingJson(doc), "{\"rating\": \"B\", \"offerCount\": 0, \"offers\": []}\n");
 
     doc.m_offerCount = 9;
-    const std::string json = RenderListingJson(doc);
+    const std::string json = renderListingJson(doc);
     std::size_t offers = 0;
     for (std::size_t at = json.find("\"employer\""); at != std::string::npos;
          at = json.find("\"employer\"", at + 1)) {

@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "view/EditableLines.h"
-#include "view/ListingPlan.h"
-#include "view/TerminalText.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "listing/EditableLines.h"
+#include "listing/ListingPlan.h"
+#include "listing/TerminalText.h"
 
 namespace {
 
 // A document whose every field names its offer and field, so a wrong mapping shows.
-void FillOffers(CRodeDoc& doc) {
+void fillOffers(ContractDocument& doc) {
     for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
         for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
             doc.m_offers[k].*ContractOffer::kFields[f] =
@@ -23,10 +23,10 @@ void FillOffers(CRodeDoc& doc) {
 class ListingPlanTest : public ::testing::Test {
 protected:
     MemorySettings settings;
-    CRodeDoc doc{settings, 1};
+    ContractDocument doc{settings, 1};
     void SetUp() override {
-        doc.OnNewDocument();
-        FillOffers(doc);
+        doc.resetToUntitled();
+        fillOffers(doc);
     }
 };
 
@@ -38,9 +38,9 @@ TEST_F(ListingPlanTest, lastLineFollowsTheOfferCount) {
     for (const auto& row : rows) {
         doc.m_offerCount = row.count;
         ListingPlan plan(doc);
-        EXPECT_EQ(plan.LastLine(), row.lastLine) << "count " << row.count;
-        for (int i = 0; i < plan.LastLine(); ++i) {
-            EXPECT_EQ(plan.Lines()[static_cast<std::size_t>(i)].number, i + 1);
+        EXPECT_EQ(plan.lastLine(), row.lastLine) << "count " << row.count;
+        for (int i = 0; i < plan.lastLine(); ++i) {
+            EXPECT_EQ(plan.lines()[static_cast<std::size_t>(i)].number, i + 1);
         }
     }
 }
@@ -48,16 +48,16 @@ TEST_F(ListingPlanTest, lastLineFollowsTheOfferCount) {
 TEST_F(ListingPlanTest, countLineShowsTheCountAsStored) {
     doc.m_offerCount = 7;
     ListingPlan plan(doc);
-    EXPECT_EQ(plan.Lines()[1].label, "Contract Offers:");
-    EXPECT_EQ(*plan.Lines()[1].value, "7");
+    EXPECT_EQ(plan.lines()[1].label, "Contract Offers:");
+    EXPECT_EQ(*plan.lines()[1].value, "7");
 }
 
 TEST_F(ListingPlanTest, headersSubHeadingsAndBlanksCarryNoValue) {
     doc.m_offerCount = 4;
     ListingPlan plan(doc);
-    auto line = [&](int n) { return plan.Lines()[static_cast<std::size_t>(n - 1)]; };
+    auto line = [&](int n) { return plan.lines()[static_cast<std::size_t>(n - 1)]; };
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(line(4 + 17 * k).label, OfferHeader(k));
+        EXPECT_EQ(line(4 + 17 * k).label, offerHeader(k));
         EXPECT_FALSE(line(4 + 17 * k).value);
         EXPECT_EQ(line(9 + 17 * k).label, "     Support:");
         EXPECT_FALSE(line(9 + 17 * k).value);
@@ -74,7 +74,7 @@ TEST_F(ListingPlanTest, headersSubHeadingsAndBlanksCarryNoValue) {
 TEST_F(ListingPlanTest, renderedTextPadsLabelsToThirtyFiveCharacters) {
     doc.m_rating = "B";
     doc.m_offerCount = 1;
-    const std::string text = RenderListingText(doc);
+    const std::string text = renderListingText(doc);
     const std::string expectedStart =
         "Dragoon's Rating:                  B\n"
         "Contract Offers:                   1\n"
@@ -87,11 +87,11 @@ TEST_F(ListingPlanTest, renderedTextPadsLabelsToThirtyFiveCharacters) {
 }
 
 TEST_F(ListingPlanTest, emptyDocumentRendersTwoLines) {
-    EXPECT_EQ(RenderListingText(doc),
+    EXPECT_EQ(renderListingText(doc),
               "Dragoon's Rating:                  D\nContract Offers:                   0\n");
 }
 
-TEST(VisibleControls, spellsOutControlsAndBadBytesAndKeepsEverythingElse) {
+TEST(visibleControls, spellsOutControlsAndBadBytesAndKeepsEverythingElse) {
     const struct {
         std::string text;
         std::string shown;
@@ -103,7 +103,7 @@ TEST(VisibleControls, spellsOutControlsAndBadBytesAndKeepsEverythingElse) {
         {"\x9b[6n\xc3(", "\\x9b[6n\\xc3("},                 // bytes that are not UTF-8
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(VisibleControls(row.text), row.shown) << row.text;
+        EXPECT_EQ(visibleControls(row.text), row.shown) << row.text;
     }
 }
 
@@ -111,7 +111,7 @@ TEST(VisibleControls, spellsOutControlsAndBadBytesAndKeepsEverythingElse) {
 
 TEST_F(ListingPlanTest, ratingLineIsAlwaysEditableWithABarePrompt) {
     doc.m_offerCount = 0;
-    auto line = FindEditableLine(doc, 1);
+    auto line = findEditableLine(doc, 1);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->field, &doc.m_rating);
     EXPECT_EQ(line->prompt, "Dragoon's Rating");
@@ -143,7 +143,7 @@ TEST_F(ListingPlanTest, editableLinesMapToTheirFieldsAndPrompts) {
         {70, "Location: o4.location"},
     };
     for (const auto& row : rows) {
-        auto line = FindEditableLine(doc, row.line);
+        auto line = findEditableLine(doc, row.line);
         ASSERT_TRUE(line) << row.line;
         EXPECT_EQ(line->prompt, row.prompt) << row.line;
         EXPECT_EQ(line->prompt.substr(line->prompt.find(": ") + 2), *line->field);
@@ -153,27 +153,27 @@ TEST_F(ListingPlanTest, editableLinesMapToTheirFieldsAndPrompts) {
 TEST_F(ListingPlanTest, nonValueLinesAreNotEditable) {
     doc.m_offerCount = 4;
     for (int line : {-5, 0, 2, 3, 4, 9, 12, 20, 21, 26, 29, 37, 38, 54, 55, 71, 72, 1000}) {
-        EXPECT_FALSE(FindEditableLine(doc, line)) << line;
+        EXPECT_FALSE(findEditableLine(doc, line)) << line;
     }
 }
 
 TEST_F(ListingPlanTest, linesOfOffersBeyondTheCountAreNotEditable) {
     doc.m_offerCount = 2;
-    EXPECT_TRUE(FindEditableLine(doc, 36));
-    EXPECT_FALSE(FindEditableLine(doc, 39));
+    EXPECT_TRUE(findEditableLine(doc, 36));
+    EXPECT_FALSE(findEditableLine(doc, 39));
     doc.m_offerCount = 0;
-    EXPECT_FALSE(FindEditableLine(doc, 5));
+    EXPECT_FALSE(findEditableLine(doc, 5));
     doc.m_offerCount = 9;  // a count from a file shows four offers
-    EXPECT_TRUE(FindEditableLine(doc, 70));
+    EXPECT_TRUE(findEditableLine(doc, 70));
 }
 
-TEST(LineAtY, addsTheScrollPositionBeforeDividing) {
-    EXPECT_EQ(LineAtY(0, 0, 16), 0);
-    EXPECT_EQ(LineAtY(15, 0, 16), 0);
-    EXPECT_EQ(LineAtY(16, 0, 16), 1);
-    EXPECT_EQ(LineAtY(31, 0, 16), 1);
-    EXPECT_EQ(LineAtY(16, 320, 16), 21);
-    EXPECT_EQ(LineAtY(100, 0, 0), 0);
+TEST(lineAtY, addsTheScrollPositionBeforeDividing) {
+    EXPECT_EQ(lineAtY(0, 0, 16), 0);
+    EXPECT_EQ(lineAtY(15, 0, 16), 0);
+    EXPECT_EQ(lineAtY(16, 0, 16), 1);
+    EXPECT_EQ(lineAtY(31, 0, 16), 1);
+    EXPECT_EQ(lineAtY(16, 320, 16), 21);
+    EXPECT_EQ(lineAtY(100, 0, 0), 0);
 }
 
 }  // namespace

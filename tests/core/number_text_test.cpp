@@ -8,11 +8,11 @@
 #include <random>
 #include <string>
 
-#include "doc/NumberText.h"
+#include "document/NumberText.h"
 
 namespace {
 
-TEST(ParseNumber, followsTheLongestDecimalPrefix) {
+TEST(parseNumber, followsTheLongestDecimalPrefix) {
     const struct {
         const char* text;
         double value;
@@ -26,30 +26,30 @@ TEST(ParseNumber, followsTheLongestDecimalPrefix) {
         {"0x10", 0.0},        {"1e400", HUGE_VAL},
     };
     for (const auto& row : rows) {
-        EXPECT_DOUBLE_EQ(ParseNumber(row.text), row.value) << row.text;
+        EXPECT_DOUBLE_EQ(parseNumber(row.text), row.value) << row.text;
     }
 }
 
-TEST(FormatFixed2, printsTwoDecimalsRoundedFromTheBinaryValue) {
-    EXPECT_EQ(FormatFixed2(210000.0), "210000.00");
-    EXPECT_EQ(FormatFixed2(0.0), "0.00");
-    EXPECT_EQ(FormatFixed2(-1.5), "-1.50");
-    EXPECT_EQ(FormatFixed2(3.375), "3.38");  // exact halves round to the even hundredth
-    EXPECT_EQ(FormatFixed2(7.875), "7.88");
-    EXPECT_EQ(FormatFixed2(1.575), "1.57");  // 1.575 is stored just below the half
+TEST(formatFixed2, printsTwoDecimalsRoundedFromTheBinaryValue) {
+    EXPECT_EQ(formatFixed2(210000.0), "210000.00");
+    EXPECT_EQ(formatFixed2(0.0), "0.00");
+    EXPECT_EQ(formatFixed2(-1.5), "-1.50");
+    EXPECT_EQ(formatFixed2(3.375), "3.38");  // exact halves round to the even hundredth
+    EXPECT_EQ(formatFixed2(7.875), "7.88");
+    EXPECT_EQ(formatFixed2(1.575), "1.57");  // 1.575 is stored just below the half
 }
 
-TEST(FormatFixed2, printsHugeAndNonFiniteAmountsInFull) {
-    EXPECT_EQ(FormatFixed2(1e16), "10000000000000000.00");
-    EXPECT_EQ(FormatFixed2(-1e20), "-100000000000000000000.00");
-    EXPECT_EQ(FormatFixed2(std::numeric_limits<double>::max()).size(), 309u + 3u);
-    EXPECT_EQ(FormatFixed2(HUGE_VAL), "inf");
-    EXPECT_EQ(FormatFixed2(-HUGE_VAL), "-inf");
-    EXPECT_EQ(FormatFixed2(std::nan("")), "nan");
+TEST(formatFixed2, printsHugeAndNonFiniteAmountsInFull) {
+    EXPECT_EQ(formatFixed2(1e16), "10000000000000000.00");
+    EXPECT_EQ(formatFixed2(-1e20), "-100000000000000000000.00");
+    EXPECT_EQ(formatFixed2(std::numeric_limits<double>::max()).size(), 309u + 3u);
+    EXPECT_EQ(formatFixed2(HUGE_VAL), "inf");
+    EXPECT_EQ(formatFixed2(-HUGE_VAL), "-inf");
+    EXPECT_EQ(formatFixed2(std::nan("")), "nan");
 }
 
 // The fast path must agree with the general conversion everywhere, ties and signs included.
-TEST(FormatFixed2, agreesWithTheGeneralConversion) {
+TEST(formatFixed2, agreesWithTheGeneralConversion) {
     auto reference = [](double value) {
         std::array<char, 400> buffer{};
         auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -60,16 +60,16 @@ TEST(FormatFixed2, agreesWithTheGeneralConversion) {
     std::uniform_real_distribution<double> magnitude(-3.0, 15.5);
     for (int i = 0; i < 200000; ++i) {
         const double value = std::pow(10.0, magnitude(random)) * (i % 2 ? -1.0 : 1.0);
-        ASSERT_EQ(FormatFixed2(value), reference(value)) << value;
+        ASSERT_EQ(formatFixed2(value), reference(value)) << value;
     }
     for (double tie : {0.005, 0.015, 0.125, 0.375, 1.005, 2.675, 3.375, 7.875, 1e14 + 0.125, -0.125,
                        -0.0, 999999999999999.875, 0.0049999999999999999}) {
-        EXPECT_EQ(FormatFixed2(tie), reference(tie)) << tie;
+        EXPECT_EQ(formatFixed2(tie), reference(tie)) << tie;
     }
 }
 
 // Short decimals take a quicker road; it must give the very same doubles as a full conversion.
-TEST(ParseNumber, agreesWithTheFullConversion) {
+TEST(parseNumber, agreesWithTheFullConversion) {
     auto reference = [](const std::string& text) {
         double value = 0.0;
         std::from_chars(text.data(), text.data() + text.size(), value);
@@ -90,31 +90,31 @@ TEST(ParseNumber, agreesWithTheFullConversion) {
         if (text == ".") {
             continue;
         }
-        ASSERT_EQ(ParseNumber(text), reference(text)) << text;
-        ASSERT_EQ(ParseNumber("-" + text), -reference(text)) << text;
+        ASSERT_EQ(parseNumber(text), reference(text)) << text;
+        ASSERT_EQ(parseNumber("-" + text), -reference(text)) << text;
     }
     for (const char* text : {"7.02", "0.1", "2.675", "100000", "999999999999999", "0.3",
                              "9007199254740993", "123456789012345.6", "0.0000000000000000000001"}) {
-        EXPECT_EQ(ParseNumber(text), reference(text)) << text;
+        EXPECT_EQ(parseNumber(text), reference(text)) << text;
     }
 }
 
 // Generation skips reading back a multiplier it has just printed; that is only sound if the
 // printed text always reads back as hundredths / 100.
-TEST(Hundredths, printedHundredthsReadBackExactly) {
+TEST(hundredths, printedHundredthsReadBackExactly) {
     for (long long n = -1000; n <= 2000000; ++n) {
-        ASSERT_EQ(ParseNumber(FormatHundredths(n)), static_cast<double>(n) / 100.0) << n;
+        ASSERT_EQ(parseNumber(formatHundredths(n)), static_cast<double>(n) / 100.0) << n;
     }
     std::mt19937_64 random(42);
     for (int i = 0; i < 100000; ++i) {
         const auto n = static_cast<long long>(random() % 9007199254740992ull);  // below 2^53
-        ASSERT_EQ(ParseNumber(FormatHundredths(n)), static_cast<double>(n) / 100.0) << n;
+        ASSERT_EQ(parseNumber(formatHundredths(n)), static_cast<double>(n) / 100.0) << n;
     }
-    EXPECT_EQ(Hundredths(12.6), 1260);
-    EXPECT_EQ(Hundredths(-1.575), -157);
-    EXPECT_FALSE(Hundredths(1e15));
-    EXPECT_FALSE(Hundredths(std::nan("")));
-    EXPECT_EQ(FormatFixed2(-0.001), "-0.00");
+    EXPECT_EQ(hundredths(12.6), 1260);
+    EXPECT_EQ(hundredths(-1.575), -157);
+    EXPECT_FALSE(hundredths(1e15));
+    EXPECT_FALSE(hundredths(std::nan("")));
+    EXPECT_EQ(formatFixed2(-0.001), "-0.00");
 }
 
 TEST(NumberText, ignoresTheUserLocale) {
@@ -123,9 +123,9 @@ TEST(NumberText, ignoresTheUserLocale) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "de_DE.UTF-8 locale not installed";
     }
-    EXPECT_EQ(FormatFixed2(210000.0), "210000.00");
-    EXPECT_DOUBLE_EQ(ParseNumber("100,000"), 100.0);
-    EXPECT_DOUBLE_EQ(ParseNumber("2.5"), 2.5);
+    EXPECT_EQ(formatFixed2(210000.0), "210000.00");
+    EXPECT_DOUBLE_EQ(parseNumber("100,000"), 100.0);
+    EXPECT_DOUBLE_EQ(parseNumber("2.5"), 2.5);
     std::setlocale(LC_ALL, saved.c_str());
 }
 

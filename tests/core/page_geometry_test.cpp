@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "view/PageGeometry.h"
+#include "listing/PageGeometry.h"
 
 namespace {
 
@@ -10,8 +10,8 @@ namespace {
 //   Letter 5100 x 6600: L = 392, R = 4708, T = 300, B = 6600 - 150 = 6450
 struct PageCase {
     const char* name;
-    int horzRes;
-    int vertRes;
+    int printableWidth;
+    int printableHeight;
     int lineHeight;
     int titleLineHeight;
     ContractPageGeometry contract;
@@ -40,8 +40,8 @@ const PageCase kPages[] = {
 TEST(PageGeometryTest, contractPageMatchesHandComputedRectangles) {
     for (const PageCase& page : kPages) {
         SCOPED_TRACE(page.name);
-        const ContractPageGeometry got =
-            ComputeContractPage(page.horzRes, page.vertRes, page.lineHeight, page.titleLineHeight);
+        const ContractPageGeometry got = computeContractPage(
+            page.printableWidth, page.printableHeight, page.lineHeight, page.titleLineHeight);
         EXPECT_EQ(got.left, page.contract.left);
         EXPECT_EQ(got.right, page.contract.right);
         EXPECT_EQ(got.top, page.contract.top);
@@ -57,7 +57,7 @@ TEST(PageGeometryTest, listingPageMatchesHandComputedColumnsAndCredit) {
     for (const PageCase& page : kPages) {
         SCOPED_TRACE(page.name);
         const ListingPageGeometry got =
-            ComputeListingPage(page.horzRes, page.vertRes, page.lineHeight);
+            computeListingPage(page.printableWidth, page.printableHeight, page.lineHeight);
         EXPECT_EQ(got.labelX, page.listing.labelX);
         EXPECT_EQ(got.valueX, page.listing.valueX);
         EXPECT_EQ(got.bottomLimit, page.listing.bottomLimit);

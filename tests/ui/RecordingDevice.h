@@ -34,7 +34,7 @@ public:
     RecordingDevice(int width = 2000, int height = 3000, int dpi = 96)
         : m_width(width), m_height(height), m_dpi(dpi) {}
     QPaintEngine* paintEngine() const override { return &m_engine; }
-    std::vector<DrawnText>& Texts() { return m_engine.texts; }
+    std::vector<DrawnText>& texts() { return m_engine.texts; }
 
 protected:
     int metric(PaintDeviceMetric metric) const override {

@@ -5,27 +5,23 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "tests/support/Offers.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CEditInfoDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/EditLineDialog.h"
 
 namespace {
 
-// A document whose every field names itself, so a test sees which one a line reached.
-void FillOffers(CRodeDoc& doc, int count) {
-    doc.OnNewDocument();
+// A new document of rating "B" whose every field names itself, so a test sees which one a line
+// reached.
+void fillOffers(ContractDocument& doc, int count) {
+    doc.resetToUntitled();
     doc.m_rating = "B";
-    doc.m_offerCount = count;
-    for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
-        for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
-            doc.m_offers[k].*ContractOffer::kFields[f] =
-                std::string(ContractOffer::kFieldNames[f]) + " " + std::to_string(k + 1);
-        }
-    }
+    testsupport::fillOffers(doc, count);
 }
 
 struct LineCase {
@@ -45,11 +41,11 @@ const LineCase kLineCases[] = {
     {0, 36, nullptr, nullptr},
     {0, 39, nullptr, nullptr},
     {2, 1,  "Dragoon's Rating", "B"},
-    {2, 5,  "Employer: employer 1", "employer 1"},
+    {2, 5,  "Employer: o1-employer", "o1-employer"},
     {2, 9,  nullptr, nullptr},  // the "Support:" sub-heading
     {2, 21, nullptr, nullptr},  // the second offer's header
-    {2, 24, "Contract Length: contractLength 2", "contractLength 2"},
-    {2, 36, "Location: location 2", "location 2"},
+    {2, 24, "Contract Length: o2-contractLength", "o2-contractLength"},
+    {2, 36, "Location: o2-location", "o2-location"},
     {2, 39, nullptr, nullptr},  // the third offer does not exist
 };
 // clang-format on
@@ -57,11 +53,11 @@ const LineCase kLineCases[] = {
 TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
     for (const LineCase& c : kLineCases) {
         MemorySettings settings;
-        CRodeDoc doc(settings, 1);
-        FillOffers(doc, c.offers);
+        ContractDocument doc(settings, 1);
+        fillOffers(doc, c.offers);
         FakePrompts fake;
         fake.editAnswer = "edited";
-        RunLineEdit(doc, fake, c.line);
+        runLineEdit(doc, fake, c.line);
 
         const std::string where =
             std::to_string(c.offers) + " offers, line " + std::to_string(c.line);
@@ -69,8 +65,8 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
             EXPECT_TRUE(fake.editsShown.empty()) << where;
             EXPECT_EQ(fake.warnings, QStringList{"Please Select A Valid Line"}) << where;
             MemorySettings untouchedSettings;
-            CRodeDoc untouched(untouchedSettings, 1);
-            FillOffers(untouched, c.offers);
+            ContractDocument untouched(untouchedSettings, 1);
+            fillOffers(untouched, c.offers);
             EXPECT_EQ(doc.m_offers, untouched.m_offers) << where;
             EXPECT_EQ(doc.m_rating, "B") << where;
             continue;
@@ -84,62 +80,62 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
 
 TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
-    FillOffers(doc, 2);
+    ContractDocument doc(settings, 1);
+    fillOffers(doc, 2);
     FakePrompts fake;
 
-    RunLineEdit(doc, fake, 36);  // no answer: Cancel
-    EXPECT_EQ(doc.m_offers[1].location, "location 2");
+    runLineEdit(doc, fake, 36);  // no answer: Cancel
+    EXPECT_EQ(doc.m_offers[1].location, "o2-location");
 
     for (const char* typed : {"  Tharkad ", "", "zz"}) {
         fake.editAnswer = typed;
-        RunLineEdit(doc, fake, 36);
+        runLineEdit(doc, fake, 36);
         EXPECT_EQ(doc.m_offers[1].location, typed);
     }
     fake.editAnswer = "E";
-    RunLineEdit(doc, fake, 1);
+    runLineEdit(doc, fake, 1);
     EXPECT_EQ(doc.m_rating, "E");
-    EXPECT_EQ(doc.m_offers[0].location, "location 1");
+    EXPECT_EQ(doc.m_offers[0].location, "o1-location");
     EXPECT_EQ(doc.m_offerCount, 2);
 }
 
 TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     MemorySettings settings;
-    CRodeDoc doc(settings, 1);
-    FillOffers(doc, 2);
+    ContractDocument doc(settings, 1);
+    fillOffers(doc, 2);
     DialogPrompts prompts(nullptr);
     ModalDriver driver;
 
     QString promptShown;
     QString textShown;
     bool editFocused = false;
-    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
-        promptShown = Control<QLabel>(dialog, CEditInfoDlg::kPromptId)->text();
-        auto* edit = Control<QLineEdit>(dialog, CEditInfoDlg::kTextId);
+    driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
+        promptShown = control<QLabel>(dialog, EditLineDialog::kPromptId)->text();
+        auto* edit = control<QLineEdit>(dialog, EditLineDialog::kTextId);
         textShown = edit->text();
         editFocused = QApplication::focusWidget() == edit;
         // The whole text is selected, so typing replaces it.
         QTest::keyClicks(edit, "Tharkad");
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    RunLineEdit(doc, prompts, 36);
-    EXPECT_EQ(promptShown, "Location: location 2");
-    EXPECT_EQ(textShown, "location 2");
+    runLineEdit(doc, prompts, 36);
+    EXPECT_EQ(promptShown, "Location: o2-location");
+    EXPECT_EQ(textShown, "o2-location");
     EXPECT_TRUE(editFocused);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
-    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
-        QTest::keyClicks(Control<QLineEdit>(dialog, CEditInfoDlg::kTextId), "Outreach");
+    driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
+        QTest::keyClicks(control<QLineEdit>(dialog, EditLineDialog::kTextId), "Outreach");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    RunLineEdit(doc, prompts, 36);
+    runLineEdit(doc, prompts, 36);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
-    driver.whenShown<CEditInfoDlg>([&](CEditInfoDlg& dialog) {
-        Control<QLineEdit>(dialog, CEditInfoDlg::kTextId)->clear();
-        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+    driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
+        control<QLineEdit>(dialog, EditLineDialog::kTextId)->clear();
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    RunLineEdit(doc, prompts, 1);
+    runLineEdit(doc, prompts, 1);
     EXPECT_EQ(doc.m_rating, "");
 }
 

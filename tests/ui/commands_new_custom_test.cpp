@@ -7,37 +7,37 @@
 #include <QtTest/QTest>
 #include <map>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CNewCustomDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/NewCustomDialog.h"
 
 namespace {
 
-QComboBox* Combo(QDialog& dialog, int id) {
-    return Control<QComboBox>(dialog, id);
+QComboBox* combo(QDialog& dialog, int id) {
+    return control<QComboBox>(dialog, id);
 }
 
-void Type(QComboBox* combo, const char* text) {
+void type(QComboBox* combo, const char* text) {
     combo->setFocus();
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), QString::fromUtf8(text));
 }
 
-void ClickOk(QDialog& dialog) {
-    QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+void clickOk(QDialog& dialog) {
+    QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
 }
 
 // A seed whose generation for `rating` yields at least `offers` offers.
-std::uint32_t SeedWithOffers(const std::string& rating, int offers) {
+std::uint32_t seedWithOffers(const std::string& rating, int offers) {
     for (std::uint32_t seed = 1; seed < 1000; ++seed) {
         MemorySettings settings;
-        CRodeDoc probe(settings, seed);
-        probe.OnNewDocument();
-        probe.GenerateOffers(rating, OfferChoices{});
+        ContractDocument probe(settings, seed);
+        probe.resetToUntitled();
+        probe.generateOffers(rating, OfferChoices{});
         if (probe.m_offerCount >= offers) {
             return seed;
         }
@@ -49,26 +49,26 @@ std::uint32_t SeedWithOffers(const std::string& rating, int offers) {
 class NewCustomCommand : public ::testing::Test {
 protected:
     MemorySettings settings;
-    CRodeDoc doc{settings, SeedWithOffers("A", 1)};
+    ContractDocument doc{settings, seedWithOffers("A", 1)};
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
 };
 
 TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
     doc.m_offers[0].employer = "kept";
-    doc.SetTitle("Saved.did");
-    driver.whenShown<CNewCustomDlg>([](CNewCustomDlg& dialog) {
-        Type(Combo(dialog, CNewCustomDlg::kEmployerId), "Wolf's Dragoons");
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "A");
-        QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
+    doc.setTitle("Saved.did");
+    driver.whenShown<NewCustomDialog>([](NewCustomDialog& dialog) {
+        type(combo(dialog, NewCustomDialog::kEmployerId), "Wolf's Dragoons");
+        type(combo(dialog, NewCustomDialog::kRatingId), "A");
+        QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
-    const std::uint32_t generator = doc.GeneratorState();
-    RunNewCustom(doc, prompts);
+    const std::uint32_t generator = doc.generatorState();
+    runNewCustom(doc, prompts);
     EXPECT_EQ(doc.m_rating, "D");
     EXPECT_EQ(doc.m_customChoices, OfferChoices{});
     EXPECT_EQ(doc.m_offers[0].employer, "kept");
-    EXPECT_EQ(doc.GetTitle(), "Saved.did");
-    EXPECT_EQ(doc.GeneratorState(), generator);
+    EXPECT_EQ(doc.title(), "Saved.did");
+    EXPECT_EQ(doc.generatorState(), generator);
 }
 
 TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
@@ -81,18 +81,18 @@ TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
         icon = box.icon();
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     });
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "AB");
-        ClickOk(dialog);  // returns once the message box is closed
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        type(combo(dialog, NewCustomDialog::kRatingId), "AB");
+        clickOk(dialog);  // returns once the message box is closed
         stayedOpen = dialog.isVisible();
         // The widget that takes the keyboard when the dialog is active again.
-        QComboBox* rating = Combo(dialog, CNewCustomDlg::kRatingId);
+        QComboBox* rating = combo(dialog, NewCustomDialog::kRatingId);
         ratingFocused =
             dialog.focusWidget() == rating || rating->isAncestorOf(dialog.focusWidget());
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "B");
-        ClickOk(dialog);
+        type(combo(dialog, NewCustomDialog::kRatingId), "B");
+        clickOk(dialog);
     });
-    RunNewCustom(doc, prompts);
+    runNewCustom(doc, prompts);
     EXPECT_EQ(message, "Please enter no more than 1 characters.");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_TRUE(stayedOpen);
@@ -101,23 +101,23 @@ TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
 }
 
 TEST_F(NewCustomCommand, anEmptyRatingPasses) {
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        Combo(dialog, CNewCustomDlg::kRatingId)->lineEdit()->clear();
-        ClickOk(dialog);
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        combo(dialog, NewCustomDialog::kRatingId)->lineEdit()->clear();
+        clickOk(dialog);
     });
-    RunNewCustom(doc, prompts);
+    runNewCustom(doc, prompts);
     EXPECT_EQ(doc.m_rating, "");
-    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(doc.title(), "Untitled");
 }
 
 TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
-    driver.whenShown<CNewCustomDlg>([](CNewCustomDlg& dialog) {
-        Type(Combo(dialog, CNewCustomDlg::kRatingId), "a");
-        Type(Combo(dialog, CNewCustomDlg::kEmployerId), "Kell");
+    driver.whenShown<NewCustomDialog>([](NewCustomDialog& dialog) {
+        type(combo(dialog, NewCustomDialog::kRatingId), "a");
+        type(combo(dialog, NewCustomDialog::kEmployerId), "Kell");
         // Enter from inside a combo confirms the dialog without turning "a" into "A".
-        QTest::keyClick(Combo(dialog, CNewCustomDlg::kEmployerId)->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(combo(dialog, NewCustomDialog::kEmployerId)->lineEdit(), Qt::Key_Return);
     });
-    RunNewCustom(doc, prompts);
+    runNewCustom(doc, prompts);
     EXPECT_EQ(doc.m_rating, "a");
     EXPECT_EQ(doc.m_customChoices.employer, "Kell");
     ASSERT_GE(doc.m_offerCount, 1);
@@ -125,12 +125,12 @@ TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
 
     QString ratingShown;
     QString employerShown;
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        ratingShown = Combo(dialog, CNewCustomDlg::kRatingId)->currentText();
-        employerShown = Combo(dialog, CNewCustomDlg::kEmployerId)->currentText();
-        ClickOk(dialog);
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        ratingShown = combo(dialog, NewCustomDialog::kRatingId)->currentText();
+        employerShown = combo(dialog, NewCustomDialog::kEmployerId)->currentText();
+        clickOk(dialog);
     });
-    RunNewCustom(doc, prompts);
+    runNewCustom(doc, prompts);
     EXPECT_EQ(ratingShown, "A");
     EXPECT_EQ(employerShown, "Kell Hounds");
     EXPECT_EQ(doc.m_rating, "A");
@@ -143,35 +143,35 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
     mine.assignment = "Garrison Duty";
     mine.transport = "25%";
     fake.customAnswer = std::make_pair(std::string("C"), mine);
-    RunNewCustom(doc, fake);
+    runNewCustom(doc, fake);
     fake.ratingAnswer = "B";
-    RunNewRandom(doc, fake);
+    runNewRandom(doc, fake);
 
     std::map<int, QString> shown;
-    driver.whenShown<CNewCustomDlg>([&](CNewCustomDlg& dialog) {
-        for (int id : {CNewCustomDlg::kRatingId, CNewCustomDlg::kAssignmentId,
-                       CNewCustomDlg::kTransportId, CNewCustomDlg::kCommandRightsId}) {
-            shown[id] = Combo(dialog, id)->currentText();
+    driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
+        for (int id : {NewCustomDialog::kRatingId, NewCustomDialog::kAssignmentId,
+                       NewCustomDialog::kTransportId, NewCustomDialog::kCommandRightsId}) {
+            shown[id] = combo(dialog, id)->currentText();
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    RunNewCustom(doc, prompts);
-    EXPECT_EQ(shown[CNewCustomDlg::kRatingId], "B");
-    EXPECT_EQ(shown[CNewCustomDlg::kAssignmentId], "Garrison Duty");
-    EXPECT_EQ(shown[CNewCustomDlg::kTransportId], "25%");
-    EXPECT_EQ(shown[CNewCustomDlg::kCommandRightsId], "Random");
+    runNewCustom(doc, prompts);
+    EXPECT_EQ(shown[NewCustomDialog::kRatingId], "B");
+    EXPECT_EQ(shown[NewCustomDialog::kAssignmentId], "Garrison Duty");
+    EXPECT_EQ(shown[NewCustomDialog::kTransportId], "25%");
+    EXPECT_EQ(shown[NewCustomDialog::kCommandRightsId], "Random");
 }
 
 TEST(NewCustomGeneration, fixedSupportAndTransportFillBothFieldsOfTheFirstOfferOnly) {
-    const std::uint32_t seed = SeedWithOffers("A", 2);
+    const std::uint32_t seed = seedWithOffers("A", 2);
     MemorySettings settings;
-    CRodeDoc doc(settings, seed);
+    ContractDocument doc(settings, seed);
     FakePrompts fake;
     OfferChoices choices;
     choices.support = "81 percent";
     choices.transport = "no transport";
     fake.customAnswer = std::make_pair(std::string("A"), choices);
-    RunNewCustom(doc, fake);
+    runNewCustom(doc, fake);
 
     ASSERT_GE(doc.m_offerCount, 2);
     const ContractOffer& first = doc.m_offers[0];
@@ -179,7 +179,7 @@ TEST(NewCustomGeneration, fixedSupportAndTransportFillBothFieldsOfTheFirstOfferO
     EXPECT_EQ(first.battleLossCompensation, "81 percent");
     EXPECT_EQ(first.dsjsCompensation, "no transport");
     EXPECT_EQ(first.commercialCompensation, "no transport");
-    for (int k = 1; k < doc.VisibleOfferCount(); ++k) {
+    for (int k = 1; k < doc.visibleOfferCount(); ++k) {
         const ContractOffer& later = doc.m_offers[static_cast<std::size_t>(k)];
         EXPECT_NE(later.straightSupport, "81 percent") << k;
         EXPECT_NE(later.battleLossCompensation, "81 percent") << k;
@@ -193,17 +193,17 @@ TEST(NewCustomGeneration, allRandomChoicesGenerateExactlyLikeNewRandom) {
     for (const char* rating : {"A", "B", "C", "D"}) {
         for (std::uint32_t seed : {1u, 77u, 4242u, 123456789u}) {
             MemorySettings settings;
-            settings.WriteText(settings::kSection, settings::kPay, "100000");
-            CRodeDoc custom(settings, seed);
-            CRodeDoc random(settings, seed);
+            settings.writeText(settings::kSection, settings::kPay, "100000");
+            ContractDocument custom(settings, seed);
+            ContractDocument random(settings, seed);
             FakePrompts fake;
             fake.customAnswer = std::make_pair(std::string(rating), OfferChoices{});
             fake.ratingAnswer = rating;
-            RunNewCustom(custom, fake);
-            RunNewRandom(random, fake);
+            runNewCustom(custom, fake);
+            runNewRandom(random, fake);
             EXPECT_EQ(custom.m_offerCount, random.m_offerCount) << rating << seed;
             EXPECT_EQ(custom.m_offers, random.m_offers) << rating << seed;
-            EXPECT_EQ(custom.GeneratorState(), random.GeneratorState()) << rating << seed;
+            EXPECT_EQ(custom.generatorState(), random.generatorState()) << rating << seed;
         }
     }
 }

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CNewRandomDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/NewRandomDialog.h"
 
 namespace {
 
@@ -28,68 +28,68 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Take(const CRodeDoc& doc) {
-    return {doc.m_offerCount, doc.m_rating,   doc.m_customChoices,
-            doc.m_offers,     doc.GetTitle(), doc.GeneratorState()};
+Snapshot take(const ContractDocument& doc) {
+    return {doc.m_offerCount, doc.m_rating, doc.m_customChoices,
+            doc.m_offers,     doc.title(),  doc.generatorState()};
 }
 
 class NewRandomCommand : public ::testing::Test {
 protected:
     NewRandomCommand() {
-        doc.SetTitle("Saved.did");
+        doc.setTitle("Saved.did");
         doc.m_offers[0].location = "Tharkad";
     }
     MemorySettings settings;
-    CRodeDoc doc{settings, kSeed};
+    ContractDocument doc{settings, kSeed};
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
 };
 
 TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
-    const Snapshot before = Take(doc);
-    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
-        auto* combo = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId);
+    const Snapshot before = take(doc);
+    driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
+        auto* combo = control<QComboBox>(dialog, NewRandomDialog::kRatingId);
         combo->lineEdit()->setText("A");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    RunNewRandom(doc, prompts);
-    EXPECT_EQ(Take(doc), before);
+    runNewRandom(doc, prompts);
+    EXPECT_EQ(take(doc), before);
 
-    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
-        QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
+    driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
+        QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
-    RunNewRandom(doc, prompts);
-    EXPECT_EQ(Take(doc), before);
+    runNewRandom(doc, prompts);
+    EXPECT_EQ(take(doc), before);
 }
 
 TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
     doc.m_rating = "b";
     QString shown;
-    driver.whenShown<CNewRandomDlg>([&](CNewRandomDlg& dialog) {
-        shown = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId)->currentText();
-        EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>(dialog, 1));
+    driver.whenShown<NewRandomDialog>([&](NewRandomDialog& dialog) {
+        shown = control<QComboBox>(dialog, NewRandomDialog::kRatingId)->currentText();
+        EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(dialog, 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    RunNewRandom(doc, prompts);
+    runNewRandom(doc, prompts);
     EXPECT_EQ(shown, "B");
     EXPECT_EQ(doc.m_rating, "B");
     // The reset ran: new title, default location back in every offer.
-    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(doc.title(), "Untitled");
     EXPECT_EQ(doc.m_offers[0].location, "Outreach");
-    EXPECT_NE(doc.GeneratorState(), kSeed);
+    EXPECT_NE(doc.generatorState(), kSeed);
 }
 
 TEST_F(NewRandomCommand, keepsATwoLetterRatingAsTyped) {
-    driver.whenShown<CNewRandomDlg>([](CNewRandomDlg& dialog) {
-        auto* combo = Control<QComboBox>(dialog, CNewRandomDlg::kRatingId);
+    driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
+        auto* combo = control<QComboBox>(dialog, NewRandomDialog::kRatingId);
         combo->setFocus();
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), "AB");
-        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    RunNewRandom(doc, prompts);
+    runNewRandom(doc, prompts);
     EXPECT_EQ(doc.m_rating, "AB");
-    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(doc.title(), "Untitled");
 }
 
 TEST_F(NewRandomCommand, generatesWithEveryTermRandomAndKeepsTheCustomChoices) {
@@ -97,13 +97,13 @@ TEST_F(NewRandomCommand, generatesWithEveryTermRandomAndKeepsTheCustomChoices) {
     doc.m_customChoices.support = "80%";
     FakePrompts fake;
     fake.ratingAnswer = "C";
-    RunNewRandom(doc, fake);
+    runNewRandom(doc, fake);
 
     MemorySettings otherSettings;
-    CRodeDoc expected(otherSettings, kSeed);
+    ContractDocument expected(otherSettings, kSeed);
     expected.m_rating = "C";
-    expected.OnNewDocument();
-    expected.GenerateOffers("C", OfferChoices{});
+    expected.resetToUntitled();
+    expected.generateOffers("C", OfferChoices{});
 
     ASSERT_EQ(fake.ratingsShown, std::vector<std::string>{"D"});
     EXPECT_EQ(doc.m_offerCount, expected.m_offerCount);

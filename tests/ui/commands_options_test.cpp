@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "doc/MemorySettings.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/dialogs_test_util.h"
-#include "view/COptionsDlg.h"
 #include "view/Commands.h"
 #include "view/DialogPrompts.h"
+#include "view/OptionsDialog.h"
 
 namespace {
 
@@ -17,20 +17,20 @@ namespace {
 class RecordingSettings : public MemorySettings {
 public:
     std::vector<std::string> log;
-    std::string ReadText(const std::string& section, const std::string& key,
+    std::string readText(const std::string& section, const std::string& key,
                          const std::string& fallback) override {
         log.push_back("read " + key);
-        return MemorySettings::ReadText(section, key, fallback);
+        return MemorySettings::readText(section, key, fallback);
     }
-    bool WriteText(const std::string& section, const std::string& key,
+    bool writeText(const std::string& section, const std::string& key,
                    const std::string& value) override {
         log.push_back("write " + key + "=" + value);
-        return MemorySettings::WriteText(section, key, value);
+        return MemorySettings::writeText(section, key, value);
     }
 };
 
-std::string Stored(MemorySettings& settings, const char* key) {
-    return settings.ReadText(settings::kSection, key, "<absent>");
+std::string stored(MemorySettings& settings, const char* key) {
+    return settings.readText(settings::kSection, key, "<absent>");
 }
 
 struct Shown {
@@ -44,18 +44,18 @@ struct Shown {
     bool okFocused = false;
 };
 
-Shown Read(COptionsDlg& dialog) {
+Shown read(OptionsDialog& dialog) {
     Shown shown;
-    auto* period = Control<QComboBox>(dialog, COptionsDlg::kPeriodId);
+    auto* period = control<QComboBox>(dialog, OptionsDialog::kPeriodId);
     shown.period = period->currentText();
     shown.periodIndex = period->currentIndex();
     shown.periodEnabled = period->isEnabled();
-    shown.unitName = Control<QLineEdit>(dialog, COptionsDlg::kUnitNameId)->text();
-    auto* pay = Control<QLineEdit>(dialog, COptionsDlg::kBasePayId);
+    shown.unitName = control<QLineEdit>(dialog, OptionsDialog::kUnitNameId)->text();
+    auto* pay = control<QLineEdit>(dialog, OptionsDialog::kBasePayId);
     shown.basePay = pay->text();
     shown.payRightAligned = (pay->alignment() & Qt::AlignRight) != 0;
-    shown.unitSize = Control<QLineEdit>(dialog, COptionsDlg::kUnitSizeId)->text();
-    shown.okFocused = QApplication::focusWidget() == Control<QPushButton>(dialog, 1);
+    shown.unitSize = control<QLineEdit>(dialog, OptionsDialog::kUnitSizeId)->text();
+    shown.okFocused = QApplication::focusWidget() == control<QPushButton>(dialog, 1);
     return shown;
 }
 
@@ -68,11 +68,11 @@ protected:
 
 TEST_F(OptionsCommand, freshStoreShowsTheDefaultsAndOkStoresExactlyThem) {
     Shown shown;
-    driver.whenShown<COptionsDlg>([&](COptionsDlg& dialog) {
-        shown = Read(dialog);
+    driver.whenShown<OptionsDialog>([&](OptionsDialog& dialog) {
+        shown = read(dialog);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    RunOptions(settings, prompts);
+    runOptions(settings, prompts);
 
     EXPECT_EQ(shown.period, "3055");
     EXPECT_EQ(shown.periodIndex, 1);
@@ -90,46 +90,46 @@ TEST_F(OptionsCommand, freshStoreShowsTheDefaultsAndOkStoresExactlyThem) {
         "write Pay=100000", "write Unit Size=1 Mech",
     };
     EXPECT_EQ(settings.log, expected);
-    EXPECT_EQ(settings.Size(), 4u);
+    EXPECT_EQ(settings.size(), 4u);
 }
 
 TEST_F(OptionsCommand, cancelStoresNothingEvenAfterEditing) {
-    driver.whenShown<COptionsDlg>([](COptionsDlg& dialog) {
-        auto* name = Control<QLineEdit>(dialog, COptionsDlg::kUnitNameId);
+    driver.whenShown<OptionsDialog>([](OptionsDialog& dialog) {
+        auto* name = control<QLineEdit>(dialog, OptionsDialog::kUnitNameId);
         name->selectAll();
         QTest::keyClicks(name, "Gray Death");
-        QTest::mouseClick(Control<QPushButton>(dialog, 2), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
-    RunOptions(settings, prompts);
-    driver.whenShown<COptionsDlg>(
-        [](COptionsDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    RunOptions(settings, prompts);
-    EXPECT_EQ(settings.Size(), 0u);
-    EXPECT_EQ(Stored(settings, settings::kUnitName), "<absent>");
+    runOptions(settings, prompts);
+    driver.whenShown<OptionsDialog>(
+        [](OptionsDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    runOptions(settings, prompts);
+    EXPECT_EQ(settings.size(), 0u);
+    EXPECT_EQ(stored(settings, settings::kUnitName), "<absent>");
 }
 
 TEST_F(OptionsCommand, anUnknownPeriodIsShownAndWrittenBackUnchanged) {
-    settings.WriteText(settings::kSection, settings::kYear, "3067");
-    settings.WriteText(settings::kSection, settings::kPay, "1.5e5");
+    settings.writeText(settings::kSection, settings::kYear, "3067");
+    settings.writeText(settings::kSection, settings::kPay, "1.5e5");
     Shown shown;
-    driver.whenShown<COptionsDlg>([&](COptionsDlg& dialog) {
-        shown = Read(dialog);
-        auto* size = Control<QLineEdit>(dialog, COptionsDlg::kUnitSizeId);
+    driver.whenShown<OptionsDialog>([&](OptionsDialog& dialog) {
+        shown = read(dialog);
+        auto* size = control<QLineEdit>(dialog, OptionsDialog::kUnitSizeId);
         size->selectAll();
         QTest::keyClicks(size, "2 Regiments");
-        auto* pay = Control<QLineEdit>(dialog, COptionsDlg::kBasePayId);
+        auto* pay = control<QLineEdit>(dialog, OptionsDialog::kBasePayId);
         pay->selectAll();
         QTest::keyClicks(pay, "lots");
-        QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    RunOptions(settings, prompts);
+    runOptions(settings, prompts);
     EXPECT_EQ(shown.period, "3067");
     EXPECT_EQ(shown.periodIndex, -1);
     EXPECT_EQ(shown.basePay, "1.5e5");
-    EXPECT_EQ(Stored(settings, settings::kYear), "3067");
-    EXPECT_EQ(Stored(settings, settings::kUnitSize), "2 Regiments");
-    EXPECT_EQ(Stored(settings, settings::kPay), "lots");
-    EXPECT_EQ(Stored(settings, settings::kUnitName), "Unknown");
+    EXPECT_EQ(stored(settings, settings::kYear), "3067");
+    EXPECT_EQ(stored(settings, settings::kUnitSize), "2 Regiments");
+    EXPECT_EQ(stored(settings, settings::kPay), "lots");
+    EXPECT_EQ(stored(settings, settings::kUnitName), "Unknown");
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 #include <cmath>
 #include <set>
 
-#include "doc/ContractOffer.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractOffer.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "listing/PageGeometry.h"
 #include "tests/ui/RecordingDevice.h"
 #include "view/ContractPrinter.h"
-#include "view/PageGeometry.h"
 #include "view/PrintFont.h"
 
 namespace {
@@ -31,7 +31,7 @@ struct Page {
     }
 };
 
-ContractOffer SampleOffer() {
+ContractOffer sampleOffer() {
     ContractOffer offer;
     offer.employer = "Federated Commonwealth";
     offer.assignment = "Garrison Duty against Clans";
@@ -48,7 +48,7 @@ protected:
 
 TEST_P(ContractLayoutTest, bodyStartsUnderTheTitleBandAndStaysInsideItsBand) {
     Page page(GetParam());
-    const ContractPageLayout layout = LayOutContractPage(page.writer, SampleOffer(), settings);
+    const ContractPageLayout layout = layOutContractPage(page.writer, sampleOffer(), settings);
     const PageRect& band = layout.geometry.body;
     const QFontMetricsF metrics(layout.bodyFont, &page.writer);
 
@@ -69,7 +69,7 @@ TEST_P(ContractLayoutTest, bodyStartsUnderTheTitleBandAndStaysInsideItsBand) {
 
 TEST_P(ContractLayoutTest, signatureLinesAreCentredAndFitAboveTheCredit) {
     Page page(GetParam());
-    const ContractPageLayout layout = LayOutContractPage(page.writer, SampleOffer(), settings);
+    const ContractPageLayout layout = layOutContractPage(page.writer, sampleOffer(), settings);
     const PageRect& band = layout.geometry.signature;
 
     ASSERT_EQ(layout.signature.size(), 11u);
@@ -96,13 +96,13 @@ TEST(ContractPagePaintTest, everyLineKeepsTheBodyPitchWhateverFontsItsTextNeeds)
     ASSERT_FALSE(QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
         << "needs a font with CJK characters (fonts-droid-fallback)";
     MemorySettings settings;
-    settings.WriteText(settings::kSection, settings::kUnitSize, "2 Regiments \u6771\u4eac");
-    ContractOffer offer = SampleOffer();
+    settings.writeText(settings::kSection, settings::kUnitSize, "2 Regiments \u6771\u4eac");
+    ContractOffer offer = sampleOffer();
     offer.location = "T\u014dky\u014d \u6771\u4eac";
     RecordingDevice device(4800, 6600, 600);  // a Letter page's printable area at 600 dpi
-    const ContractPageLayout layout = LayOutContractPage(device, offer, settings);
+    const ContractPageLayout layout = layOutContractPage(device, offer, settings);
     QPainter painter(&device);
-    PaintContractPage(painter, layout);
+    paintContractPage(painter, layout);
     painter.end();
 
     std::vector<PlacedLine> lines = layout.body;
@@ -110,7 +110,7 @@ TEST(ContractPagePaintTest, everyLineKeepsTheBodyPitchWhateverFontsItsTextNeeds)
     const ContractPageGeometry& page = layout.geometry;
     std::set<qreal> offsets;
     int cjkTexts = 0;
-    for (const DrawnText& drawn : device.Texts()) {
+    for (const DrawnText& drawn : device.texts()) {
         const qreal y = drawn.baseline.y();
         if (y < page.body.top || y >= page.signature.bottom) {
             continue;  // title and credit line
@@ -131,26 +131,26 @@ TEST(ContractPagePaintTest, everyLineKeepsTheBodyPitchWhateverFontsItsTextNeeds)
 
 TEST(PlaceTextLinesTest, cutsTheTextAtTheBandBottom) {
     Page page(QPageSize::A4);
-    const QFont font = MakePrintFont(page.writer);
-    const int lh = PrintLineHeight(font, page.writer);
+    const QFont font = makePrintFont(page.writer);
+    const int lh = printLineHeight(font, page.writer);
     // Room for three full lines and part of a fourth.
     const PageRect band{100, 200, 2000, 200 + 3 * lh + lh / 2};
     const QString text = QString("word ").repeated(2000);
 
-    const std::vector<PlacedLine> lines = PlaceTextLines(text, font, page.writer, band, lh, false);
+    const std::vector<PlacedLine> lines = placeTextLines(text, font, page.writer, band, lh, false);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines.back().box.top(), 200 + 3 * lh);
 }
 
 TEST(PlaceTextLinesTest, breaksAWordWiderThanTheBand) {
     Page page(QPageSize::A4);
-    const QFont font = MakePrintFont(page.writer);
-    const int lh = PrintLineHeight(font, page.writer);
+    const QFont font = makePrintFont(page.writer);
+    const int lh = printLineHeight(font, page.writer);
     const PageRect band{0, 0, 1000, 100 * lh};
     const QString word(300, 'X');
     const QFontMetricsF metrics(font, &page.writer);
 
-    const std::vector<PlacedLine> lines = PlaceTextLines(word, font, page.writer, band, lh, true);
+    const std::vector<PlacedLine> lines = placeTextLines(word, font, page.writer, band, lh, true);
     ASSERT_GT(lines.size(), 1u);
     QString joined;
     for (const PlacedLine& line : lines) {

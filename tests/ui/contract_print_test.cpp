@@ -3,56 +3,28 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <string>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "tests/support/PdfTools.h"
 #include "tests/ui/FakePrompts.h"
-#include "view/CRodeView.h"
 #include "view/Commands.h"
+#include "view/ListingView.h"
 
 namespace {
 
+using namespace testsupport;
+
 const QString kReminder = "Remember to change the Dates, and Location before printing.";
-
-QString RunTool(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PageCount(const QString& pdf) {
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                   QRegularExpression::MultilineOption);
-    const auto match = pages.match(RunTool("pdfinfo", {pdf}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-QString PdfTitle(const QString& pdf) {
-    const QRegularExpression title(QStringLiteral("^Title:\\s+(.*)$"),
-                                   QRegularExpression::MultilineOption);
-    return title.match(RunTool("pdfinfo", {pdf})).captured(1).trimmed();
-}
-
-// The text of one page, with runs of white space (line breaks of the wrapped body included)
-// folded into single blanks so that phrases can be searched across line ends.
-QString PageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return RunTool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).simplified();
-}
 
 class PrintContractTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeDoc doc{settings, 1};
+    ContractDocument doc{settings, 1};
     FakePrompts prompts;
     QString pdf;
 
@@ -60,8 +32,8 @@ protected:
         ASSERT_TRUE(dir.isValid());
         pdf = dir.filePath("contracts.pdf");
         prompts.pdfPath = pdf;
-        doc.OnNewDocument();
-        doc.SetTitle("offers.DID");
+        doc.resetToUntitled();
+        doc.setTitle("offers.DID");
         const char* employers[] = {"Draconis Combine", "Free Worlds League", "Ilyrian Palatinate",
                                    "Federated Commonwealth"};
         for (std::size_t k = 0; k < 4; ++k) {
@@ -71,7 +43,7 @@ protected:
             offer.location = "Planet" + std::to_string(k + 1);
             offer.salvageRights = "Exchange Rights";
         }
-        settings.WriteText(settings::kSection, settings::kUnitName, "Gray Company");
+        settings.writeText(settings::kSection, settings::kUnitName, "Gray Company");
     }
 };
 
@@ -79,17 +51,17 @@ TEST_F(PrintContractTest, twoTickedOffersPrintTwoPagesFirstOfferFirst) {
     doc.m_offerCount = 2;
     prompts.contractsAnswer = std::array<bool, 4>{true, true, false, false};
 
-    RunPrintContract(doc, prompts);
+    runPrintContract(doc, prompts);
 
     EXPECT_EQ(prompts.warnings, QStringList{kReminder});
-    EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), 2);
+    EXPECT_EQ(settings.readNumber(settings::kSection, settings::kInt, -1), 2);
     EXPECT_EQ(prompts.contractPrintersAsked, 1);
     ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(PageCount(pdf), 2);
-    EXPECT_EQ(PdfTitle(pdf), "offers.DID");
+    EXPECT_EQ(pdfPageCount(pdf), 2);
+    EXPECT_EQ(pdfInfoField(pdf, "Title"), "offers.DID");
 
-    const QString first = PageText(pdf, 1);
-    const QString second = PageText(pdf, 2);
+    const QString first = pdfPageText(pdf, 1);
+    const QString second = pdfPageText(pdf, 2);
     EXPECT_TRUE(first.contains("executed between Draconis Combine")) << first.toStdString();
     EXPECT_TRUE(first.contains("located on Planet1;"));
     EXPECT_FALSE(first.contains("Free Worlds League"));
@@ -108,21 +80,21 @@ TEST_F(PrintContractTest, pagesFollowTheOfferOrderWhateverIsSkipped) {
     doc.m_offerCount = 4;
     prompts.contractsAnswer = std::array<bool, 4>{false, true, false, true};
 
-    RunPrintContract(doc, prompts);
+    runPrintContract(doc, prompts);
 
-    ASSERT_EQ(PageCount(pdf), 2);
-    EXPECT_TRUE(PageText(pdf, 1).contains("executed between Free Worlds League"));
-    EXPECT_TRUE(PageText(pdf, 2).contains("executed between Federated Commonwealth"));
+    ASSERT_EQ(pdfPageCount(pdf), 2);
+    EXPECT_TRUE(pdfPageText(pdf, 1).contains("executed between Free Worlds League"));
+    EXPECT_TRUE(pdfPageText(pdf, 2).contains("executed between Federated Commonwealth"));
 }
 
 TEST_F(PrintContractTest, cancelInEitherDialogPrintsNothingButTheReminderCame) {
     doc.m_offerCount = 3;
     // Cancel in the selection dialog: no print dialog, no file.
-    RunPrintContract(doc, prompts);
+    runPrintContract(doc, prompts);
     EXPECT_EQ(prompts.warnings, QStringList{kReminder});
     EXPECT_EQ(prompts.contractsAsked, 1);
     EXPECT_EQ(prompts.contractPrintersAsked, 0);
-    EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), 3);
+    EXPECT_EQ(settings.readNumber(settings::kSection, settings::kInt, -1), 3);
     EXPECT_FALSE(QFile::exists(pdf));
 
     // Cancel in the print dialog.
@@ -132,7 +104,7 @@ TEST_F(PrintContractTest, cancelInEitherDialogPrintsNothingButTheReminderCame) {
         printer.setOutputFileName(pdf);
         return false;
     };
-    RunPrintContract(doc, prompts);
+    runPrintContract(doc, prompts);
     EXPECT_EQ(prompts.warnings, (QStringList{kReminder, kReminder}));
     EXPECT_EQ(prompts.contractPrintersAsked, 1);
     EXPECT_FALSE(QFile::exists(pdf));
@@ -144,9 +116,9 @@ TEST_F(PrintContractTest, okWithNothingTickedPrintsNothingAndWritesNoFile) {
         doc.m_offerCount = offers;
         prompts.contractsAnswer = std::array<bool, 4>{};
 
-        RunPrintContract(doc, prompts);
+        runPrintContract(doc, prompts);
 
-        EXPECT_EQ(settings.ReadNumber(settings::kSection, settings::kInt, -1), offers);
+        EXPECT_EQ(settings.readNumber(settings::kSection, settings::kInt, -1), offers);
         EXPECT_EQ(prompts.contractPrintersAsked, 0) << offers;
         EXPECT_FALSE(QFile::exists(pdf)) << offers;
     }
@@ -164,10 +136,10 @@ TEST_F(PrintContractTest, overlongFieldsAreCutAndNeverSpillOntoASecondPage) {
     doc.m_offers[0].salvageRights = longText;
     prompts.contractsAnswer = std::array<bool, 4>{true, false, false, false};
 
-    RunPrintContract(doc, prompts);
+    runPrintContract(doc, prompts);
 
-    ASSERT_EQ(PageCount(pdf), 1);
-    const QString page = PageText(pdf, 1);
+    ASSERT_EQ(pdfPageCount(pdf), 1);
+    const QString page = pdfPageText(pdf, 1);
     EXPECT_TRUE(page.contains("spoils0"));
     EXPECT_FALSE(page.contains("spoils599"));
     EXPECT_FALSE(page.contains("IX. Other Terms:"));
@@ -182,18 +154,18 @@ TEST_F(PrintContractTest, aPdfFileThatIsTheOpenDocumentIsRefusedAndTheDocumentKe
     QFile file(document);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("document") == 8);
     file.close();
-    doc.SetPathName(document.toStdString());
+    doc.setPathName(document.toStdString());
     prompts.pdfPath = dir.filePath("soft.pdf");
     ASSERT_TRUE(QFile::link(document, prompts.pdfPath));
     prompts.contractsAnswer = std::array<bool, 4>{true, false, false, false};
-    RunPrintContract(doc, prompts);
+    runPrintContract(doc, prompts);
     EXPECT_EQ(prompts.warnings.value(1),
               prompts.pdfPath + " is the open document. Choose another file for the PDF.");
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(dir.filePath("hard.pdf"));
     ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(printer.outputFileName())), 0);
-    EXPECT_FALSE(CRodeView::PrintListing(printer, doc).fileProblem.isEmpty());
+    EXPECT_FALSE(ListingView::printListingOn(printer, doc).fileProblem.isEmpty());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "document");
 }

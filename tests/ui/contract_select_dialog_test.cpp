@@ -9,32 +9,32 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "doc/MemorySettings.h"
-#include "doc/SettingsStore.h"
-#include "view/CPrintSelectDlg.h"
+#include "document/MemorySettings.h"
+#include "document/SettingsStore.h"
+#include "view/ContractSelectDialog.h"
 #include "view/DialogPrompts.h"
 
 namespace {
 
-QCheckBox* Check(QDialog& dialog, int id) {
+QCheckBox* checkBox(QDialog& dialog, int id) {
     return dialog.findChild<QCheckBox*>(QString::number(id));
 }
 
-QPushButton* Button(QDialog& dialog, int id) {
+QPushButton* button(QDialog& dialog, int id) {
     return dialog.findChild<QPushButton*>(QString::number(id));
 }
 
 class PrintSelectDialogTest : public ::testing::Test {
 protected:
     MemorySettings settings;
-    void SetAvailable(int count) {
-        settings.WriteNumber(settings::kSection, settings::kInt, count);
+    void setAvailable(int count) {
+        settings.writeNumber(settings::kSection, settings::kInt, count);
     }
 };
 
 TEST_F(PrintSelectDialogTest, showsTheTemplateControlsUntickedWithOkFocused) {
-    SetAvailable(4);
-    CPrintSelectDlg dialog(settings);
+    setAvailable(4);
+    ContractSelectDialog dialog(settings);
     dialog.show();
     QApplication::processEvents();
 
@@ -54,14 +54,14 @@ TEST_F(PrintSelectDialogTest, showsTheTemplateControlsUntickedWithOkFocused) {
                  {1014, "Contract Three"},
                  {1015, "Contract Four"}};
     for (const auto& box : boxes) {
-        QCheckBox* check = Check(dialog, box.id);
+        QCheckBox* check = checkBox(dialog, box.id);
         ASSERT_NE(check, nullptr) << box.id;
         EXPECT_EQ(check->text(), box.text);
         EXPECT_FALSE(check->isChecked()) << box.id;
     }
 
-    QPushButton* ok = Button(dialog, 1);
-    QPushButton* cancel = Button(dialog, 2);
+    QPushButton* ok = button(dialog, 1);
+    QPushButton* cancel = button(dialog, 2);
     ASSERT_NE(ok, nullptr);
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(ok->text(), "OK");
@@ -82,56 +82,57 @@ TEST_F(PrintSelectDialogTest, enablesOnlyTheBoxesOfExistingOffers) {
         {7, {true, true, true, true}},
     };
     for (const auto& row : rows) {
-        SetAvailable(row.available);
-        CPrintSelectDlg dialog(settings);
+        setAvailable(row.available);
+        ContractSelectDialog dialog(settings);
         dialog.show();
         EXPECT_EQ(dialog.m_availableOffers, row.available);
         for (std::size_t i = 0; i < 4; ++i) {
-            EXPECT_EQ(Check(dialog, CPrintSelectDlg::kCheckIds[i])->isEnabled(), row.enabled[i])
+            EXPECT_EQ(checkBox(dialog, ContractSelectDialog::kCheckIds[i])->isEnabled(),
+                      row.enabled[i])
                 << "available " << row.available << ", box " << i + 1;
         }
     }
 }
 
 TEST_F(PrintSelectDialogTest, missingCountMeansNoOffers) {
-    CPrintSelectDlg dialog(settings);
+    ContractSelectDialog dialog(settings);
     dialog.show();
-    for (int id : CPrintSelectDlg::kCheckIds) {
-        EXPECT_FALSE(Check(dialog, id)->isEnabled()) << id;
+    for (int id : ContractSelectDialog::kCheckIds) {
+        EXPECT_FALSE(checkBox(dialog, id)->isEnabled()) << id;
     }
 }
 
 TEST_F(PrintSelectDialogTest, okTakesTheTicksAndCancelDropsThem) {
-    SetAvailable(4);
+    setAvailable(4);
     {
-        CPrintSelectDlg dialog(settings);
+        ContractSelectDialog dialog(settings);
         dialog.show();
-        QTest::mouseClick(Check(dialog, 1013), Qt::LeftButton);
-        QTest::mouseClick(Check(dialog, 1015), Qt::LeftButton);
-        QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(checkBox(dialog, 1013), Qt::LeftButton);
+        QTest::mouseClick(checkBox(dialog, 1015), Qt::LeftButton);
+        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(dialog.Ticked(), (std::array<bool, 4>{false, true, false, true}));
+        EXPECT_EQ(dialog.ticked(), (std::array<bool, 4>{false, true, false, true}));
     }
     {
-        CPrintSelectDlg dialog(settings);
+        ContractSelectDialog dialog(settings);
         dialog.show();
-        QTest::mouseClick(Check(dialog, 1011), Qt::LeftButton);
-        QTest::mouseClick(Button(dialog, 2), Qt::LeftButton);
+        QTest::mouseClick(checkBox(dialog, 1011), Qt::LeftButton);
+        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        EXPECT_EQ(dialog.Ticked(), (std::array<bool, 4>{}));
+        EXPECT_EQ(dialog.ticked(), (std::array<bool, 4>{}));
     }
 }
 
 // The real prompt runs the dialog modally and hands back what was ticked.
 TEST_F(PrintSelectDialogTest, promptRunsTheDialogModally) {
-    SetAvailable(2);
+    setAvailable(2);
     DialogPrompts prompts(nullptr);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        EXPECT_FALSE(Check(*dialog, 1014)->isEnabled());
-        QTest::mouseClick(Check(*dialog, 1013), Qt::LeftButton);
-        QTest::mouseClick(Button(*dialog, 1), Qt::LeftButton);
+        EXPECT_FALSE(checkBox(*dialog, 1014)->isEnabled());
+        QTest::mouseClick(checkBox(*dialog, 1013), Qt::LeftButton);
+        QTest::mouseClick(button(*dialog, 1), Qt::LeftButton);
     });
     std::array<bool, 4> ticked{};
     ASSERT_TRUE(prompts.askContracts(settings, ticked));

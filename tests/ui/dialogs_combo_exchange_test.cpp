@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "tests/ui/dialogs_test_util.h"
-#include "view/CEditInfoDlg.h"
-#include "view/CNewCustomDlg.h"
-#include "view/CNewRandomDlg.h"
-#include "view/COptionsDlg.h"
 #include "view/ComboExchange.h"
-#include "view/DialogUnits.h"
+#include "view/DialogControls.h"
+#include "view/EditLineDialog.h"
+#include "view/NewCustomDialog.h"
+#include "view/NewRandomDialog.h"
+#include "view/OptionsDialog.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ const ExchangeCase kExchangeCases[] = {
 
 TEST(ComboExchangeRule, findsTheFirstEntryBeginningWithTheTextIgnoringCase) {
     for (const ExchangeCase& c : kExchangeCases) {
-        EXPECT_EQ(FindComboEntry(kEmployers, QString::fromUtf8(c.stored)), c.expectedIndex)
+        EXPECT_EQ(findComboEntry(kEmployers, QString::fromUtf8(c.stored)), c.expectedIndex)
             << c.stored;
     }
 }
@@ -60,32 +60,32 @@ TEST(ComboExchangeRule, findsTheFirstEntryBeginningWithTheTextIgnoringCase) {
 TEST(ComboExchangeRule, loadsIntoARealComboAndReadsTheEditFieldBack) {
     for (const ExchangeCase& c : kExchangeCases) {
         QComboBox combo;
-        SetUpChoiceCombo(combo, kEmployerEntries, false);
+        setUpChoiceCombo(combo, kEmployerEntries, false);
         combo.setCurrentIndex(4);  // a previous selection must not leak into an unmatched text
-        LoadComboText(combo, QString::fromUtf8(c.stored));
+        loadComboText(combo, QString::fromUtf8(c.stored));
         EXPECT_EQ(combo.currentIndex(), c.expectedIndex) << c.stored;
-        EXPECT_EQ(ReadComboText(combo), QString::fromUtf8(c.shown)) << c.stored;
+        EXPECT_EQ(readComboText(combo), QString::fromUtf8(c.shown)) << c.stored;
     }
 }
 
 TEST(ComboExchangeRule, typingNeverCompletesToAnEntry) {
     QComboBox combo;
-    SetUpChoiceCombo(combo, kRatingEntries, true);
+    setUpChoiceCombo(combo, kRatingEntries, true);
     combo.show();
     combo.lineEdit()->clear();
     QTest::keyClicks(combo.lineEdit(), "a");
-    EXPECT_EQ(ReadComboText(combo), "a");
+    EXPECT_EQ(readComboText(combo), "a");
     QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(ReadComboText(combo), "a");
+    EXPECT_EQ(readComboText(combo), "a");
 }
 
 TEST(ComboExchangeRule, longTextsSurviveTheRoundTripUncut) {
     const QString longText(40000, QLatin1Char('x'));
     QComboBox combo;
-    SetUpChoiceCombo(combo, kRatingEntries, true);
-    LoadComboText(combo, longText);
-    EXPECT_EQ(ReadComboText(combo), longText);
-    EXPECT_EQ(FromDialogText(ToDialogText("Ca\xC3\xB1on 80%")), "Ca\xC3\xB1on 80%");
+    setUpChoiceCombo(combo, kRatingEntries, true);
+    loadComboText(combo, longText);
+    EXPECT_EQ(readComboText(combo), longText);
+    EXPECT_EQ(fromDialogText(toDialogText("Ca\xC3\xB1on 80%")), "Ca\xC3\xB1on 80%");
 }
 
 // ---- geometry, shared by the four dialogs -----------------------------------------------------
@@ -110,18 +110,20 @@ struct DialogCase {
     int focusId;  // the control that has the focus on opening
 };
 
-std::vector<DialogCase> AllDialogs() {
+std::vector<DialogCase> allDialogs() {
     return {
-        {"New Random", [] { return std::make_unique<CNewRandomDlg>(); }, "New Random Contract", 1},
-        {"New Custom", [] { return std::make_unique<CNewCustomDlg>(); }, "New Custom Contract", 1},
-        {"Edit", [] { return std::make_unique<CEditInfoDlg>(); }, "Edit Information",
-         CEditInfoDlg::kTextId},
-        {"Options", [] { return std::make_unique<COptionsDlg>(); }, "Options", 1},
+        {"New Random", [] { return std::make_unique<NewRandomDialog>(); }, "New Random Contract",
+         1},
+        {"New Custom", [] { return std::make_unique<NewCustomDialog>(); }, "New Custom Contract",
+         1},
+        {"Edit", [] { return std::make_unique<EditLineDialog>(); }, "Edit Information",
+         EditLineDialog::kTextId},
+        {"Options", [] { return std::make_unique<OptionsDialog>(); }, "Options", 1},
     };
 }
 
 TEST(DialogLayout, everyControlLiesInsideItsDialogAndNoLabelIsCut) {
-    for (const DialogCase& c : AllDialogs()) {
+    for (const DialogCase& c : allDialogs()) {
         std::unique_ptr<QDialog> dialog = c.make();
         dialog->show();
         QApplication::processEvents();
@@ -141,15 +143,15 @@ TEST(DialogLayout, everyControlLiesInsideItsDialogAndNoLabelIsCut) {
                 EXPECT_GE(child->height(), child->sizeHint().height()) << c.name << " " << child;
             }
         }
-        EXPECT_EQ(QApplication::focusWidget(), dialog->findChild<QWidget*>(ControlName(c.focusId)))
+        EXPECT_EQ(QApplication::focusWidget(), dialog->findChild<QWidget*>(controlName(c.focusId)))
             << c.name;
     }
 }
 
 TEST(DialogLayout, controlsKeepTheirRowsAndColumns) {
-    CNewCustomDlg dialog;
+    NewCustomDialog dialog;
     dialog.show();
-    auto at = [&](int id) { return Control<QWidget>(dialog, id)->geometry(); };
+    auto at = [&](int id) { return control<QWidget>(dialog, id)->geometry(); };
     // Three rows of three combos, aligned in columns, above the buttons.
     const int rows[3][3] = {{1001, 1003, 1004}, {1005, 1006, 1007}, {1008, 1009, 1010}};
     for (int r = 0; r < 3; ++r) {
@@ -167,17 +169,17 @@ TEST(DialogLayout, controlsKeepTheirRowsAndColumns) {
 }
 
 TEST(DialogLayout, aLongEditPromptPushesTheFieldDownInsteadOfCoveringIt) {
-    CEditInfoDlg dialog;
+    EditLineDialog dialog;
     for (int i = 0; i < 40; ++i) {
         dialog.m_prompt += "Employer ";
     }
     dialog.show();
     QApplication::processEvents();
-    auto* prompt = Control<QLabel>(dialog, CEditInfoDlg::kPromptId);
-    auto* edit = Control<QLineEdit>(dialog, CEditInfoDlg::kTextId);
+    auto* prompt = control<QLabel>(dialog, EditLineDialog::kPromptId);
+    auto* edit = control<QLineEdit>(dialog, EditLineDialog::kTextId);
     EXPECT_GE(prompt->height(), prompt->heightForWidth(prompt->width()));
     EXPECT_LE(prompt->geometry().bottom(), edit->geometry().top());
-    EXPECT_TRUE(dialog.rect().contains(Control<QWidget>(dialog, 1)->geometry()));
+    EXPECT_TRUE(dialog.rect().contains(control<QWidget>(dialog, 1)->geometry()));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ public:
     }
 
     template <class T>
-    static T* FindVisible() {
+    static T* findVisible() {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* found = qobject_cast<T*>(window); found && found->isVisible()) {
                 return found;
@@ -42,7 +42,7 @@ public:
     void whenShown(std::function<void(T&)> script) {
         auto* poll = new QTimer(this);
         QObject::connect(poll, &QTimer::timeout, this, [poll, script] {
-            T* window = FindVisible<T>();
+            T* window = findVisible<T>();
             if (window == nullptr) {
                 return;
             }
@@ -61,7 +61,7 @@ private:
 
 // The control with `id` (its object name) inside `dialog`.
 template <class T>
-T* Control(QWidget& dialog, int id) {
+T* control(QWidget& dialog, int id) {
     T* found = dialog.findChild<T*>(QString::number(id));
     EXPECT_NE(found, nullptr) << "no control " << id;
     return found;

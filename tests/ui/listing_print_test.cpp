@@ -4,54 +4,24 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "listing/ContractText.h"
+#include "listing/PageGeometry.h"
+#include "tests/support/PdfTools.h"
 #include "tests/ui/shell_test_support.h"
-#include "view/CRodeView.h"
-#include "view/ContractText.h"
-#include "view/PageGeometry.h"
+#include "view/ListingView.h"
 #include "view/PrintFont.h"
 
 namespace {
 
-struct Word {
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
+using namespace testsupport;
 
-// Words with their boxes in PDF points, from poppler's pdftotext.
-std::vector<Word> PdfWords(const QString& pdf) {
-    QProcess tool;
-    tool.start("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_TRUE(tool.waitForFinished(30000));
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Word> words;
-    for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
-        QString text = m.captured(5);
-        text.replace("&apos;", "'").replace("&#39;", "'").replace("&quot;", "\"");
-        text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
-        words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble(), text});
-    }
-    return words;
-}
-
-QString PdfText(const QString& pdf) {
-    QProcess tool;
-    tool.start("pdftotext", {"-layout", pdf, "-"});
-    EXPECT_TRUE(tool.waitForFinished(30000));
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-const Word* Find(const std::vector<Word>& words, const QString& text) {
-    for (const Word& word : words) {
+const PdfWord* find(const std::vector<PdfWord>& words, const QString& text) {
+    for (const PdfWord& word : words) {
         if (word.text == text) {
             return &word;
         }
@@ -63,9 +33,9 @@ const Word* Find(const std::vector<Word>& words, const QString& text) {
 class ListingPrintTest : public ::testing::Test {
 protected:
     ListingPrintTest() : doc(settings, 1u), printer(QPrinter::HighResolution) {
-        doc.OnNewDocument();
+        doc.resetToUntitled();
         doc.m_rating = "B";
-        shelltest::FillOffers(doc, 4);
+        shelltest::fillOffers(doc, 4);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("listing.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
@@ -73,15 +43,15 @@ protected:
 
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeDoc doc;
+    ContractDocument doc;
     QPrinter printer;
 };
 
 TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
-    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
     const QString pdf = printer.outputFileName();
 
-    const QString text = PdfText(pdf);
+    const QString text = pdfLayoutText(pdf);
     EXPECT_EQ(text.count('\f'), 1) << "exactly one page";
     for (const char* expected : {"Dragoon's Rating:", "Contract Offers:", "First Contract:",
                                  "Fourth Contract:", "Payment Mulitplier:", "o4-location"}) {
@@ -97,12 +67,12 @@ TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
 
 TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottomLimit) {
     // Device geometry, as the page routine sees it.
-    const QFont font = MakePrintFont(printer);
-    const int lineHeight = PrintLineHeight(font, printer);
+    const QFont font = makePrintFont(printer);
+    const int lineHeight = printLineHeight(font, printer);
     const int H = printer.width();
     const int V = printer.height();
-    const ListingPageGeometry page = ComputeListingPage(H, V, lineHeight);
-    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    const ListingPageGeometry page = computeListingPage(H, V, lineHeight);
+    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
 
     // Device pixels to PDF points: the printable area starts at the page's margins.
     const QRectF paint = printer.pageLayout().paintRectPoints();
@@ -111,10 +81,10 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     auto y = [&](int device) { return paint.top() + device * scale; };
     const double slack = 1.5;
 
-    const std::vector<Word> words = PdfWords(printer.outputFileName());
-    const Word* label = Find(words, "Dragoon's");
-    const Word* value = Find(words, "B");
-    const Word* lastValue = Find(words, "o4-location");
+    const std::vector<PdfWord> words = pdfWords(printer.outputFileName());
+    const PdfWord* label = find(words, "Dragoon's");
+    const PdfWord* value = find(words, "B");
+    const PdfWord* lastValue = find(words, "o4-location");
     ASSERT_TRUE(label && value && lastValue);
     EXPECT_NEAR(label->xMin, x(page.labelX), slack);
     EXPECT_NEAR(value->xMin, x(page.valueX), slack);
@@ -125,11 +95,11 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     EXPECT_GE(lastValue->yMin, y(70 * lineHeight) - slack);
     EXPECT_LE(lastValue->yMax, y(71 * lineHeight) + slack);
 
-    const QString credit = QString::fromStdString(CreditLine());
+    const QString credit = QString::fromStdString(creditLine());
     const QString firstWord = credit.section(' ', 0, 0);
     const QString lastWord = credit.section(' ', -1);
-    const Word* creditStart = Find(words, firstWord);
-    const Word* creditEnd = Find(words, lastWord);
+    const PdfWord* creditStart = find(words, firstWord);
+    const PdfWord* creditEnd = find(words, lastWord);
     ASSERT_TRUE(creditStart && creditEnd);
     EXPECT_GE(creditStart->yMin, y(page.credit.top) - slack);
     EXPECT_LE(creditStart->yMax, y(page.credit.bottom) + slack);
@@ -141,10 +111,10 @@ TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
     doc.m_offers[0].employer = std::string(16 * 1024 * 1024, 'K');
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(CRodeView::PrintListing(printer, doc));
+    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
-    EXPECT_EQ(PdfText(printer.outputFileName()).count('\f'), 1);
+    EXPECT_EQ(pdfLayoutText(printer.outputFileName()).count('\f'), 1);
 }
 
 }  // namespace

@@ -6,148 +6,148 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/CMainFrame.h"
-#include "app/CRodeApp.h"
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "shell/DesktopApp.h"
+#include "shell/MainWindow.h"
 #include "tests/ui/shell_test_support.h"
-#include "view/CRodeView.h"
+#include "view/ListingView.h"
 
 namespace {
 
 using shelltest::EventCounter;
 
-void SettleDeletes() {
+void settleDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
 
-TEST(CRodeApp, plainStartShowsTheSplashAndAnUntitledWindow) {
+TEST(DesktopApp, plainStartShowsTheSplashAndAnUntitledWindow) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
-    ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_NE(app.MainFrame(), nullptr);
-    EXPECT_TRUE(app.MainFrame()->isVisible());
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "Untitled - Zuvaduro");
-    EXPECT_EQ(app.Document().m_rating, "D");
-    EXPECT_EQ(app.Document().m_offerCount, 0);
-    CSplashWnd* splash = app.Splash().Current();
+    DesktopApp app(settings, {});
+    ASSERT_TRUE(app.start({}));
+    ASSERT_NE(app.mainWindow(), nullptr);
+    EXPECT_TRUE(app.mainWindow()->isVisible());
+    EXPECT_EQ(app.mainWindow()->windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(app.document().m_rating, "D");
+    EXPECT_EQ(app.document().m_offerCount, 0);
+    SplashScreen* splash = app.splash().current();
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->size(), QSize(520, 242));
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
-TEST(CRodeApp, aKeyPressAnywhereClosesTheSplashAndStillArrives) {
+TEST(DesktopApp, aKeyPressAnywhereClosesTheSplashAndStillArrives) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
-    ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_NE(app.Splash().Current(), nullptr);
-    CRodeView* view = app.MainFrame()->View();
+    DesktopApp app(settings, {});
+    ASSERT_TRUE(app.start({}));
+    ASSERT_NE(app.splash().current(), nullptr);
+    ListingView* view = app.mainWindow()->view();
     EventCounter keys(view, QEvent::KeyPress);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(view, &press);
     EXPECT_EQ(keys.count, 1);
-    SettleDeletes();
-    EXPECT_EQ(app.Splash().Current(), nullptr);
+    settleDeletes();
+    EXPECT_EQ(app.splash().current(), nullptr);
     // Never again in this run.
-    app.Splash().ShowSplashScreen(app.MainFrame());
-    EXPECT_EQ(app.Splash().Current(), nullptr);
+    app.splash().showOver(app.mainWindow());
+    EXPECT_EQ(app.splash().current(), nullptr);
 }
 
-TEST(CRodeApp, aMouseClickClosesTheSplashToo) {
+TEST(DesktopApp, aMouseClickClosesTheSplashToo) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
-    ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_NE(app.Splash().Current(), nullptr);
-    QTest::mouseClick(app.MainFrame()->View()->viewport(), Qt::RightButton);
-    SettleDeletes();
-    EXPECT_EQ(app.Splash().Current(), nullptr);
+    DesktopApp app(settings, {});
+    ASSERT_TRUE(app.start({}));
+    ASSERT_NE(app.splash().current(), nullptr);
+    QTest::mouseClick(app.mainWindow()->view()->viewport(), Qt::RightButton);
+    settleDeletes();
+    EXPECT_EQ(app.splash().current(), nullptr);
 }
 
-TEST(CRodeApp, theSplashGoesByItselfAfter750Milliseconds) {
+TEST(DesktopApp, theSplashGoesByItselfAfter750Milliseconds) {
     MemorySettings settings;
-    CRodeApp app(settings, {});
-    ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_NE(app.Splash().Current(), nullptr);
+    DesktopApp app(settings, {});
+    ASSERT_TRUE(app.start({}));
+    ASSERT_NE(app.splash().current(), nullptr);
     QTest::qWait(200);
-    EXPECT_NE(app.Splash().Current(), nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&app] { return app.Splash().Current() == nullptr; }, 3000));
+    EXPECT_NE(app.splash().current(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&app] { return app.splash().current() == nullptr; }, 3000));
 }
 
-TEST(CRodeApp, embeddingAndAutomationStartWithoutSplash) {
+TEST(DesktopApp, embeddingAndAutomationStartWithoutSplash) {
     for (const char* flag : {"/Embedding", "-automation"}) {
         MemorySettings settings;
-        CRodeApp app(settings, {});
-        ASSERT_TRUE(app.InitInstance({flag}));
-        EXPECT_EQ(app.Splash().Current(), nullptr) << flag;
-        EXPECT_TRUE(app.MainFrame()->isVisible());
+        DesktopApp app(settings, {});
+        ASSERT_TRUE(app.start({flag}));
+        EXPECT_EQ(app.splash().current(), nullptr) << flag;
+        EXPECT_TRUE(app.mainWindow()->isVisible());
     }
 }
 
-TEST(CRodeApp, startsWithTheNamedFileAndWritesTheRecentListAtExit) {
+TEST(DesktopApp, startsWithTheNamedFileAndWritesTheRecentListAtExit) {
     QTemporaryDir dir;
     const QString path = dir.filePath("start.did");
-    ASSERT_TRUE(shelltest::WriteFile(path, shelltest::DocumentBytes("A", 0, {})));
+    ASSERT_TRUE(shelltest::writeFile(path, shelltest::documentBytes("A", 0, {})));
     MemorySettings settings;
-    settings.WriteText("Recent File List", "File1", "/old/one.did");
-    CRodeApp app(settings, {});
-    ASSERT_TRUE(app.InitInstance({"/Embedding", path}));
-    EXPECT_EQ(app.MainFrame()->windowTitle(), "start.did - Zuvaduro");
-    EXPECT_EQ(app.Document().m_rating, "A");
-    app.MainFrame()->close();
-    EXPECT_EQ(app.ExitInstance(), 0);
-    EXPECT_EQ(settings.ReadText("Recent File List", "File1", ""), path.toStdString());
-    EXPECT_EQ(settings.ReadText("Recent File List", "File2", ""), "/old/one.did");
+    settings.writeText("Recent File List", "File1", "/old/one.did");
+    DesktopApp app(settings, {});
+    ASSERT_TRUE(app.start({"/Embedding", path}));
+    EXPECT_EQ(app.mainWindow()->windowTitle(), "start.did - Zuvaduro");
+    EXPECT_EQ(app.document().m_rating, "A");
+    app.mainWindow()->close();
+    EXPECT_EQ(app.finish(), 0);
+    EXPECT_EQ(settings.readText("Recent File List", "File1", ""), path.toStdString());
+    EXPECT_EQ(settings.readText("Recent File List", "File2", ""), "/old/one.did");
 }
 
-TEST(CRodeApp, aStartFileThatCannotBeOpenedEndsTheProgramAfterItsMessage) {
+TEST(DesktopApp, aStartFileThatCannotBeOpenedEndsTheProgramAfterItsMessage) {
     QTemporaryDir dir;
     MemorySettings settings;
-    CRodeApp app(settings, {});
+    DesktopApp app(settings, {});
     shelltest::ModalCloser closer;
-    EXPECT_FALSE(app.InitInstance({"/Embedding", dir.filePath("missing.did")}));
-    EXPECT_EQ(closer.Closed(), QStringList({"Zuvaduro"}));
-    EXPECT_EQ(app.MainFrame(), nullptr);
-    EXPECT_NE(app.ExitInstance(), 0);
+    EXPECT_FALSE(app.start({"/Embedding", dir.filePath("missing.did")}));
+    EXPECT_EQ(closer.closed(), QStringList({"Zuvaduro"}));
+    EXPECT_EQ(app.mainWindow(), nullptr);
+    EXPECT_NE(app.finish(), 0);
 }
 
-TEST(CRodeApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
+TEST(DesktopApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
     MemorySettings settings;
-    settings.WriteText("Recent File List", "File1", "/old/one.did");
+    settings.writeText("Recent File List", "File1", "/old/one.did");
     int removals = 0;
-    CRodeApp app(settings, [&removals] {
+    DesktopApp app(settings, [&removals] {
         ++removals;
         return true;
     });
-    EXPECT_FALSE(app.InitInstance({"/UNREGSERVER"}));
+    EXPECT_FALSE(app.start({"/UNREGSERVER"}));
     EXPECT_EQ(removals, 1);
-    EXPECT_EQ(app.MainFrame(), nullptr);
-    settings.RemoveSection("Recent File List");  // what the real removal does
-    EXPECT_EQ(app.ExitInstance(), 0);
-    EXPECT_FALSE(settings.Contains("Recent File List", "File1"));
+    EXPECT_EQ(app.mainWindow(), nullptr);
+    settings.removeSection("Recent File List");  // what the real removal does
+    EXPECT_EQ(app.finish(), 0);
+    EXPECT_FALSE(settings.contains("Recent File List", "File1"));
 }
 
 // A settings file that could not be read cleanly is kept; saying it was removed would be false.
-TEST(CRodeApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
+TEST(DesktopApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
     MemorySettings settings;
-    CRodeApp app(settings, [] { return false; });
-    EXPECT_FALSE(app.InitInstance({"/Unregister"}));
-    EXPECT_EQ(app.ExitInstance(), 1);
+    DesktopApp app(settings, [] { return false; });
+    EXPECT_FALSE(app.start({"/Unregister"}));
+    EXPECT_EQ(app.finish(), 1);
 }
 
-TEST(CRodeApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {
+TEST(DesktopApp, printToAPrinterThatDoesNotExistFailsWithoutAWindow) {
     QTemporaryDir dir;
     const QString path = dir.filePath("print.did");
-    ASSERT_TRUE(shelltest::WriteFile(path, shelltest::DocumentBytes("A", 0, {})));
+    ASSERT_TRUE(shelltest::writeFile(path, shelltest::documentBytes("A", 0, {})));
     MemorySettings settings;
-    CRodeApp app(settings, {});
-    EXPECT_FALSE(app.InitInstance({"/pt", path, "No Such Printer 4711", "drv", "port"}));
-    EXPECT_EQ(app.MainFrame(), nullptr);
-    EXPECT_EQ(app.ExitCode(), 1);
+    DesktopApp app(settings, {});
+    EXPECT_FALSE(app.start({"/pt", path, "No Such Printer 4711", "drv", "port"}));
+    EXPECT_EQ(app.mainWindow(), nullptr);
+    EXPECT_EQ(app.exitCode(), 1);
     // The file was opened all the same, and opened files join the recent list.
-    ASSERT_EQ(app.RecentFiles().Size(), 1);
-    EXPECT_EQ(app.RecentFiles().Entries().front(), QFileInfo(path).absoluteFilePath());
+    ASSERT_EQ(app.recentFiles().size(), 1);
+    EXPECT_EQ(app.recentFiles().entries().front(), QFileInfo(path).absoluteFilePath());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/WindowCommandLine.h"
+#include "shell/WindowCommandLine.h"
 #include "tests/ui/shell_test_support.h"
 
 namespace {
@@ -22,7 +22,7 @@ class WindowCommandLineTable : public ::testing::TestWithParam<CommandLineCase> 
 
 TEST_P(WindowCommandLineTable, parsesToTheExpectedRequest) {
     const CommandLineCase& c = GetParam();
-    const WindowCommandLine line = ParseWindowCommandLine(c.args);
+    const WindowCommandLine line = parseWindowCommandLine(c.args);
     EXPECT_EQ(line.action, c.action);
     EXPECT_EQ(line.file, c.file);
     EXPECT_EQ(line.printer, c.printer);
@@ -79,16 +79,16 @@ TEST(WindowCommandLineSwitches, unknownDashWordsAreReportedAndToolkitOptionsSkip
         {{"/Embedding", "-p", "a.did"}, "", "a.did"},
     };
     for (const auto& row : rows) {
-        const WindowCommandLine line = ParseWindowCommandLine(row.args);
+        const WindowCommandLine line = parseWindowCommandLine(row.args);
         EXPECT_EQ(line.unknownSwitch, row.unknown) << row.args.join(' ').toStdString();
         EXPECT_EQ(line.file, row.file) << row.args.join(' ').toStdString();
     }
 }
 
-TEST(StripPathQuotes, dropsTheLeadingAndTheLastQuoteOnly) {
-    EXPECT_EQ(StripPathQuotes("\"a\"b\".did\""), "a\"b\".did");
-    EXPECT_EQ(StripPathQuotes("plain.did"), "plain.did");
-    EXPECT_EQ(StripPathQuotes("x\"y\""), "x\"y\"");  // no leading quote: left alone
+TEST(stripPathQuotes, dropsTheLeadingAndTheLastQuoteOnly) {
+    EXPECT_EQ(stripPathQuotes("\"a\"b\".did\""), "a\"b\".did");
+    EXPECT_EQ(stripPathQuotes("plain.did"), "plain.did");
+    EXPECT_EQ(stripPathQuotes("x\"y\""), "x\"y\"");  // no leading quote: left alone
 }
 
 }  // namespace

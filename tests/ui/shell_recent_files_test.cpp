@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/RecentFileList.h"
-#include "doc/MemorySettings.h"
+#include "document/MemorySettings.h"
+#include "shell/RecentFileList.h"
 
 namespace {
 
@@ -10,46 +10,46 @@ const QString kElsewhere = QStringLiteral("/somewhere/else");
 TEST(RecentFileList, newestFirstAtMostFourOldestFallsOff) {
     RecentFileList recent;
     for (const char* path : {"/d/1.did", "/d/2.did", "/d/3.did", "/d/4.did", "/d/5.did"}) {
-        recent.Add(QString::fromLatin1(path));
+        recent.add(QString::fromLatin1(path));
     }
-    EXPECT_EQ(recent.Entries(), QStringList({"/d/5.did", "/d/4.did", "/d/3.did", "/d/2.did"}));
+    EXPECT_EQ(recent.entries(), QStringList({"/d/5.did", "/d/4.did", "/d/3.did", "/d/2.did"}));
 }
 
 TEST(RecentFileList, addingAPathAgainMovesItUpWithoutRegardToCase) {
     RecentFileList recent;
-    recent.Add("/d/a.did");
-    recent.Add("/d/b.did");
-    recent.Add("/D/A.DID");
-    EXPECT_EQ(recent.Entries(), QStringList({"/D/A.DID", "/d/b.did"}));
-    recent.Remove("/d/b.DID");
-    EXPECT_EQ(recent.Entries(), QStringList({"/D/A.DID"}));
-    recent.Remove("/not/there.did");
-    EXPECT_EQ(recent.Size(), 1);
+    recent.add("/d/a.did");
+    recent.add("/d/b.did");
+    recent.add("/D/A.DID");
+    EXPECT_EQ(recent.entries(), QStringList({"/D/A.DID", "/d/b.did"}));
+    recent.remove("/d/b.DID");
+    EXPECT_EQ(recent.entries(), QStringList({"/D/A.DID"}));
+    recent.remove("/not/there.did");
+    EXPECT_EQ(recent.size(), 1);
 }
 
 TEST(RecentFileList, readsFile1ToFile4AndRewritesTheWholeSection) {
     MemorySettings settings;
-    settings.WriteText("Recent File List", "File1", "/d/new.did");
-    settings.WriteText("Recent File List", "File2", "");
-    settings.WriteText("Recent File List", "File3", "/d/old.did");
-    settings.WriteText("Recent File List", "File4", "/d/older.did");
+    settings.writeText("Recent File List", "File1", "/d/new.did");
+    settings.writeText("Recent File List", "File2", "");
+    settings.writeText("Recent File List", "File3", "/d/old.did");
+    settings.writeText("Recent File List", "File4", "/d/older.did");
     RecentFileList recent;
-    recent.ReadList(settings);
-    EXPECT_EQ(recent.Entries(), QStringList({"/d/new.did", "/d/old.did", "/d/older.did"}));
+    recent.readList(settings);
+    EXPECT_EQ(recent.entries(), QStringList({"/d/new.did", "/d/old.did", "/d/older.did"}));
 
-    recent.Remove("/d/old.did");
-    recent.WriteList(settings);
-    EXPECT_EQ(settings.ReadText("Recent File List", "File1", "-"), "/d/new.did");
-    EXPECT_EQ(settings.ReadText("Recent File List", "File2", "-"), "/d/older.did");
-    EXPECT_FALSE(settings.Contains("Recent File List", "File3"));
-    EXPECT_FALSE(settings.Contains("Recent File List", "File4"));
+    recent.remove("/d/old.did");
+    recent.writeList(settings);
+    EXPECT_EQ(settings.readText("Recent File List", "File1", "-"), "/d/new.did");
+    EXPECT_EQ(settings.readText("Recent File List", "File2", "-"), "/d/older.did");
+    EXPECT_FALSE(settings.contains("Recent File List", "File3"));
+    EXPECT_FALSE(settings.contains("Recent File List", "File4"));
 }
 
 TEST(RecentFileList, writingAnEmptyListLeavesNoEntries) {
     MemorySettings settings;
-    settings.WriteText("Recent File List", "File1", "/d/a.did");
-    RecentFileList().WriteList(settings);
-    EXPECT_FALSE(settings.Contains("Recent File List", "File1"));
+    settings.writeText("Recent File List", "File1", "/d/a.did");
+    RecentFileList().writeList(settings);
+    EXPECT_FALSE(settings.contains("Recent File List", "File1"));
 }
 
 struct DisplayCase {
@@ -62,7 +62,7 @@ class RecentDisplayName : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(RecentDisplayName, shortensAsTheMenuShowsIt) {
     const DisplayCase& c = GetParam();
-    const QString shown = RecentFileList::DisplayName(c.path, c.currentDir);
+    const QString shown = RecentFileList::displayName(c.path, c.currentDir);
     EXPECT_EQ(shown, QString::fromUtf8(c.shown));
     EXPECT_LE(shown.size(), std::max<qsizetype>(30, QString(c.path).section('/', -1).size()));
 }
@@ -83,10 +83,10 @@ INSTANTIATE_TEST_SUITE_P(Shell, RecentDisplayName, ::testing::ValuesIn(kDisplayC
 
 TEST(RecentFileList, menuLabelsAreNumberedAndDoubleTheirAmpersands) {
     RecentFileList recent;
-    recent.Add("/d/older.did");
-    recent.Add("/d/R&D offers.did");
-    EXPECT_EQ(recent.MenuLabel(0, "/d"), "&1 R&&D offers.did");
-    EXPECT_EQ(recent.MenuLabel(1, kElsewhere), "&2 /d/older.did");
+    recent.add("/d/older.did");
+    recent.add("/d/R&D offers.did");
+    EXPECT_EQ(recent.menuLabel(0, "/d"), "&1 R&&D offers.did");
+    EXPECT_EQ(recent.menuLabel(1, kElsewhere), "&2 /d/older.did");
 }
 
 }  // namespace

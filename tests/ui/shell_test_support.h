@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "doc/CRodeDoc.h"
+#include "document/ContractDocument.h"
+#include "tests/support/DocumentBytes.h"
+#include "tests/support/Offers.h"
 
 // Readable failure output for the toolkit's strings.
 static inline void PrintTo(const QString& text, std::ostream* out) {
@@ -22,50 +24,21 @@ static inline void PrintTo(const QStringList& texts, std::ostream* out) {
 // Helpers shared by the shell, view and print tests.
 namespace shelltest {
 
-// A document file written byte by byte (all texts shorter than 255 bytes): the year, the count,
-// the rating, then 13 texts per offer given.
-inline QByteArray DocumentBytes(const std::string& rating, int count,
+// A document file written byte by byte (see testsupport::documentFileBytes).
+inline QByteArray documentBytes(const std::string& rating, int count,
                                 const std::vector<ContractOffer>& offers,
                                 const std::string& year = "3055") {
-    QByteArray bytes;
-    auto text = [&bytes](const std::string& value) {
-        bytes.append(static_cast<char>(value.size()));
-        bytes.append(value.data(), static_cast<qsizetype>(value.size()));
-    };
-    text(year);
-    bytes.append(static_cast<char>(count & 0xFF));
-    bytes.append(static_cast<char>((count >> 8) & 0xFF));
-    text(rating);
-    for (const ContractOffer& offer : offers) {
-        for (auto field : ContractOffer::kFields) {
-            text(offer.*field);
-        }
-    }
-    return bytes;
+    return QByteArray::fromStdString(testsupport::documentFileBytes(rating, count, offers, year));
 }
 
-inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
 }
 
-// An offer whose every field names itself and the offer, so that lines can be told apart.
-inline ContractOffer NamedOffer(int k) {
-    ContractOffer offer;
-    const std::string tag = "o" + std::to_string(k + 1) + "-";
-    for (std::size_t i = 0; i < ContractOffer::kFieldCount; ++i) {
-        offer.*ContractOffer::kFields[i] = tag + ContractOffer::kFieldNames[i];
-    }
-    return offer;
-}
-
-inline void FillOffers(CRodeDoc& doc, int count) {
-    doc.m_offerCount = count;
-    for (int k = 0; k < 4; ++k) {
-        doc.m_offers[static_cast<std::size_t>(k)] = NamedOffer(k);
-    }
-}
+using testsupport::fillOffers;
+using testsupport::namedOffer;
 
 // Counts the events of one type that reach a widget after the application's filters.
 class EventCounter : public QObject {
@@ -100,7 +73,7 @@ public:
         });
         m_timer.start(20);
     }
-    const QStringList& Closed() const { return m_closed; }
+    const QStringList& closed() const { return m_closed; }
 
 private:
     QTimer m_timer;

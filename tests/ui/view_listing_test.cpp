@@ -8,37 +8,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "doc/CRodeDoc.h"
-#include "doc/MemorySettings.h"
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/RecordingDevice.h"
 #include "tests/ui/shell_test_support.h"
-#include "view/CRodeView.h"
 #include "view/DrawListing.h"
+#include "view/ListingView.h"
 
 namespace {
 
-std::vector<DrawnText> Record(const CRodeDoc& doc, int labelX, int valueX, int lineHeight,
+std::vector<DrawnText> record(const ContractDocument& doc, int labelX, int valueX, int lineHeight,
                               int top = 0, int rightEdge = INT_MAX) {
     RecordingDevice device;
     QPainter painter(&device);
-    DrawListing(painter, doc, labelX, valueX, lineHeight, top, rightEdge);
+    drawListing(painter, doc, labelX, valueX, lineHeight, top, rightEdge);
     painter.end();
-    return device.Texts();
+    return device.texts();
 }
 
 class ListingTest : public ::testing::Test {
 protected:
-    ListingTest() : doc(settings, 1u) { doc.OnNewDocument(); }
+    ListingTest() : doc(settings, 1u) { doc.resetToUntitled(); }
     MemorySettings settings;
-    CRodeDoc doc;
+    ContractDocument doc;
     FakePrompts prompts;
 };
 
-// ---- DrawListing -----------------------------------------------------------------------------
+// ---- drawListing -----------------------------------------------------------------------------
 
 TEST_F(ListingTest, noOffersDrawsExactlyTheTwoTopLines) {
-    const std::vector<DrawnText> texts = Record(doc, 10, 300, 20);
+    const std::vector<DrawnText> texts = record(doc, 10, 300, 20);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].text, "Dragoon's Rating:");
     EXPECT_EQ(texts[1].text, "D");
@@ -50,10 +50,10 @@ TEST_F(ListingTest, noOffersDrawsExactlyTheTwoTopLines) {
 }
 
 TEST_F(ListingTest, linesSitAtTheirNumberTimesThePitchFromTheTop) {
-    shelltest::FillOffers(doc, 4);
+    shelltest::fillOffers(doc, 4);
     const int pitch = 17;
     const int top = -40;
-    const std::vector<DrawnText> texts = Record(doc, 0, 200, pitch, top);
+    const std::vector<DrawnText> texts = record(doc, 0, 200, pitch, top);
     // 4 top texts, then per offer a header and 15 labels of which 13 carry a value.
     ASSERT_EQ(texts.size(), 4u + 4u * 29u);
     const double ascent = texts[0].baseline.y() - (top + pitch);
@@ -82,26 +82,26 @@ TEST_F(ListingTest, linesSitAtTheirNumberTimesThePitchFromTheTop) {
 }
 
 TEST_F(ListingTest, countAboveFourShowsFourBlocksAndTheCountAsStored) {
-    shelltest::FillOffers(doc, 4);
+    shelltest::fillOffers(doc, 4);
     doc.m_offerCount = 7;
-    const std::vector<DrawnText> texts = Record(doc, 0, 200, 10);
+    const std::vector<DrawnText> texts = record(doc, 0, 200, 10);
     EXPECT_EQ(texts[3].text, "7");
     EXPECT_EQ(texts.size(), 4u + 4u * 29u);
 }
 
 TEST_F(ListingTest, blocksStopAtTheCountWhateverLaterOffersHold) {
-    shelltest::FillOffers(doc, 2);
-    for (const DrawnText& drawn : Record(doc, 0, 200, 10)) {
+    shelltest::fillOffers(doc, 2);
+    for (const DrawnText& drawn : record(doc, 0, 200, 10)) {
         EXPECT_FALSE(drawn.text.startsWith("o3-")) << drawn.text.toStdString();
         EXPECT_NE(drawn.text, "Third Contract:");
     }
 }
 
 TEST_F(ListingTest, emptyValuesDrawNothing) {
-    shelltest::FillOffers(doc, 1);
+    shelltest::fillOffers(doc, 1);
     doc.m_offers[0].employer.clear();
     doc.m_rating.clear();
-    const std::vector<DrawnText> texts = Record(doc, 0, 200, 10);
+    const std::vector<DrawnText> texts = record(doc, 0, 200, 10);
     EXPECT_EQ(texts.size(), 3u + 28u);
 }
 
@@ -109,7 +109,7 @@ TEST_F(ListingTest, aHugeValueIsCutNearTheRightEdgeAndLooksTheSame) {
     doc.m_rating = std::string(8 * 1024 * 1024, 'W');  // 8 MB
     QElapsedTimer timer;
     timer.start();
-    const std::vector<DrawnText> texts = Record(doc, 0, 100, 20, 0, 400);
+    const std::vector<DrawnText> texts = record(doc, 0, 100, 20, 0, 400);
     EXPECT_LT(timer.elapsed(), 2000);
     ASSERT_GE(texts.size(), 2u);
     EXPECT_GT(texts[1].text.size(), 0);
@@ -124,7 +124,7 @@ TEST_F(ListingTest, aHugeValueIsCutNearTheRightEdgeAndLooksTheSame) {
     }
     {
         QPainter painter(&cut);
-        DrawListing(painter, doc, 0, 100, 20, 0, cut.width());
+        drawListing(painter, doc, 0, 100, 20, 0, cut.width());
     }
     {
         QPainter painter(&whole);
@@ -137,15 +137,15 @@ TEST_F(ListingTest, aHugeValueIsCutNearTheRightEdgeAndLooksTheSame) {
     EXPECT_TRUE(cut == whole);
 }
 
-TEST(VisibleText, keepsShortTextsWholeAndNeverSplitsACharacter) {
+TEST(visibleText, keepsShortTextsWholeAndNeverSplitsACharacter) {
     const QFontMetrics metrics{QFont()};
-    EXPECT_EQ(VisibleText("short", metrics, 500), "short");
-    EXPECT_EQ(VisibleText("anything", metrics, 0), "");
+    EXPECT_EQ(visibleText("short", metrics, 500), "short");
+    EXPECT_EQ(visibleText("anything", metrics, 0), "");
     std::string mixed;
     for (int i = 0; i < 20000; ++i) {
         mixed += "\xE2\x82\xAC";  // "€", three bytes
     }
-    const QString cut = VisibleText(mixed, metrics, 50);
+    const QString cut = visibleText(mixed, metrics, 50);
     EXPECT_GT(cut.size(), 0);
     EXPECT_FALSE(cut.contains(QChar::ReplacementCharacter));
     EXPECT_EQ(cut, QString(cut.size(), QChar(0x20AC)));
@@ -154,7 +154,7 @@ TEST(VisibleText, keepsShortTextsWholeAndNeverSplitsACharacter) {
 // ---- the view widget -------------------------------------------------------------------------
 
 TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLines) {
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 200);
     view.show();
     const QFontMetrics metrics(view.font());
@@ -173,22 +173,22 @@ TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLin
 }
 
 TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 200);
     view.show();
     const int lh = view.lineHeight();
     ASSERT_GT(lh, 0);
-    EXPECT_EQ(view.LineAtViewportY(0), 0);
-    EXPECT_EQ(view.LineAtViewportY(lh - 1), 0);
-    EXPECT_EQ(view.LineAtViewportY(lh), 1);
-    EXPECT_EQ(view.LineAtViewportY(2 * lh - 1), 1);
+    EXPECT_EQ(view.lineAtViewportY(0), 0);
+    EXPECT_EQ(view.lineAtViewportY(lh - 1), 0);
+    EXPECT_EQ(view.lineAtViewportY(lh), 1);
+    EXPECT_EQ(view.lineAtViewportY(2 * lh - 1), 1);
     view.verticalScrollBar()->setValue(3 * lh + 2);
-    EXPECT_EQ(view.LineAtViewportY(lh - 2), 4);
-    EXPECT_EQ(view.LineAtViewportY(lh - 3), 3);
+    EXPECT_EQ(view.lineAtViewportY(lh - 2), 4);
+    EXPECT_EQ(view.lineAtViewportY(lh - 3), 3);
 }
 
 TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
-    CRodeView view(doc, prompts);
+    ListingView view(doc, prompts);
     view.resize(300, 200);
     view.show();
     QScrollBar* bar = view.verticalScrollBar();
@@ -213,15 +213,15 @@ TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
 }
 
 TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
-    shelltest::FillOffers(doc, 1);
-    CRodeView view(doc, prompts);
+    shelltest::fillOffers(doc, 1);
+    ListingView view(doc, prompts);
     view.resize(300, 120);
     view.show();
     const int lh = view.lineHeight();
     view.verticalScrollBar()->setValue(2 * lh);
     prompts.editAnswer = "Davion";
     bool changed = false;
-    QObject::connect(&view, &CRodeView::documentChanged, [&changed] { changed = true; });
+    QObject::connect(&view, &ListingView::documentChanged, [&changed] { changed = true; });
     // Line 5 (the first employer) is 3 lines below the top after scrolling by 2.
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 3 * lh + lh / 2));
     EXPECT_EQ(doc.m_offers[0].employer, "Davion");
@@ -231,11 +231,11 @@ TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
 }
 
 TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
-    shelltest::FillOffers(doc, 2);
-    CRodeView view(doc, prompts);
+    shelltest::fillOffers(doc, 2);
+    ListingView view(doc, prompts);
     QTemporaryDir dir;
     prompts.pdfPath = dir.filePath("listing.pdf");
-    view.OnFilePrint();
+    view.printListing();
     EXPECT_EQ(prompts.listingPrintersAsked, 1);
     QFile pdf(prompts.pdfPath);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -243,8 +243,8 @@ TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
     EXPECT_TRUE(prompts.warnings.isEmpty());
 
     FakePrompts cancelled;
-    CRodeView other(doc, cancelled);
-    other.OnFilePrint();  // no pdfPath: the dialog is cancelled, nothing printed or said
+    ListingView other(doc, cancelled);
+    other.printListing();  // no pdfPath: the dialog is cancelled, nothing printed or said
     EXPECT_EQ(cancelled.listingPrintersAsked, 1);
     EXPECT_TRUE(cancelled.warnings.isEmpty());
 }

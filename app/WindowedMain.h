@@ -1,5 +1,0 @@
-#pragma once
-
-// Runs the desktop program (splash, main window, command line of the window modes).
-// Returns the process exit status.
-int RunWindowed(int argc, char** argv);

@@ -1,0 +1,45 @@
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/Modes.h"
+#include "document/ContractDocument.h"
+#include "listing/ListingJson.h"
+#include "listing/ListingPlan.h"
+#include "storage/DocumentFile.h"
+
+void reportSettingsProblem(const QString& message) {
+    std::cerr << "zuvaduro: " << message.toStdString() << "\n";
+}
+
+ExitStatus reportFailure(const QString& message) {
+    std::cerr << message.toStdString() << "\n";
+    return ExitStatus::Failed;
+}
+
+bool openWithoutWindow(ContractDocument& doc, const QString& path) {
+    doc.resetToUntitled();
+    const OpenResult opened = openDocumentFile(doc, path);
+    if (opened.status == OpenStatus::Failed) {
+        reportFailure(opened.message);
+        return false;
+    }
+    return true;
+}
+
+void printDocument(const ContractDocument& doc, bool json) {
+    if (json) {
+        std::cout << renderListingJson(doc);
+    } else {
+        // A document's texts may hold escape sequences; a terminal would obey them.
+        const ValueControls controls =
+            ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
+        writeListingText(
+            doc,
+            [](std::string_view piece) {
+                std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            },
+            controls);
+    }
+    std::cout.flush();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <variant>
+
+#include "cli/CommandLine.h"
+#include "storage/QtSettingsStore.h"
+
+class ContractDocument;
+class QString;
+
+// The headless modes, each parsing its own arguments (those after the mode's name) and running.
+
+// A mistake on the command line: the table prints it with the usage text and ends with
+// ExitStatus::Usage.
+struct UsageProblem {
+    std::string what;
+};
+using ModeOutcome = std::variant<ExitStatus, UsageProblem>;
+
+using ModeArguments = std::span<const std::string>;
+
+ModeOutcome runRoll(ModeArguments args);
+ModeOutcome runListing(ModeArguments args);
+ModeOutcome runExportListing(ModeArguments args);
+ModeOutcome runExportContracts(ModeArguments args);
+
+// ---- shared by the modes ----
+
+// How a headless mode tells of a settings file it keeps as it is: one line on stderr.
+void reportSettingsProblem(const QString& message);
+
+// The user's settings, as every headless mode reads them.
+class HeadlessSettings : public QtSettingsStore {
+public:
+    HeadlessSettings() { setProblemReporter(reportSettingsProblem); }
+};
+
+// Opens `path` into `doc` as the window opens a file, without a window: the document is reset
+// first, and a failure prints the file layer's message on stderr. False on failure.
+bool openWithoutWindow(ContractDocument& doc, const QString& path);
+
+// A message of the file layer on stderr; the mode has failed.
+ExitStatus reportFailure(const QString& message);
+
+// The listing on stdout: as JSON, or as the listing's text lines.
+void printDocument(const ContractDocument& doc, bool json);

@@ -1,0 +1,146 @@
+#include <charconv>
+#include <cstdint>
+#include <iostream>
+#include <map>
+#include <optional>
+
+#include "cli/Modes.h"
+#include "document/ContractDocument.h"
+#include "document/SettingsStore.h"
+#include "storage/DocumentFile.h"
+
+namespace {
+
+// Where each --option of a roll puts its value.
+using ChoiceField = std::string OfferChoices::*;
+const std::map<std::string, ChoiceField>& choiceOptions() {
+    static const std::map<std::string, ChoiceField> options = {
+        {"--employer", &OfferChoices::employer},
+        {"--assignment", &OfferChoices::assignment},
+        {"--length", &OfferChoices::contractLength},
+        {"--multiplier", &OfferChoices::paymentMultiplier},
+        {"--support", &OfferChoices::support},
+        {"--transport", &OfferChoices::transport},
+        {"--salvage", &OfferChoices::salvageRights},
+        {"--command", &OfferChoices::commandRights},
+    };
+    return options;
+}
+
+struct RollRequest {
+    std::string rating;
+    std::optional<std::uint32_t> seed;
+    std::optional<std::string> basePay;
+    OfferChoices choices;
+    std::optional<std::string> savePath;
+    bool json = false;
+};
+
+// A run-only base pay: "Pay" answers the given text, everything else goes to the real store,
+// so --base-pay never changes the user's settings.
+class BasePayOverride : public SettingsStore {
+public:
+    BasePayOverride(SettingsStore& inner, std::string pay)
+        : m_inner(inner), m_pay(std::move(pay)) {}
+
+    std::string readText(const std::string& section, const std::string& key,
+                         const std::string& fallback) override {
+        if (section == settings::kSection && key == settings::kPay) {
+            return m_pay;
+        }
+        return m_inner.readText(section, key, fallback);
+    }
+    bool writeText(const std::string& section, const std::string& key,
+                   const std::string& value) override {
+        return m_inner.writeText(section, key, value);
+    }
+    std::int32_t readNumber(const std::string& section, const std::string& key,
+                            std::int32_t fallback) override {
+        return m_inner.readNumber(section, key, fallback);
+    }
+    bool writeNumber(const std::string& section, const std::string& key,
+                     std::int32_t value) override {
+        return m_inner.writeNumber(section, key, value);
+    }
+    void removeSection(const std::string& section) override { m_inner.removeSection(section); }
+
+private:
+    SettingsStore& m_inner;
+    std::string m_pay;
+};
+
+std::optional<std::uint32_t> parseSeed(const std::string& text) {
+    std::uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Returns the problem, or nothing when the request is complete.
+std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
+    if (args.empty()) {
+        return "--roll needs a RATING";
+    }
+    request.rating = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--json") {
+            request.json = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            return option + " needs a value";
+        }
+        const std::string& value = args[++i];
+        if (option == "--seed") {
+            request.seed = parseSeed(value);
+            if (!request.seed) {
+                return "--seed takes a whole number from 0 to 4294967295";
+            }
+        } else if (option == "--base-pay") {
+            request.basePay = value;
+        } else if (option == "--save") {
+            request.savePath = value;
+        } else if (auto it = choiceOptions().find(option); it != choiceOptions().end()) {
+            request.choices.*(it->second) = value;
+        } else {
+            return "unknown option '" + option + "'";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ModeOutcome runRoll(ModeArguments args) {
+    RollRequest request;
+    if (const std::optional<std::string> problem = parseRoll(args, request)) {
+        return UsageProblem{*problem};
+    }
+    HeadlessSettings userSettings;
+    std::optional<BasePayOverride> overridden;
+    SettingsStore* store = &userSettings;
+    if (request.basePay) {
+        store = &overridden.emplace(userSettings, *request.basePay);
+    }
+    ContractDocument doc(*store);
+    if (request.seed) {
+        doc.seedGenerator(*request.seed);
+    }
+    doc.resetToUntitled();
+    doc.m_rating = request.rating;
+    doc.generateOffers(doc.m_rating, request.choices);
+    if (request.savePath) {
+        const std::string& path = *request.savePath;
+        const SaveResult saved = saveDocumentFile(
+            doc, QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+        if (!saved.ok) {
+            return reportFailure(saved.message);
+        }
+    }
+    printDocument(doc, request.json);
+    return ExitStatus::Done;
+}

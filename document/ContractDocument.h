@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "document/ContractOffer.h"
+#include "generate/Generator.h"
+
+class Archive;
+class SettingsStore;
+
+// The one contract document: the unit's rating, up to four offers and the last custom choices.
+// Its data are public on purpose: the listing, printing and line editing read and write them
+// directly, and nothing is validated.
+class ContractDocument {
+public:
+    // Seeds the generator from the clock (whole seconds); the generator is never reseeded by
+    // the program afterwards.
+    explicit ContractDocument(SettingsStore& settings);
+    // For tests and the --seed option: the generator starts at `seed`.
+    ContractDocument(SettingsStore& settings, std::uint32_t seed);
+    virtual ~ContractDocument() = default;
+
+    ContractDocument(const ContractDocument&) = delete;
+    ContractDocument& operator=(const ContractDocument&) = delete;
+
+    // ---- document data (order matters to readers of the layout) ----
+    std::int32_t m_offerCount = 0;  // 0..4 after a generation; a file may carry up to 65535
+    std::string m_rating = "D";
+    OfferChoices m_customChoices;
+    std::array<ContractOffer, kMaxOffers> m_offers;
+
+    // How many offers every reader shows, prints and saves: the count, but at most four.
+    int visibleOfferCount() const;
+
+    // ---- the document base: title, path, modified flag ----
+    const std::string& title() const { return m_title; }
+    void setTitle(std::string title) { m_title = std::move(title); }
+    const std::string& pathName() const { return m_pathName; }
+    void setPathName(std::string path) { m_pathName = std::move(path); }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified = true) { m_modified = modified; }
+
+    // The reset: count 0, default dates and location in every offer, title "Untitled", no path.
+    // Leaves the rating, the custom choices and the rolled terms of every offer alone.
+    virtual void resetToUntitled();
+
+    // Reads (loading archive) or writes (storing archive) the document. The year travels through
+    // the settings store. Failures are raised as ArchiveError (document/Archive.h).
+    virtual void serialize(Archive& ar);
+
+    // ---- generation ----
+    void seedGenerator(std::uint32_t seed) { m_generator.reseed(seed); }
+    std::uint32_t generatorState() const { return m_generator.state(); }
+
+    // Replaces the offers with a new generation: the count follows the document's rating; the
+    // first offer follows `choices` and `rating`, the others roll every term. The pay amounts
+    // use the "Pay" setting.
+    void generateOffers(std::string rating, OfferChoices choices);
+
+    SettingsStore& settings() const { return m_settings; }
+
+    static constexpr const char* kUntitled = "Untitled";
+    static constexpr const char* kDefaultStartDate = "01 January, 3055";
+    static constexpr const char* kDefaultEndDate = "31 December, 3055";
+    static constexpr const char* kDefaultLocation = "Outreach";
+
+private:
+    SettingsStore& m_settings;
+    Generator m_generator;
+    std::string m_title;
+    std::string m_pathName;
+    bool m_modified = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+class Dice;
+
+// The offer-count roll: two dice plus a modifier for the unit's rating.
+
+// "A" +5, "B" +3, "C" +2, "D" +1, any other text +0.
+int offerCountModifier(std::string_view rating);
+// The number of offers, 0..4, for a total of two dice plus the modifier.
+int offerCountForTotal(int total);
+// Two dice plus the rating's modifier, as a number of offers 0..4.
+int rollOfferCount(Dice& dice, std::string_view rating);

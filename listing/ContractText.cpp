@@ -1,0 +1,82 @@
+#include "listing/ContractText.h"
+
+#include <array>
+
+#include "document/ContractOffer.h"
+#include "document/SettingsStore.h"
+#include "listing/ContractPieces.h"
+
+namespace {
+
+struct UnitTexts {
+    std::string name;
+    std::string size;
+};
+
+// The offer field behind each ContractValue, in enum order; the two unit values come from the
+// settings instead and have no field.
+// clang-format off
+constexpr std::array<std::string ContractOffer::*, 15> kOfferField = {
+    &ContractOffer::employer,         nullptr /* UnitName */,
+    &ContractOffer::assignment,       nullptr /* UnitSize */,
+    &ContractOffer::contractLength,   &ContractOffer::startDate,
+    &ContractOffer::endDate,          &ContractOffer::location,
+    &ContractOffer::paymentMultiplier, &ContractOffer::commandRights,
+    &ContractOffer::commercialCompensation, &ContractOffer::dsjsCompensation,
+    &ContractOffer::straightSupport,  &ContractOffer::battleLossCompensation,
+    &ContractOffer::salvageRights,
+};
+// clang-format on
+static_assert(static_cast<std::size_t>(ContractValue::SalvageRights) + 1 == kOfferField.size());
+
+const std::string& valueText(ContractValue value, const ContractOffer& offer,
+                             const UnitTexts& unit) {
+    switch (value) {
+        case ContractValue::UnitName:
+            return unit.name;
+        case ContractValue::UnitSize:
+            return unit.size;
+        default:
+            return offer.*kOfferField[static_cast<std::size_t>(value)];
+    }
+}
+
+// Copies the piece, putting each value where its "%s" stands. The scan runs over the piece only,
+// never over what was already inserted, so a '%' in a field is printed as typed.
+void appendPiece(std::string& out, const ContractPiece& piece, const ContractOffer& offer,
+                 const UnitTexts& unit) {
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < piece.valueCount; ++i) {
+        const std::size_t at = piece.text.find(contract::kPlaceholder, from);
+        out.append(piece.text.substr(from, at - from));
+        out.append(valueText(piece.values[i], offer, unit));
+        from = at + contract::kPlaceholder.size();
+    }
+    out.append(piece.text.substr(from));
+}
+
+}  // namespace
+
+std::string composeContractText(const ContractOffer& offer, SettingsStore& settings) {
+    const UnitTexts unit{
+        settings.readText(settings::kSection, settings::kUnitName, settings::kUnitBlankForContract),
+        settings.readText(settings::kSection, settings::kUnitSize, settings::kUnitBlankForContract),
+    };
+    std::string text;
+    for (const ContractPiece& piece : contract::kBodyPieces) {
+        appendPiece(text, piece, offer, unit);
+    }
+    return text;
+}
+
+std::string contractSignatureBlock() {
+    std::string block;
+    for (std::string_view piece : contract::kSignaturePieces) {
+        block.append(piece);
+    }
+    return block;
+}
+
+std::string creditLine() {
+    return "Printed by Zuvaduro, the mercenary contract generator";
+}

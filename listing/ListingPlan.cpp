@@ -1,0 +1,132 @@
+#include "listing/ListingPlan.h"
+
+#include <array>
+
+#include "document/ContractDocument.h"
+#include "document/NumberText.h"
+#include "listing/TerminalText.h"
+
+namespace {
+
+using Field = std::string ContractOffer::*;
+
+struct OfferLine {
+    std::string_view label;
+    Field field;              // nullptr for the two sub-headings
+    std::string_view prompt;  // what line editing asks; empty for the sub-headings
+};
+
+// clang-format off
+constexpr std::array<OfferLine, 15> kOfferLines = {{
+    {"     Employer:",                 &ContractOffer::employer,               "Employer: "},
+    {"     Assignment:",               &ContractOffer::assignment,             "Assignment: "},
+    {"     Contract Length:",          &ContractOffer::contractLength,         "Length of Contract: "},
+    {"     Payment Mulitplier:",       &ContractOffer::paymentMultiplier,      "Payment Modifier: "},
+    {"     Support:",                  nullptr,                                {}},
+    {"     Straight Support:",         &ContractOffer::straightSupport,        "Straight Support: "},
+    {"     Battle-Loss Compensation:", &ContractOffer::battleLossCompensation, "Battle-Loss Compensation: "},
+    {"     Transport:",                nullptr,                                {}},
+    {"     DS/JS Compensation:",       &ContractOffer::dsjsCompensation,       "DS/JS Compensation: "},
+    {"     Commercial Compensation:",  &ContractOffer::commercialCompensation, "Commercial Compensation: "},
+    {"     Salvage Rights:",           &ContractOffer::salvageRights,          "Salvage Rights: "},
+    {"     Command Rights:",           &ContractOffer::commandRights,          "Command Rights: "},
+    {"     Start Date:",               &ContractOffer::startDate,              "Start Date: "},
+    {"     End Date:",                 &ContractOffer::endDate,                "End Date: "},
+    {"     Location:",                 &ContractOffer::location,               "Location: "},
+}};
+
+constexpr std::array<std::string_view, 4> kHeaders = {
+    "First Contract:", "Second Contract:", "Third Contract:", "Fourth Contract:"};
+// clang-format on
+
+static_assert(kOfferLines.size() + 2 == listing::kLinesPerOffer);
+
+// The rating's prompt names the line without its current text.
+constexpr std::string_view kRatingPrompt = "Dragoon's Rating";
+// The second offer's length line asks in other words than the same line of the other offers.
+// Users of that line see this wording, so it stays as it is.
+constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
+
+// A line that belongs to no offer's field.
+ListingLine plainLine(int number, std::string_view label = {},
+                      std::optional<std::string_view> value = std::nullopt,
+                      std::string_view prompt = {}) {
+    return {number, label, value, prompt, -1, nullptr};
+}
+
+std::string_view promptFor(int offer, const OfferLine& line) {
+    if (offer == 1 && line.field == &ContractOffer::contractLength) {
+        return kSecondOfferLengthPrompt;
+    }
+    return line.prompt;
+}
+
+}  // namespace
+
+std::string_view offerLineLabel(int offset) {
+    return kOfferLines.at(static_cast<std::size_t>(offset - 1)).label;
+}
+
+std::string_view offerHeader(int k) {
+    return kHeaders.at(static_cast<std::size_t>(k));
+}
+
+ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {
+    const int offers = doc.visibleOfferCount();
+    m_lines.reserve(static_cast<std::size_t>(3 + offers * listing::kLinesPerOffer));
+    m_lines.push_back(plainLine(
+        listing::kRatingLine, "Dragoon's Rating:", std::string_view(doc.m_rating), kRatingPrompt));
+    m_lines.push_back(
+        plainLine(listing::kCountLine, "Contract Offers:", std::string_view(m_countText)));
+    for (int k = 0; k < offers; ++k) {
+        const ContractOffer& offer = doc.m_offers[static_cast<std::size_t>(k)];
+        const int header = listing::kFirstOfferLine + listing::kLinesPerOffer * k;
+        // The blank line before each block: line 3 before the first, 20 + 17(k-1) before others.
+        m_lines.push_back(plainLine(header - 1));
+        m_lines.push_back(plainLine(header, kHeaders[static_cast<std::size_t>(k)]));
+        int number = header;
+        for (const OfferLine& line : kOfferLines) {
+            ++number;
+            std::optional<std::string_view> value;
+            if (line.field != nullptr) {
+                value = std::string_view(offer.*line.field);
+            }
+            m_lines.push_back({number, line.label, value, promptFor(k, line), k, line.field});
+        }
+    }
+}
+
+const ListingLine* ListingPlan::find(int number) const {
+    if (number < 1 || number > lastLine()) {
+        return nullptr;
+    }
+    return &m_lines[static_cast<std::size_t>(number - 1)];
+}
+
+void writeListingText(const ContractDocument& doc,
+                      const std::function<void(std::string_view)>& sink, ValueControls controls) {
+    static constexpr std::string_view kPadding = "                                   ";
+    static_assert(kPadding.size() == listing::kValueColumnChars);
+    const ListingPlan plan(doc);
+    for (const ListingLine& line : plan.lines()) {
+        sink(line.label);
+        if (line.value) {
+            if (line.label.size() < listing::kValueColumnChars) {
+                sink(kPadding.substr(line.label.size()));
+            }
+            if (controls == ValueControls::Visible) {
+                sink(visibleControls(*line.value));
+            } else {
+                sink(*line.value);
+            }
+        }
+        sink("\n");
+    }
+}
+
+std::string renderListingText(const ContractDocument& doc, ValueControls controls) {
+    std::string out;
+    writeListingText(
+        doc, [&out](std::string_view piece) { out += piece; }, controls);
+    return out;
+}

@@ -1,0 +1,188 @@
+#include "shell/DesktopApp.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
+#include <cstdio>
+
+#include "document/ContractDocument.h"
+#include "shell/MainWindow.h"
+#include "storage/DocumentFile.h"
+#include "view/ListingView.h"
+#include "view/ProductMessage.h"
+#include "view/UiPrompts.h"
+
+DesktopApp::DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings)
+    : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
+    qApp->installEventFilter(this);
+}
+
+DesktopApp::~DesktopApp() {
+    qApp->removeEventFilter(this);
+    m_mainWindow.reset();
+}
+
+bool DesktopApp::start(const QStringList& args) {
+    // 1. Only /Embedding and /Automation keep the splash away.
+    const WindowCommandLine early = parseWindowCommandLine(args);
+    m_splash.setEnabled(early.showSplash);
+    // 2.-3. Dialog looks and the settings' company key are the toolkit's and the store's.
+    // 4. The recent files.
+    m_recent.readList(m_settings);
+    // 5. The one document; its window comes with the first request that needs one.
+    m_doc = std::make_unique<ContractDocument>(m_settings);
+    // 6.-7. Desktop registration is the installed .desktop and MIME files; nothing at run time.
+    // 8. The command line's request.
+    return runCommandLine(parseWindowCommandLine(args));
+}
+
+void DesktopApp::createMainWindow() {
+    m_mainWindow = std::make_unique<MainWindow>(*m_doc, m_recent);
+    connect(m_mainWindow.get(), &MainWindow::windowClosed, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+    // Placed before the splash shows: the splash it owns may give the main window its native
+    // window, and only a window placed before it has one goes where its frame's corner is asked to
+    // go, title bar included, whatever the window manager's frame turns out to be.
+    m_mainWindow->placeOnScreen();
+    m_splash.showOver(m_mainWindow.get());
+}
+
+bool DesktopApp::runCommandLine(const WindowCommandLine& line) {
+    using Action = WindowCommandLine::Action;
+    switch (line.action) {
+        case Action::FileNew:
+            createMainWindow();
+            m_doc->resetToUntitled();
+            m_mainWindow->updateWindowTitle();
+            m_mainWindow->show();
+            return true;
+        case Action::FileOpen:
+            createMainWindow();
+            m_doc->resetToUntitled();
+            // A cancelled read leaves the new document, and the window shows it.
+            if (m_mainWindow->tryOpenDocument(line.file) == MainWindow::OpenOutcome::Failed) {
+                // The message has been shown; a start that names a file ends with it.
+                m_mainWindow.reset();
+                m_exitCode = 1;
+                return false;
+            }
+            m_mainWindow->updateWindowTitle();
+            m_mainWindow->show();
+            return true;
+        case Action::FilePrint:
+        case Action::FilePrintTo:
+            m_exitCode = printFromCommandLine(line) ? 0 : 1;
+            return false;
+        case Action::Unregister:
+            unregister();
+            return false;
+        case Action::Dde:
+            std::fputs("zuvaduro: /dde: no request arrived; nothing to do.\n", stderr);
+            m_writeRecentAtExit = false;
+            return false;
+    }
+    return false;
+}
+
+bool DesktopApp::printFromCommandLine(const WindowCommandLine& line) {
+    m_doc->resetToUntitled();
+    const OpenResult opened = openDocumentFile(*m_doc, line.file);
+    if (opened.status == OpenStatus::Failed) {
+        reportError(opened.message);
+        return false;
+    }
+    // A printed file was opened like any other, so it joins the recent files.
+    m_recent.add(QString::fromStdString(m_doc->pathName()));
+    const bool toDefault = line.action == WindowCommandLine::Action::FilePrint;
+    const QPrinterInfo info =
+        toDefault ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(line.printer);
+    if (info.isNull()) {
+        reportError(toDefault
+                        ? tr("No default printer is set up, so %1 was not printed.").arg(line.file)
+                        : tr("There is no printer named \"%1\", so %2 was not printed.")
+                              .arg(line.printer, line.file));
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(m_doc->title()));
+    const PrintOutcome outcome = ListingView::printListingOn(printer, *m_doc);
+    if (!outcome.printerOk) {
+        reportError(tr("Could not start print job."));
+    } else if (!outcome.fileProblem.isEmpty()) {
+        reportError(outcome.fileProblem);
+    }
+    return static_cast<bool>(outcome);
+}
+
+bool DesktopApp::unregister() {
+    const bool removed = !m_removeSettings || m_removeSettings();
+    // Nothing may be written back at exit, or the settings would reappear.
+    m_writeRecentAtExit = false;
+    if (!removed) {
+        // The settings could not be read cleanly; what they hold may still be wanted.
+        m_exitCode = 1;
+        reportError(
+            QStringLiteral("The settings were not removed: their file could not be read "
+                           "completely and is kept as it is."));
+        return false;
+    }
+    const QString message = QStringLiteral(
+        "System registry entries have been removed and the INI file (if any) was deleted.");
+    if (hasRealDisplay()) {
+        showProductMessage(nullptr, QMessageBox::Information, message);
+    } else {
+        std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
+    }
+    return true;
+}
+
+void DesktopApp::reportError(const QString& message) {
+    std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
+    if (hasRealDisplay()) {
+        showProductMessage(nullptr, QMessageBox::Warning, message);
+    }
+}
+
+bool DesktopApp::hasRealDisplay() const {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+int DesktopApp::finish() {
+    if (m_writeRecentAtExit) {
+        m_recent.writeList(m_settings);
+    }
+    return m_exitCode;
+}
+
+void DesktopApp::enableStartupProbe(const QElapsedTimer& started) {
+    m_probe = true;
+    m_started = started;
+}
+
+bool DesktopApp::eventFilter(QObject* watched, QEvent* event) {
+    observeEvent(watched, event);
+    return false;
+}
+
+void DesktopApp::observeEvent(QObject* watched, QEvent* event) {
+    m_splash.closeOnInput(event);
+    if (event->type() == QEvent::Hide && m_mainWindow) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget != m_mainWindow.get() && widget->isWindow() &&
+            widget->isModal()) {
+            m_mainWindow->reactivateAfterDialog();
+        }
+    }
+    if (m_probe && !m_probed && event->type() == QEvent::Paint && m_mainWindow) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == m_mainWindow.get()) {
+            m_probed = true;
+            std::printf("first-paint-ms %lld\n", static_cast<long long>(m_started.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+    }
+}

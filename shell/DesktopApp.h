@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "shell/RecentFileList.h"
+#include "shell/SplashScreen.h"
+#include "shell/WindowCommandLine.h"
+
+class MainWindow;
+class ContractDocument;
+class SettingsStore;
+
+// The application: start-up in its fixed order, the application-wide event filter that closes
+// the splash, the command line of the window modes, and the exit.
+class DesktopApp : public QObject {
+    Q_OBJECT
+public:
+    // `removeSettings` deletes every stored value (the /Unregister switch); false when it kept
+    // them.
+    DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings);
+    ~DesktopApp() override;
+
+    // Start-up: splash permission, recent files, document and main window, then the command
+    // line's request. False when the program is to end at once; exitCode() then says how.
+    bool start(const QStringList& args);
+    // Writes the recent-file list (unless the settings were just removed); returns exitCode().
+    int finish();
+    int exitCode() const { return m_exitCode; }
+
+    // stderr always; a message box as well when there is a screen to show it on.
+    void reportError(const QString& message);
+
+    // Set when ZUVADURO_STARTUP_PROBE=1: the main window's first paint prints the time since
+    // `started` and ends the program.
+    void enableStartupProbe(const QElapsedTimer& started);
+
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    ContractDocument& document() const { return *m_doc; }
+    RecentFileList& recentFiles() { return m_recent; }
+    SplashGate& splash() { return m_splash; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Every event of the program passes here first; nothing is ever consumed.
+    void observeEvent(QObject* watched, QEvent* event);
+    void createMainWindow();
+    bool runCommandLine(const WindowCommandLine& line);
+    bool printFromCommandLine(const WindowCommandLine& line);
+    bool unregister();
+    bool hasRealDisplay() const;
+
+    SettingsStore& m_settings;
+    std::function<bool()> m_removeSettings;
+    std::unique_ptr<ContractDocument> m_doc;
+    RecentFileList m_recent;
+    SplashGate m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    int m_exitCode = 0;
+    bool m_writeRecentAtExit = true;
+    bool m_probe = false;
+    bool m_probed = false;
+    QElapsedTimer m_started;
+};

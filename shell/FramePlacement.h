@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Where the main window starts: a client area 525 pixels wide and as tall as the screen less 25,
+// shortened when the window manager's frame (title bar included) would not otherwise fit on the
+// available area, with the whole frame centred on that area. `frame` is null while the window
+// is not framed (no window manager, or not yet): the client area is then the whole window.
+struct FramePlacement {
+    QPoint frameTopLeft;  // the frame's outer top-left corner, in screen coordinates
+    QSize clientSize;
+    bool operator==(const FramePlacement&) const = default;
+};
+
+inline constexpr int kMainClientWidth = 525;
+inline constexpr int kMainHeightBelowScreen = 25;
+
+FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame);

@@ -1,0 +1,524 @@
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMoveEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QWhatsThis>
+#include <QWindow>
+#include <algorithm>
+
+#include "document/ContractDocument.h"
+#include "shell/AboutDialog.h"
+#include "shell/FramePlacement.h"
+#include "shell/HelpWindow.h"
+#include "shell/OpenProgress.h"
+#include "shell/RecentFileList.h"
+#include "shell/WindowCommandLine.h"
+#include "storage/DocumentFile.h"
+#include "view/DialogPrompts.h"
+#include "view/ListingView.h"
+#include "view/ProductMessage.h"
+
+namespace cmd {
+// clang-format off
+inline constexpr int kNewCustom     = 57600;
+inline constexpr int kNewRandom     = 32771;
+inline constexpr int kOpen          = 57601;
+inline constexpr int kSave          = 57603;
+inline constexpr int kSaveAs        = 57604;
+inline constexpr int kPrint         = 57607;
+inline constexpr int kPrintContract = 32773;
+inline constexpr int kExit          = 57665;
+inline constexpr int kOptions       = 32775;
+inline constexpr int kToolBar       = 59392;
+inline constexpr int kHelpTopics    = 57667;
+inline constexpr int kAbout         = 57664;
+inline constexpr int kContextHelp   = 57670;
+inline constexpr int kWhatsThis     = 57669;
+inline constexpr int kFirstRecent   = 57616;
+// clang-format on
+// Layout markers in the menu and toolbar tables.
+inline constexpr int kSeparator = 0;
+inline constexpr int kRecentSlot = -1;
+}  // namespace cmd
+
+struct MainWindow::CommandRow {
+    int id;
+    const char* text;
+    const char* shortcut;  // portable key text, or ""
+    const char* toolTip;   // "" when the command has no toolbar button
+    const char* icon;      // toolbar picture under :/toolbar, or ""
+    // What the command runs: one of the listing's commands, or one of the window's own.
+    void (ListingView::*viewCommand)();
+    void (MainWindow::*windowCommand)();
+    const char* whatsThis;
+};
+
+namespace {
+
+using Row = MainWindow::CommandRow;
+
+// clang-format off
+constexpr Row kCommands[] = {
+    {cmd::kNewCustom, "&New Custom", "Ctrl+C", "New Custom", "new_custom",
+     &ListingView::newCustom, nullptr,
+     "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
+     "have, then rolls a new set of offers. Unsaved offers are replaced without a question.</p>"},
+    {cmd::kNewRandom, "New Random", "Ctrl+R", "New Random", "new_random",
+     &ListingView::newRandom, nullptr,
+     "<b>New Random</b><p>Asks for the unit's rating and rolls a new set of offers with every "
+     "term at random.</p>"},
+    {cmd::kOpen, "&Open...", "Ctrl+O", "Open", "open", nullptr, &MainWindow::chooseAndOpenFile,
+     "<b>Open</b><p>Opens a saved set of contract offers (a .did file).</p>"},
+    {cmd::kSave, "&Save", "Ctrl+S", "Save", "save", nullptr, &MainWindow::save,
+     "<b>Save</b><p>Saves the offers under their file name; a new set asks for a name.</p>"},
+    {cmd::kSaveAs, "Save &As...", "", "", "", nullptr, &MainWindow::saveAs,
+     "<b>Save As</b><p>Saves the offers under a new file name.</p>"},
+    {cmd::kPrint, "&Print...", "Ctrl+P", "Print", "print", &ListingView::printListing, nullptr,
+     "<b>Print</b><p>Prints the listing of the offers on one page, or writes it to a PDF "
+     "file.</p>"},
+    {cmd::kPrintContract, "Print Contract", "Ctrl+T", "Print Contract", "print_contract",
+     &ListingView::printContracts, nullptr,
+     "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
+    {cmd::kExit, "E&xit", "", "", "", nullptr, &MainWindow::exitProgram,
+     "<b>Exit</b><p>Ends the program. Unsaved offers are lost without a question.</p>"},
+    {cmd::kOptions, "&Options", "", "Options", "options", &ListingView::editOptions, nullptr,
+     "<b>Options</b><p>Sets the campaign year, the unit's name, its base pay and its size.</p>"},
+    {cmd::kHelpTopics, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
+     "<b>Help Topics</b><p>Opens the help pages.</p>"},
+    {cmd::kAbout, "&About Rode...", "", "", "", nullptr, &MainWindow::showAbout,
+     "<b>About</b><p>Shows the program's version.</p>"},
+    {cmd::kContextHelp, "Help", "F1", "", "", nullptr, &MainWindow::showContextHelp,
+     "<b>Help</b><p>Opens help about what you are working on.</p>"},
+    {cmd::kWhatsThis, "What's This?", "Shift+F1", "", "", nullptr, &MainWindow::enterWhatsThisMode,
+     "<b>What's This?</b><p>Click on a part of the window to learn what it does.</p>"},
+};
+
+constexpr int kFileMenu[] = {
+    cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kSeparator,
+    cmd::kPrint, cmd::kPrintContract, cmd::kSeparator, cmd::kRecentSlot, cmd::kSeparator,
+    cmd::kExit,
+};
+constexpr int kViewMenu[] = {cmd::kOptions, cmd::kToolBar};
+constexpr int kHelpMenu[] = {cmd::kHelpTopics, cmd::kSeparator, cmd::kAbout};
+constexpr int kToolBarButtons[] = {
+    cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSeparator,
+    cmd::kOptions, cmd::kSeparator, cmd::kPrint, cmd::kPrintContract,
+};
+// Not in any menu: the keys alone reach them.
+constexpr int kKeysOnly[] = {cmd::kContextHelp, cmd::kWhatsThis};
+// clang-format on
+
+constexpr const char* kAppTitle = " - Zuvaduro";
+
+// Pictures are drawn from SVG once, at the sizes asked for, without loading an icon plugin:
+// that keeps the start-up close to that of an empty window.
+QIcon svgIcon(const QString& path, std::initializer_list<int> sizes) {
+    QSvgRenderer renderer(path);
+    QIcon icon;
+    if (!renderer.isValid()) {
+        return icon;
+    }
+    for (int size : sizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QString qtTitleText(QString title) {
+    // "[*]" is the toolkit's modified marker; a file name holding it must show as typed.
+    return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts* prompts,
+                       QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_recent(recent), m_prompts(prompts) {
+    // The pictures and help pages live in a static library that nothing else references.
+    Q_INIT_RESOURCE(zuvaduro);
+    setObjectName(QStringLiteral("mainFrame"));
+    if (m_prompts == nullptr) {
+        m_ownPrompts = std::make_unique<DialogPrompts>(this);
+        m_prompts = m_ownPrompts.get();
+    }
+    setWindowIcon(svgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
+    m_view = new ListingView(m_doc, *m_prompts, this);
+    setCentralWidget(m_view);
+    connect(m_view, &ListingView::documentChanged, this, &MainWindow::updateWindowTitle);
+
+    createActions();
+    createToolBar();
+    createMenus();
+    updateRecentFileMenu();
+    setAcceptDrops(true);
+    updateWindowTitle();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createActions() {
+    for (const Row& row : kCommands) {
+        auto* action = new QAction(QString::fromUtf8(row.text), this);
+        action->setObjectName(QString::number(row.id));
+        action->setData(row.id);
+        if (*row.shortcut != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+        }
+        if (*row.toolTip != '\0') {
+            action->setToolTip(QString::fromUtf8(row.toolTip));
+        }
+        if (*row.icon != '\0') {
+            // A second, sharper picture only where the screen has more pixels per point.
+            const QString path = QStringLiteral(":/toolbar/%1.svg").arg(row.icon);
+            action->setIcon(devicePixelRatio() > 1 ? svgIcon(path, {16, 32}) : svgIcon(path, {16}));
+        }
+        action->setWhatsThis(QString::fromUtf8(row.whatsThis));
+        if (row.viewCommand != nullptr) {
+            connect(action, &QAction::triggered, m_view, row.viewCommand);
+        } else {
+            connect(action, &QAction::triggered, this, row.windowCommand);
+        }
+        m_actions[row.id] = action;
+    }
+    for (int id : kKeysOnly) {
+        addAction(m_actions.at(id));
+    }
+}
+
+void MainWindow::createToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setWhatsThis(
+        tr("<b>Toolbar</b><p>Buttons for New Custom, New Random, Open, Save, Options, Print "
+           "and Print Contract. Drag it to any side of the window; View, Toolbar hides it.</p>"));
+    addCommands(m_toolBar, kToolBarButtons, std::size(kToolBarButtons));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    QAction* toggle = m_toolBar->toggleViewAction();
+    toggle->setText(QStringLiteral("&Toolbar"));
+    toggle->setObjectName(QString::number(cmd::kToolBar));
+    toggle->setData(cmd::kToolBar);
+    toggle->setWhatsThis(tr("<b>Toolbar</b><p>Shows or hides the toolbar.</p>"));
+    m_actions[cmd::kToolBar] = toggle;
+}
+
+void MainWindow::addCommands(QWidget* target, const int* ids, std::size_t count) {
+    auto* menu = qobject_cast<QMenu*>(target);
+    auto* bar = qobject_cast<QToolBar*>(target);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int id = ids[i];
+        if (id == cmd::kSeparator) {
+            menu ? menu->addSeparator() : bar->addSeparator();
+        } else if (id == cmd::kRecentSlot) {
+            m_recentPlaceholder = menu->addAction(QStringLiteral("Recent File"));
+            m_recentPlaceholder->setObjectName(QStringLiteral("recentFile"));
+            m_recentPlaceholder->setData(cmd::kFirstRecent);
+            m_recentPlaceholder->setEnabled(false);
+            for (int n = 0; n < RecentFileList::kMaxEntries; ++n) {
+                QAction* entry = menu->addAction(QString());
+                entry->setObjectName(QString::number(cmd::kFirstRecent + n));
+                entry->setData(cmd::kFirstRecent + n);
+                entry->setWhatsThis(tr("<b>Recent file</b><p>Opens this document again.</p>"));
+                connect(entry, &QAction::triggered, this, [this, n] { openRecentFile(n); });
+                m_recentActions[static_cast<std::size_t>(n)] = entry;
+            }
+        } else {
+            target->addAction(m_actions.at(id));
+        }
+    }
+}
+
+void MainWindow::createMenus() {
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommands(m_fileMenu, kFileMenu, std::size(kFileMenu));
+    // The current folder decides how entries are named, and it may change between showings.
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFileMenu);
+    addCommands(menuBar()->addMenu(QStringLiteral("&View")), kViewMenu, std::size(kViewMenu));
+    addCommands(menuBar()->addMenu(QStringLiteral("&Help")), kHelpMenu, std::size(kHelpMenu));
+}
+
+QAction* MainWindow::action(int id) const {
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        resize(kMainClientWidth, 480);
+        return;
+    }
+    applyPlacement(
+        placeMainWindow(screen->geometry(), screen->availableGeometry(), frameMargins()));
+    m_awaitingFrame = true;
+}
+
+void MainWindow::applyPlacement(const FramePlacement& placement) {
+    resize(placement.clientSize);
+    // move() places the frame's top-left corner, as far as the frame is known.
+    move(placement.frameTopLeft);
+    m_placement = placement;
+}
+
+QMargins MainWindow::frameMargins() const {
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+void MainWindow::fitToFrameOnce() {
+    if (!m_awaitingFrame) {
+        return;
+    }
+    const QMargins frame = frameMargins();
+    if (frame.isNull()) {
+        return;  // not framed (yet): the window is all client area
+    }
+    m_awaitingFrame = false;
+    // The window manager frames the client where it was put, or puts the frame where the window
+    // was asked to go; anything else is a move or resize by the user, and that stands.
+    const QPoint client = geometry().topLeft();
+    const QPoint asked = m_placement.frameTopLeft;
+    const bool untouched = size() == m_placement.clientSize &&
+                           (client == asked || client == asked + QPoint(frame.left(), frame.top()));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (untouched && screen != nullptr) {
+        applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frame));
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    fitToFrameOnce();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    fitToFrameOnce();
+}
+
+void MainWindow::updateWindowTitle() {
+    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title()) + kAppTitle));
+}
+
+void MainWindow::updateRecentFileMenu() {
+    const QString currentDir = QDir::currentPath();
+    m_recentPlaceholder->setVisible(m_recent.isEmpty());
+    for (int n = 0; n < RecentFileList::kMaxEntries; ++n) {
+        QAction* entry = m_recentActions[static_cast<std::size_t>(n)];
+        const bool used = n < m_recent.size();
+        entry->setVisible(used);
+        entry->setText(used ? m_recent.menuLabel(n, currentDir) : QString());
+        entry->setToolTip(used ? plainToolTip(m_recent.entries().at(n)) : QString());
+    }
+}
+
+// ---- files ---------------------------------------------------------------------------------
+
+bool MainWindow::openDocument(const QString& path) {
+    return tryOpenDocument(path) == OpenOutcome::Opened;
+}
+
+MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
+    if (m_reading) {
+        return OpenOutcome::Cancelled;
+    }
+    DocumentOpening opening(m_doc, stripPathQuotes(path));
+    if (opening.needsReading()) {
+        m_reading = true;
+        const bool read = readWithProgress(opening, this);
+        m_reading = false;
+        if (!read) {
+            return OpenOutcome::Cancelled;
+        }
+    }
+    const OpenResult result = opening.finish(m_doc);
+    switch (result.status) {
+        case OpenStatus::AlreadyOpen:
+            raise();
+            activateWindow();
+            return OpenOutcome::Opened;
+        case OpenStatus::Opened:
+            m_recent.add(QString::fromStdString(m_doc.pathName()));
+            updateRecentFileMenu();
+            m_view->showFromTop();
+            updateWindowTitle();
+            return OpenOutcome::Opened;
+        case OpenStatus::Cancelled:
+            return OpenOutcome::Cancelled;
+        case OpenStatus::Failed:
+            break;
+    }
+    m_prompts->warn(result.message);
+    if (result.documentReset) {
+        // The document is a new one now, possibly with the rating the file had.
+        m_view->showFromTop();
+        updateWindowTitle();
+    }
+    return OpenOutcome::Failed;
+}
+
+void MainWindow::chooseAndOpenFile() {
+    QString path;
+    if (m_prompts->askOpenPath(path)) {
+        openDocument(path);
+    }
+}
+
+void MainWindow::save() {
+    if (saveNeedsName(m_doc)) {
+        saveAs();
+    } else {
+        saveTo(QString::fromStdString(m_doc.pathName()), false);
+    }
+}
+
+void MainWindow::saveAs() {
+    QString path;
+    if (m_prompts->askSavePath(proposedSaveName(m_doc), path)) {
+        saveTo(withDefaultExtension(path), true);
+    }
+}
+
+void MainWindow::saveTo(const QString& path, bool isSaveAs) {
+    const SaveResult result = saveDocumentFile(m_doc, path);
+    if (!result.ok) {
+        m_prompts->warn(result.message);
+        return;
+    }
+    if (isSaveAs) {
+        m_recent.add(QString::fromStdString(m_doc.pathName()));
+        updateRecentFileMenu();
+    }
+    updateWindowTitle();
+}
+
+void MainWindow::openRecentFile(int index) {
+    if (index < 0 || index >= m_recent.size()) {
+        return;
+    }
+    const QString path = m_recent.entries().at(index);
+    if (tryOpenDocument(path) == OpenOutcome::Failed) {
+        m_recent.remove(path);
+        updateRecentFileMenu();
+    }
+}
+
+namespace {
+bool holdsLocalFiles(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_reading && holdsLocalFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!m_reading && holdsLocalFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths << url.toLocalFile();
+        }
+    }
+    if (paths.isEmpty() || m_reading) {
+        return;
+    }
+    event->acceptProposedAction();
+    raise();
+    activateWindow();
+    // One after the other, so the last one stays open; a cancel stops the rest.
+    for (const QString& path : paths) {
+        if (tryOpenDocument(path) == OpenOutcome::Cancelled) {
+            break;
+        }
+    }
+}
+
+// ---- help, about, exit ---------------------------------------------------------------------
+
+bool MainWindow::showHelpPage(const QString& page) {
+    if (!m_help) {
+        m_help = new HelpWindow(m_helpRoot, this);
+    }
+    if (!m_help->showTopic(page)) {
+        m_prompts->warn(QStringLiteral("Failed to launch help."));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::showHelpTopics() {
+    showHelpPage(QStringLiteral("index.html"));
+}
+
+void MainWindow::showContextHelp() {
+    // The listing has its own page; anything else starts at the contents.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inListing = focus != nullptr && (focus == m_view || m_view->isAncestorOf(focus));
+    showHelpPage(inListing ? QStringLiteral("listing.html") : QStringLiteral("index.html"));
+}
+
+void MainWindow::enterWhatsThisMode() {
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+void MainWindow::reactivateAfterDialog() {
+    // Later, so that a dialog that follows at once (the reminder before the contract selection)
+    // keeps the keyboard. Without a window manager nothing else gives it back to the main window,
+    // and keys would go nowhere until a click.
+    QTimer::singleShot(0, this, [this] {
+        const QWidget* active = QApplication::activeWindow();
+        const bool otherWindowActive = active != nullptr && active != this && active->isVisible();
+        if (isVisible() && QApplication::activeModalWidget() == nullptr && !otherWindowActive) {
+            activateWindow();
+        }
+    });
+}
+
+void MainWindow::exitProgram() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Nothing marks the document as changed, so there is nothing to ask.
+    if (m_help) {
+        m_help->close();
+    }
+    event->accept();
+    emit windowClosed();
+}

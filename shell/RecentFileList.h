@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class SettingsStore;
+
+// The recently used documents, newest first, at most four. Plain data and rules, so that the
+// menu, the start-up and the exit all share one list and tests need no window.
+class RecentFileList {
+public:
+    static constexpr int kMaxEntries = 4;
+    // Longer menu names lose their middle folders.
+    static constexpr int kMaxDisplayChars = 30;
+
+    const QStringList& entries() const { return m_entries; }
+    int size() const { return static_cast<int>(m_entries.size()); }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+
+    // Puts `path` at the top; an entry equal to it without regard to case moves up instead of
+    // being repeated, and the oldest entry falls off past four.
+    void add(const QString& path);
+    // Removes the entry equal to `path` (without regard to case), if any.
+    void remove(const QString& path);
+
+    // "File1".."File4" of "Recent File List"; empty values are skipped.
+    void readList(SettingsStore& settings);
+    // Rewrites the section: everything is removed, then File1..FileN.
+    void writeList(SettingsStore& settings) const;
+
+    // The menu text of entry `index` (0-based): "&1 " and the display name with '&' doubled.
+    QString menuLabel(int index, const QString& currentDir) const;
+
+    // A file in `currentDir` by its name alone; otherwise the path, with the middle folders
+    // replaced by "..." when it is longer than `maxChars`; the name alone when even that is
+    // too long.
+    static QString displayName(const QString& path, const QString& currentDir,
+                               int maxChars = kMaxDisplayChars);
+
+private:
+    int indexOf(const QString& path) const;
+
+    QStringList m_entries;
+};

@@ -1,0 +1,260 @@
+#include "storage/DocumentFile.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <exception>
+#include <new>
+#include <vector>
+
+#include "document/ContractDocument.h"
+#include "document/DocumentCodec.h"
+#include "storage/AtomicReplace.h"
+#include "storage/Descriptor.h"
+#include "storage/FileError.h"
+
+namespace {
+
+constexpr const char* kFailedToSave = "Failed to save document.";
+constexpr const char* kDefaultSuffix = "DID";
+
+QString absoluteCleanPath(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+QString errorMessage(int error, const QString& path) {
+    return fileErrorMessageFor(error, path);
+}
+
+bool samePath(const ContractDocument& doc, const QString& absolute) {
+    if (doc.pathName().empty()) {
+        return false;
+    }
+    const QString own = QString::fromStdString(doc.pathName());
+    if (own == absolute) {
+        return true;
+    }
+    const QString ownTarget = QFileInfo(own).canonicalFilePath();
+    return !ownTarget.isEmpty() && ownTarget == QFileInfo(absolute).canonicalFilePath();
+}
+
+// The document after a successful open or save.
+void takePath(ContractDocument& doc, const QString& absolute) {
+    doc.setPathName(absolute.toStdString());
+    doc.setTitle(QFileInfo(absolute).fileName().toStdString());
+    doc.setModified(false);
+}
+
+// A pipe or a device says nothing of its size, and /dev/zero never ends; a document is read
+// whole into memory, so past this many bytes such a file is not taken for one.
+constexpr std::size_t kUnsizedReadLimit = std::size_t{256} * 1024 * 1024;
+constexpr std::size_t kFirstChunk = 64 * 1024;
+// Each read() is at most this long, so that progress and a cancel are seen on slow media.
+constexpr std::size_t kLongestRead = 4 * 1024 * 1024;
+// How long a read waits for a pipe before it looks at the cancel flag again.
+constexpr int kPipeWaitMs = 100;
+
+}  // namespace
+
+// Bytes that read() fills. realloc() lets the C library move a large block by remapping its
+// pages, so a pipe's bytes grow without being copied and without holding two blocks at once.
+struct DocumentOpening::Buffer {
+    std::unique_ptr<std::uint8_t, decltype(&std::free)> data{nullptr, &std::free};
+    std::size_t size = 0;
+    std::size_t capacity = 0;
+
+    void grow(std::size_t wanted) {
+        void* bigger = std::realloc(data.get(), wanted);
+        if (bigger == nullptr) {
+            throw std::bad_alloc();
+        }
+        data.release();
+        data.reset(static_cast<std::uint8_t*>(bigger));
+        capacity = wanted;
+    }
+};
+
+DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& path)
+    : m_absolute(absoluteCleanPath(path)) {
+    if (samePath(doc, m_absolute)) {
+        m_outcome = OpenResult{OpenStatus::AlreadyOpen, {}, false};
+        return;
+    }
+    const auto fail = [this](int error) {
+        m_outcome = OpenResult{OpenStatus::Failed, errorMessage(error, m_absolute), false};
+        m_file.close();
+    };
+    // Non-blocking, so that a pipe without a writer cannot hang the open.
+    m_file.reset(
+        ::open(QFile::encodeName(m_absolute).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!m_file) {
+        fail(errno);
+        return;
+    }
+    struct stat info {};
+    if (::fstat(m_file.get(), &info) != 0) {
+        fail(errno);
+        return;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        fail(EISDIR);
+        return;
+    }
+    if (::flock(m_file.get(), LOCK_SH | LOCK_NB) != 0) {
+        fail(errno);
+        return;
+    }
+    m_regular = S_ISREG(info.st_mode);
+    if (m_regular) {
+        m_expectedSize = static_cast<std::int64_t>(info.st_size);
+        ::fcntl(m_file.get(), F_SETFL, ::fcntl(m_file.get(), F_GETFL) & ~O_NONBLOCK);
+    }
+}
+
+DocumentOpening::~DocumentOpening() = default;
+
+void DocumentOpening::readBytes(const std::atomic<bool>& cancel,
+                                std::atomic<std::int64_t>& bytesRead) {
+    if (!needsReading() || m_read) {
+        return;
+    }
+    m_read = true;
+    const auto size = static_cast<std::size_t>(m_expectedSize);
+    // Files that grow while they are read, and files such as those under /proc that claim to
+    // be empty, still meet a bound.
+    const std::size_t limit = m_regular ? std::max(size, kUnsizedReadLimit) : kUnsizedReadLimit;
+    try {
+        m_buffer = std::make_unique<Buffer>();
+        // One byte beyond a regular file's size, so that its end is seen without growing.
+        m_buffer->grow(size > 0 ? size + 1 : kFirstChunk);
+        Buffer& buffer = *m_buffer;
+        for (;;) {
+            if (cancel.load(std::memory_order_relaxed)) {
+                m_cancelled = true;
+                break;
+            }
+            if (buffer.size == buffer.capacity) {
+                if (buffer.size > limit) {
+                    m_tooLong = true;
+                    break;
+                }
+                const std::size_t doubled = std::max(buffer.capacity * 2, kFirstChunk);
+                buffer.grow(doubled > limit ? limit + 1 : doubled);
+            }
+            const std::size_t room = std::min(buffer.capacity - buffer.size, kLongestRead);
+            const ssize_t got = ::read(m_file.get(), buffer.data.get() + buffer.size, room);
+            if (got > 0) {
+                buffer.size += static_cast<std::size_t>(got);
+                bytesRead.store(static_cast<std::int64_t>(buffer.size), std::memory_order_relaxed);
+            } else if (got == 0) {
+                break;
+            } else if (errno == EAGAIN) {
+                pollfd wait{m_file.get(), POLLIN, 0};
+                ::poll(&wait, 1, kPipeWaitMs);
+            } else if (errno != EINTR) {
+                m_readError = errno;
+                break;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        m_outOfMemory = true;
+    }
+    m_file.close();
+}
+
+OpenResult DocumentOpening::finish(ContractDocument& doc) {
+    if (m_outcome) {
+        return *m_outcome;
+    }
+    if (!m_read) {
+        const std::atomic<bool> never{false};
+        std::atomic<std::int64_t> ignored{0};
+        readBytes(never, ignored);
+    }
+    if (m_cancelled) {
+        return {OpenStatus::Cancelled, {}, false};
+    }
+    doc.setModified(true);  // for the time of the load
+    const auto failAfterStart = [&doc](QString message) {
+        doc.resetToUntitled();
+        return OpenResult{OpenStatus::Failed, std::move(message), true};
+    };
+    if (m_outOfMemory) {
+        return failAfterStart(QString::fromUtf8(kFailedToOpenDocument));
+    }
+    if (m_readError != 0) {
+        return failAfterStart(errorMessage(m_readError, m_absolute));
+    }
+    if (m_tooLong) {
+        return failAfterStart(QString::fromUtf8(kUnexpectedFileFormat));
+    }
+    // The bytes go as soon as they are decoded: with a long value, they and the document's
+    // texts are the two large things the program holds.
+    const std::unique_ptr<Buffer> buffer = std::move(m_buffer);
+    // A 0-byte file is taken as it is: nothing is read and the document keeps its contents.
+    if (buffer->size > 0) {
+        const CodecResult read = readDocumentBytes(doc, {buffer->data.get(), buffer->size});
+        if (!read.ok) {
+            return OpenResult{OpenStatus::Failed, QString::fromStdString(read.message), true};
+        }
+    }
+    takePath(doc, m_absolute);
+    return {OpenStatus::Opened, {}, false};
+}
+
+OpenResult openDocumentFile(ContractDocument& doc, const QString& path) {
+    DocumentOpening opening(doc, path);
+    return opening.finish(doc);
+}
+
+SaveResult saveDocumentFile(ContractDocument& doc, const QString& path) {
+    const QString absolute = absoluteCleanPath(path);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = writeDocumentBytes(doc);
+    } catch (const std::exception&) {
+        return {false, QString::fromUtf8(kFailedToSave)};
+    }
+    if (int error = replaceFileAtomically(absolute, bytes.data(), bytes.size())) {
+        return {false, errorMessage(error, absolute)};
+    }
+    takePath(doc, absolute);
+    return {};
+}
+
+bool saveNeedsName(const ContractDocument& doc) {
+    if (doc.pathName().empty()) {
+        return true;
+    }
+    const QFileInfo info(QString::fromStdString(doc.pathName()));
+    constexpr auto kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !info.exists() || !(info.permissions() & kAnyWrite);
+}
+
+QString proposedSaveName(const ContractDocument& doc) {
+    if (!doc.pathName().empty()) {
+        return QString::fromStdString(doc.pathName());
+    }
+    const std::string& title = doc.title();
+    const std::string stem = title.substr(0, title.find_first_of(" #%;/\\"));
+    return QString::fromStdString(stem) + QLatin1Char('.') + QLatin1String(kDefaultSuffix);
+}
+
+QString withDefaultExtension(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    // "offers." already ends in the dot; do not double it.
+    return path + (name.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")) +
+           QLatin1String(kDefaultSuffix);
+}

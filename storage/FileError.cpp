@@ -1,0 +1,94 @@
+#include "storage/FileError.h"
+
+#include <QFileInfo>
+#include <cerrno>
+
+namespace {
+
+// clang-format off
+struct ErrnoCause {
+    int error;
+    FileErrorCause cause;
+};
+// errno values that name one of the causes; every other value is the generic cause. EBUSY is
+// left generic: only a removal of the current directory means cause 7, and nothing here removes
+// directories.
+constexpr ErrnoCause kErrnoCauses[] = {
+    {ENOENT,       FileErrorCause::FileNotFound},
+    {ENOTDIR,      FileErrorCause::BadPath},
+    {ENAMETOOLONG, FileErrorCause::BadPath},
+    {EINVAL,       FileErrorCause::BadPath},
+    {EMFILE,       FileErrorCause::TooManyOpenFiles},
+    {ENFILE,       FileErrorCause::TooManyOpenFiles},
+    {EACCES,       FileErrorCause::AccessDenied},
+    {EPERM,        FileErrorCause::AccessDenied},
+    {EROFS,        FileErrorCause::AccessDenied},
+    {EISDIR,       FileErrorCause::AccessDenied},
+    {EBADF,        FileErrorCause::InvalidFile},
+    {ESPIPE,       FileErrorCause::BadSeek},
+    {EIO,          FileErrorCause::HardIo},
+    {EWOULDBLOCK,  FileErrorCause::SharingViolation},
+    {EDEADLK,      FileErrorCause::LockViolation},
+    {ENOLCK,       FileErrorCause::LockViolation},
+    {ENOSPC,       FileErrorCause::DiskFull},
+    {EDQUOT,       FileErrorCause::DiskFull},
+};
+
+struct CauseMessage {
+    FileErrorCause cause;
+    const char* message;
+};
+// In cause order, so that the cause's number indexes the table.
+constexpr CauseMessage kMessages[] = {
+    {FileErrorCause::Generic,          "An unknown error occurred while accessing %1."},
+    {FileErrorCause::FileNotFound,     "%1 was not found."},
+    {FileErrorCause::BadPath,          "%1 contains an invalid path."},
+    {FileErrorCause::TooManyOpenFiles, "%1 could not be opened because there are too many open files."},
+    {FileErrorCause::AccessDenied,     "Access to %1 was denied."},
+    {FileErrorCause::InvalidFile,      "An invalid file handle was associated with %1."},
+    {FileErrorCause::RemoveCurrentDir, "%1 could not be removed because it is the current directory."},
+    {FileErrorCause::DirectoryFull,    "%1 could not be created because the directory is full."},
+    {FileErrorCause::BadSeek,          "Seek failed on %1"},
+    {FileErrorCause::HardIo,           "A hardware I/O error was reported while accessing %1."},
+    {FileErrorCause::SharingViolation, "A sharing violation occurred while accessing %1."},
+    {FileErrorCause::LockViolation,    "A locking violation occurred while accessing %1."},
+    {FileErrorCause::DiskFull,         "Disk full while accessing %1."},
+    {FileErrorCause::EndOfFile,        "An attempt was made to access %1 past its end."},
+};
+// clang-format on
+
+constexpr bool messagesInCauseOrder() {
+    for (std::size_t i = 0; i < std::size(kMessages); ++i) {
+        if (static_cast<int>(kMessages[i].cause) != static_cast<int>(i) + 1) {
+            return false;
+        }
+    }
+    return std::size(kMessages) == 14;
+}
+static_assert(messagesInCauseOrder());
+
+}  // namespace
+
+FileErrorCause causeFromErrno(int error) {
+    for (const ErrnoCause& row : kErrnoCauses) {
+        if (row.error == error) {
+            return row.cause;
+        }
+    }
+    return FileErrorCause::Generic;
+}
+
+QString fileErrorMessage(FileErrorCause cause, const QString& path) {
+    const int index = static_cast<int>(cause) - 1;
+    const bool known = index >= 0 && index < static_cast<int>(std::size(kMessages));
+    const char* message = kMessages[known ? index : 0].message;
+    // arg() replaces only the placeholder, so a path holding "%2" is shown as it is.
+    return QString::fromUtf8(message).arg(path);
+}
+
+QString fileErrorMessageFor(int error, const QString& path) {
+    if (error == ENOENT && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
+        return fileErrorMessage(FileErrorCause::BadPath, path);
+    }
+    return fileErrorMessage(causeFromErrno(error), path);
+}

@@ -1,0 +1,457 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDialog>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include "document/ContractDocument.h"
+#include "document/MemorySettings.h"
+#include "shell/FramePlacement.h"
+#include "shell/MainWindow.h"
+#include "shell/RecentFileList.h"
+#include "tests/ui/FakePrompts.h"
+#include "tests/ui/shell_test_support.h"
+#include "view/ListingView.h"
+
+namespace {
+
+using shelltest::documentBytes;
+using shelltest::namedOffer;
+using shelltest::writeFile;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : doc(settings, 1u), window(doc, recent, &prompts) {
+        doc.resetToUntitled();
+        window.updateWindowTitle();
+        window.placeOnScreen();
+    }
+
+    QString tempPath(const QString& name) const { return dir.filePath(name); }
+    QString writeDocument(const QString& name, const std::string& rating, int offers) {
+        std::vector<ContractOffer> list;
+        for (int k = 0; k < offers; ++k) {
+            list.push_back(namedOffer(k));
+        }
+        const QString path = tempPath(name);
+        EXPECT_TRUE(writeFile(path, documentBytes(rating, offers, list)));
+        return path;
+    }
+    QStringList visibleTexts(const QList<QAction*>& actions) const {
+        QStringList texts;
+        for (QAction* action : actions) {
+            if (action->isVisible()) {
+                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            }
+        }
+        return texts;
+    }
+    QMenu* menu(int index) const { return window.menuBar()->actions().at(index)->menu(); }
+
+    QTemporaryDir dir;
+    MemorySettings settings;
+    ContractDocument doc;
+    RecentFileList recent;
+    FakePrompts prompts;
+    MainWindow window;
+};
+
+// ---- start-up --------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, startsUntitled525WideScreenLess25TallCentredWithoutStatusBar) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(window.width(), 525);
+    EXPECT_EQ(window.height(), screen.height() - 25);
+    EXPECT_EQ(window.x(), screen.x() + (screen.width() - 525) / 2);
+    EXPECT_EQ(window.y(), screen.y() + 12);
+    EXPECT_EQ(window.findChild<QStatusBar*>(), nullptr);
+    EXPECT_EQ(window.centralWidget(), window.view());
+    EXPECT_TRUE(window.acceptDrops());
+}
+
+// Under a window manager the title bar once started above the screen: the whole frame must lie
+// on the available area, the client area keeping its width and, room permitting, its height.
+TEST(FramePlacementTest, theWholeFrameLiesOnTheAvailableArea) {
+    const struct {
+        const char* name;
+        QRect screen;
+        QRect available;
+        QMargins frame;
+        FramePlacement expected;
+    } rows[] = {
+        // clang-format off
+        {"unframed",   {0, 0, 800, 600},  {0, 0, 800, 600},   {},            {{137, 12}, {525, 575}}},
+        {"framed",     {0, 0, 1024, 768}, {0, 0, 1024, 768},  {1, 20, 1, 5}, {{248, 0},  {525, 743}}},
+        {"panelAbove", {0, 0, 1024, 768}, {0, 30, 1024, 738}, {1, 20, 1, 5}, {{248, 30}, {525, 713}}},
+        {"narrow",     {0, 0, 480, 640},  {0, 0, 480, 640},   {},            {{0, 12},   {525, 615}}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        const FramePlacement placed = placeMainWindow(row.screen, row.available, row.frame);
+        EXPECT_EQ(placed.frameTopLeft, row.expected.frameTopLeft) << row.name;
+        EXPECT_EQ(placed.clientSize, row.expected.clientSize) << row.name;
+        const QRect frame(placed.frameTopLeft, placed.clientSize.grownBy(row.frame));
+        if (row.available.width() >= frame.width()) {
+            EXPECT_TRUE(row.available.contains(frame)) << row.name;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
+    doc.setTitle("raid [*] plans.did");
+    window.updateWindowTitle();
+    window.setWindowModified(false);
+    EXPECT_EQ(window.windowTitle().replace("[*][*]", "[*]"), "raid [*] plans.did - Zuvaduro");
+    window.show();
+    // What the window system gets still holds the brackets.
+    EXPECT_TRUE(window.windowHandle()->title().contains("[*]"));
+}
+
+// ---- menus, keys and toolbar -----------------------------------------------------------------
+
+TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
+    ASSERT_EQ(window.menuBar()->actions().size(), 3);
+    EXPECT_EQ(visibleTexts(window.menuBar()->actions()), QStringList({"&File", "&View", "&Help"}));
+    EXPECT_EQ(visibleTexts(menu(0)->actions()),
+              QStringList({"&New Custom", "New Random", "&Open...", "&Save", "Save &As...", "-",
+                           "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(visibleTexts(menu(1)->actions()), QStringList({"&Options", "&Toolbar"}));
+    EXPECT_EQ(visibleTexts(menu(2)->actions()),
+              QStringList({"&Help Topics", "-", "&About Rode..."}));
+
+    struct Key {
+        int id;
+        const char* key;
+    };
+    // clang-format off
+    const Key keys[] = {
+        {57600, "Ctrl+C"}, {32771, "Ctrl+R"}, {57601, "Ctrl+O"}, {57603, "Ctrl+S"},
+        {57604, ""},       {57607, "Ctrl+P"}, {32773, "Ctrl+T"}, {57665, ""},
+        {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
+        {57670, "F1"},     {57669, "Shift+F1"},
+    };
+    // clang-format on
+    for (const Key& key : keys) {
+        QAction* action = window.findChild<QAction*>(QString::number(key.id));
+        ASSERT_NE(action, nullptr) << key.id;
+        EXPECT_EQ(action->data().toInt(), key.id);
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(key.key))) << key.id;
+        EXPECT_TRUE(action->isEnabled()) << key.id;
+        EXPECT_FALSE(action->whatsThis().isEmpty()) << key.id;
+    }
+    QAction* placeholder = window.findChild<QAction*>("recentFile");
+    ASSERT_NE(placeholder, nullptr);
+    EXPECT_FALSE(placeholder->isEnabled());
+}
+
+TEST_F(MainWindowTest, toolbarButtonsInOrderWithTheirTipsAndPictures) {
+    auto* bar = window.findChild<QToolBar*>("toolbar");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(window.toolBarArea(bar), Qt::TopToolBarArea);
+    QStringList order;
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator()) {
+            order << "-";
+            continue;
+        }
+        order << action->toolTip();
+        EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+    }
+    EXPECT_EQ(order, QStringList({"New Custom", "New Random", "Open", "Save", "-", "Options", "-",
+                                  "Print", "Print Contract"}));
+    EXPECT_EQ(bar->iconSize(), QSize(16, 16));
+}
+
+TEST_F(MainWindowTest, toolbarItemIsTickedWhileTheToolbarShows) {
+    window.show();
+    auto* bar = window.findChild<QToolBar*>("toolbar");
+    QAction* toggle = window.action(59392);
+    ASSERT_TRUE(toggle->isCheckable());
+    EXPECT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(bar->isVisible());
+}
+
+TEST_F(MainWindowTest, ctrlCIsNewCustomNotCopy) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.view()->setFocus();
+    QTest::keyClick(window.view(), Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(prompts.customShown.size(), 1u);
+    EXPECT_EQ(prompts.customShown[0].first, "D");
+}
+
+// ---- open ------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, openReadsTheFileAndNamesTheWindowAfterIt) {
+    const QString path = writeDocument("spring.did", "B", 2);
+    prompts.openAnswer = path;
+    window.action(57601)->trigger();
+    EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join('\n').toStdString();
+    EXPECT_EQ(doc.m_rating, "B");
+    EXPECT_EQ(doc.m_offerCount, 2);
+    EXPECT_EQ(window.windowTitle(), "spring.did - Zuvaduro");
+    EXPECT_EQ(recent.entries(), QStringList({QFileInfo(path).absoluteFilePath()}));
+    EXPECT_EQ(window.findChild<QAction*>("57616")->text().left(3), "&1 ");
+    EXPECT_FALSE(window.findChild<QAction*>("recentFile")->isVisible());
+}
+
+// A scrolled view once stayed where it was, and looked blank over a shorter set of offers.
+TEST_F(MainWindowTest, newOffersAfterAnOpenRetitleTheWindowUntitledAndBothStartAtTheTop) {
+    QScrollBar* bar = window.view()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    window.openDocument(writeDocument("old.did", "C", 1));
+    ASSERT_EQ(window.windowTitle(), "old.did - Zuvaduro");
+    EXPECT_EQ(bar->value(), 0);
+
+    bar->setValue(bar->maximum());
+    prompts.ratingAnswer = "A";
+    window.action(32771)->trigger();
+    EXPECT_EQ(prompts.ratingsShown.size(), 1u);
+    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(MainWindowTest, cancelledOpenChangesNothing) {
+    doc.m_rating = "A";
+    window.chooseAndOpenFile();
+    EXPECT_EQ(doc.m_rating, "A");
+    EXPECT_TRUE(recent.isEmpty());
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
+TEST_F(MainWindowTest, missingFileWarnsAndLeavesDocumentAndTitle) {
+    window.openDocument(writeDocument("kept.did", "C", 1));
+    const QString missing = tempPath("gone.did");
+    EXPECT_FALSE(window.openDocument(missing));
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_EQ(prompts.warnings[0], QFileInfo(missing).absoluteFilePath() + " was not found.");
+    EXPECT_EQ(doc.m_rating, "C");
+    EXPECT_EQ(doc.m_offerCount, 1);
+    EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(recent.size(), 1);
+}
+
+TEST_F(MainWindowTest, fileCutAfterTheYearWarnsAndLeavesAnUntitledDocument) {
+    window.openDocument(writeDocument("kept.did", "C", 1));
+    const QString cut = tempPath("cut.did");
+    ASSERT_TRUE(writeFile(cut, QByteArray("\x04"
+                                          "3025",
+                                          5)));
+    EXPECT_FALSE(window.openDocument(cut));
+    EXPECT_EQ(prompts.warnings, QStringList({"Unexpected file format."}));
+    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(doc.m_offerCount, 0);
+    EXPECT_EQ(settings.readText("Settings", "Year", ""), "3025");
+}
+
+// A pipe whose writer sends nothing keeps the read waiting: the window must go on painting, show
+// a progress dialog after about half a second (not at once), and Cancel must change nothing.
+TEST_F(MainWindowTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
+    const QString kept = writeDocument("kept.did", "C", 1);
+    ASSERT_TRUE(window.openDocument(kept));
+    window.show();
+    const QString pipe = tempPath("slow.did");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const int writer = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+
+    const auto progress = [this] {
+        auto* dialog = window.findChild<QProgressDialog*>();
+        return dialog != nullptr && dialog->isVisible() ? dialog : nullptr;
+    };
+    shelltest::EventCounter painted(window.view()->viewport(), QEvent::Paint);
+    bool shownEarly = true;
+    QTimer::singleShot(150, [&] {
+        shownEarly = progress() != nullptr;
+        window.view()->viewport()->update();
+    });
+    bool shownLater = false;
+    QTimer::singleShot(1500, [&] {
+        QProgressDialog* dialog = progress();
+        shownLater = dialog != nullptr;
+        if (dialog != nullptr) {
+            dialog->findChild<QPushButton*>()->click();
+        }
+    });
+    int openWriter = writer;
+    QTimer::singleShot(5000, [&] { ::close(std::exchange(openWriter, -1)); });  // never hang
+    const MainWindow::OpenOutcome outcome = window.tryOpenDocument(pipe);
+    if (openWriter >= 0) {
+        ::close(openWriter);
+    }
+
+    EXPECT_EQ(outcome, MainWindow::OpenOutcome::Cancelled);
+    EXPECT_FALSE(shownEarly);
+    EXPECT_TRUE(shownLater);
+    EXPECT_GT(painted.count, 0);
+    EXPECT_EQ(doc.m_rating, "C");
+    EXPECT_EQ(doc.pathName(), QFileInfo(kept).absoluteFilePath().toStdString());
+    EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(recent.size(), 1);
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+}
+
+TEST_F(MainWindowTest, recentEntryThatFailsIsRemovedAndTheOpenFileIsNotReread) {
+    const QString kept = writeDocument("kept.did", "C", 1);
+    const QString doomed = writeDocument("doomed.did", "A", 0);
+    window.openDocument(doomed);
+    window.openDocument(kept);
+    ASSERT_EQ(recent.size(), 2);
+    ASSERT_TRUE(QFile::remove(doomed));
+
+    window.openRecentFile(1);  // doomed.did
+    EXPECT_EQ(recent.entries(), QStringList({QFileInfo(kept).absoluteFilePath()}));
+    EXPECT_EQ(prompts.warnings.size(), 1);
+    EXPECT_FALSE(window.findChild<QAction*>("57617")->isVisible());
+
+    // Changed on disk, but it is the open document: nothing is read.
+    ASSERT_TRUE(writeFile(kept, documentBytes("A", 0, {})));
+    window.openRecentFile(0);
+    EXPECT_EQ(doc.m_rating, "C");
+    EXPECT_EQ(doc.m_offerCount, 1);
+}
+
+TEST_F(MainWindowTest, droppingThreeFilesLeavesTheLastOpenAndAllInTheRecentList) {
+    const QString a = writeDocument("a.did", "A", 1);
+    const QString b = writeDocument("b.did", "B", 2);
+    const QString c = writeDocument("c.did", "C", 3);
+    window.show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b), QUrl::fromLocalFile(c)});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(doc.m_rating, "C");
+    EXPECT_EQ(doc.m_offerCount, 3);
+    EXPECT_EQ(window.windowTitle(), "c.did - Zuvaduro");
+    EXPECT_EQ(recent.entries(),
+              QStringList({QFileInfo(c).absoluteFilePath(), QFileInfo(b).absoluteFilePath(),
+                           QFileInfo(a).absoluteFilePath()}));
+}
+
+// ---- save ------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, saveOfANewDocumentAsksForANameAndAddsTheDid) {
+    doc.m_rating = "B";
+    prompts.saveAnswer = tempPath("offers");
+    window.action(57603)->trigger();
+    ASSERT_EQ(prompts.savesProposed.size(), 1u);
+    EXPECT_EQ(prompts.savesProposed[0], "Untitled.DID");
+    EXPECT_TRUE(QFileInfo::exists(tempPath("offers.DID")));
+    EXPECT_EQ(window.windowTitle(), "offers.DID - Zuvaduro");
+    EXPECT_EQ(recent.entries(),
+              QStringList({QFileInfo(tempPath("offers.DID")).absoluteFilePath()}));
+
+    // A known path saves without asking.
+    doc.m_rating = "A";
+    window.save();
+    EXPECT_EQ(prompts.savesProposed.size(), 1u);
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+    window.view()->newRandom();  // cancelled rating dialog: no change
+    window.openDocument(tempPath("offers.DID"));
+    EXPECT_EQ(doc.m_rating, "A");
+}
+
+TEST_F(MainWindowTest, saveAsProposesThePathAndAFailureKeepsTitleAndPath) {
+    const QString path = writeDocument("kept.did", "C", 1);
+    window.openDocument(path);
+    prompts.saveAnswer = tempPath("no-such-folder/x.did");
+    window.saveAs();
+    ASSERT_EQ(prompts.savesProposed.size(), 1u);
+    EXPECT_EQ(prompts.savesProposed[0], QFileInfo(path).absoluteFilePath());
+    ASSERT_EQ(prompts.warnings.size(), 1);
+    EXPECT_FALSE(prompts.warnings[0].isEmpty());
+    EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(QString::fromStdString(doc.pathName()), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(recent.size(), 1);
+}
+
+TEST_F(MainWindowTest, cancelledSaveAsWritesNothing) {
+    window.saveAs();
+    EXPECT_EQ(prompts.savesProposed.size(), 1u);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+}
+
+// ---- help, about, exit -----------------------------------------------------------------------
+
+TEST_F(MainWindowTest, helpShowsTheBundledPagesOrSaysItFailed) {
+    window.showHelpTopics();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_TRUE(window.helpWindow()->isVisible());
+    EXPECT_TRUE(window.helpWindow()->currentSource().endsWith("index.html"));
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+
+    MemorySettings otherSettings;
+    ContractDocument otherDoc(otherSettings, 2u);
+    RecentFileList otherRecent;
+    FakePrompts otherPrompts;
+    MainWindow broken(otherDoc, otherRecent, &otherPrompts);
+    broken.setHelpRoot(dir.filePath("no-help-here"));
+    broken.action(57667)->trigger();
+    EXPECT_EQ(otherPrompts.warnings, QStringList({"Failed to launch help."}));
+}
+
+TEST_F(MainWindowTest, f1InTheListingOpensTheListingPage) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.view()->setFocus();
+    window.showContextHelp();
+    ASSERT_NE(window.helpWindow(), nullptr);
+    EXPECT_TRUE(window.helpWindow()->currentSource().endsWith("listing.html"));
+}
+
+TEST_F(MainWindowTest, aboutBoxClosesWithEscape) {
+    bool sawAbout = false;
+    QTimer::singleShot(50, [&sawAbout] {
+        QWidget* modal = QApplication::activeModalWidget();
+        sawAbout = modal != nullptr && modal->objectName() == "about";
+        if (modal != nullptr) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    window.action(57664)->trigger();
+    EXPECT_TRUE(sawAbout);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, exitClosesWithoutAskingAndSaysSo) {
+    window.show();
+    doc.m_offerCount = 2;  // unsaved offers: still no question
+    bool closed = false;
+    QObject::connect(&window, &MainWindow::windowClosed, [&closed] { closed = true; });
+    window.action(57665)->trigger();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(prompts.warnings.isEmpty());
+    EXPECT_TRUE(prompts.informations.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "view/OptionsDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <array>
+
+#include "view/ComboExchange.h"
+#include "view/DialogControls.h"
+
+namespace {
+
+constexpr std::array<const char*, 3> kPeriodEntries = {"3025", "3055", "3058"};
+
+// A labelled single-line edit box: the label at `labelRect`, the box 10 units below it.
+QLineEdit* addEdit(QDialog& dialog, const DialogUnits& units, int id, const QString& label,
+                   const DluRect& labelRect, const DluRect& rect, const QString& whatsThis) {
+    QLabel* caption = addStaticText(dialog, units, 0, label, labelRect);
+    auto* edit = new QLineEdit(&dialog);
+    caption->setBuddy(edit);
+    edit->setObjectName(controlName(id));
+    edit->setMaxLength(kUnlimitedTextLength);
+    placeControl(*edit, units, rect);
+    edit->setAccessibleName(label);
+    edit->setWhatsThis(whatsThis);
+    return edit;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(controlName(kTemplateId));
+    setUpModalDialog(*this, tr("Options"), true);
+    setWhatsThis(
+        tr("Your unit's name, size and base pay, kept for every document. The name and "
+           "size fill printed contracts; the base pay sets the offers' pay."));
+    const DialogUnits units(font());
+
+    // Created in tab order: OK first, so Enter at once keeps the values shown.
+    m_ok = addOkCancel(*this, units, {10, 130}, {65, 130}, tr("Stores the four values."),
+                       tr("Closes the dialog and keeps the stored values."))
+               .ok;
+
+    m_periodCombo = addLabelledCombo(
+        *this, units,
+        {.id = kPeriodId,
+         .entries = kPeriodEntries,
+         .sorted = true,
+         .rect = {10, 20, 70, 44},
+         .visibleRows = 3,
+         .label = tr("Contract Time Period"),
+         .labelRect = {10, 10, 67, 8},
+         .whatsThis = tr("The campaign year saved with documents. Opening a document "
+                         "sets it; it cannot be changed here.")});
+    // The period comes with the documents that are opened; it is shown here but not set here.
+    m_periodCombo->setEnabled(false);
+
+    m_unitNameEdit = addEdit(*this, units, kUnitNameId, tr("Unit Name"), {10, 40, 34, 8},
+                             {10, 50, 105, 14}, tr("Your unit's name, as printed in contracts."));
+    m_basePayEdit = addEdit(*this, units, kBasePayId, tr("Base Pay For Unit (C-Bills/Month)"),
+                            {10, 70, 110, 8}, {10, 80, 105, 14},
+                            tr("Your unit's monthly base pay in C-Bills, multiplied by each "
+                               "offer's payment multiplier. Write it without separators, "
+                               "for example 100000."));
+    m_basePayEdit->setAlignment(Qt::AlignRight);
+
+    m_unitSizeEdit =
+        addEdit(*this, units, kUnitSizeId, tr("Size of Unit (eg. 2 Regiments)"), {10, 100, 94, 8},
+                {10, 110, 105, 14}, tr("Your unit's size, as printed in contracts."));
+
+    finishDialogGeometry(*this, units, 127, 151);
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        loadComboText(*m_periodCombo, toDialogText(m_period));
+        m_unitNameEdit->setText(toDialogText(m_unitName));
+        m_basePayEdit->setText(toDialogText(m_basePay));
+        m_unitSizeEdit->setText(toDialogText(m_unitSize));
+        m_ok->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void OptionsDialog::accept() {
+    m_unitName = fromDialogText(m_unitNameEdit->text());
+    m_period = fromDialogText(readComboText(*m_periodCombo));
+    m_basePay = fromDialogText(m_basePayEdit->text());
+    m_unitSize = fromDialogText(m_unitSizeEdit->text());
+    QDialog::accept();
+}
