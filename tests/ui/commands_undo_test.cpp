@@ -12,23 +12,9 @@
 
 namespace {
 
-using State = ContentCommand::State;
+using Step = std::function<void(ContractDocument&, QUndoStack&, FakePrompts&)>;
 
-// An opened document: three named offers, a rating, custom choices, a file.
-void openLike(ContractDocument& doc) {
-    doc.m_rating = "B";
-    testsupport::fillOffers(doc, 3);
-    doc.m_customChoices.support = "80%";
-    doc.setTitle("spring.did");
-    doc.setPathName("/campaign/spring.did");
-}
-
-struct StepRow {
-    const char* name;  // the step's name in Undo and Redo
-    std::function<void(ContractDocument&, QUndoStack&, FakePrompts&)> run;
-};
-
-const StepRow kSteps[] = {
+const std::pair<const char*, Step> kSteps[] = {
     {"New Random",
      [](ContractDocument& doc, QUndoStack& history, FakePrompts& prompts) {
          prompts.ratingAnswer = "A";
@@ -46,61 +32,62 @@ const StepRow kSteps[] = {
          prompts.editAnswer = "Tharkad";
          runLineEdit(doc, history, prompts, 19);
      }},
-    {"Roll Assignment Again",
-     [](ContractDocument& doc, QUndoStack& history, FakePrompts&) {
-         runRollTermAgain(doc, history, 23);  // the second offer's
-     }},
+    {"Roll Assignment Again", [](ContractDocument& doc, QUndoStack& history,
+                                 FakePrompts&) { runRollTermAgain(doc, history, 23); }},
+};
+
+// An opened document: named offers, a rating, custom choices, a file.
+struct OpenedDocument {
+    OpenedDocument() {
+        doc.m_rating = "B";
+        testsupport::fillOffers(doc, 3);
+        doc.m_customChoices.support = "80%";
+        doc.setTitle("spring.did");
+        doc.setPathName("/campaign/spring.did");
+    }
+    MemorySettings settings;
+    ContractDocument doc{settings, 5u};
+    QUndoStack history;
+    FakePrompts prompts;
 };
 
 TEST(UndoHistory, undoAndRedoOfEachStepRestoreTheWholeDocumentBeforeAndAfter) {
-    for (const StepRow& row : kSteps) {
-        MemorySettings settings;
-        ContractDocument doc(settings, 20240613u);
-        openLike(doc);
-        QUndoStack history;
-        FakePrompts prompts;
-        const State before = ContentCommand::stateOf(doc);
-        row.run(doc, history, prompts);
-        const State after = ContentCommand::stateOf(doc);
-        ASSERT_NE(after.content, before.content) << row.name;
-        ASSERT_EQ(history.count(), 1) << row.name;
-        EXPECT_EQ(history.undoText(), row.name);
-
+    for (const auto& [name, step] : kSteps) {
+        OpenedDocument opened;
+        ContractDocument& doc = opened.doc;
+        const ContentCommand::State before = ContentCommand::stateOf(doc);
+        step(doc, opened.history, opened.prompts);
+        const ContentCommand::State after = ContentCommand::stateOf(doc);
+        ASSERT_NE(after.content, before.content) << name;
+        ASSERT_EQ(opened.history.count(), 1) << name;
+        EXPECT_EQ(opened.history.undoText(), name);
         // Neither undo nor redo touches the dice.
         const std::uint32_t generator = doc.generatorState();
-        history.undo();
-        EXPECT_EQ(ContentCommand::stateOf(doc), before) << row.name;
-        history.redo();
-        EXPECT_EQ(ContentCommand::stateOf(doc), after) << row.name;
-        EXPECT_EQ(doc.generatorState(), generator) << row.name;
+        opened.history.undo();
+        EXPECT_EQ(ContentCommand::stateOf(doc), before) << name;
+        opened.history.redo();
+        EXPECT_EQ(ContentCommand::stateOf(doc), after) << name;
+        EXPECT_EQ(doc.generatorState(), generator) << name;
     }
 }
 
 TEST(UndoHistory, newDiceAfterUndoAndASaveInBetweenKeepsItsFile) {
-    MemorySettings settings;
-    ContractDocument doc(settings, 5u);
-    openLike(doc);
-    QUndoStack history;
-    FakePrompts prompts;
-    prompts.ratingAnswer = "A";
-    runNewRandom(doc, history, prompts);
+    OpenedDocument opened;
+    ContractDocument& doc = opened.doc;
+    kSteps[0].second(doc, opened.history, opened.prompts);
     const DocumentContent first = doc.content();
-    history.undo();
-    runNewRandom(doc, history, prompts);
+    opened.history.undo();
+    kSteps[0].second(doc, opened.history, opened.prompts);
     EXPECT_NE(doc.content(), first);
-    EXPECT_EQ(history.count(), 1);
-
     // Saved under another name after the generation: undo keeps that file, not the old one.
-    doc.setTitle("summer.did");
     doc.setPathName("/campaign/summer.did");
-    history.undo();
+    opened.history.undo();
     EXPECT_EQ(doc.m_offers[0].employer, "o1-employer");
     EXPECT_EQ(doc.pathName(), "/campaign/summer.did");
-
     // An edit that keeps the text is no step.
-    prompts.editAnswer = "B";
-    runLineEdit(doc, history, prompts, 1);
-    EXPECT_EQ(history.count(), 1);
+    opened.prompts.editAnswer = "B";
+    runLineEdit(doc, opened.history, opened.prompts, 1);
+    EXPECT_EQ(opened.history.count(), 1);
 }
 
 }  // namespace
