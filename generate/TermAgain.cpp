@@ -26,8 +26,7 @@ struct AssignmentInput {
     bool againstClans = false;
 };
 
-// The later terms of a generation see the assignment before its suffix is appended, with the
-// contract marked against the Clans; a listed " against Clans" goes back to that form.
+// The terms see an assignment as a generation hands it on: " against Clans" as a flag, not text.
 AssignmentInput assignmentAsRolled(std::string_view listed) {
     if (listed.ends_with(kAgainstClansSuffix)) {
         return {listed.substr(0, listed.size() - kAgainstClansSuffix.size()), true};

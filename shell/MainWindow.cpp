@@ -132,9 +132,9 @@ constexpr Row kCommands[] = {
 };
 
 constexpr int kFileMenu[] = {
-    cmd::kNewDocument, cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kSeparator,
-    cmd::kPrint, cmd::kPrintContract, cmd::kSeparator, cmd::kRecentSlot, cmd::kSeparator,
-    cmd::kExit,
+    cmd::kNewDocument, cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSaveAs,
+    cmd::kSeparator, cmd::kPrint, cmd::kPrintContract, cmd::kSeparator, cmd::kRecentSlot,
+    cmd::kSeparator, cmd::kExit,
 };
 constexpr int kEditMenu[] = {
     cmd::kUndo, cmd::kRedo, cmd::kSeparator, cmd::kCopyListing, cmd::kSeparator,

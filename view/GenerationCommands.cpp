@@ -1,4 +1,3 @@
-#include <QUndoStack>
 #include <string>
 
 #include "document/ContractDocument.h"

@@ -191,11 +191,9 @@ void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
     }
-    const int line = lineAtViewportY(static_cast<int>(event->position().y()));
-    if (currentLine() != line && ListingPlan(m_doc).find(line) != nullptr) {
-        setCurrentLine(line);
-    }
-    runLineEdit(m_doc, *m_history, m_prompts, line);
+    // The press before it has made the line current.
+    runLineEdit(m_doc, *m_history, m_prompts,
+                lineAtViewportY(static_cast<int>(event->position().y())));
     redraw();
     emit documentChanged();
 }
