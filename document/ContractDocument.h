@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/ContractOffer.h"
+#include "document/DocumentContent.h"
 #include "generate/Generator.h"
 
 class Archive;
@@ -34,6 +35,10 @@ public:
     // How many offers every reader shows, prints and saves: the count, but at most four.
     int visibleOfferCount() const;
 
+    // The data above as one value, and back: what an undo step keeps and restores.
+    DocumentContent content() const;
+    void setContent(DocumentContent content);
+
     // ---- the document base: title, path, modified flag ----
     const std::string& title() const { return m_title; }
     void setTitle(std::string title) { m_title = std::move(title); }
@@ -45,6 +50,9 @@ public:
     // The reset: count 0, default dates and location in every offer, title "Untitled", no path.
     // Leaves the rating, the custom choices and the rolled terms of every offer alone.
     virtual void resetToUntitled();
+    // The document of a fresh start: rating "D", every offer's texts cleared, then the reset.
+    // The custom choices stay, as they do for the whole run.
+    void resetToNew();
 
     // Reads (loading archive) or writes (storing archive) the document. The year travels through
     // the settings store. Failures are raised as ArchiveError (document/Archive.h).
@@ -59,6 +67,12 @@ public:
     // use the "Pay" setting.
     void generateOffers(std::string rating, OfferChoices choices);
 
+    // Rolls the term `field` of offer `offer` (0..visibleOfferCount() - 1) again, as a generation
+    // rolls it, from the document's rating and the offer's texts as they stand; a multiplier
+    // gets its pay amount from the "Pay" setting. False, rolling nothing, for an offer that is
+    // not shown or a field that is not one of the ten rolled terms.
+    bool rollTermAgain(int offer, std::string ContractOffer::*field);
+
     SettingsStore& settings() const { return m_settings; }
 
     static constexpr const char* kUntitled = "Untitled";
@@ -67,6 +81,9 @@ public:
     static constexpr const char* kDefaultLocation = "Outreach";
 
 private:
+    // The "Pay" setting as a number (0 when unset or not a number).
+    double basePayForGeneration() const;
+
     SettingsStore& m_settings;
     Generator m_generator;
     std::string m_title;

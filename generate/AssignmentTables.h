@@ -16,6 +16,9 @@ enum class AssignmentTable {
     None,
 };
 
+// What a generation appends to an assignment against the Clans, once the offer's terms are rolled.
+inline constexpr std::string_view kAgainstClansSuffix = " against Clans";
+
 struct AssignmentPick {
     std::string_view name;  // empty when `next` names another table
     bool againstClans = false;

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::string_view kAgainstClansSuffix = " against Clans";
-
 // The eight choices of one offer, as views, so that an offer with every term rolled needs no
 // strings of its own.
 struct ChoiceViews {

@@ -14,25 +14,26 @@ struct OfferLine {
     std::string_view label;
     Field field;              // nullptr for the two sub-headings
     std::string_view prompt;  // what line editing asks; empty for the sub-headings
+    std::string_view name;    // the value's name in the window's commands; empty likewise
 };
 
 // clang-format off
 constexpr std::array<OfferLine, 15> kOfferLines = {{
-    {"     Employer:",                 &ContractOffer::employer,               "Employer: "},
-    {"     Assignment:",               &ContractOffer::assignment,             "Assignment: "},
-    {"     Contract Length:",          &ContractOffer::contractLength,         "Length of Contract: "},
-    {"     Payment Mulitplier:",       &ContractOffer::paymentMultiplier,      "Payment Modifier: "},
-    {"     Support:",                  nullptr,                                {}},
-    {"     Straight Support:",         &ContractOffer::straightSupport,        "Straight Support: "},
-    {"     Battle-Loss Compensation:", &ContractOffer::battleLossCompensation, "Battle-Loss Compensation: "},
-    {"     Transport:",                nullptr,                                {}},
-    {"     DS/JS Compensation:",       &ContractOffer::dsjsCompensation,       "DS/JS Compensation: "},
-    {"     Commercial Compensation:",  &ContractOffer::commercialCompensation, "Commercial Compensation: "},
-    {"     Salvage Rights:",           &ContractOffer::salvageRights,          "Salvage Rights: "},
-    {"     Command Rights:",           &ContractOffer::commandRights,          "Command Rights: "},
-    {"     Start Date:",               &ContractOffer::startDate,              "Start Date: "},
-    {"     End Date:",                 &ContractOffer::endDate,                "End Date: "},
-    {"     Location:",                 &ContractOffer::location,               "Location: "},
+    {"     Employer:",                 &ContractOffer::employer,               "Employer: ",                 "Employer"},
+    {"     Assignment:",               &ContractOffer::assignment,             "Assignment: ",               "Assignment"},
+    {"     Contract Length:",          &ContractOffer::contractLength,         "Length of Contract: ",       "Contract Length"},
+    {"     Payment Mulitplier:",       &ContractOffer::paymentMultiplier,      "Payment Modifier: ",         "Payment Multiplier"},
+    {"     Support:",                  nullptr,                                {},                           {}},
+    {"     Straight Support:",         &ContractOffer::straightSupport,        "Straight Support: ",         "Straight Support"},
+    {"     Battle-Loss Compensation:", &ContractOffer::battleLossCompensation, "Battle-Loss Compensation: ", "Battle-Loss Compensation"},
+    {"     Transport:",                nullptr,                                {},                           {}},
+    {"     DS/JS Compensation:",       &ContractOffer::dsjsCompensation,       "DS/JS Compensation: ",       "DS/JS Compensation"},
+    {"     Commercial Compensation:",  &ContractOffer::commercialCompensation, "Commercial Compensation: ",  "Commercial Compensation"},
+    {"     Salvage Rights:",           &ContractOffer::salvageRights,          "Salvage Rights: ",           "Salvage Rights"},
+    {"     Command Rights:",           &ContractOffer::commandRights,          "Command Rights: ",            "Command Rights"},
+    {"     Start Date:",               &ContractOffer::startDate,              "Start Date: ",               "Start Date"},
+    {"     End Date:",                 &ContractOffer::endDate,                "End Date: ",                 "End Date"},
+    {"     Location:",                 &ContractOffer::location,               "Location: ",                 "Location"},
 }};
 
 constexpr std::array<std::string_view, 4> kHeaders = {
@@ -43,6 +44,7 @@ static_assert(kOfferLines.size() + 2 == listing::kLinesPerOffer);
 
 // The rating's prompt names the line without its current text.
 constexpr std::string_view kRatingPrompt = "Dragoon's Rating";
+constexpr std::string_view kRatingName = "Rating";
 // The second offer's length line asks in other words than the same line of the other offers.
 // Users of that line see this wording, so it stays as it is.
 constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
@@ -50,8 +52,8 @@ constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
 // A line that belongs to no offer's field.
 ListingLine plainLine(int number, std::string_view label = {},
                       std::optional<std::string_view> value = std::nullopt,
-                      std::string_view prompt = {}) {
-    return {number, label, value, prompt, -1, nullptr};
+                      std::string_view prompt = {}, std::string_view name = {}) {
+    return {number, label, value, prompt, name, -1, nullptr};
 }
 
 std::string_view promptFor(int offer, const OfferLine& line) {
@@ -74,8 +76,8 @@ std::string_view offerHeader(int k) {
 ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {
     const int offers = doc.visibleOfferCount();
     m_lines.reserve(static_cast<std::size_t>(3 + offers * listing::kLinesPerOffer));
-    m_lines.push_back(plainLine(
-        listing::kRatingLine, "Dragoon's Rating:", std::string_view(doc.m_rating), kRatingPrompt));
+    m_lines.push_back(plainLine(listing::kRatingLine, "Dragoon's Rating:",
+                                std::string_view(doc.m_rating), kRatingPrompt, kRatingName));
     m_lines.push_back(
         plainLine(listing::kCountLine, "Contract Offers:", std::string_view(m_countText)));
     for (int k = 0; k < offers; ++k) {
@@ -91,7 +93,8 @@ ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(do
             if (line.field != nullptr) {
                 value = std::string_view(offer.*line.field);
             }
-            m_lines.push_back({number, line.label, value, promptFor(k, line), k, line.field});
+            m_lines.push_back(
+                {number, line.label, value, promptFor(k, line), line.name, k, line.field});
         }
     }
 }

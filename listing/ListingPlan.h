@@ -34,6 +34,9 @@ struct ListingLine {
     // What line editing asks above the text; empty where the line cannot be edited (the count,
     // headers, sub-headings, blank lines).
     std::string_view prompt;
+    // How the window's commands name the value ("Location", "Payment Multiplier", "Rating");
+    // empty where the prompt is.
+    std::string_view name;
     // The offer (0..3) and field an offer's line shows; -1 and nullptr for the other lines.
     int offer = -1;
     std::string ContractOffer::*field = nullptr;

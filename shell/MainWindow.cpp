@@ -16,10 +16,12 @@
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <QWhatsThis>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 #include "document/ContractDocument.h"
 #include "shell/AboutDialog.h"
@@ -50,6 +52,11 @@ inline constexpr int kAbout         = 57664;
 inline constexpr int kContextHelp   = 57670;
 inline constexpr int kWhatsThis     = 57669;
 inline constexpr int kFirstRecent   = 57616;
+inline constexpr int kNewDocument   = 32790;
+inline constexpr int kUndo          = 57643;
+inline constexpr int kRedo          = 57644;
+inline constexpr int kCopyListing   = 32791;
+inline constexpr int kRollTermAgain = 32792;
 // clang-format on
 // Layout markers in the menu and toolbar tables.
 inline constexpr int kSeparator = 0;
@@ -77,7 +84,7 @@ constexpr Row kCommands[] = {
     {cmd::kNewCustom, "&New Custom", "Ctrl+C", "New Custom", "new_custom",
      &ListingView::newCustom, nullptr,
      "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
-     "have, then rolls a new set of offers. Unsaved offers are replaced without a question.</p>"},
+     "have, then rolls a new set of offers. Edit, Undo brings back the offers it replaced.</p>"},
     {cmd::kNewRandom, "New Random", "Ctrl+R", "New Random", "new_random",
      &ListingView::newRandom, nullptr,
      "<b>New Random</b><p>Asks for the unit's rating and rolls a new set of offers with every "
@@ -95,7 +102,8 @@ constexpr Row kCommands[] = {
      &ListingView::printContracts, nullptr,
      "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
     {cmd::kExit, "E&xit", "", "", "", nullptr, &MainWindow::exitProgram,
-     "<b>Exit</b><p>Ends the program. Unsaved offers are lost without a question.</p>"},
+     "<b>Exit</b><p>Ends the program. When the offers have unsaved changes, asks first "
+     "whether to save them.</p>"},
     {cmd::kOptions, "&Options", "", "Options", "options", &ListingView::editOptions, nullptr,
      "<b>Options</b><p>Sets the campaign year, the unit's name, its base pay and its size.</p>"},
     {cmd::kHelpTopics, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
@@ -106,12 +114,31 @@ constexpr Row kCommands[] = {
      "<b>Help</b><p>Opens help about what you are working on.</p>"},
     {cmd::kWhatsThis, "What's This?", "Shift+F1", "", "", nullptr, &MainWindow::enterWhatsThisMode,
      "<b>What's This?</b><p>Click on a part of the window to learn what it does.</p>"},
+    {cmd::kNewDocument, "Ne&w", "Ctrl+N", "", "", nullptr, &MainWindow::newDocument,
+     "<b>New</b><p>Starts again with no offers and the rating D, as at start-up. When the "
+     "offers have unsaved changes, asks first whether to save them.</p>"},
+    {cmd::kUndo, "&Undo", "Ctrl+Z", "", "", nullptr, &MainWindow::undo,
+     "<b>Undo</b><p>Takes back the last change: new offers, an edited line or a term rolled "
+     "again.</p>"},
+    {cmd::kRedo, "&Redo", "Ctrl+Y", "", "", nullptr, &MainWindow::redo,
+     "<b>Redo</b><p>Makes the change that Undo took back once more; new offers come back as "
+     "they were rolled.</p>"},
+    {cmd::kCopyListing, "Copy &Listing", "Ctrl+Shift+C", "", "", &ListingView::copyListing,
+     nullptr, "<b>Copy Listing</b><p>Copies the listing of the offers as text.</p>"},
+    {cmd::kRollTermAgain, "Roll &Term Again", "", "", "", &ListingView::rollCurrentTermAgain,
+     nullptr,
+     "<b>Roll Term Again</b><p>Rolls the term on the current line again on its own table; the "
+     "rest of the offer stays.</p>"},
 };
 
 constexpr int kFileMenu[] = {
-    cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kSeparator,
-    cmd::kPrint, cmd::kPrintContract, cmd::kSeparator, cmd::kRecentSlot, cmd::kSeparator,
-    cmd::kExit,
+    cmd::kNewDocument, cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSaveAs,
+    cmd::kSeparator, cmd::kPrint, cmd::kPrintContract, cmd::kSeparator, cmd::kRecentSlot,
+    cmd::kSeparator, cmd::kExit,
+};
+constexpr int kEditMenu[] = {
+    cmd::kUndo, cmd::kRedo, cmd::kSeparator, cmd::kCopyListing, cmd::kSeparator,
+    cmd::kRollTermAgain,
 };
 constexpr int kViewMenu[] = {cmd::kOptions, cmd::kToolBar};
 constexpr int kHelpMenu[] = {cmd::kHelpTopics, cmd::kSeparator, cmd::kAbout};
@@ -172,6 +199,10 @@ MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts*
     updateRecentFileMenu();
     setAcceptDrops(true);
     updateWindowTitle();
+    connect(&m_view->history(), &QUndoStack::indexChanged, this, &MainWindow::updateEditCommands);
+    connect(&m_view->history(), &QUndoStack::cleanChanged, this, &MainWindow::updateEditCommands);
+    connect(m_view, &ListingView::currentLineChanged, this, &MainWindow::updateEditCommands);
+    updateEditCommands();
 }
 
 MainWindow::~MainWindow() = default;
@@ -200,6 +231,9 @@ void MainWindow::createActions() {
         }
         m_actions[row.id] = action;
     }
+    m_actions.at(cmd::kRedo)
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     for (int id : kKeysOnly) {
         addAction(m_actions.at(id));
     }
@@ -255,6 +289,7 @@ void MainWindow::createMenus() {
     addCommands(m_fileMenu, kFileMenu, std::size(kFileMenu));
     // The current folder decides how entries are named, and it may change between showings.
     connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFileMenu);
+    addCommands(menuBar()->addMenu(QStringLiteral("&Edit")), kEditMenu, std::size(kEditMenu));
     addCommands(menuBar()->addMenu(QStringLiteral("&View")), kViewMenu, std::size(kViewMenu));
     addCommands(menuBar()->addMenu(QStringLiteral("&Help")), kHelpMenu, std::size(kHelpMenu));
 }
@@ -318,7 +353,64 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::updateWindowTitle() {
-    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title()) + kAppTitle));
+    // "[*]" after the name: a modified document shows "Untitled* - Zuvaduro".
+    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title())) + QStringLiteral("[*]") +
+                   kAppTitle);
+    setWindowModified(!m_view->history().isClean());
+}
+
+void MainWindow::updateEditCommands() {
+    const QUndoStack& history = m_view->history();
+    const auto stepText = [](const QString& command, const QString& step) {
+        return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
+    };
+    QAction* undo = m_actions.at(cmd::kUndo);
+    undo->setEnabled(history.canUndo());
+    undo->setText(stepText(QStringLiteral("&Undo"), history.undoText()));
+    QAction* redo = m_actions.at(cmd::kRedo);
+    redo->setEnabled(history.canRedo());
+    redo->setText(stepText(QStringLiteral("&Redo"), history.redoText()));
+    m_actions.at(cmd::kRollTermAgain)->setEnabled(m_view->canRollCurrentTerm());
+    m_doc.setModified(!history.isClean());
+    setWindowModified(!history.isClean());
+}
+
+void MainWindow::startFreshHistory() {
+    m_view->history().clear();
+    updateEditCommands();
+}
+
+void MainWindow::undo() {
+    m_view->history().undo();
+}
+
+void MainWindow::redo() {
+    m_view->history().redo();
+}
+
+bool MainWindow::maybeSave() {
+    if (m_view->history().isClean()) {
+        return true;
+    }
+    switch (m_prompts->askSaveChanges(QString::fromStdString(m_doc.title()))) {
+        case SaveAnswer::Save:
+            return saveDocument();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void MainWindow::newDocument() {
+    if (!maybeSave()) {
+        return;
+    }
+    m_doc.resetToNew();
+    startFreshHistory();
+    m_view->showFromTop();
+    updateWindowTitle();
 }
 
 void MainWindow::updateRecentFileMenu() {
@@ -343,16 +435,26 @@ MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
     if (m_reading) {
         return OpenOutcome::Cancelled;
     }
-    DocumentOpening opening(m_doc, stripPathQuotes(path));
-    if (opening.needsReading()) {
+    const QString target = stripPathQuotes(path);
+    std::optional<DocumentOpening> opening(std::in_place, m_doc, target);
+    // Only a file that will really be read replaces unsaved changes: one that is already open or
+    // cannot be opened asks nothing.
+    if (opening->needsReading() && !m_view->history().isClean()) {
+        if (!maybeSave()) {
+            return OpenOutcome::Cancelled;
+        }
+        // The save may have written the very file that is to be opened: look at it afresh.
+        opening.emplace(m_doc, target);
+    }
+    if (opening->needsReading()) {
         m_reading = true;
-        const bool read = readWithProgress(opening, this);
+        const bool read = readWithProgress(*opening, this);
         m_reading = false;
         if (!read) {
             return OpenOutcome::Cancelled;
         }
     }
-    const OpenResult result = opening.finish(m_doc);
+    const OpenResult result = opening->finish(m_doc);
     switch (result.status) {
         case OpenStatus::AlreadyOpen:
             raise();
@@ -361,6 +463,7 @@ MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
         case OpenStatus::Opened:
             m_recent.add(QString::fromStdString(m_doc.pathName()));
             updateRecentFileMenu();
+            startFreshHistory();
             m_view->showFromTop();
             updateWindowTitle();
             return OpenOutcome::Opened;
@@ -372,6 +475,7 @@ MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
     m_prompts->warn(result.message);
     if (result.documentReset) {
         // The document is a new one now, possibly with the rating the file had.
+        startFreshHistory();
         m_view->showFromTop();
         updateWindowTitle();
     }
@@ -386,31 +490,41 @@ void MainWindow::chooseAndOpenFile() {
 }
 
 void MainWindow::save() {
-    if (saveNeedsName(m_doc)) {
-        saveAs();
-    } else {
-        saveTo(QString::fromStdString(m_doc.pathName()), false);
-    }
+    saveDocument();
 }
 
 void MainWindow::saveAs() {
-    QString path;
-    if (m_prompts->askSavePath(proposedSaveName(m_doc), path)) {
-        saveTo(withDefaultExtension(path), true);
-    }
+    saveDocumentAs();
 }
 
-void MainWindow::saveTo(const QString& path, bool isSaveAs) {
+bool MainWindow::saveDocument() {
+    if (saveNeedsName(m_doc)) {
+        return saveDocumentAs();
+    }
+    return saveTo(QString::fromStdString(m_doc.pathName()), false);
+}
+
+bool MainWindow::saveDocumentAs() {
+    QString path;
+    if (!m_prompts->askSavePath(proposedSaveName(m_doc), path)) {
+        return false;
+    }
+    return saveTo(withDefaultExtension(path), true);
+}
+
+bool MainWindow::saveTo(const QString& path, bool isSaveAs) {
     const SaveResult result = saveDocumentFile(m_doc, path);
     if (!result.ok) {
         m_prompts->warn(result.message);
-        return;
+        return false;
     }
+    m_view->history().setClean();
     if (isSaveAs) {
         m_recent.add(QString::fromStdString(m_doc.pathName()));
         updateRecentFileMenu();
     }
     updateWindowTitle();
+    return true;
 }
 
 void MainWindow::openRecentFile(int index) {
@@ -515,7 +629,10 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Nothing marks the document as changed, so there is nothing to ask.
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     if (m_help) {
         m_help->close();
     }

@@ -52,10 +52,20 @@ public:
     HelpWindow* helpWindow() const { return m_help; }
 
     // ---- commands ----
+    // New: back to the document of a fresh start, with a fresh history.
+    void newDocument();
     void chooseAndOpenFile();
     // Save writes to the document's own file, or asks for a name as Save As does.
     void save();
     void saveAs();
+    // The same, saying whether the document was saved.
+    bool saveDocument();
+    bool saveDocumentAs();
+    void undo();
+    void redo();
+    // True when nothing unsaved would be lost: the document has no unsaved changes, or the user
+    // saved them (successfully) or chose to discard them. False when the user cancelled.
+    bool maybeSave();
     void openRecentFile(int index);
     void exitProgram();
     void showHelpTopics();
@@ -96,7 +106,11 @@ private:
     void createMenus();
     void createToolBar();
     void addCommands(QWidget* target, const int* ids, std::size_t count);
-    void saveTo(const QString& path, bool isSaveAs);
+    bool saveTo(const QString& path, bool isSaveAs);
+    // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
+    void updateEditCommands();
+    // Opening a file and New begin a history of their own, unmodified.
+    void startFreshHistory();
     bool showHelpPage(const QString& page);
 
     ContractDocument& m_doc;

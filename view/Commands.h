@@ -1,20 +1,27 @@
 #pragma once
 
-// The view's commands as plain functions over the document, the settings and the prompts, so
-// that they run headless in tests. ListingView's handlers call them and then redraw.
+// The view's commands as plain functions over the document, its undo history, the settings and
+// the prompts, so that they run headless in tests. ListingView's handlers call them and then
+// redraw. Each change to the document is recorded on `history` as one undoable step.
 
 class ContractDocument;
+class QUndoStack;
 class SettingsStore;
 class UiPrompts;
 
 // New Random: ask the rating; on OK store it, reset, generate with all terms "Random".
 // True when new offers were generated.
-bool runNewRandom(ContractDocument& doc, UiPrompts& prompts);
+bool runNewRandom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts);
 // New Custom: ask the rating and the eight choices; on OK store them, reset, generate.
 // True when new offers were generated.
-bool runNewCustom(ContractDocument& doc, UiPrompts& prompts);
+bool runNewCustom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts);
 // Double-click on listing line `line`: edit that field, or warn "Please Select A Valid Line".
-void runLineEdit(ContractDocument& doc, UiPrompts& prompts, int line);
+void runLineEdit(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts, int line);
+// Rolls the term shown on listing line `line` again (see ContractDocument::rollTermAgain).
+// False, changing nothing, where the line shows no rolled term of an offer.
+bool runRollTermAgain(ContractDocument& doc, QUndoStack& history, int line);
+// True where runRollTermAgain can roll: a line showing one of an offer's ten rolled terms.
+bool canRollTermAgain(const ContractDocument& doc, int line);
 // Options: read the four values, ask, write them back on OK.
 void runOptions(SettingsStore& settings, UiPrompts& prompts);
 // Print Contract: reminder, "Int", selection, print dialog, one page per ticked offer;

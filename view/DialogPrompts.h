@@ -18,6 +18,7 @@ public:
     bool choosePrinterForContracts(QPrinter& printer) override;
     bool askOpenPath(QString& path) override;
     bool askSavePath(const QString& proposed, QString& path) override;
+    SaveAnswer askSaveChanges(const QString& title) override;
     void warn(const QString& message) override;
     void inform(const QString& message) override;
 

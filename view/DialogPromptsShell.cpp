@@ -58,6 +58,24 @@ bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
     return runFileDialog(dialog, path);
 }
 
+SaveAnswer DialogPrompts::askSaveChanges(const QString& title) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Zuvaduro"),
+                    QStringLiteral("Save changes to %1?").arg(title),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    // The title is a file name, shown as it is written.
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
+}
+
 void DialogPrompts::warn(const QString& message) {
     showProductMessage(m_parent, QMessageBox::Warning, message);
 }

@@ -2,36 +2,55 @@
 
 #include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
+#include "generate/TermAgain.h"
 #include "listing/EditableLines.h"
+#include "listing/ListingPlan.h"
 #include "view/Commands.h"
+#include "view/ContentCommand.h"
 #include "view/UiPrompts.h"
 
-bool runNewRandom(ContractDocument& doc, UiPrompts& prompts) {
+namespace {
+
+// How the undo step of a line names its value: "Location", "Payment Multiplier".
+QString valueName(const ContractDocument& doc, int line) {
+    const ListingPlan plan(doc);
+    const ListingLine* found = plan.find(line);
+    const std::string_view name = found != nullptr ? found->name : std::string_view();
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+bool runNewRandom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     if (!prompts.askRating(rating)) {
         return false;
     }
-    doc.m_rating = rating;
-    doc.resetToUntitled();
-    // New Random rolls every term: a default OfferChoices is "Random" throughout.
-    doc.generateOffers(doc.m_rating, OfferChoices{});
+    recordChange(history, doc, QStringLiteral("New Random"), [&] {
+        doc.m_rating = rating;
+        doc.resetToUntitled();
+        // New Random rolls every term: a default OfferChoices is "Random" throughout.
+        doc.generateOffers(doc.m_rating, OfferChoices{});
+    });
     return true;
 }
 
-bool runNewCustom(ContractDocument& doc, UiPrompts& prompts) {
+bool runNewCustom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts) {
     std::string rating = doc.m_rating;
     OfferChoices choices = doc.m_customChoices;
     if (!prompts.askCustom(rating, choices)) {
         return false;
     }
-    doc.m_rating = rating;
-    doc.m_customChoices = choices;
-    doc.resetToUntitled();
-    doc.generateOffers(doc.m_rating, doc.m_customChoices);
+    recordChange(history, doc, QStringLiteral("New Custom"), [&] {
+        doc.m_rating = rating;
+        doc.m_customChoices = choices;
+        doc.resetToUntitled();
+        doc.generateOffers(doc.m_rating, doc.m_customChoices);
+    });
     return true;
 }
 
-void runLineEdit(ContractDocument& doc, UiPrompts& prompts, int line) {
+void runLineEdit(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts, int line) {
     const std::optional<EditableLine> editable = findEditableLine(doc, line);
     if (!editable) {
         prompts.warn(QStringLiteral("Please Select A Valid Line"));
@@ -39,8 +58,28 @@ void runLineEdit(ContractDocument& doc, UiPrompts& prompts, int line) {
     }
     std::string text = *editable->field;
     if (prompts.askEdit(editable->prompt, text)) {
-        *editable->field = text;
+        recordChange(history, doc, QStringLiteral("Edit %1").arg(valueName(doc, line)),
+                     [&] { *editable->field = std::move(text); });
     }
+}
+
+bool canRollTermAgain(const ContractDocument& doc, int line) {
+    const ListingPlan plan(doc);
+    const ListingLine* found = plan.find(line);
+    return found != nullptr && found->offer >= 0 && isRolledTerm(found->field);
+}
+
+bool runRollTermAgain(ContractDocument& doc, QUndoStack& history, int line) {
+    if (!canRollTermAgain(doc, line)) {
+        return false;
+    }
+    const ListingPlan plan(doc);
+    const ListingLine& found = *plan.find(line);
+    const int offer = found.offer;
+    std::string ContractOffer::*const field = found.field;
+    recordChange(history, doc, QStringLiteral("Roll %1 Again").arg(valueName(doc, line)),
+                 [&] { doc.rollTermAgain(offer, field); });
+    return true;
 }
 
 void runOptions(SettingsStore& settings, UiPrompts& prompts) {

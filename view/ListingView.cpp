@@ -1,13 +1,20 @@
 #include "view/ListingView.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QToolTip>
+#include <QUndoStack>
 #include <algorithm>
+#include <memory>
 
 #include "document/ContractDocument.h"
 #include "listing/EditableLines.h"
@@ -17,24 +24,50 @@
 #include "view/ListingPrinter.h"
 #include "view/UiPrompts.h"
 
+namespace {
+
+const char* const kEditableLineTip = "Double-click to change; right-click for more";
+
+QString utf8Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
 ListingView::ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_prompts(prompts) {
+    : QAbstractScrollArea(parent), m_doc(doc), m_prompts(prompts), m_history(new QUndoStack(this)) {
     setObjectName(QStringLiteral("listing"));
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
+    // The cursor shows which lines can be edited.
+    viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setWhatsThis(
         tr("<b>Offer listing</b><p>The unit's rating, the number of offers and the terms of "
            "each offer. Double-click a value to change it; the rating and every term, date "
-           "and location of an offer can be edited.</p>"));
+           "and location of an offer can be edited. Right-click a term to roll it again. A "
+           "click makes a line current: Up and Down move it, Enter changes it.</p>"));
+    // Undo and redo change the document behind the view's back.
+    connect(m_history, &QUndoStack::indexChanged, this, [this] {
+        redraw();
+        emit documentChanged();
+        emit currentLineChanged();
+    });
     showFromTop();
+}
+
+ListingView::~ListingView() {
+    // The history empties itself as it goes, and nothing may hear of it any more.
+    m_history->disconnect();
 }
 
 void ListingView::showFromTop() {
     measureFont();
     // A new or opened document is read from its first line.
+    m_currentLine = 0;
     scrollToTop();
     redraw();
+    emit currentLineChanged();
 }
 
 void ListingView::measureFont() {
@@ -75,11 +108,26 @@ void ListingView::redraw() {
 void ListingView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.setFont(font());
-    painter.setPen(palette().color(QPalette::Text));
     const int hscroll = horizontalScrollBar()->value();
     const int vscroll = verticalScrollBar()->value();
-    drawListing(painter, m_doc, 0 - hscroll, listing::kValueColumnChars * m_charWidth - hscroll,
-                m_lineHeight, -vscroll, viewport()->width());
+    const auto draw = [&](QPalette::ColorRole role) {
+        painter.setPen(palette().color(role));
+        drawListing(painter, m_doc, 0 - hscroll, listing::kValueColumnChars * m_charWidth - hscroll,
+                    m_lineHeight, -vscroll, viewport()->width());
+    };
+    const int current = currentLine();
+    if (current == 0) {
+        draw(QPalette::Text);
+        return;
+    }
+    // The current line's band in the highlight colours; each text is drawn once, in the colour
+    // of the part it falls in, so no other colour shows at the edges of its letters.
+    const QRect band(0, current * m_lineHeight - vscroll, viewport()->width(), m_lineHeight);
+    painter.fillRect(band, palette().color(QPalette::Highlight));
+    painter.setClipRegion(QRegion(viewport()->rect()).subtracted(band));
+    draw(QPalette::Text);
+    painter.setClipRect(band);
+    draw(QPalette::HighlightedText);
 }
 
 void ListingView::resizeEvent(QResizeEvent* event) {
@@ -96,9 +144,34 @@ void ListingView::changeEvent(QEvent* event) {
 }
 
 void ListingView::keyPressEvent(QKeyEvent* event) {
-    // Arrows and page keys are the scroll area's; Home and End, alone or with Ctrl, go to the
-    // listing's first and last lines.
+    // Up and Down move the current line over the editable lines, Enter edits it, Shift+F10 opens
+    // its menu (the Menu key arrives as a context menu event). Left, Right and the page keys are
+    // the scroll area's; Home and End, alone or with Ctrl, go to the listing's first and last
+    // lines.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        switch (event->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+                if (const int line = nextEditableLine(event->key() == Qt::Key_Down ? 1 : -1)) {
+                    setCurrentLine(line);
+                }
+                event->accept();
+                return;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                editCurrentLine();
+                event->accept();
+                return;
+            default:
+                break;
+        }
+    }
+    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        openCurrentLineMenu();
+        event->accept();
+        return;
+    }
     const bool homeOrEnd = event->key() == Qt::Key_Home || event->key() == Qt::Key_End;
     if (homeOrEnd && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
         QScrollBar* bar = verticalScrollBar();
@@ -118,23 +191,185 @@ void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
     }
-    runLineEdit(m_doc, m_prompts, lineAtViewportY(static_cast<int>(event->position().y())));
+    // The press before it has made the line current.
+    runLineEdit(m_doc, *m_history, m_prompts,
+                lineAtViewportY(static_cast<int>(event->position().y())));
     redraw();
     emit documentChanged();
 }
 
+void ListingView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        const int line = lineAtViewportY(static_cast<int>(event->position().y()));
+        // A click below the last line keeps the current one.
+        if (ListingPlan(m_doc).find(line) != nullptr) {
+            setCurrentLine(line);
+        }
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void ListingView::mouseMoveEvent(QMouseEvent* event) {
+    const int line = lineAtViewportY(static_cast<int>(event->position().y()));
+    viewport()->setCursor(isEditable(line) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+bool ListingView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (isEditable(lineAtViewportY(help->pos().y()))) {
+            QToolTip::showText(help->globalPos(), tr(kEditableLineTip), viewport());
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void ListingView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        event->setAccepted(openCurrentLineMenu());
+        return;
+    }
+    const int line = lineAtViewportY(event->pos().y());
+    if (!isEditable(line)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    setCurrentLine(line);
+    showLineMenu(line, event->globalPos());
+}
+
+bool ListingView::openCurrentLineMenu() {
+    const int line = currentLine();
+    if (!isEditable(line)) {
+        return false;
+    }
+    // From the keyboard the menu opens below the current line, at the value column.
+    scrollToLine(line);
+    showLineMenu(
+        line, viewport()->mapToGlobal(
+                  QPoint(listing::kValueColumnChars * m_charWidth - horizontalScrollBar()->value(),
+                         (line + 1) * m_lineHeight - verticalScrollBar()->value())));
+    return true;
+}
+
+void ListingView::showLineMenu(int line, const QPoint& globalPos) {
+    std::unique_ptr<QMenu> menu(createLineMenu(line, this));
+    if (menu) {
+        menu->exec(globalPos);
+    }
+}
+
+QMenu* ListingView::createLineMenu(int line, QWidget* parent) {
+    if (!isEditable(line)) {
+        return nullptr;
+    }
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("lineMenu"));
+    menu->addAction(tr("&Edit..."), this, [this, line] {
+        runLineEdit(m_doc, *m_history, m_prompts, line);
+        redraw();
+    });
+    QAction* roll = menu->addAction(tr("&Roll Term Again"), this, [this, line] {
+        runRollTermAgain(m_doc, *m_history, line);
+        redraw();
+    });
+    roll->setEnabled(canRollTermAgain(m_doc, line));
+    menu->addAction(tr("&Copy Value"), this, [this, line] {
+        const ListingPlan plan(m_doc);
+        const ListingLine* found = plan.find(line);
+        if (found != nullptr && found->value) {
+            QGuiApplication::clipboard()->setText(utf8Text(*found->value));
+        }
+    });
+    return menu;
+}
+
+bool ListingView::isEditable(int line) const {
+    const ListingPlan plan(m_doc);
+    const ListingLine* found = plan.find(line);
+    return found != nullptr && !found->prompt.empty();
+}
+
+int ListingView::nextEditableLine(int step) const {
+    const ListingPlan plan(m_doc);
+    const int current = currentLine();
+    int line = current != 0 ? current : (step > 0 ? 0 : plan.lastLine() + 1);
+    for (line += step; line >= 1 && line <= plan.lastLine(); line += step) {
+        if (!plan.find(line)->prompt.empty()) {
+            return line;
+        }
+    }
+    return 0;
+}
+
+int ListingView::currentLine() const {
+    return ListingPlan(m_doc).find(m_currentLine) != nullptr ? m_currentLine : 0;
+}
+
+void ListingView::setCurrentLine(int line) {
+    m_currentLine = line;
+    scrollToLine(line);
+    redraw();
+    emit currentLineChanged();
+}
+
+void ListingView::scrollToLine(int line) {
+    if (line <= 0) {
+        return;
+    }
+    QScrollBar* bar = verticalScrollBar();
+    const int top = line * m_lineHeight;
+    const int page = viewport()->height();
+    if (top < bar->value()) {
+        bar->setValue(top);
+    } else if (top + m_lineHeight > bar->value() + page) {
+        bar->setValue(top + m_lineHeight - page);
+    }
+}
+
+void ListingView::editCurrentLine() {
+    if (const int line = currentLine()) {
+        runLineEdit(m_doc, *m_history, m_prompts, line);
+        redraw();
+        emit documentChanged();
+    }
+}
+
+bool ListingView::canRollCurrentTerm() const {
+    return canRollTermAgain(m_doc, currentLine());
+}
+
+void ListingView::rollCurrentTermAgain() {
+    runRollTermAgain(m_doc, *m_history, currentLine());
+    redraw();
+}
+
+void ListingView::copyListing() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(renderListingText(m_doc)));
+}
+
 void ListingView::newCustom() {
     // New offers are read from the top: a shorter set would leave a scrolled view blank.
-    if (runNewCustom(m_doc, m_prompts)) {
+    if (runNewCustom(m_doc, *m_history, m_prompts)) {
+        m_currentLine = 0;
         scrollToTop();
+        emit currentLineChanged();
     }
     redraw();
     emit documentChanged();
 }
 
 void ListingView::newRandom() {
-    if (runNewRandom(m_doc, m_prompts)) {
+    if (runNewRandom(m_doc, *m_history, m_prompts)) {
+        m_currentLine = 0;
         scrollToTop();
+        emit currentLineChanged();
     }
     redraw();
     emit documentChanged();

@@ -5,18 +5,23 @@
 #include "view/PrintJob.h"
 
 class ContractDocument;
+class QMenu;
 class QPrinter;
+class QUndoStack;
 class UiPrompts;
 
-// The one view of the document: the scrolling offer listing, and the command target of the
-// generation, options, print and line-edit commands. It owns nothing but its screen metrics; the
-// texts all belong to the document.
+// The one view of the document: the scrolling offer listing with its current line, and the
+// command target of the generation, options, print, line-edit and roll-again commands. It owns
+// the document's undo history and its screen metrics; the texts all belong to the document.
 class ListingView : public QAbstractScrollArea {
     Q_OBJECT
 public:
     ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent = nullptr);
+    ~ListingView() override;
 
     ContractDocument& document() const { return m_doc; }
+    // Every change the view's commands make is one step here.
+    QUndoStack& history() const { return *m_history; }
 
     // Run whenever the view is bound to a new or opened document: measures the default font,
     // sets the scroll extent (70 average characters by 71 lines, whatever the offer count) and
@@ -29,6 +34,20 @@ public:
     void editOptions();
     void printContracts();
     void printListing();  // the print dialog, then the one-page listing
+    void editCurrentLine();
+    void rollCurrentTermAgain();
+    bool canRollCurrentTerm() const;
+    // The listing as --roll prints it, onto the clipboard.
+    void copyListing();
+
+    // The current line, drawn highlighted: 0 for none, else 1..the listing's last line. A line
+    // set earlier that the listing no longer has counts as none.
+    int currentLine() const;
+    // Makes `line` current (0: none) and scrolls it into view.
+    void setCurrentLine(int line);
+    // The menu of an editable line: Edit..., Roll Term Again (for the ten rolled terms only) and
+    // Copy Value; nullptr for a line that cannot be edited. The caller owns the menu.
+    QMenu* createLineMenu(int line, QWidget* parent);
 
     // Prints the listing on `printer` without a dialog (see runPrintJob: a PDF file that is the
     // document itself is refused, and any other is replaced only once complete).
@@ -43,11 +62,17 @@ public:
 signals:
     // A command changed the document (its title may have changed with it).
     void documentChanged();
+    // The current line moved, or the document under it changed.
+    void currentLineChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -56,9 +81,18 @@ private:
     void scrollToTop();
     void updateScrollBars();
     void redraw();
+    bool isEditable(int line) const;
+    // The next editable line after (step 1) or before (step -1) the current one.
+    int nextEditableLine(int step) const;
+    void scrollToLine(int line);
+    void showLineMenu(int line, const QPoint& globalPos);
+    // The menu of the current line, opened from the keyboard; false when it has none.
+    bool openCurrentLineMenu();
 
     ContractDocument& m_doc;
     UiPrompts& m_prompts;
+    QUndoStack* m_history;
     int m_lineHeight = 0;
     int m_charWidth = 0;
+    int m_currentLine = 0;
 };

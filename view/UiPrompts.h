@@ -19,6 +19,9 @@ struct OptionsValues {
     bool operator==(const OptionsValues&) const = default;
 };
 
+// The answers to "Save changes to <title>?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // Everything a command asks the user goes through here: real dialogs in the program, scripted
 // answers in tests. Each ask returns true for OK and false for Cancel (or a dialog that could not
 // be shown); the in/out arguments hold what the dialog shows on entry and what it holds on OK.
@@ -42,6 +45,9 @@ public:
     // ---- files ----
     virtual bool askOpenPath(QString& path) = 0;
     virtual bool askSavePath(const QString& proposed, QString& path) = 0;
+    // Asked before unsaved changes would be replaced or closed; a dialog that cannot be shown
+    // answers Cancel.
+    virtual SaveAnswer askSaveChanges(const QString& title) = 0;
 
     // ---- messages: warning icon, one OK button, titled "Zuvaduro" ----
     virtual void warn(const QString& message) = 0;

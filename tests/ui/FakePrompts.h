@@ -26,6 +26,7 @@ public:
     QString pdfPath;
     std::optional<QString> openAnswer;
     std::optional<QString> saveAnswer;
+    SaveAnswer saveChangesAnswer = SaveAnswer::Cancel;
 
     // ---- what the prompts were shown ----
     std::vector<std::string> ratingsShown;
@@ -36,6 +37,7 @@ public:
     int listingPrintersAsked = 0;
     int contractPrintersAsked = 0;
     std::vector<QString> savesProposed;
+    QStringList saveChangesAsked;  // the titles "Save changes to ...?" named
     QStringList warnings;
     QStringList informations;
 
@@ -102,6 +104,10 @@ public:
         }
         path = *saveAnswer;
         return true;
+    }
+    SaveAnswer askSaveChanges(const QString& title) override {
+        saveChangesAsked << title;
+        return saveChangesAnswer;
     }
     void warn(const QString& message) override { warnings << message; }
     void inform(const QString& message) override { informations << message; }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest/QTest>
 
 #include "document/ContractDocument.h"
@@ -55,9 +56,10 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
         MemorySettings settings;
         ContractDocument doc(settings, 1);
         fillOffers(doc, c.offers);
+        QUndoStack history;
         FakePrompts fake;
         fake.editAnswer = "edited";
-        runLineEdit(doc, fake, c.line);
+        runLineEdit(doc, history, fake, c.line);
 
         const std::string where =
             std::to_string(c.offers) + " offers, line " + std::to_string(c.line);
@@ -82,18 +84,19 @@ TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     MemorySettings settings;
     ContractDocument doc(settings, 1);
     fillOffers(doc, 2);
+    QUndoStack history;
     FakePrompts fake;
 
-    runLineEdit(doc, fake, 36);  // no answer: Cancel
+    runLineEdit(doc, history, fake, 36);  // no answer: Cancel
     EXPECT_EQ(doc.m_offers[1].location, "o2-location");
 
     for (const char* typed : {"  Tharkad ", "", "zz"}) {
         fake.editAnswer = typed;
-        runLineEdit(doc, fake, 36);
+        runLineEdit(doc, history, fake, 36);
         EXPECT_EQ(doc.m_offers[1].location, typed);
     }
     fake.editAnswer = "E";
-    runLineEdit(doc, fake, 1);
+    runLineEdit(doc, history, fake, 1);
     EXPECT_EQ(doc.m_rating, "E");
     EXPECT_EQ(doc.m_offers[0].location, "o1-location");
     EXPECT_EQ(doc.m_offerCount, 2);
@@ -105,6 +108,7 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     fillOffers(doc, 2);
     DialogPrompts prompts(nullptr);
     ModalDriver driver;
+    QUndoStack history;
 
     QString promptShown;
     QString textShown;
@@ -118,7 +122,7 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
         QTest::keyClicks(edit, "Tharkad");
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    runLineEdit(doc, prompts, 36);
+    runLineEdit(doc, history, prompts, 36);
     EXPECT_EQ(promptShown, "Location: o2-location");
     EXPECT_EQ(textShown, "o2-location");
     EXPECT_TRUE(editFocused);
@@ -128,14 +132,14 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
         QTest::keyClicks(control<QLineEdit>(dialog, EditLineDialog::kTextId), "Outreach");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    runLineEdit(doc, prompts, 36);
+    runLineEdit(doc, history, prompts, 36);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
     driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
         control<QLineEdit>(dialog, EditLineDialog::kTextId)->clear();
         QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    runLineEdit(doc, prompts, 1);
+    runLineEdit(doc, history, prompts, 1);
     EXPECT_EQ(doc.m_rating, "");
 }
 

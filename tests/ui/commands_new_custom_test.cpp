@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest/QTest>
 #include <map>
 
@@ -52,6 +53,7 @@ protected:
     ContractDocument doc{settings, seedWithOffers("A", 1)};
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
+    QUndoStack history;
 };
 
 TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
@@ -63,7 +65,7 @@ TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
         QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
     const std::uint32_t generator = doc.generatorState();
-    runNewCustom(doc, prompts);
+    runNewCustom(doc, history, prompts);
     EXPECT_EQ(doc.m_rating, "D");
     EXPECT_EQ(doc.m_customChoices, OfferChoices{});
     EXPECT_EQ(doc.m_offers[0].employer, "kept");
@@ -92,7 +94,7 @@ TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
         type(combo(dialog, NewCustomDialog::kRatingId), "B");
         clickOk(dialog);
     });
-    runNewCustom(doc, prompts);
+    runNewCustom(doc, history, prompts);
     EXPECT_EQ(message, "Please enter no more than 1 characters.");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_TRUE(stayedOpen);
@@ -105,7 +107,7 @@ TEST_F(NewCustomCommand, anEmptyRatingPasses) {
         combo(dialog, NewCustomDialog::kRatingId)->lineEdit()->clear();
         clickOk(dialog);
     });
-    runNewCustom(doc, prompts);
+    runNewCustom(doc, history, prompts);
     EXPECT_EQ(doc.m_rating, "");
     EXPECT_EQ(doc.title(), "Untitled");
 }
@@ -117,7 +119,7 @@ TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
         // Enter from inside a combo confirms the dialog without turning "a" into "A".
         QTest::keyClick(combo(dialog, NewCustomDialog::kEmployerId)->lineEdit(), Qt::Key_Return);
     });
-    runNewCustom(doc, prompts);
+    runNewCustom(doc, history, prompts);
     EXPECT_EQ(doc.m_rating, "a");
     EXPECT_EQ(doc.m_customChoices.employer, "Kell");
     ASSERT_GE(doc.m_offerCount, 1);
@@ -130,7 +132,7 @@ TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
         employerShown = combo(dialog, NewCustomDialog::kEmployerId)->currentText();
         clickOk(dialog);
     });
-    runNewCustom(doc, prompts);
+    runNewCustom(doc, history, prompts);
     EXPECT_EQ(ratingShown, "A");
     EXPECT_EQ(employerShown, "Kell Hounds");
     EXPECT_EQ(doc.m_rating, "A");
@@ -143,9 +145,9 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
     mine.assignment = "Garrison Duty";
     mine.transport = "25%";
     fake.customAnswer = std::make_pair(std::string("C"), mine);
-    runNewCustom(doc, fake);
+    runNewCustom(doc, history, fake);
     fake.ratingAnswer = "B";
-    runNewRandom(doc, fake);
+    runNewRandom(doc, history, fake);
 
     std::map<int, QString> shown;
     driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
@@ -155,7 +157,7 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    runNewCustom(doc, prompts);
+    runNewCustom(doc, history, prompts);
     EXPECT_EQ(shown[NewCustomDialog::kRatingId], "B");
     EXPECT_EQ(shown[NewCustomDialog::kAssignmentId], "Garrison Duty");
     EXPECT_EQ(shown[NewCustomDialog::kTransportId], "25%");
@@ -166,12 +168,13 @@ TEST(NewCustomGeneration, fixedSupportAndTransportFillBothFieldsOfTheFirstOfferO
     const std::uint32_t seed = seedWithOffers("A", 2);
     MemorySettings settings;
     ContractDocument doc(settings, seed);
+    QUndoStack history;
     FakePrompts fake;
     OfferChoices choices;
     choices.support = "81 percent";
     choices.transport = "no transport";
     fake.customAnswer = std::make_pair(std::string("A"), choices);
-    runNewCustom(doc, fake);
+    runNewCustom(doc, history, fake);
 
     ASSERT_GE(doc.m_offerCount, 2);
     const ContractOffer& first = doc.m_offers[0];
@@ -197,10 +200,11 @@ TEST(NewCustomGeneration, allRandomChoicesGenerateExactlyLikeNewRandom) {
             ContractDocument custom(settings, seed);
             ContractDocument random(settings, seed);
             FakePrompts fake;
+            QUndoStack history;
             fake.customAnswer = std::make_pair(std::string(rating), OfferChoices{});
             fake.ratingAnswer = rating;
-            runNewCustom(custom, fake);
-            runNewRandom(random, fake);
+            runNewCustom(custom, history, fake);
+            runNewRandom(random, history, fake);
             EXPECT_EQ(custom.m_offerCount, random.m_offerCount) << rating << seed;
             EXPECT_EQ(custom.m_offers, random.m_offers) << rating << seed;
             EXPECT_EQ(custom.generatorState(), random.generatorState()) << rating << seed;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest/QTest>
 
 #include "document/ContractDocument.h"
@@ -43,6 +44,7 @@ protected:
     ContractDocument doc{settings, kSeed};
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
+    QUndoStack history;
 };
 
 TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
@@ -52,13 +54,13 @@ TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
         combo->lineEdit()->setText("A");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    runNewRandom(doc, prompts);
+    runNewRandom(doc, history, prompts);
     EXPECT_EQ(take(doc), before);
 
     driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
         QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
-    runNewRandom(doc, prompts);
+    runNewRandom(doc, history, prompts);
     EXPECT_EQ(take(doc), before);
 }
 
@@ -70,7 +72,7 @@ TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
         EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(dialog, 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    runNewRandom(doc, prompts);
+    runNewRandom(doc, history, prompts);
     EXPECT_EQ(shown, "B");
     EXPECT_EQ(doc.m_rating, "B");
     // The reset ran: new title, default location back in every offer.
@@ -87,7 +89,7 @@ TEST_F(NewRandomCommand, keepsATwoLetterRatingAsTyped) {
         QTest::keyClicks(combo->lineEdit(), "AB");
         QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    runNewRandom(doc, prompts);
+    runNewRandom(doc, history, prompts);
     EXPECT_EQ(doc.m_rating, "AB");
     EXPECT_EQ(doc.title(), "Untitled");
 }
@@ -97,7 +99,7 @@ TEST_F(NewRandomCommand, generatesWithEveryTermRandomAndKeepsTheCustomChoices) {
     doc.m_customChoices.support = "80%";
     FakePrompts fake;
     fake.ratingAnswer = "C";
-    runNewRandom(doc, fake);
+    runNewRandom(doc, history, fake);
 
     MemorySettings otherSettings;
     ContractDocument expected(otherSettings, kSeed);

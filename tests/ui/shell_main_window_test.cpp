@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QDropEvent>
@@ -19,9 +20,12 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
+#include <set>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "listing/ListingPlan.h"
 #include "shell/FramePlacement.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
@@ -33,6 +37,7 @@ namespace {
 
 using shelltest::documentBytes;
 using shelltest::namedOffer;
+using shelltest::shownTitle;
 using shelltest::writeFile;
 
 class MainWindowTest : public ::testing::Test {
@@ -76,7 +81,6 @@ protected:
 
 TEST_F(MainWindowTest, startsUntitled525WideScreenLess25TallCentredWithoutStatusBar) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
     EXPECT_EQ(window.width(), 525);
     EXPECT_EQ(window.height(), screen.height() - 25);
     EXPECT_EQ(window.x(), screen.x() + (screen.width() - 525) / 2);
@@ -84,6 +88,7 @@ TEST_F(MainWindowTest, startsUntitled525WideScreenLess25TallCentredWithoutStatus
     EXPECT_EQ(window.findChild<QStatusBar*>(), nullptr);
     EXPECT_EQ(window.centralWidget(), window.view());
     EXPECT_TRUE(window.acceptDrops());
+    EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
 }
 
 // Under a window manager the title bar once started above the screen: the whole frame must lie
@@ -117,8 +122,11 @@ TEST(FramePlacementTest, theWholeFrameLiesOnTheAvailableArea) {
 TEST_F(MainWindowTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
     doc.setTitle("raid [*] plans.did");
     window.updateWindowTitle();
-    window.setWindowModified(false);
-    EXPECT_EQ(window.windowTitle().replace("[*][*]", "[*]"), "raid [*] plans.did - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "raid [*] plans.did - Zuvaduro");
+    prompts.editAnswer = "A";
+    window.view()->setCurrentLine(1);
+    window.view()->editCurrentLine();
+    EXPECT_EQ(shownTitle(window), "raid [*] plans.did* - Zuvaduro");
     window.show();
     // What the window system gets still holds the brackets.
     EXPECT_TRUE(window.windowHandle()->title().contains("[*]"));
@@ -127,13 +135,16 @@ TEST_F(MainWindowTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
 // ---- menus, keys and toolbar -----------------------------------------------------------------
 
 TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
-    ASSERT_EQ(window.menuBar()->actions().size(), 3);
-    EXPECT_EQ(visibleTexts(window.menuBar()->actions()), QStringList({"&File", "&View", "&Help"}));
+    ASSERT_EQ(window.menuBar()->actions().size(), 4);
+    EXPECT_EQ(visibleTexts(window.menuBar()->actions()),
+              QStringList({"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(visibleTexts(menu(0)->actions()),
-              QStringList({"&New Custom", "New Random", "&Open...", "&Save", "Save &As...", "-",
-                           "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(visibleTexts(menu(1)->actions()), QStringList({"&Options", "&Toolbar"}));
-    EXPECT_EQ(visibleTexts(menu(2)->actions()),
+              QStringList({"Ne&w", "&New Custom", "New Random", "&Open...", "&Save", "Save &As...",
+                           "-", "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(visibleTexts(menu(1)->actions()),
+              QStringList({"&Undo", "&Redo", "-", "Copy &Listing", "-", "Roll &Term Again"}));
+    EXPECT_EQ(visibleTexts(menu(2)->actions()), QStringList({"&Options", "&Toolbar"}));
+    EXPECT_EQ(visibleTexts(menu(3)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
     struct Key {
@@ -145,17 +156,21 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         {57600, "Ctrl+C"}, {32771, "Ctrl+R"}, {57601, "Ctrl+O"}, {57603, "Ctrl+S"},
         {57604, ""},       {57607, "Ctrl+P"}, {32773, "Ctrl+T"}, {57665, ""},
         {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
-        {57670, "F1"},     {57669, "Shift+F1"},
+        {57670, "F1"},     {57669, "Shift+F1"}, {32790, "Ctrl+N"}, {57643, "Ctrl+Z"},
+        {57644, "Ctrl+Y"}, {32791, "Ctrl+Shift+C"}, {32792, ""},
     };
     // clang-format on
+    // Nothing to undo or redo yet, and no current line to roll.
+    const std::set<int> disabled = {57643, 57644, 32792};
     for (const Key& key : keys) {
         QAction* action = window.findChild<QAction*>(QString::number(key.id));
         ASSERT_NE(action, nullptr) << key.id;
         EXPECT_EQ(action->data().toInt(), key.id);
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(key.key))) << key.id;
-        EXPECT_TRUE(action->isEnabled()) << key.id;
+        EXPECT_EQ(action->isEnabled(), !disabled.count(key.id)) << key.id;
         EXPECT_FALSE(action->whatsThis().isEmpty()) << key.id;
     }
+    EXPECT_EQ(window.action(57644)->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
     QAction* placeholder = window.findChild<QAction*>("recentFile");
     ASSERT_NE(placeholder, nullptr);
     EXPECT_FALSE(placeholder->isEnabled());
@@ -211,7 +226,7 @@ TEST_F(MainWindowTest, openReadsTheFileAndNamesTheWindowAfterIt) {
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join('\n').toStdString();
     EXPECT_EQ(doc.m_rating, "B");
     EXPECT_EQ(doc.m_offerCount, 2);
-    EXPECT_EQ(window.windowTitle(), "spring.did - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "spring.did - Zuvaduro");
     EXPECT_EQ(recent.entries(), QStringList({QFileInfo(path).absoluteFilePath()}));
     EXPECT_EQ(window.findChild<QAction*>("57616")->text().left(3), "&1 ");
     EXPECT_FALSE(window.findChild<QAction*>("recentFile")->isVisible());
@@ -223,14 +238,14 @@ TEST_F(MainWindowTest, newOffersAfterAnOpenRetitleTheWindowUntitledAndBothStartA
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum());
     window.openDocument(writeDocument("old.did", "C", 1));
-    ASSERT_EQ(window.windowTitle(), "old.did - Zuvaduro");
+    ASSERT_EQ(shownTitle(window), "old.did - Zuvaduro");
     EXPECT_EQ(bar->value(), 0);
 
     bar->setValue(bar->maximum());
     prompts.ratingAnswer = "A";
     window.action(32771)->trigger();
     EXPECT_EQ(prompts.ratingsShown.size(), 1u);
-    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
     EXPECT_EQ(bar->value(), 0);
 }
 
@@ -250,7 +265,7 @@ TEST_F(MainWindowTest, missingFileWarnsAndLeavesDocumentAndTitle) {
     EXPECT_EQ(prompts.warnings[0], QFileInfo(missing).absoluteFilePath() + " was not found.");
     EXPECT_EQ(doc.m_rating, "C");
     EXPECT_EQ(doc.m_offerCount, 1);
-    EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "kept.did - Zuvaduro");
     EXPECT_EQ(recent.size(), 1);
 }
 
@@ -262,7 +277,7 @@ TEST_F(MainWindowTest, fileCutAfterTheYearWarnsAndLeavesAnUntitledDocument) {
                                           5)));
     EXPECT_FALSE(window.openDocument(cut));
     EXPECT_EQ(prompts.warnings, QStringList({"Unexpected file format."}));
-    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
     EXPECT_EQ(doc.m_offerCount, 0);
     EXPECT_EQ(settings.readText("Settings", "Year", ""), "3025");
 }
@@ -309,7 +324,7 @@ TEST_F(MainWindowTest, aLongOpenShowsProgressAndCancelKeepsTheDocumentAsItWas) {
     EXPECT_GT(painted.count, 0);
     EXPECT_EQ(doc.m_rating, "C");
     EXPECT_EQ(doc.pathName(), QFileInfo(kept).absoluteFilePath().toStdString());
-    EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "kept.did - Zuvaduro");
     EXPECT_EQ(recent.size(), 1);
     EXPECT_TRUE(prompts.warnings.isEmpty());
 }
@@ -349,7 +364,7 @@ TEST_F(MainWindowTest, droppingThreeFilesLeavesTheLastOpenAndAllInTheRecentList)
     EXPECT_TRUE(drop.isAccepted());
     EXPECT_EQ(doc.m_rating, "C");
     EXPECT_EQ(doc.m_offerCount, 3);
-    EXPECT_EQ(window.windowTitle(), "c.did - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "c.did - Zuvaduro");
     EXPECT_EQ(recent.entries(),
               QStringList({QFileInfo(c).absoluteFilePath(), QFileInfo(b).absoluteFilePath(),
                            QFileInfo(a).absoluteFilePath()}));
@@ -364,7 +379,7 @@ TEST_F(MainWindowTest, saveOfANewDocumentAsksForANameAndAddsTheDid) {
     ASSERT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_EQ(prompts.savesProposed[0], "Untitled.DID");
     EXPECT_TRUE(QFileInfo::exists(tempPath("offers.DID")));
-    EXPECT_EQ(window.windowTitle(), "offers.DID - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "offers.DID - Zuvaduro");
     EXPECT_EQ(recent.entries(),
               QStringList({QFileInfo(tempPath("offers.DID")).absoluteFilePath()}));
 
@@ -387,7 +402,7 @@ TEST_F(MainWindowTest, saveAsProposesThePathAndAFailureKeepsTitleAndPath) {
     EXPECT_EQ(prompts.savesProposed[0], QFileInfo(path).absoluteFilePath());
     ASSERT_EQ(prompts.warnings.size(), 1);
     EXPECT_FALSE(prompts.warnings[0].isEmpty());
-    EXPECT_EQ(window.windowTitle(), "kept.did - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "kept.did - Zuvaduro");
     EXPECT_EQ(QString::fromStdString(doc.pathName()), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(recent.size(), 1);
 }
@@ -396,7 +411,7 @@ TEST_F(MainWindowTest, cancelledSaveAsWritesNothing) {
     window.saveAs();
     EXPECT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
-    EXPECT_EQ(window.windowTitle(), "Untitled - Zuvaduro");
+    EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
 }
 
 // ---- help, about, exit -----------------------------------------------------------------------
@@ -442,9 +457,9 @@ TEST_F(MainWindowTest, aboutBoxClosesWithEscape) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(MainWindowTest, exitClosesWithoutAskingAndSaysSo) {
+TEST_F(MainWindowTest, exitWithNothingUnsavedClosesWithoutAsking) {
     window.show();
-    doc.m_offerCount = 2;  // unsaved offers: still no question
+    window.openDocument(writeDocument("kept.did", "C", 2));
     bool closed = false;
     QObject::connect(&window, &MainWindow::windowClosed, [&closed] { closed = true; });
     window.action(57665)->trigger();
@@ -452,6 +467,114 @@ TEST_F(MainWindowTest, exitClosesWithoutAskingAndSaysSo) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(prompts.warnings.isEmpty());
     EXPECT_TRUE(prompts.informations.isEmpty());
+    EXPECT_TRUE(prompts.saveChangesAsked.isEmpty());
+}
+
+// ---- undo, redo and unsaved changes ----------------------------------------------------------
+
+TEST_F(MainWindowTest, theTitleMarksChangesUntilUndoneOrSavedAndEditNamesTheStep) {
+    prompts.ratingAnswer = "A";
+    window.action(32771)->trigger();
+    EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(window.action(57643)->text(), "&Undo New Random");
+    window.action(57643)->trigger();
+    EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(window.action(57644)->text(), "&Redo New Random");
+    window.action(57644)->trigger();
+    EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
+
+    prompts.saveAnswer = tempPath("a.did");
+    window.action(57603)->trigger();
+    EXPECT_EQ(shownTitle(window), "a.did - Zuvaduro");
+    window.view()->setCurrentLine(5);
+    EXPECT_TRUE(window.action(32792)->isEnabled());
+    window.action(32792)->trigger();
+    EXPECT_EQ(shownTitle(window), "a.did* - Zuvaduro");
+    EXPECT_EQ(window.action(57643)->text(), "&Undo Roll Employer Again");
+
+    window.action(32791)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), renderListingText(doc));
+
+    // File > New: the start-up document with a fresh history; the custom choices stay.
+    doc.m_customChoices.employer = "Kell Hounds";
+    prompts.saveChangesAnswer = SaveAnswer::Discard;
+    window.action(32790)->trigger();
+    MemorySettings freshSettings;
+    ContractDocument fresh(freshSettings, 1u);
+    fresh.resetToUntitled();
+    fresh.m_customChoices.employer = "Kell Hounds";
+    EXPECT_EQ(doc.content(), fresh.content());
+    EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
+    EXPECT_FALSE(window.action(57643)->isEnabled());
+}
+
+TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
+    QTemporaryDir dir;
+    const QString other = dir.filePath("other.did");
+    ASSERT_TRUE(writeFile(other, documentBytes("C", 1, {namedOffer(0)})));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(other)});
+    // Each command, returning whether it went on (Exit: the window closed).
+    const std::function<bool(MainWindow&, ContractDocument&)> commands[] = {
+        [](MainWindow& window, ContractDocument&) {
+            window.action(57665)->trigger();
+            return !window.isVisible();
+        },
+        [](MainWindow& window, ContractDocument& doc) {
+            window.action(32790)->trigger();
+            return doc.m_rating == "D";
+        },
+        [](MainWindow& window, ContractDocument& doc) {
+            window.action(57601)->trigger();
+            return doc.m_rating == "C";
+        },
+        [&data](MainWindow& window, ContractDocument& doc) {
+            QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&window, &enter);
+            QApplication::sendEvent(&window, &drop);
+            return doc.m_rating == "C";
+        },
+    };
+    const struct {
+        SaveAnswer answer;
+        bool saveFails;
+        bool goesOn;
+    } answers[] = {{SaveAnswer::Save, false, true},
+                   {SaveAnswer::Save, true, false},
+                   {SaveAnswer::Discard, false, true},
+                   {SaveAnswer::Cancel, false, false}};
+    int row = 0;
+    for (const auto& command : commands) {
+        for (const auto& answer : answers) {
+            ++row;
+            MemorySettings settings;
+            ContractDocument doc(settings, 3u);
+            doc.resetToUntitled();
+            RecentFileList recent;
+            FakePrompts prompts;
+            MainWindow window(doc, recent, &prompts);
+            window.show();
+            prompts.editAnswer = "B";
+            window.view()->setCurrentLine(1);
+            window.view()->editCurrentLine();
+            const QString saved = dir.filePath(QStringLiteral("saved%1.did").arg(row));
+            prompts.saveAnswer = answer.saveFails ? dir.filePath("none/x.did") : saved;
+            prompts.saveChangesAnswer = answer.answer;
+            prompts.openAnswer = other;
+
+            EXPECT_EQ(command(window, doc), answer.goesOn) << row;
+            EXPECT_EQ(prompts.saveChangesAsked, QStringList{"Untitled"}) << row;
+            EXPECT_EQ(QFileInfo::exists(saved), answer.goesOn && answer.answer == SaveAnswer::Save)
+                << row;
+            EXPECT_EQ(prompts.warnings.size(), answer.saveFails ? 1 : 0) << row;
+            if (!answer.goesOn) {
+                EXPECT_EQ(doc.m_rating, "B") << row;
+            }
+        }
+    }
 }
 
 }  // namespace

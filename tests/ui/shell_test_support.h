@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -35,6 +36,12 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
+}
+
+// The title as the window system gets it: the modified mark "[*]" resolved the toolkit's way.
+inline QString shownTitle(QWidget& window) {
+    window.winId();
+    return window.windowHandle()->title();
 }
 
 using testsupport::fillOffers;

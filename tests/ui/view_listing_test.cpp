@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
@@ -228,6 +232,66 @@ TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
     EXPECT_TRUE(changed);
     ASSERT_EQ(prompts.editsShown.size(), 1u);
     EXPECT_EQ(prompts.editsShown[0].second, "o1-employer");
+}
+
+TEST_F(ListingTest, theCurrentLineFollowsClicksAndKeysOverEditableLinesAndShowsHighlighted) {
+    shelltest::fillOffers(doc, 1);
+    ListingView view(doc, prompts);
+    view.resize(300, 220);
+    view.show();
+    const int lh = view.lineHeight();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 4 * lh + 1));  // header
+    EXPECT_EQ(view.currentLine(), 4);
+    const QImage shown = view.viewport()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(view.viewport()->width() - 2, 4 * lh + lh / 2),
+              view.palette().color(QPalette::Highlight));
+    EXPECT_EQ(shown.pixelColor(view.viewport()->width() - 2, 3 * lh + lh / 2),
+              view.palette().color(QPalette::Base));
+    QTest::mouseMove(view.viewport(), QPoint(20, 5 * lh + 1));
+    EXPECT_EQ(view.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(view.viewport(), QPoint(20, 9 * lh + 1));  // "Support:"
+    EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
+
+    // Up and Down skip the count, headers, sub-headings and blank lines, and stop at the ends.
+    const struct {
+        Qt::Key key;
+        int line;
+    } keys[] = {{Qt::Key_Up, 1}, {Qt::Key_Up, 1}, {Qt::Key_Down, 5}, {Qt::Key_Down, 6}};
+    for (const auto& press : keys) {
+        QTest::keyClick(&view, press.key);
+        EXPECT_EQ(view.currentLine(), press.line);
+    }
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(&view, Qt::Key_Down);
+    }
+    EXPECT_EQ(view.currentLine(), 19);
+    const QScrollBar* bar = view.verticalScrollBar();
+    EXPECT_GE(bar->value() + view.viewport()->height(), 20 * lh);  // scrolled along
+
+    prompts.editAnswer = "Tharkad";
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(doc.m_offers[0].location, "Tharkad");
+    EXPECT_EQ(view.history().undoText(), "Edit Location");
+}
+
+TEST_F(ListingTest, theLineMenuRollsOnlyTheTenTermsAndCopiesTheValue) {
+    shelltest::fillOffers(doc, 1);
+    ListingView view(doc, prompts);
+    EXPECT_EQ(view.createLineMenu(4, &view), nullptr);  // a header
+    for (int line : {1, 5, 16, 17, 19}) {
+        std::unique_ptr<QMenu> menu(view.createLineMenu(line, &view));
+        ASSERT_NE(menu, nullptr) << line;
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), 3) << line;
+        EXPECT_EQ(actions[1]->text(), "&Roll Term Again");
+        EXPECT_EQ(actions[1]->isEnabled(), line >= 5 && line <= 16) << line;
+    }
+    std::unique_ptr<QMenu> menu(view.createLineMenu(6, &view));
+    menu->actions()[2]->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "o1-assignment");
+    menu->actions()[1]->trigger();
+    EXPECT_NE(doc.m_offers[0].assignment, "o1-assignment");
+    EXPECT_EQ(view.history().undoText(), "Roll Assignment Again");
 }
 
 TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {

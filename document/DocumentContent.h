@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "document/ContractOffer.h"
+
+// Everything a change to the document can change, as one value: an undo step keeps it from
+// before and after the change, and the document can be set back to either.
+struct DocumentContent {
+    std::string rating;
+    std::int32_t offerCount = 0;
+    std::array<ContractOffer, kMaxOffers> offers;
+    OfferChoices customChoices;
+
+    bool operator==(const DocumentContent&) const = default;
+};

@@ -1,0 +1,83 @@
+#include "generate/TermAgain.h"
+
+#include <algorithm>
+#include <array>
+
+#include "generate/AssignmentTables.h"
+#include "generate/Dice.h"
+#include "generate/PayMultiplier.h"
+#include "generate/Terms.h"
+
+namespace {
+
+using Field = std::string ContractOffer::*;
+
+// The first ten fields of an offer, in the order a generation rolls them.
+constexpr std::array<Field, 10> kRolledTerms = {
+    &ContractOffer::employer,         &ContractOffer::assignment,
+    &ContractOffer::contractLength,   &ContractOffer::paymentMultiplier,
+    &ContractOffer::straightSupport,  &ContractOffer::battleLossCompensation,
+    &ContractOffer::dsjsCompensation, &ContractOffer::commercialCompensation,
+    &ContractOffer::salvageRights,    &ContractOffer::commandRights,
+};
+
+struct AssignmentInput {
+    std::string_view name;
+    bool againstClans = false;
+};
+
+// The terms see an assignment as a generation hands it on: " against Clans" as a flag, not text.
+AssignmentInput assignmentAsRolled(std::string_view listed) {
+    if (listed.ends_with(kAgainstClansSuffix)) {
+        return {listed.substr(0, listed.size() - kAgainstClansSuffix.size()), true};
+    }
+    return {listed, false};
+}
+
+}  // namespace
+
+bool isRolledTerm(Field field) {
+    return field != nullptr &&
+           std::find(kRolledTerms.begin(), kRolledTerms.end(), field) != kRolledTerms.end();
+}
+
+bool rollTermAgain(Dice& dice, std::string_view rating, Field field, double basePay,
+                   ContractOffer& offer) {
+    if (!isRolledTerm(field)) {
+        return false;
+    }
+    const std::string_view employer = offer.employer;
+    const AssignmentInput assignment = assignmentAsRolled(offer.assignment);
+    std::string& out = offer.*field;
+    if (field == &ContractOffer::employer) {
+        out.assign(rollEmployer(dice, kRandomChoice));
+    } else if (field == &ContractOffer::assignment) {
+        const AssignmentPick pick = rollAssignment(dice, employer, kRandomChoice);
+        std::string rolled(pick.name);
+        if (pick.againstClans) {
+            rolled += kAgainstClansSuffix;
+        }
+        out = std::move(rolled);
+    } else if (field == &ContractOffer::contractLength) {
+        out.assign(rollContractLength(dice, assignment.name, kRandomChoice));
+    } else if (field == &ContractOffer::paymentMultiplier) {
+        std::string multiplier;
+        const double value = *rollPayMultiplier(dice, rating, employer, assignment.name,
+                                                assignment.againstClans, kRandomChoice, multiplier);
+        appendPayAmount(multiplier, value, basePay);
+        out = std::move(multiplier);
+    } else if (field == &ContractOffer::straightSupport) {
+        out.assign(rollStraightSupport(dice, rating, employer, kRandomChoice));
+    } else if (field == &ContractOffer::battleLossCompensation) {
+        out.assign(rollBattleLossCompensation(dice, rating, employer, kRandomChoice));
+    } else if (field == &ContractOffer::dsjsCompensation) {
+        out.assign(rollDsJsCompensation(dice, kRandomChoice));
+    } else if (field == &ContractOffer::commercialCompensation) {
+        out.assign(rollCommercialCompensation(dice, kRandomChoice));
+    } else if (field == &ContractOffer::salvageRights) {
+        out.assign(rollSalvageRights(dice, employer, kRandomChoice));
+    } else {
+        out.assign(rollCommandRights(dice, employer, kRandomChoice));
+    }
+    return true;
+}
