@@ -38,13 +38,13 @@ std::optional<std::uint64_t> parseWhole(const std::string& text) {
 
 // The seed a run takes when none is given: the clock in nanoseconds, printed with the counts.
 std::uint64_t seedFromClock() {
-    return static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1));
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
+                                      std::chrono::nanoseconds(1));
 }
 
 int coreCount() {
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 
-                                       static_cast<unsigned>(kMostThreads)));
+    return static_cast<int>(
+        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMostThreads)));
 }
 
 // Returns the problem, or nothing when the command is complete.

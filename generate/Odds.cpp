@@ -55,8 +55,9 @@ void countView(IdentityCounter& counter, std::string_view text) {
 void countTerms(Tally& tally, const RolledTerms& terms) {
     auto& t = tally.terms;
     countView(t[0], terms.employer);
-    t[kAssignmentTerm].add(addressOf(terms.assignment.name),
-             terms.assignment.name.size() * 2 + (terms.assignment.againstClans ? 1 : 0));
+    t[kAssignmentTerm].add(
+        addressOf(terms.assignment.name),
+        terms.assignment.name.size() * 2 + (terms.assignment.againstClans ? 1 : 0));
     countView(t[2], terms.contractLength);
     if (terms.multiplierHundredths) {
         t[kPaymentMultiplierTerm].add(static_cast<std::uint64_t>(*terms.multiplierHundredths), 0);
@@ -176,8 +177,8 @@ OddsResult merge(const std::vector<Tally>& tallies, const OddsRequest& request) 
 
 OddsResult rollOdds(const OddsRequest& request, OddsProgress* progress) {
     const std::uint64_t chunks = (request.samples + kChunkSamples - 1) / kChunkSamples;
-    const auto threads = static_cast<std::size_t>(
-        std::clamp<std::uint64_t>(chunks, 1, static_cast<std::uint64_t>(std::max(1, request.threads))));
+    const auto threads = static_cast<std::size_t>(std::clamp<std::uint64_t>(
+        chunks, 1, static_cast<std::uint64_t>(std::max(1, request.threads))));
     std::vector<Tally> tallies(threads);
     std::atomic<std::uint64_t> nextChunk{0};
     {

@@ -174,8 +174,8 @@ std::string renderOddsJson(const OddsRequest& request, const OddsResult& result)
                       ", \"samples\": " + countText(result.samples) +
                       ", \"seed\": " + std::to_string(request.seed) + ", \"offerCount\": {";
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
-        out += (n == 0 ? "\"" : ", \"") + std::to_string(n) + "\": " +
-               countText(result.offerCounts[n]);
+        out += (n == 0 ? "\"" : ", \"") + std::to_string(n) +
+               "\": " + countText(result.offerCounts[n]);
     }
     out += "}, \"offers\": " + countText(result.offers) + ", \"meanMultiplier\": ";
     if (result.meanMultiplier) {

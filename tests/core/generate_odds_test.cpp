@@ -97,9 +97,12 @@ TEST(rollOdds, countsWhatSeparateOrdinaryGenerationsGive) {
                 counted[value.text] = value.count;
             }
             EXPECT_EQ(counted, expected.terms[t]) << kOddsTerms[t].key;
-            EXPECT_TRUE(std::is_sorted(values.begin(), values.end(), [](const auto& a, const auto& b) {
-                return a.count != b.count ? a.count > b.count : a.text < b.text;
-            })) << kOddsTerms[t].key;
+            EXPECT_TRUE(std::is_sorted(values.begin(), values.end(),
+                                       [](const auto& a, const auto& b) {
+                                           return a.count != b.count ? a.count > b.count
+                                                                     : a.text < b.text;
+                                       }))
+                << kOddsTerms[t].key;
         }
         ASSERT_TRUE(result.meanMultiplier.has_value());
         EXPECT_NEAR(*result.meanMultiplier, expected.multiplierSum / expected.offers, 1e-12);
@@ -127,7 +130,9 @@ TEST(rollOdds, cancelStopsTheRunWithWhatWasCounted) {
     // A run far too long to finish, cancelled once it is under way.
     OddsProgress progress;
     OddsResult partial;
-    std::thread run([&] { partial = rollOdds({"A", OfferChoices{}, 1'000'000'000'000, 1, 2}, &progress); });
+    std::thread run([&] {
+        partial = rollOdds({"A", OfferChoices{}, 1'000'000'000'000, 1, 2}, &progress);
+    });
     while (progress.samplesDone.load() == 0) {
         std::this_thread::yield();
     }
