@@ -132,7 +132,8 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
     EXPECT_EQ(visibleTexts(menu(0)->actions()),
               QStringList({"&New Custom", "New Random", "&Open...", "&Save", "Save &As...", "-",
                            "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(visibleTexts(menu(1)->actions()), QStringList({"&Options", "&Toolbar"}));
+    EXPECT_EQ(visibleTexts(menu(1)->actions()),
+              QStringList({"&Options", "&Toolbar", "-", "O&dds..."}));
     EXPECT_EQ(visibleTexts(menu(2)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
@@ -145,7 +146,7 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         {57600, "Ctrl+C"}, {32771, "Ctrl+R"}, {57601, "Ctrl+O"}, {57603, "Ctrl+S"},
         {57604, ""},       {57607, "Ctrl+P"}, {32773, "Ctrl+T"}, {57665, ""},
         {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
-        {57670, "F1"},     {57669, "Shift+F1"},
+        {57670, "F1"},     {57669, "Shift+F1"}, {32776, ""},
     };
     // clang-format on
     for (const Key& key : keys) {
