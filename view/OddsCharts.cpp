@@ -14,9 +14,11 @@
 
 namespace {
 
-constexpr int kBinsWanted = 20;
+constexpr int kBinsWanted = 12;  // as many as the axis can label side by side
 // Longer texts (a typed choice may be any length) are cut in the chart; the table holds them.
 constexpr int kLongestCategory = 40;
+// A chart shows this many values of a term at most; the rest share one bar (the table lists all).
+constexpr std::size_t kMostBars = 12;
 
 double percentOf(std::uint64_t count, std::uint64_t total) {
     return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
@@ -139,17 +141,26 @@ QChart* multiplierHistogram(const OddsResult& result) {
                      .arg(bins.leftOut);
     }
     return barChart(title, categories, percentages, QObject::tr("% of offers"),
-                    QObject::tr("multiplier from (bins of %1)").arg(bins.width, 0, 'g', 6), false);
+                    QObject::tr("multiplier (each bar from its value to the next)"), false);
 }
 
 QChart* termChart(const QString& title, const std::vector<OddsValue>& values,
                   std::uint64_t offers) {
-    // Horizontal bars are drawn from the bottom up: the most common goes last.
     std::vector<QString> texts;
     std::vector<double> percentages;
-    for (auto it = values.rbegin(); it != values.rend(); ++it) {
-        texts.push_back(QString::fromStdString(it->text));
-        percentages.push_back(percentOf(it->count, offers));
+    const std::size_t shown = values.size() > kMostBars ? kMostBars - 1 : values.size();
+    if (shown < values.size()) {
+        std::uint64_t rest = 0;
+        for (std::size_t i = shown; i < values.size(); ++i) {
+            rest += values[i].count;
+        }
+        texts.push_back(QObject::tr("%1 others").arg(values.size() - shown));
+        percentages.push_back(percentOf(rest, offers));
+    }
+    // Horizontal bars are drawn from the bottom up: the most common goes last.
+    for (std::size_t i = shown; i-- > 0;) {
+        texts.push_back(QString::fromStdString(values[i].text));
+        percentages.push_back(percentOf(values[i].count, offers));
     }
     return barChart(title, categoryNames(texts), percentages, QObject::tr("% of offers"), QString(),
                     true);

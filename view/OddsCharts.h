@@ -23,7 +23,7 @@ QChart* termChart(const QString& title, const std::vector<OddsValue>& values, st
 void paintOddsChart(QChart& chart, const QPalette& palette);
 
 // Equal bins over the finite multipliers: from a round lower edge, a round width that gives
-// about twenty bins. Values that are no finite number are left out and counted apart.
+// about a dozen bins. Values that are no finite number are left out and counted apart.
 struct MultiplierBins {
     double start = 0;
     double width = 1;

@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <array>
 #include <charconv>
 #include <thread>
 
@@ -41,6 +42,12 @@ constexpr int kMostSamples = 1'000'000'000;
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressMs = 50;
 constexpr int kCombosPerRow = 3;
+
+// The tabs' names, short enough that the eleven tabs fit side by side; in kOddsTerms order.
+constexpr std::array<const char*, kOddsTermCount> kTermTabs = {
+    "Employer",    "Assignment", "Length",     "Multiplier", "Support",
+    "Battle Loss", "DS/JS",      "Commercial", "Salvage",    "Command",
+};
 
 std::optional<std::uint64_t> parseSeed(const QString& text) {
     const std::string digits = text.trimmed().toStdString();
@@ -118,10 +125,11 @@ void OddsWindow::createChoices(const std::string& rating, const OfferChoices& ch
         auto* label = new QLabel(tr(spec.label), group);
         label->setBuddy(combo);
         combo->setAccessibleName(label->text());
-        const int row = static_cast<int>(i) / kCombosPerRow * 2;
-        const int column = static_cast<int>(i) % kCombosPerRow;
-        grid->addWidget(label, row, column);
-        grid->addWidget(combo, row + 1, column);
+        const int row = static_cast<int>(i) / kCombosPerRow;
+        const int column = static_cast<int>(i) % kCombosPerRow * 2;
+        grid->addWidget(label, row, column, Qt::AlignRight);
+        grid->addWidget(combo, row, column + 1);
+        grid->setColumnStretch(column + 1, 1);
         m_combos[i] = combo;
     }
     m_layout->addWidget(group);
@@ -313,7 +321,7 @@ void OddsWindow::showResult() {
         QChart* chart = t == kPaymentMultiplierTerm
                             ? multiplierHistogram(result)
                             : termChart(label, result.terms[t], result.offers);
-        addResultTab(label, chart, result.terms[t], result.offers);
+        addResultTab(tr(kTermTabs[t]), chart, result.terms[t], result.offers);
     }
     m_tabs->setCurrentIndex(std::max(0, current));
     m_exportCsv->setEnabled(true);
@@ -342,6 +350,7 @@ void OddsWindow::addResultTab(const QString& name, QChart* chart,
         table->setItem(r, 1, numberItem(locale.toString(static_cast<qulonglong>(row.count))));
         table->setItem(r, 2, numberItem(locale.toString(share, 'f', 2)));
     }
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table->resizeColumnsToContents();
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
@@ -350,6 +359,7 @@ void OddsWindow::addResultTab(const QString& name, QChart* chart,
     splitter->addWidget(table);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({600, 400});
     m_tabs->addTab(splitter, name);
 }
 
