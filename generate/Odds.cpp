@@ -158,9 +158,10 @@ OddsResult merge(const std::vector<Tally>& tallies, const OddsRequest& request) 
         for (auto& [text, count] : byText[term]) {
             values.push_back({text, count});
         }
-        // The map gave them in text order, so a stable sort by count keeps ties by text.
-        std::stable_sort(values.begin(), values.end(),
-                         [](const OddsValue& a, const OddsValue& b) { return a.count > b.count; });
+        // Texts are unique within a term, so this order is total.
+        std::sort(values.begin(), values.end(), [](const OddsValue& a, const OddsValue& b) {
+            return a.count != b.count ? a.count > b.count : a.text < b.text;
+        });
     }
     double sum = 0;
     for (const auto& [value, count] : byValue) {
