@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
@@ -9,6 +8,7 @@
 #include <thread>
 
 #include "cli/Modes.h"
+#include "document/NumberText.h"
 #include "generate/Odds.h"
 #include "listing/OddsReport.h"
 
@@ -25,28 +25,6 @@ struct OddsCommand {
     OddsFormat format = OddsFormat::Text;
 };
 
-// Digits only: no sign, no blanks; nothing when the number does not fit.
-std::optional<std::uint64_t> parseWhole(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The seed a run takes when none is given: the clock in nanoseconds, printed with the counts.
-std::uint64_t seedFromClock() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
-                                      std::chrono::nanoseconds(1));
-}
-
-int coreCount() {
-    return static_cast<int>(
-        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kMostThreads)));
-}
-
 // Returns the problem, or nothing when the command is complete.
 std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
     if (args.empty() || args[0].starts_with("--")) {
@@ -55,7 +33,7 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
     OddsRequest& request = command.request;
     request.rating = args[0];
     request.samples = kDefaultSamples;
-    request.threads = coreCount();
+    request.threads = std::min(oddsThreadsForThisMachine(), kMostThreads);
     std::optional<std::uint64_t> seed;
     bool json = false;
     bool csv = false;
@@ -70,18 +48,18 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
         }
         const std::string& value = args[++i];
         if (option == "--rolls") {
-            const std::optional<std::uint64_t> samples = parseWhole(value);
+            const std::optional<std::uint64_t> samples = parseWholeNumber(value);
             if (!samples || *samples < 1 || *samples > kMostSamples) {
                 return "--rolls takes a whole number from 1 to 1000000000";
             }
             request.samples = *samples;
         } else if (option == "--seed") {
-            seed = parseWhole(value);
+            seed = parseWholeNumber(value);
             if (!seed) {
                 return "--seed takes a whole number from 0 to 18446744073709551615";
             }
         } else if (option == "--threads") {
-            const std::optional<std::uint64_t> threads = parseWhole(value);
+            const std::optional<std::uint64_t> threads = parseWholeNumber(value);
             if (!threads || *threads < 1 || *threads > kMostThreads) {
                 return "--threads takes a whole number from 1 to " + std::to_string(kMostThreads);
             }
@@ -96,7 +74,7 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
         return "--json and --csv cannot be given together";
     }
     command.format = json ? OddsFormat::Json : csv ? OddsFormat::Csv : OddsFormat::Text;
-    request.seed = seed ? *seed : seedFromClock();
+    request.seed = seed ? *seed : oddsSeedFromClock();
     return std::nullopt;
 }
 

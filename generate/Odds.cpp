@@ -1,6 +1,7 @@
 #include "generate/Odds.h"
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <system_error>
 #include <thread>
@@ -175,6 +176,15 @@ OddsResult merge(const std::vector<Tally>& tallies, const OddsRequest& request) 
 }
 
 }  // namespace
+
+std::uint64_t oddsSeedFromClock() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
+                                      std::chrono::nanoseconds(1));
+}
+
+int oddsThreadsForThisMachine() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
 
 OddsResult rollOdds(const OddsRequest& request, OddsProgress* progress) {
     const std::uint64_t chunks = (request.samples + kChunkSamples - 1) / kChunkSamples;

@@ -50,6 +50,11 @@ inline constexpr std::array<OddsTermName, kOddsTermCount> kOddsTerms = {{
 inline constexpr std::size_t kAssignmentTerm = 1;
 inline constexpr std::size_t kPaymentMultiplierTerm = 3;
 
+// A seed for a run that was given none: the clock, in nanoseconds.
+std::uint64_t oddsSeedFromClock();
+// The threads a run uses unless told otherwise: one per core.
+int oddsThreadsForThisMachine();
+
 struct OddsRequest {
     std::string rating = "D";
     OfferChoices choices;

@@ -24,9 +24,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
-#include <charconv>
-#include <thread>
 
+#include "document/NumberText.h"
 #include "listing/OddsReport.h"
 #include "storage/AtomicReplace.h"
 #include "storage/FileError.h"
@@ -48,26 +47,6 @@ constexpr std::array<const char*, kOddsTermCount> kTermTabs = {
     "Employer",    "Assignment", "Length",     "Multiplier", "Support",
     "Battle Loss", "DS/JS",      "Commercial", "Salvage",    "Command",
 };
-
-std::optional<std::uint64_t> parseSeed(const QString& text) {
-    const std::string digits = text.trimmed().toStdString();
-    std::uint64_t value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto parsed = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || parsed.ec != std::errc() || parsed.ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::uint64_t seedFromClock() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
-                                      std::chrono::nanoseconds(1));
-}
-
-int threadsToUse() {
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
 
 QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
@@ -224,8 +203,9 @@ std::optional<OddsRequest> OddsWindow::readRequest() {
         return std::nullopt;
     }
     if (m_seed->text().trimmed().isEmpty()) {
-        request.seed = seedFromClock();
-    } else if (const std::optional<std::uint64_t> seed = parseSeed(m_seed->text())) {
+        request.seed = oddsSeedFromClock();
+    } else if (const std::optional<std::uint64_t> seed =
+                   parseWholeNumber(m_seed->text().trimmed().toStdString())) {
         request.seed = *seed;
     } else {
         warn(tr("The seed is a whole number from 0 to 18446744073709551615."));
@@ -233,7 +213,7 @@ std::optional<OddsRequest> OddsWindow::readRequest() {
         return std::nullopt;
     }
     request.samples = static_cast<std::uint64_t>(m_samples->value());
-    request.threads = threadsToUse();
+    request.threads = oddsThreadsForThisMachine();
     return request;
 }
 
