@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr std::uint64_t kDefaultSamples = 100000;
-constexpr std::uint64_t kMostSamples = 1'000'000'000;
 constexpr int kMostThreads = 256;
 
 enum class OddsFormat { Text, Json, Csv };
@@ -32,7 +30,6 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
     }
     OddsRequest& request = command.request;
     request.rating = args[0];
-    request.samples = kDefaultSamples;
     request.threads = std::min(oddsThreadsForThisMachine(), kMostThreads);
     std::optional<std::uint64_t> seed;
     bool json = false;
@@ -49,7 +46,7 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
         const std::string& value = args[++i];
         if (option == "--rolls") {
             const std::optional<std::uint64_t> samples = parseWholeNumber(value);
-            if (!samples || *samples < 1 || *samples > kMostSamples) {
+            if (!samples || *samples < 1 || *samples > kMostOddsSamples) {
                 return "--rolls takes a whole number from 1 to 1000000000";
             }
             request.samples = *samples;

@@ -55,10 +55,14 @@ std::uint64_t oddsSeedFromClock();
 // The threads a run uses unless told otherwise: one per core.
 int oddsThreadsForThisMachine();
 
+// How many samples a run takes unless told otherwise, and the most the program offers.
+inline constexpr std::uint64_t kDefaultOddsSamples = 100'000;
+inline constexpr std::uint64_t kMostOddsSamples = 1'000'000'000;
+
 struct OddsRequest {
     std::string rating = "D";
     OfferChoices choices;
-    std::uint64_t samples = 100000;
+    std::uint64_t samples = kDefaultOddsSamples;
     std::uint64_t seed = 0;
     int threads = 1;  // at least one; more than the work can use are not started
 };

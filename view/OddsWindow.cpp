@@ -36,8 +36,6 @@
 
 namespace {
 
-constexpr int kDefaultSamples = 100000;
-constexpr int kMostSamples = 1'000'000'000;
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressMs = 50;
 constexpr int kCombosPerRow = 3;
@@ -118,8 +116,8 @@ void OddsWindow::createRunControls() {
     auto* row = new QHBoxLayout;
     m_samples = new QSpinBox(this);
     m_samples->setObjectName(QStringLiteral("oddsSamples"));
-    m_samples->setRange(1, kMostSamples);
-    m_samples->setValue(kDefaultSamples);
+    m_samples->setRange(1, static_cast<int>(kMostOddsSamples));
+    m_samples->setValue(static_cast<int>(kDefaultOddsSamples));
     m_samples->setGroupSeparatorShown(true);
     m_samples->setWhatsThis(tr("How many times the offers are rolled."));
     auto* samplesLabel = new QLabel(tr("&Rolls:"), this);
