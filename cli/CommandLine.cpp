@@ -24,12 +24,16 @@ ModeOutcome showHelp(ModeArguments args);
 ModeOutcome showVersion(ModeArguments args);
 
 // clang-format off
-constexpr std::array<Mode, 6> kModes = {{
+constexpr std::array<Mode, 7> kModes = {{
     {"--roll",
      "  zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] [--assignment T]\n"
      "           [--length T] [--multiplier T] [--support T] [--transport T] [--salvage T]\n"
      "           [--command T] [--save FILE] [--json]\n",
      UsageScope::Everything, &runRoll},
+    {"--odds",
+     "  zuvaduro --odds RATING [--rolls N] [--seed S] [--threads COUNT] [--json | --csv]\n"
+     "           [the term options of --roll: --employer T ... --command T]\n",
+     UsageScope::Everything, &runOdds},
     {"--listing",
      "  zuvaduro --listing FILE [--json]\n",
      UsageScope::Everything, &runListing},

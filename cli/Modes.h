@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "cli/CommandLine.h"
+#include "document/ContractOffer.h"
 #include "storage/QtSettingsStore.h"
 
 class ContractDocument;
@@ -25,8 +26,14 @@ ModeOutcome runRoll(ModeArguments args);
 ModeOutcome runListing(ModeArguments args);
 ModeOutcome runExportListing(ModeArguments args);
 ModeOutcome runExportContracts(ModeArguments args);
+ModeOutcome runOdds(ModeArguments args);
 
 // ---- shared by the modes ----
+
+// The choice an option such as "--employer" fixes (the eight term options of --roll and --odds),
+// or nullptr.
+using ChoiceField = std::string OfferChoices::*;
+ChoiceField choiceOption(const std::string& option);
 
 // How a headless mode tells of a settings file it keeps as it is: one line on stderr.
 void reportSettingsProblem(const QString& message);

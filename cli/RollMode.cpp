@@ -1,7 +1,6 @@
 #include <charconv>
 #include <cstdint>
 #include <iostream>
-#include <map>
 #include <optional>
 
 #include "cli/Modes.h"
@@ -10,22 +9,6 @@
 #include "storage/DocumentFile.h"
 
 namespace {
-
-// Where each --option of a roll puts its value.
-using ChoiceField = std::string OfferChoices::*;
-const std::map<std::string, ChoiceField>& choiceOptions() {
-    static const std::map<std::string, ChoiceField> options = {
-        {"--employer", &OfferChoices::employer},
-        {"--assignment", &OfferChoices::assignment},
-        {"--length", &OfferChoices::contractLength},
-        {"--multiplier", &OfferChoices::paymentMultiplier},
-        {"--support", &OfferChoices::support},
-        {"--transport", &OfferChoices::transport},
-        {"--salvage", &OfferChoices::salvageRights},
-        {"--command", &OfferChoices::commandRights},
-    };
-    return options;
-}
 
 struct RollRequest {
     std::string rating;
@@ -104,8 +87,8 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
             request.basePay = value;
         } else if (option == "--save") {
             request.savePath = value;
-        } else if (auto it = choiceOptions().find(option); it != choiceOptions().end()) {
-            request.choices.*(it->second) = value;
+        } else if (const ChoiceField field = choiceOption(option)) {
+            request.choices.*field = value;
         } else {
             return "unknown option '" + option + "'";
         }

@@ -186,6 +186,16 @@ std::string formatFixed2(double value) {
     return formatHundredths(*rounded);
 }
 
+std::optional<std::uint64_t> parseWholeNumber(std::string_view text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::string formatInt(long long value) {
     return std::to_string(value);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,10 @@ std::string formatFixed2(double value);
 // back with parseNumber as exactly hundredths / 100.0.
 std::optional<long long> hundredths(double value);
 std::string formatHundredths(long long hundredths);
+
+// A whole number written with decimal digits only (no sign, no blanks), or nothing when the text
+// is anything else or the number does not fit in 64 bits.
+std::optional<std::uint64_t> parseWholeNumber(std::string_view text);
 
 // "%i".
 std::string formatInt(long long value);

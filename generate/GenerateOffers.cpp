@@ -4,7 +4,6 @@
 
 #include "document/NumberText.h"
 #include "generate/Dice.h"
-#include "generate/PayMultiplier.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -27,40 +26,70 @@ ChoiceViews viewsOf(const OfferChoices& choices) {
             choices.support,  choices.transport,  choices.salvageRights,  choices.commandRights};
 }
 
-// The order of these calls fixes which rolls each term consumes. Each result is copied into the
-// offer's field at once; the later terms read the stored texts.
-double rollTerms(Dice& dice, std::string_view rating, const ChoiceViews& choice,
-                 ContractOffer& offer) {
-    offer.employer.assign(rollEmployer(dice, choice.employer));
-    const AssignmentPick assignment = rollAssignment(dice, offer.employer, choice.assignment);
-    offer.assignment.assign(assignment.name);
-    offer.contractLength.assign(rollContractLength(dice, offer.assignment, choice.contractLength));
-    const std::optional<double> rolledMultiplier =
-        rollPayMultiplier(dice, rating, offer.employer, offer.assignment, assignment.againstClans,
-                          choice.paymentMultiplier, offer.paymentMultiplier);
-    offer.straightSupport.assign(rollStraightSupport(dice, rating, offer.employer, choice.support));
-    offer.battleLossCompensation.assign(
-        rollBattleLossCompensation(dice, rating, offer.employer, choice.support));
-    offer.dsjsCompensation.assign(rollDsJsCompensation(dice, choice.transport));
-    offer.commercialCompensation.assign(rollCommercialCompensation(dice, choice.transport));
-    offer.salvageRights.assign(rollSalvageRights(dice, offer.employer, choice.salvageRights));
-    offer.commandRights.assign(rollCommandRights(dice, offer.employer, choice.commandRights));
+// The order of these calls fixes which rolls each term consumes. The later terms read the
+// earlier ones without the Clans suffix.
+RolledTerms rollViews(Dice& dice, std::string_view rating, const ChoiceViews& choice) {
+    RolledTerms terms;
+    terms.employer = rollEmployer(dice, choice.employer);
+    terms.assignment = rollAssignment(dice, terms.employer, choice.assignment);
+    terms.contractLength = rollContractLength(dice, terms.assignment.name, choice.contractLength);
+    terms.multiplierHundredths =
+        rollPayMultiplier(dice, rating, terms.employer, terms.assignment.name,
+                          terms.assignment.againstClans, choice.paymentMultiplier);
+    terms.fixedMultiplier = choice.paymentMultiplier;
+    terms.straightSupport = rollStraightSupport(dice, rating, terms.employer, choice.support);
+    terms.battleLossCompensation =
+        rollBattleLossCompensation(dice, rating, terms.employer, choice.support);
+    terms.dsjsCompensation = rollDsJsCompensation(dice, choice.transport);
+    terms.commercialCompensation = rollCommercialCompensation(dice, choice.transport);
+    terms.salvageRights = rollSalvageRights(dice, terms.employer, choice.salvageRights);
+    terms.commandRights = rollCommandRights(dice, terms.employer, choice.commandRights);
+    return terms;
+}
 
-    // Appended only now, so that no term above saw the suffix.
-    if (assignment.againstClans) {
+double writeOffer(const RolledTerms& terms, ContractOffer& offer) {
+    offer.employer.assign(terms.employer);
+    offer.assignment.assign(terms.assignment.name);
+    if (terms.assignment.againstClans) {
         offer.assignment += kAgainstClansSuffix;
     }
-    // A fixed multiplier is read as its text reads, by the C library's rule.
-    return rolledMultiplier ? *rolledMultiplier : parseNumber(offer.paymentMultiplier);
+    offer.contractLength.assign(terms.contractLength);
+    // assign() keeps the field's buffer, which the pay text appended next will need.
+    if (terms.multiplierHundredths) {
+        offer.paymentMultiplier.assign(formatHundredths(*terms.multiplierHundredths));
+    } else {
+        offer.paymentMultiplier.assign(terms.fixedMultiplier);
+    }
+    offer.straightSupport.assign(terms.straightSupport);
+    offer.battleLossCompensation.assign(terms.battleLossCompensation);
+    offer.dsjsCompensation.assign(terms.dsjsCompensation);
+    offer.commercialCompensation.assign(terms.commercialCompensation);
+    offer.salvageRights.assign(terms.salvageRights);
+    offer.commandRights.assign(terms.commandRights);
+    return terms.multiplier();
 }
 
 }  // namespace
 
+double RolledTerms::multiplier() const {
+    // A rolled text reads back as exactly hundredths / 100; a fixed one by the C library's rule.
+    return multiplierHundredths ? static_cast<double>(*multiplierHundredths) / 100.0
+                                : parseNumber(fixedMultiplier);
+}
+
+RolledTerms rollTerms(Dice& dice, std::string_view rating, const OfferChoices& choices) {
+    return rollViews(dice, rating, viewsOf(choices));
+}
+
+RolledTerms rollTerms(Dice& dice, std::string_view rating) {
+    return rollViews(dice, rating, ChoiceViews{});
+}
+
 double rollOfferTerms(Dice& dice, std::string_view rating, const OfferChoices& choices,
                       ContractOffer& offer) {
-    return rollTerms(dice, rating, viewsOf(choices), offer);
+    return writeOffer(rollTerms(dice, rating, choices), offer);
 }
 
 double rollOfferTerms(Dice& dice, std::string_view rating, ContractOffer& offer) {
-    return rollTerms(dice, rating, ChoiceViews{}, offer);
+    return writeOffer(rollTerms(dice, rating), offer);
 }

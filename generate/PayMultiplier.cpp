@@ -90,12 +90,10 @@ void appendPayAmount(std::string& multiplierField, double multiplier, double bas
     multiplierField += " C-Bills)";
 }
 
-std::optional<double> rollPayMultiplier(Dice& dice, std::string_view rating,
-                                        std::string_view employer, std::string_view assignment,
-                                        bool againstClans, std::string_view choice,
-                                        std::string& out) {
+std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
+                                           std::string_view employer, std::string_view assignment,
+                                           bool againstClans, std::string_view choice) {
     if (!isRandomChoice(choice)) {
-        out.assign(choice);
         return std::nullopt;
     }
     float employerFactor = kNoFactor;
@@ -106,10 +104,6 @@ std::optional<double> rollPayMultiplier(Dice& dice, std::string_view rating,
     }
     const double product = payMultiplierProduct(payBaseFor(rating), employerFactor,
                                                 assignmentPayFactor(assignment), againstClans);
-    // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form; the
-    // printed text reads back as exactly hundredths / 100.
-    const long long cents = *hundredths(product);
-    // assign() keeps the field's buffer, which the pay text appended next will need.
-    out.assign(formatHundredths(cents));
-    return static_cast<double>(cents) / 100.0;
+    // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form.
+    return *hundredths(product);
 }

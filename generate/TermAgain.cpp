@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "document/NumberText.h"
 #include "generate/AssignmentTables.h"
 #include "generate/Dice.h"
 #include "generate/PayMultiplier.h"
@@ -61,10 +62,10 @@ bool rollTermAgain(Dice& dice, std::string_view rating, Field field, double base
     } else if (field == &ContractOffer::contractLength) {
         out.assign(rollContractLength(dice, assignment.name, kRandomChoice));
     } else if (field == &ContractOffer::paymentMultiplier) {
-        std::string multiplier;
-        const double value = *rollPayMultiplier(dice, rating, employer, assignment.name,
-                                                assignment.againstClans, kRandomChoice, multiplier);
-        appendPayAmount(multiplier, value, basePay);
+        const long long hundredths = *rollPayMultiplier(dice, rating, employer, assignment.name,
+                                                        assignment.againstClans, kRandomChoice);
+        std::string multiplier = formatHundredths(hundredths);
+        appendPayAmount(multiplier, static_cast<double>(hundredths) / 100.0, basePay);
         out = std::move(multiplier);
     } else if (field == &ContractOffer::straightSupport) {
         out.assign(rollStraightSupport(dice, rating, employer, kRandomChoice));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "generate/AssignmentTables.h"
@@ -19,13 +18,12 @@ AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string
 std::string_view rollSpecialAssignment(Dice& dice);
 std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice);
-// Writes the multiplier text into `out`. Returns the number that text reads back as when the
-// multiplier was rolled (so the caller need not parse what was just printed), nothing for a
-// fixed choice.
-std::optional<double> rollPayMultiplier(Dice& dice, std::string_view rating,
-                                        std::string_view employer, std::string_view assignment,
-                                        bool againstClans, std::string_view choice,
-                                        std::string& out);
+// The multiplier as a count of hundredths when it is rolled (its text prints those with two
+// decimals, and reads back as exactly hundredths / 100); nothing for a fixed choice, whose text
+// is the multiplier.
+std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
+                                           std::string_view employer, std::string_view assignment,
+                                           bool againstClans, std::string_view choice);
 // Straight support and battle-loss compensation each roll their own dice.
 std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
                                      std::string_view choice);

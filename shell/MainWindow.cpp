@@ -33,6 +33,7 @@
 #include "storage/DocumentFile.h"
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
+#include "view/OddsWindow.h"
 #include "view/ProductMessage.h"
 
 namespace cmd {
@@ -46,6 +47,7 @@ inline constexpr int kPrint         = 57607;
 inline constexpr int kPrintContract = 32773;
 inline constexpr int kExit          = 57665;
 inline constexpr int kOptions       = 32775;
+inline constexpr int kOdds          = 32776;
 inline constexpr int kToolBar       = 59392;
 inline constexpr int kHelpTopics    = 57667;
 inline constexpr int kAbout         = 57664;
@@ -106,6 +108,9 @@ constexpr Row kCommands[] = {
      "whether to save them.</p>"},
     {cmd::kOptions, "&Options", "", "Options", "options", &ListingView::editOptions, nullptr,
      "<b>Options</b><p>Sets the campaign year, the unit's name, its base pay and its size.</p>"},
+    {cmd::kOdds, "O&dds...", "", "", "", nullptr, &MainWindow::showOdds,
+     "<b>Odds</b><p>Rolls the offers of a rating many times and shows, as charts and counts, "
+     "how often each outcome comes up.</p>"},
     {cmd::kHelpTopics, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
      "<b>Help Topics</b><p>Opens the help pages.</p>"},
     {cmd::kAbout, "&About Rode...", "", "", "", nullptr, &MainWindow::showAbout,
@@ -140,7 +145,7 @@ constexpr int kEditMenu[] = {
     cmd::kUndo, cmd::kRedo, cmd::kSeparator, cmd::kCopyListing, cmd::kSeparator,
     cmd::kRollTermAgain,
 };
-constexpr int kViewMenu[] = {cmd::kOptions, cmd::kToolBar};
+constexpr int kViewMenu[] = {cmd::kOptions, cmd::kToolBar, cmd::kSeparator, cmd::kOdds};
 constexpr int kHelpMenu[] = {cmd::kHelpTopics, cmd::kSeparator, cmd::kAbout};
 constexpr int kToolBarButtons[] = {
     cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSeparator,
@@ -611,6 +616,18 @@ void MainWindow::showAbout() {
     about.exec();
 }
 
+void MainWindow::showOdds() {
+    if (!m_odds) {
+        m_odds = new OddsWindow(
+            m_doc.m_rating, m_doc.m_customChoices,
+            [this] { return QString::fromStdString(m_doc.pathName()); }, this);
+        m_odds->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_odds->show();
+    m_odds->raise();
+    m_odds->activateWindow();
+}
+
 void MainWindow::reactivateAfterDialog() {
     // Later, so that a dialog that follows at once (the reminder before the contract selection)
     // keeps the keyboard. Without a window manager nothing else gives it back to the main window,
@@ -635,6 +652,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (m_help) {
         m_help->close();
+    }
+    if (m_odds) {
+        m_odds->close();  // cancels a run and waits for its threads
     }
     event->accept();
     emit windowClosed();

@@ -11,6 +11,7 @@
 
 class ContractDocument;
 class ListingView;
+class OddsWindow;
 class QMenu;
 class QToolBar;
 class RecentFileList;
@@ -72,6 +73,9 @@ public:
     void showContextHelp();     // F1
     void enterWhatsThisMode();  // Shift+F1
     void showAbout();
+    // View > Odds...: one window, started from the document's rating and custom choices; raised
+    // when it is open already.
+    void showOdds();
     void updateRecentFileMenu();
     // A modal dialog has closed: the main window takes the keyboard back, as a window manager
     // would do.
@@ -125,4 +129,5 @@ private:
     std::map<int, QAction*> m_actions;
     QString m_helpRoot = QStringLiteral(":/help");
     QPointer<HelpWindow> m_help;
+    QPointer<OddsWindow> m_odds;
 };

@@ -1,15 +1,11 @@
 #include "view/PrintJob.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include "storage/AtomicReplace.h"
-#include "storage/FileError.h"
-#include "storage/FileIdentity.h"
+#include "storage/ExportFile.h"
 
 namespace {
 
@@ -49,18 +45,16 @@ PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const P
         return {painter.end(), {}};
     }
 
-    const QString target = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
-    if (!documentPath.isEmpty() && isSameFile(target, documentPath)) {
-        return {true, QStringLiteral("%1 is the open document. Choose another file for the PDF.")
-                          .arg(target)};
+    // Refused before the pages are painted: the document stays as it is and nothing is made.
+    if (QString refused = refuseOpenDocument(file, documentPath); !refused.isEmpty()) {
+        return {true, refused};
     }
     const QByteArray pdf = renderPdf(printer, paint);
     if (pdf.isEmpty()) {
         return {false, {}};
     }
-    if (const int error =
-            replaceFileAtomically(target, pdf.constData(), static_cast<std::size_t>(pdf.size()))) {
-        return {true, fileErrorMessageFor(error, target)};
+    if (QString problem = writeExportFile(file, pdf, documentPath); !problem.isEmpty()) {
+        return {true, problem};
     }
     return {};
 }

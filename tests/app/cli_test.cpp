@@ -9,7 +9,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <map>
 
 namespace {
 
@@ -269,6 +271,87 @@ TEST_F(CommandLineTest, aTerminalSeesControlCharactersSpelledOut) {
     EXPECT_FALSE(shown.contains('\x1b'));
 }
 
+// ---- odds ---------------------------------------------------------------------------------
+
+// The JSON and the CSV of one run carry the same counts, and those add up: every sample has one
+// offer count, every offer one value per term.
+TEST_F(CommandLineTest, oddsJsonAndCsvCarryTheSameCountsThatAddUp) {
+    const QStringList args = {
+        "--odds",    "C", "--rolls",    "3000",           "--seed", "18446744073709551615",
+        "--threads", "2", "--employer", "Smith, \"Jr\"\t"};
+    const Outcome json = runProgram(args + QStringList{"--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    EXPECT_EQ(json.err, "");
+    EXPECT_TRUE(json.out.contains("\"seed\": 18446744073709551615,"));
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+    EXPECT_EQ(root.keys(), QStringList({"meanMultiplier", "offerCount", "offers", "rating",
+                                        "samples", "seed", "terms"}));
+    EXPECT_EQ(root["rating"].toString(), "C");
+    EXPECT_EQ(root["samples"].toInt(), 3000);
+    const QJsonObject offerCount = root["offerCount"].toObject();
+    EXPECT_EQ(offerCount.keys(), QStringList({"0", "1", "2", "3", "4"}));
+    int samples = 0;
+    int offers = 0;
+    std::map<std::pair<QString, QString>, int> counts;
+    for (const QString& n : offerCount.keys()) {
+        samples += offerCount[n].toInt();
+        offers += n.toInt() * offerCount[n].toInt();
+        counts[{"offerCount", n}] = offerCount[n].toInt();
+    }
+    EXPECT_EQ(samples, 3000);
+    EXPECT_EQ(root["offers"].toInt(), offers);
+    EXPECT_GT(root["meanMultiplier"].toDouble(), 1.0);
+    const QJsonObject terms = root["terms"].toObject();
+    EXPECT_EQ(terms.size(), 10);
+    for (const QString& term : terms.keys()) {
+        int sum = 0;
+        const QJsonObject values = terms[term].toObject();
+        for (const QString& value : values.keys()) {
+            sum += values[value].toInt();
+            counts[{term, value}] = values[value].toInt();
+        }
+        EXPECT_EQ(sum, offers) << term.toStdString();
+    }
+    EXPECT_GT(terms["employer"].toObject()["Smith, \"Jr\"\t"].toInt(), 0);
+    // Keys in the listing's order, values most common first.
+    EXPECT_LT(json.out.indexOf("\"employer\": {\"Smith"), json.out.indexOf("\"assignment\""));
+
+    const Outcome csv = runProgram(args + QStringList{"--csv"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    QStringList lines = splitLines(csv.out);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.takeFirst(), "term,value,count,percentage");
+    std::map<std::pair<QString, QString>, int> csvCounts;
+    const QRegularExpression row(R"(^(\w+),("(?:[^"]|"")*"|[^",]*),(\d+),(\d+\.\d{4})$)");
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = row.match(line);
+        ASSERT_TRUE(match.hasMatch()) << line.toStdString();
+        QString value = match.captured(2);
+        if (value.startsWith('"')) {
+            value = value.mid(1, value.size() - 2).replace("\"\"", "\"");
+        }
+        csvCounts[{match.captured(1), value}] = match.captured(3).toInt();
+    }
+    EXPECT_EQ(csvCounts, counts);
+}
+
+// A run without a seed prints the one it took, and that seed repeats it.
+TEST_F(CommandLineTest, oddsPrintTheirSeedSoTheRunCanBeRepeated) {
+    const Outcome first = runProgram({"--odds", "B", "--rolls", "2000"});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const QRegularExpressionMatch seed =
+        QRegularExpression(R"(^Seed: +(\d+)$)", QRegularExpression::MultilineOption)
+            .match(first.out);
+    ASSERT_TRUE(seed.hasMatch()) << first.out.toStdString();
+    const Outcome again = runProgram(
+        {"--odds", "B", "--rolls", "2000", "--seed", seed.captured(1), "--threads", "1"});
+    EXPECT_EQ(again.out, first.out);
+    EXPECT_THAT(first.out.toStdString(),
+                StartsWith("Rating:             B\nSamples:            2000\n"));
+}
+
 // ---- files --------------------------------------------------------------------------------
 
 TEST_F(CommandLineTest, aSavedRollListsExactlyAsItWasRolled) {
@@ -371,6 +454,14 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
         {"--roll", "A", "--seed", "4294967296"},
         {"--roll", "A", "--seed", "12x"},
         {"--roll", "A", "--colour", "red"},
+        {"--odds"},
+        {"--odds", "A", "--rolls", "0"},
+        {"--odds", "A", "--rolls", "1000000001"},
+        {"--odds", "A", "--seed", "18446744073709551616"},
+        {"--odds", "A", "--seed", "-1"},
+        {"--odds", "A", "--threads", "0"},
+        {"--odds", "A", "--threads", "100000"},
+        {"--odds", "A", "--json", "--csv"},
         {"--listing"},
         {"--listing", "a.did", "b.did"},
         {"--frobnicate"},

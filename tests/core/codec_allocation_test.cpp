@@ -26,6 +26,13 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// The library's temporary buffers (std::stable_sort) come from this form and go back through the
+// sized delete below; under AddressSanitizer both must be this file's, or the pair looks
+// mismatched.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size == 0 ? 1 : size);
+}
+
 void operator delete(void* p) noexcept {
     std::free(p);
 }

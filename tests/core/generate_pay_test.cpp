@@ -11,12 +11,12 @@
 
 namespace {
 
-// The multiplier text that rollPayMultiplier writes.
+// The multiplier text of what rollPayMultiplier returns: the hundredths rolled, or the choice.
 std::string multiplierText(Dice& dice, const char* rating, const char* employer,
                            const char* assignment, bool againstClans, const char* choice) {
-    std::string text;
-    rollPayMultiplier(dice, rating, employer, assignment, againstClans, choice, text);
-    return text;
+    const std::optional<long long> rolled =
+        rollPayMultiplier(dice, rating, employer, assignment, againstClans, choice);
+    return rolled ? formatHundredths(*rolled) : std::string(choice);
 }
 
 using gentest::seedForRolls;

@@ -160,7 +160,7 @@ TEST_F(PrintContractTest, aPdfFileThatIsTheOpenDocumentIsRefusedAndTheDocumentKe
     prompts.contractsAnswer = std::array<bool, 4>{true, false, false, false};
     runPrintContract(doc, prompts);
     EXPECT_EQ(prompts.warnings.value(1),
-              prompts.pdfPath + " is the open document. Choose another file for the PDF.");
+              prompts.pdfPath + " is the open document. Choose another file to write.");
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(dir.filePath("hard.pdf"));

@@ -143,7 +143,8 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
                            "-", "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
     EXPECT_EQ(visibleTexts(menu(1)->actions()),
               QStringList({"&Undo", "&Redo", "-", "Copy &Listing", "-", "Roll &Term Again"}));
-    EXPECT_EQ(visibleTexts(menu(2)->actions()), QStringList({"&Options", "&Toolbar"}));
+    EXPECT_EQ(visibleTexts(menu(2)->actions()),
+              QStringList({"&Options", "&Toolbar", "-", "O&dds..."}));
     EXPECT_EQ(visibleTexts(menu(3)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
@@ -157,7 +158,7 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         {57604, ""},       {57607, "Ctrl+P"}, {32773, "Ctrl+T"}, {57665, ""},
         {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
         {57670, "F1"},     {57669, "Shift+F1"}, {32790, "Ctrl+N"}, {57643, "Ctrl+Z"},
-        {57644, "Ctrl+Y"}, {32791, "Ctrl+Shift+C"}, {32792, ""},
+        {57644, "Ctrl+Y"}, {32791, "Ctrl+Shift+C"}, {32792, ""}, {32776, ""},
     };
     // clang-format on
     // Nothing to undo or redo yet, and no current line to roll.

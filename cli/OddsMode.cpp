@@ -1,0 +1,138 @@
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+#include "cli/Modes.h"
+#include "document/NumberText.h"
+#include "generate/Odds.h"
+#include "listing/OddsReport.h"
+
+namespace {
+
+constexpr int kMostThreads = 256;
+
+enum class OddsFormat { Text, Json, Csv };
+
+struct OddsCommand {
+    OddsRequest request;
+    OddsFormat format = OddsFormat::Text;
+};
+
+// Returns the problem, or nothing when the command is complete.
+std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
+    if (args.empty() || args[0].starts_with("--")) {
+        return "--odds needs a RATING";
+    }
+    OddsRequest& request = command.request;
+    request.rating = args[0];
+    request.threads = std::min(oddsThreadsForThisMachine(), kMostThreads);
+    std::optional<std::uint64_t> seed;
+    bool json = false;
+    bool csv = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--json" || option == "--csv") {
+            (option == "--json" ? json : csv) = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            return option + " needs a value";
+        }
+        const std::string& value = args[++i];
+        if (option == "--rolls") {
+            const std::optional<std::uint64_t> samples = parseWholeNumber(value);
+            if (!samples || *samples < 1 || *samples > kMostOddsSamples) {
+                return "--rolls takes a whole number from 1 to 1000000000";
+            }
+            request.samples = *samples;
+        } else if (option == "--seed") {
+            seed = parseWholeNumber(value);
+            if (!seed) {
+                return "--seed takes a whole number from 0 to 18446744073709551615";
+            }
+        } else if (option == "--threads") {
+            const std::optional<std::uint64_t> threads = parseWholeNumber(value);
+            if (!threads || *threads < 1 || *threads > kMostThreads) {
+                return "--threads takes a whole number from 1 to " + std::to_string(kMostThreads);
+            }
+            request.threads = static_cast<int>(*threads);
+        } else if (const ChoiceField field = choiceOption(option)) {
+            request.choices.*field = value;
+        } else {
+            return "unknown option '" + option + "'";
+        }
+    }
+    if (json && csv) {
+        return "--json and --csv cannot be given together";
+    }
+    command.format = json ? OddsFormat::Json : csv ? OddsFormat::Csv : OddsFormat::Text;
+    request.seed = seed ? *seed : oddsSeedFromClock();
+    return std::nullopt;
+}
+
+// Runs on other threads while this one draws a progress bar on the terminal, from the first
+// second on; a quick run draws nothing.
+OddsResult rollWithProgressBar(const OddsRequest& request) {
+    constexpr auto kQuiet = std::chrono::seconds(1);
+    constexpr auto kRedraw = std::chrono::milliseconds(100);
+    constexpr std::uint64_t kBarWidth = 40;
+    OddsProgress progress;
+    std::atomic<bool> finished{false};
+    OddsResult result;
+    std::thread run([&] {
+        result = rollOdds(request, &progress);
+        finished = true;
+    });
+    const auto started = std::chrono::steady_clock::now();
+    bool drawn = false;
+    while (!finished) {
+        std::this_thread::sleep_for(kRedraw);
+        if (finished || std::chrono::steady_clock::now() - started < kQuiet) {
+            continue;
+        }
+        const std::uint64_t done = progress.samplesDone.load();
+        const std::uint64_t filled = done * kBarWidth / request.samples;
+        std::cerr << "\rzuvaduro: rolling [" << std::string(filled, '#')
+                  << std::string(kBarWidth - filled, '.') << "] " << done * 100 / request.samples
+                  << "%" << std::flush;
+        drawn = true;
+    }
+    run.join();
+    if (drawn) {
+        std::cerr << "\r" << std::string(kBarWidth + 30, ' ') << "\r" << std::flush;
+    }
+    return result;
+}
+
+}  // namespace
+
+ModeOutcome runOdds(ModeArguments args) {
+    OddsCommand command;
+    if (const std::optional<std::string> problem = parseOdds(args, command)) {
+        return UsageProblem{*problem};
+    }
+    const OddsRequest& request = command.request;
+    const OddsResult result =
+        ::isatty(STDERR_FILENO) ? rollWithProgressBar(request) : rollOdds(request);
+    // The choices may hold escape sequences; a terminal would obey them.
+    const ValueControls controls =
+        ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
+    switch (command.format) {
+        case OddsFormat::Json:
+            std::cout << renderOddsJson(request, result);
+            break;
+        case OddsFormat::Csv:
+            std::cout << renderOddsCsv(result, controls);
+            break;
+        case OddsFormat::Text:
+            std::cout << renderOddsText(request, result, controls);
+            break;
+    }
+    std::cout.flush();
+    return ExitStatus::Done;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "listing/ListingPlan.h"
+
+struct OddsRequest;
+struct OddsResult;
+
+// The counts of an odds run as text for people, as JSON and as CSV. Offer counts are shares of
+// the samples, term values shares of the offers.
+
+// A header (rating, samples, seed, the choices that are not "Random"), the offer counts 0..4,
+// the offers and their mean multiplier, then per term a table of value, count and percentage in
+// the result's order (most common first). `controls` as for the listing.
+std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
+                           ValueControls controls = ValueControls::AsStored);
+
+// {"rating": ..., "samples": N, "seed": S, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
+//  "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n, ...}, ...}}
+// on one line, always valid UTF-8 (as the listing's JSON).
+std::string renderOddsJson(const OddsRequest& request, const OddsResult& result);
+
+// "term,value,count,percentage", then one row per offer count ("offerCount", "0".."4") and per
+// term value (the term's field name, the text); a value holding a comma, a quote or a line break
+// is quoted, its quotes doubled. `controls` as for the listing.
+std::string renderOddsCsv(const OddsResult& result,
+                          ValueControls controls = ValueControls::AsStored);

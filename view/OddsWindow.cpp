@@ -1,0 +1,401 @@
+#include "view/OddsWindow.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+
+#include "document/NumberText.h"
+#include "listing/OddsReport.h"
+#include "storage/ExportFile.h"
+#include "view/ComboExchange.h"
+#include "view/OddsCharts.h"
+#include "view/OddsRun.h"
+#include "view/ProductMessage.h"
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kProgressMs = 50;
+constexpr int kCombosPerRow = 3;
+
+// The tabs' names, short enough that the eleven tabs fit side by side; in kOddsTerms order.
+constexpr std::array<const char*, kOddsTermCount> kTermTabs = {
+    "Employer",    "Assignment", "Length",     "Multiplier", "Support",
+    "Battle Loss", "DS/JS",      "Commercial", "Salvage",    "Command",
+};
+
+QString withSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+QTableWidgetItem* numberItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,
+                       std::function<QString()> openDocumentPath, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_openDocumentPath(std::move(openDocumentPath)) {
+    setObjectName(QStringLiteral("oddsWindow"));
+    setWindowTitle(tr("Odds - Zuvaduro"));
+    setWhatsThis(
+        tr("Rolls the offers of a rating many times, with the first offer's terms fixed as in "
+           "New Custom, and shows how often each outcome comes up."));
+    m_layout = new QVBoxLayout(this);
+    createChoices(rating, choices);
+    createRunControls();
+    createResults();
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(kProgressMs);
+    connect(m_progressTimer, &QTimer::timeout, this, &OddsWindow::showProgress);
+    resize(960, 720);
+}
+
+OddsWindow::~OddsWindow() = default;  // m_run cancels and joins
+
+void OddsWindow::createChoices(const std::string& rating, const OfferChoices& choices) {
+    auto* group = new QGroupBox(tr("Rating and first offer"), this);
+    auto* grid = new QGridLayout(group);
+    std::string shownRating = rating;
+    OfferChoices shownChoices = choices;
+    for (std::size_t i = 0; i < kCustomChoiceComboCount; ++i) {
+        const CustomChoiceCombo& spec = customChoiceCombos()[i];
+        auto* combo = new QComboBox(group);
+        combo->setObjectName(QStringLiteral("choice%1").arg(i));
+        setUpChoiceCombo(*combo, spec.entries, spec.sorted);
+        combo->setWhatsThis(tr(spec.whatsThis));
+        loadComboText(*combo, toDialogText(customChoiceText(spec, shownRating, shownChoices)));
+        auto* label = new QLabel(tr(spec.label), group);
+        label->setBuddy(combo);
+        combo->setAccessibleName(label->text());
+        const int row = static_cast<int>(i) / kCombosPerRow;
+        const int column = static_cast<int>(i) % kCombosPerRow * 2;
+        grid->addWidget(label, row, column, Qt::AlignRight);
+        grid->addWidget(combo, row, column + 1);
+        grid->setColumnStretch(column + 1, 1);
+        m_combos[i] = combo;
+    }
+    m_layout->addWidget(group);
+}
+
+void OddsWindow::createRunControls() {
+    auto* row = new QHBoxLayout;
+    m_samples = new QSpinBox(this);
+    m_samples->setObjectName(QStringLiteral("oddsSamples"));
+    m_samples->setRange(1, static_cast<int>(kMostOddsSamples));
+    m_samples->setValue(static_cast<int>(kDefaultOddsSamples));
+    m_samples->setGroupSeparatorShown(true);
+    m_samples->setWhatsThis(tr("How many times the offers are rolled."));
+    auto* samplesLabel = new QLabel(tr("&Rolls:"), this);
+    samplesLabel->setBuddy(m_samples);
+
+    m_seed = new QLineEdit(this);
+    m_seed->setObjectName(QStringLiteral("oddsSeed"));
+    m_seed->setPlaceholderText(tr("from the clock"));
+    m_seed->setWhatsThis(
+        tr("The seed of the rolls: the same seed, rating, choices and number of rolls give the "
+           "same counts. Empty takes a new seed from the clock."));
+    auto* seedLabel = new QLabel(tr("S&eed:"), this);
+    seedLabel->setBuddy(m_seed);
+
+    m_runButton = new QPushButton(tr("R&un"), this);
+    m_runButton->setObjectName(QStringLiteral("oddsRun"));
+    m_runButton->setDefault(true);
+    connect(m_runButton, &QPushButton::clicked, this, &OddsWindow::run);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("oddsCancel"));
+    m_cancelButton->setEnabled(false);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OddsWindow::cancel);
+
+    row->addWidget(samplesLabel);
+    row->addWidget(m_samples);
+    row->addWidget(seedLabel);
+    row->addWidget(m_seed, 1);
+    row->addWidget(m_runButton);
+    row->addWidget(m_cancelButton);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("oddsProgress"));
+    m_progress->setRange(0, kProgressSteps);
+    m_progress->setValue(0);
+
+    m_summary = new QLabel(tr("Choose a rating and the first offer's terms, then Run."), this);
+    m_summary->setObjectName(QStringLiteral("oddsSummary"));
+    m_summary->setTextFormat(Qt::PlainText);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_summary->setWordWrap(true);
+
+    m_layout->addLayout(row);
+    m_layout->addWidget(m_progress);
+    m_layout->addWidget(m_summary);
+}
+
+void OddsWindow::createResults() {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("oddsTabs"));
+    m_tabs->setUsesScrollButtons(true);
+
+    auto* buttons = new QHBoxLayout;
+    m_exportCsv = new QPushButton(tr("Export Counts as &CSV..."), this);
+    m_exportCsv->setObjectName(QStringLiteral("oddsExportCsv"));
+    connect(m_exportCsv, &QPushButton::clicked, this, &OddsWindow::askAndExportCsv);
+    m_exportChart = new QPushButton(tr("Export Chart as &PNG..."), this);
+    m_exportChart->setObjectName(QStringLiteral("oddsExportChart"));
+    connect(m_exportChart, &QPushButton::clicked, this, &OddsWindow::askAndExportChart);
+    auto* close = new QPushButton(tr("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    m_exportCsv->setEnabled(false);
+    m_exportChart->setEnabled(false);
+    buttons->addWidget(m_exportCsv);
+    buttons->addWidget(m_exportChart);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
+    m_layout->addWidget(m_tabs, 1);
+    m_layout->addLayout(buttons);
+}
+
+std::optional<OddsRequest> OddsWindow::readRequest() {
+    OddsRequest request;
+    for (std::size_t i = 0; i < kCustomChoiceComboCount; ++i) {
+        customChoiceText(customChoiceCombos()[i], request.rating, request.choices) =
+            fromDialogText(readComboText(*m_combos[i]));
+    }
+    if (QString::fromStdString(request.rating).size() > kMaxRatingLength) {
+        warn(ratingTooLongMessage());
+        m_combos[0]->setFocus();
+        return std::nullopt;
+    }
+    if (m_seed->text().trimmed().isEmpty()) {
+        request.seed = oddsSeedFromClock();
+    } else if (const std::optional<std::uint64_t> seed =
+                   parseWholeNumber(m_seed->text().trimmed().toStdString())) {
+        request.seed = *seed;
+    } else {
+        warn(tr("The seed is a whole number from 0 to 18446744073709551615."));
+        m_seed->setFocus();
+        return std::nullopt;
+    }
+    request.samples = static_cast<std::uint64_t>(m_samples->value());
+    request.threads = oddsThreadsForThisMachine();
+    return request;
+}
+
+void OddsWindow::run() {
+    if (m_run) {
+        return;
+    }
+    std::optional<OddsRequest> request = readRequest();
+    if (!request) {
+        return;
+    }
+    m_run = std::make_unique<OddsRun>(std::move(*request));
+    connect(m_run.get(), &OddsRun::finished, this, &OddsWindow::finishRun);
+    m_runButton->setEnabled(false);
+    m_cancelButton->setEnabled(true);
+    m_progress->setValue(0);
+    m_summary->setText(
+        tr("Rolling %1 times, seed %2...")
+            .arg(QLocale().toString(static_cast<qulonglong>(m_run->request().samples)))
+            .arg(m_run->request().seed));
+    m_progressTimer->start();
+}
+
+void OddsWindow::cancel() {
+    if (m_run) {
+        m_run->cancel();
+    }
+}
+
+void OddsWindow::showProgress() {
+    if (m_run) {
+        m_progress->setValue(static_cast<int>(m_run->fraction() * kProgressSteps));
+    }
+}
+
+void OddsWindow::finishRun() {
+    if (!m_run || !m_run->isFinished()) {
+        return;
+    }
+    m_progressTimer->stop();
+    m_shownRequest = m_run->request();
+    m_result = m_run->result();
+    m_run.reset();
+    m_runButton->setEnabled(true);
+    m_cancelButton->setEnabled(false);
+    showResult();
+    emit runEnded();
+}
+
+void OddsWindow::showResult() {
+    const OddsResult& result = *m_result;
+    const QLocale locale;
+    m_progress->setValue(static_cast<int>(result.samples * kProgressSteps /
+                                          std::max<std::uint64_t>(1, m_shownRequest.samples)));
+    QString summary =
+        tr("Rating %1: %2 rolls with seed %3 gave %4 offers, mean payment multiplier %5.")
+            .arg(QString::fromStdString(m_shownRequest.rating),
+                 locale.toString(static_cast<qulonglong>(result.samples)),
+                 QString::number(m_shownRequest.seed),
+                 locale.toString(static_cast<qulonglong>(result.offers)),
+                 result.meanMultiplier ? QString::number(*result.meanMultiplier, 'f', 4) + "x"
+                                       : tr("none"));
+    if (result.cancelled) {
+        summary +=
+            QLatin1Char(' ') + tr("Cancelled: these are the counts of the %1 rolls done before.")
+                                   .arg(locale.toString(static_cast<qulonglong>(result.samples)));
+    }
+    m_summary->setText(summary);
+
+    const int current = m_tabs->currentIndex();
+    while (m_tabs->count() > 0) {
+        QWidget* page = m_tabs->widget(0);
+        m_tabs->removeTab(0);
+        delete page;
+    }
+    m_charts.clear();
+    std::vector<OddsValue> offerRows;
+    for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
+        offerRows.push_back({std::to_string(n), result.offerCounts[n]});
+    }
+    addResultTab(tr("Offers"), offerCountChart(result), offerRows, result.samples);
+    for (std::size_t t = 0; t < kOddsTermCount; ++t) {
+        const QString label = QString::fromUtf8(kOddsTerms[t].label.data(),
+                                                static_cast<qsizetype>(kOddsTerms[t].label.size()));
+        QChart* chart = t == kPaymentMultiplierTerm
+                            ? multiplierHistogram(result)
+                            : termChart(label, result.terms[t], result.offers);
+        addResultTab(tr(kTermTabs[t]), chart, result.terms[t], result.offers);
+    }
+    m_tabs->setCurrentIndex(std::max(0, current));
+    m_exportCsv->setEnabled(true);
+    m_exportChart->setEnabled(true);
+}
+
+void OddsWindow::addResultTab(const QString& name, QChart* chart,
+                              const std::vector<OddsValue>& rows, std::uint64_t total) {
+    paintOddsChart(*chart, palette());
+    m_charts.push_back(chart);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumWidth(360);
+
+    auto* table = new QTableWidget(static_cast<int>(rows.size()), 3);
+    table->setHorizontalHeaderLabels({tr("Value"), tr("Count"), tr("%")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    const QLocale locale;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const OddsValue& row = rows[static_cast<std::size_t>(r)];
+        const double share =
+            total == 0 ? 0.0 : 100.0 * static_cast<double>(row.count) / static_cast<double>(total);
+        table->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.text)));
+        table->setItem(r, 1, numberItem(locale.toString(static_cast<qulonglong>(row.count))));
+        table->setItem(r, 2, numberItem(locale.toString(share, 'f', 2)));
+    }
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(view);
+    splitter->addWidget(table);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({600, 400});
+    m_tabs->addTab(splitter, name);
+}
+
+QString OddsWindow::exportCsv(const QString& path) const {
+    if (!m_result) {
+        return {};
+    }
+    const std::string csv = renderOddsCsv(*m_result);
+    return writeExportFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())),
+                           m_openDocumentPath ? m_openDocumentPath() : QString());
+}
+
+QString OddsWindow::exportChart(const QString& path) const {
+    auto* splitter = qobject_cast<QSplitter*>(m_tabs->currentWidget());
+    auto* view = splitter != nullptr ? qobject_cast<QChartView*>(splitter->widget(0)) : nullptr;
+    if (view == nullptr) {
+        return {};
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    view->grab().save(&buffer, "PNG");
+    return writeExportFile(path, png, m_openDocumentPath ? m_openDocumentPath() : QString());
+}
+
+void OddsWindow::askAndExportCsv() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export Counts"),
+                                     QStringLiteral("odds-%1-%2.csv")
+                                         .arg(QString::fromStdString(m_shownRequest.rating))
+                                         .arg(m_shownRequest.seed),
+                                     tr("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty()) {
+        warn(exportCsv(withSuffix(path, QStringLiteral("csv"))));
+    }
+}
+
+void OddsWindow::askAndExportChart() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export Chart"),
+                                     QStringLiteral("odds-%1-%2.png")
+                                         .arg(QString::fromStdString(m_shownRequest.rating))
+                                         .arg(m_shownRequest.seed),
+                                     tr("PNG images (*.png);;All files (*)"));
+    if (!path.isEmpty()) {
+        warn(exportChart(withSuffix(path, QStringLiteral("png"))));
+    }
+}
+
+void OddsWindow::warn(const QString& message) {
+    if (!message.isEmpty()) {
+        showProductMessage(this, QMessageBox::Warning, message);
+    }
+}
+
+void OddsWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        for (QChart* chart : m_charts) {
+            paintOddsChart(*chart, palette());
+        }
+    }
+}
+
+void OddsWindow::closeEvent(QCloseEvent* event) {
+    m_progressTimer->stop();
+    m_run.reset();  // cancels, and waits the few milliseconds the threads need to stop
+    m_runButton->setEnabled(true);
+    m_cancelButton->setEnabled(false);
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/ContractOffer.h"
+#include "generate/Odds.h"
+#include "view/CustomChoiceCombos.h"
+
+class OddsRun;
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTimer;
+class QVBoxLayout;
+
+// View > Odds...: the odds of a rating and a set of custom choices, rolled on background threads
+// while the main window stays usable, shown as charts with their counts. Closing the window (or
+// the program) cancels a run and waits for its threads.
+class OddsWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Starts from these choices, shown as New Custom shows them. `openDocumentPath` names the
+    // document the exports must never write over, whichever is open when they are written.
+    OddsWindow(const std::string& rating, const OfferChoices& choices,
+               std::function<QString()> openDocumentPath = {}, QWidget* parent = nullptr);
+    ~OddsWindow() override;
+
+    // Run and Cancel. Run refuses a rating New Custom would refuse, and a seed that is no whole
+    // number from 0 to 2^64-1 (an empty seed is taken from the clock).
+    void run();
+    void cancel();
+    bool isRunning() const { return m_run != nullptr; }
+
+    // The counts on show and the request they answer; empty before the first run ends.
+    const std::optional<OddsResult>& result() const { return m_result; }
+    const OddsRequest& shownRequest() const { return m_shownRequest; }
+
+    // Export the counts as CSV (as `zuvaduro --odds --csv` writes them) and the chart on show as
+    // PNG; each replaces the file only once complete. The product's message on failure, else
+    // empty.
+    QString exportCsv(const QString& path) const;
+    QString exportChart(const QString& path) const;
+
+signals:
+    void runEnded();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createChoices(const std::string& rating, const OfferChoices& choices);
+    void createRunControls();
+    void createResults();
+    std::optional<OddsRequest> readRequest();
+    void showProgress();
+    void finishRun();
+    void showResult();
+    void addResultTab(const QString& name, QChart* chart, const std::vector<OddsValue>& rows,
+                      std::uint64_t total);
+    void askAndExportCsv();
+    void askAndExportChart();
+    void warn(const QString& message);
+
+    QVBoxLayout* m_layout = nullptr;
+    std::array<QComboBox*, kCustomChoiceComboCount> m_combos{};
+    QSpinBox* m_samples = nullptr;
+    QLineEdit* m_seed = nullptr;
+    QPushButton* m_runButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_summary = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QPushButton* m_exportCsv = nullptr;
+    QPushButton* m_exportChart = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    std::vector<QChart*> m_charts;
+
+    std::unique_ptr<OddsRun> m_run;
+    OddsRequest m_shownRequest;
+    std::function<QString()> m_openDocumentPath;
+    std::optional<OddsResult> m_result;
+};
