@@ -65,18 +65,43 @@ const TransportRow& transportForFace(int face) {
     return kTransportOther;
 }
 
+int ratingSupportModifier(std::string_view rating) {
+    return findKeyed(kSupportModifiers, rating).value_or(0);
+}
+
+int employerSupportModifier(std::string_view employer) {
+    return employer == kFreeWorlds ? kFreeWorldsSupportBonus : 0;
+}
+
 const SupportTerms& rollSupport(Dice& dice, std::string_view rating, std::string_view employer) {
-    return lookupRange(kSupportTable, dice.roll(kTwoDice) + supportModifier(rating, employer));
+    const int roll = dice.roll(kTwoDice);
+    const int total = roll + supportModifier(rating, employer);
+    const auto& row = lookupRow(kSupportTable, total);
+    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+        if (const int modifier = ratingSupportModifier(rating)) {
+            recorder->modifier(modifier, "rating", rating);
+        }
+        if (const int modifier = employerSupportModifier(employer)) {
+            recorder->modifier(modifier, employer);
+        }
+        recorder->rolled({}, total, spanOf(row));
+    }
+    return row.value;
+}
+
+std::string_view rollTransport(Dice& dice, std::string_view TransportRow::*column) {
+    const int face = dice.roll(kOneDie);
+    const TransportRow& row = transportForFace(face);
+    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+        recorder->rolled({}, face, {face, face, &row == &kTransportOther});
+    }
+    return row.*column;
 }
 
 }  // namespace
 
 int supportModifier(std::string_view rating, std::string_view employer) {
-    int modifier = findKeyed(kSupportModifiers, rating).value_or(0);
-    if (employer == kFreeWorlds) {
-        modifier += kFreeWorldsSupportBonus;
-    }
-    return modifier;
+    return ratingSupportModifier(rating) + employerSupportModifier(employer);
 }
 
 std::string_view straightSupportForTotal(int total) {
@@ -97,30 +122,30 @@ std::string_view commercialForFace(int face) {
 
 std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
                                      std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::StraightSupport, choice)) {
         return choice;
     }
-    return rollSupport(dice, rating, employer).straight;
+    return recordResult(dice, rollSupport(dice, rating, employer).straight);
 }
 
 std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
                                             std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::BattleLoss, choice)) {
         return choice;
     }
-    return rollSupport(dice, rating, employer).battleLoss;
+    return recordResult(dice, rollSupport(dice, rating, employer).battleLoss);
 }
 
 std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::DsJs, choice)) {
         return choice;
     }
-    return dsJsForFace(dice.roll(kOneDie));
+    return recordResult(dice, rollTransport(dice, &TransportRow::dsjs));
 }
 
 std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::Commercial, choice)) {
         return choice;
     }
-    return commercialForFace(dice.roll(kOneDie));
+    return recordResult(dice, rollTransport(dice, &TransportRow::commercial));
 }

@@ -84,21 +84,28 @@ static_assert(facesWithinDice(kTwoDiceLengths));
 static_assert(facesWithinDice(kOneDieLengths));
 static_assert(facesWithinDice(kObjectiveRaidLengths));
 
+// A length as a roll found it: in the row of its face or sum, or in the column's "other" row.
+struct LengthPick {
+    std::string_view length;
+    bool other = false;
+};
+
 // Where an assignment's lengths live: which grid is rolled and which column is read.
 struct LengthColumn {
     DiceSpec dice;
-    std::string_view (*lookup)(std::size_t column, int roll);
+    LengthPick (*lookup)(std::size_t column, int roll);
     std::size_t column;
+    std::string_view assignment;  // the grid's own spelling, for the record
 };
 
 template <const auto& Grid>
-std::string_view lookupGrid(std::size_t column, int roll) {
+LengthPick lookupGrid(std::size_t column, int roll) {
     for (const auto& row : Grid.rows) {
         if (row.face == roll && !row.lengths[column].empty()) {
-            return row.lengths[column];
+            return {row.lengths[column]};
         }
     }
-    return Grid.other[column];
+    return {Grid.other[column], true};
 }
 
 template <const auto& Grid>
@@ -106,7 +113,7 @@ std::optional<LengthColumn> findColumn(std::string_view assignment) {
     for (std::size_t column = 0; column < Grid.assignments.size(); ++column) {
         for (std::string_view name : Grid.assignments[column]) {
             if (!name.empty() && name == assignment) {
-                return LengthColumn{Grid.dice, &lookupGrid<Grid>, column};
+                return LengthColumn{Grid.dice, &lookupGrid<Grid>, column, name};
             }
         }
     }
@@ -135,17 +142,26 @@ std::optional<DiceSpec> lengthDiceFor(std::string_view assignment) {
 
 std::string_view contractLengthFor(std::string_view assignment, int roll) {
     const auto column = columnFor(assignment);
-    return column ? column->lookup(column->column, roll) : kUnknownLength;
+    return column ? column->lookup(column->column, roll).length : kUnknownLength;
 }
 
 std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::Length, choice)) {
         return choice;
     }
     const auto column = columnFor(assignment);
+    RollRecorder* recorder = dice.recorder();
     if (!column) {
-        return kUnknownLength;
+        if (recorder != nullptr) [[unlikely]] {
+            recorder->note("no length table for this assignment");
+        }
+        return recordResult(dice, kUnknownLength);
     }
-    return column->lookup(column->column, dice.roll(column->dice));
+    const int roll = dice.roll(column->dice);
+    const LengthPick pick = column->lookup(column->column, roll);
+    if (recorder != nullptr) [[unlikely]] {
+        recorder->rolled(column->assignment, roll, {roll, roll, pick.other});
+    }
+    return recordResult(dice, pick.length);
 }

@@ -52,13 +52,14 @@ struct CommandTable {
     std::array<std::string_view, 2> employers;
     DiceSpec dice;
     std::span<const Range<std::string_view>> rows;
+    std::string_view name;  // as an explanation names it
 };
 
 // Tested in this order.
 constexpr std::array<CommandTable, 3> kCommandTables = {{
-    {{kFedCom},               kTwoDice, kFedComCommand},
-    {{kCapellan, kFreeWorlds}, kOneDie,  kCapellanFreeWorldsCommand},
-    {{kDraconis},             kTwoDice, kDraconisCommand},
+    {{kFedCom},               kTwoDice, kFedComCommand,             "Federated Commonwealth"},
+    {{kCapellan, kFreeWorlds}, kOneDie,  kCapellanFreeWorldsCommand, "Capellan/Free Worlds"},
+    {{kDraconis},             kTwoDice, kDraconisCommand,           "Draconis"},
 }};
 
 // Every other employer, by kind (same order as EmployerKind): no roll.
@@ -110,19 +111,39 @@ std::string_view commandRightsFor(std::string_view employer, int roll) {
 }
 
 std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::Salvage, choice)) {
         return choice;
     }
-    return salvageForTotal(dice.roll(kTwoDice) + salvageBonus(employer));
+    const int roll = dice.roll(kTwoDice);
+    const int bonus = salvageBonus(employer);
+    const auto& row = lookupRow(kSalvageTable, roll + bonus);
+    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+        if (bonus != 0) {
+            recorder->modifier(bonus, employer);
+        }
+        recorder->rolled({}, roll + bonus, spanOf(row));
+    }
+    return recordResult(dice, row.value);
 }
 
 std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
+    if (isFixedTerm(dice, RolledTerm::Command, choice)) {
         return choice;
     }
+    RollRecorder* const recorder = dice.recorder();
     const CommandTable* table = commandTableFor(employer);
     if (table == nullptr) {
-        return kCommandByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
+        const EmployerKind kind = kindOfEmployer(employer);
+        if (recorder != nullptr) [[unlikely]] {
+            recorder->note(kindName(kind));
+            recorder->note(" employer, no roll");
+        }
+        return recordResult(dice, kCommandByKind[static_cast<std::size_t>(kind)]);
     }
-    return lookupRange(table->rows, dice.roll(table->dice));
+    const int roll = dice.roll(table->dice);
+    const auto& row = lookupRow(table->rows, roll);
+    if (recorder != nullptr) [[unlikely]] {
+        recorder->rolled(table->name, roll, spanOf(row));
+    }
+    return recordResult(dice, row.value);
 }

@@ -10,6 +10,7 @@
 
 #include "document/ContractOffer.h"
 #include "generate/Dice.h"
+#include "generate/RollRecorder.h"
 
 // Building blocks shared by the term tables: ranges of totals, rows keyed by a name, tables that
 // lead to other tables, and the "Random" roll marker.
@@ -44,20 +45,50 @@ constexpr bool coversTotals(const Rows& rows, int from, int to) {
     return rows[std::size(rows) - 1].high >= to;
 }
 
-// The value for `total`; a total outside the table is clamped to its first or last row.
+// The row `total` reaches; a total outside the table is clamped to its first or last row.
 template <typename Rows>
-constexpr const auto& lookupRange(const Rows& rows, int total) {
+constexpr const auto& lookupRow(const Rows& rows, int total) {
     for (std::size_t i = 0; i + 1 < std::size(rows); ++i) {
         if (total <= rows[i].high) {
-            return rows[i].value;
+            return rows[i];
         }
     }
-    return rows[std::size(rows) - 1].value;
+    return rows[std::size(rows) - 1];
+}
+
+// The value for `total`, as lookupRow finds it.
+template <typename Rows>
+constexpr const auto& lookupRange(const Rows& rows, int total) {
+    return lookupRow(rows, total).value;
+}
+
+// How a row's range is named in an explanation.
+template <typename T>
+constexpr RowSpan spanOf(const Range<T>& row) {
+    return {row.low, row.high};
 }
 
 // "Random", exactly these six letters, means roll; any other text is used as it stands.
 inline bool isRandomChoice(std::string_view choice) {
     return choice == kRandomChoice;
+}
+
+// Starts a term: true when `choice` fixes it, which rolls nothing. Tells the record either way.
+inline bool isFixedTerm(Dice& dice, RolledTerm term, std::string_view choice) {
+    const bool fixed = !isRandomChoice(choice);
+    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+        recorder->beginTerm(term, fixed);
+    }
+    return fixed;
+}
+
+// Ends a term with the text it came to, and returns that text.
+inline std::string_view recordResult(Dice& dice, std::string_view text,
+                                     std::string_view suffix = {}) {
+    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+        recorder->result(text, suffix);
+    }
+    return text;
 }
 
 // Exact, whole-text membership test over a table of names; blank slots name nothing.
@@ -96,19 +127,25 @@ template <typename Pick>
 struct NestedTable {
     DiceSpec dice;
     std::span<const Range<Pick>> rows;
+    std::string_view name;  // as an explanation names it: "periphery" (table)
 };
 
 // Rolls on `first` and follows the rows that name another table until one gives a result.
-// `tableFor` maps an enumerator to its NestedTable.
+// `tableFor` maps an enumerator to its NestedTable. Each table rolled on is one step of the
+// record.
 template <typename Table, typename TableFor>
 auto rollNested(Dice& dice, Table first, TableFor tableFor) {
     Table table = first;
     for (;;) {
         const auto nested = tableFor(table);
-        const auto& pick = lookupRange(nested.rows, dice.roll(nested.dice));
-        if (pick.next == Table::None) {
-            return pick;
+        const int total = dice.roll(nested.dice);
+        const auto& row = lookupRow(nested.rows, total);
+        if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+            recorder->rolled(nested.name, total, spanOf(row));
         }
-        table = pick.next;
+        if (row.value.next == Table::None) {
+            return row.value;
+        }
+        table = row.value.next;
     }
 }
