@@ -97,7 +97,9 @@ void ContractDocument::generateOffers(std::string rating, OfferChoices choices) 
         const double multiplier = k == 0 ? rollOfferTerms(dice, rating, choices, offer)
                                          : rollOfferTerms(dice, m_rating, offer);
         appendPayAmount(offer.paymentMultiplier, multiplier, pay);
-        noteRolledTexts(record, offer, k + 1);
+        if (recorder) {
+            noteRolledTexts(record, offer, k + 1);
+        }
     }
     m_rolls = std::move(record);
 }
@@ -114,6 +116,8 @@ bool ContractDocument::rollTermAgain(int offer, std::string ContractOffer::*fiel
     Dice dice(m_generator, recorder ? &*recorder : nullptr);
     ContractOffer& rolled = m_offers[static_cast<std::size_t>(offer)];
     ::rollTermAgain(dice, m_rating, field, basePay(), rolled);
-    noteRolledTexts(m_rolls, rolled, offer + 1, field);
+    if (recorder) {
+        noteRolledTexts(m_rolls, rolled, offer + 1, field);
+    }
     return true;
 }

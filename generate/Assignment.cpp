@@ -125,14 +125,21 @@ AssignmentPick assignmentForRoll(AssignmentTable table, int roll) {
 }
 
 std::string_view rollSpecialAssignment(Dice& dice) {
-    return rollNested(dice, AssignmentTable::Special, tableFor).name;
+    return rollNested(dice, Unrecorded{}, AssignmentTable::Special, tableFor).name;
 }
 
 AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::Assignment, choice)) {
-        return {choice};
-    }
-    const AssignmentPick pick = rollNested(dice, assignmentTableFor(employer), tableFor);
-    recordResult(dice, pick.name, pick.againstClans ? kAgainstClansSuffix : std::string_view());
-    return pick;
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view employer,
+           std::string_view choice) -> AssignmentPick {
+            if (record.fixedTerm(RolledTerm::Assignment, choice)) {
+                return {choice};
+            }
+            const AssignmentPick pick =
+                rollNested(dice, record, assignmentTableFor(employer), tableFor);
+            record.result(pick.name, pick.againstClans ? kAgainstClansSuffix : std::string_view());
+            return pick;
+        },
+        employer, choice);
 }

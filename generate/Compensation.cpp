@@ -73,29 +73,32 @@ int employerSupportModifier(std::string_view employer) {
     return employer == kFreeWorlds ? kFreeWorldsSupportBonus : 0;
 }
 
-const SupportTerms& rollSupport(Dice& dice, std::string_view rating, std::string_view employer) {
+template <typename Record>
+const SupportTerms& rollSupport(Dice& dice, const Record& record, std::string_view rating,
+                                std::string_view employer) {
     const int roll = dice.roll(kTwoDice);
     const int total = roll + supportModifier(rating, employer);
-    const auto& row = lookupRow(kSupportTable, total);
-    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+    const SupportTerms& terms = lookupRange(kSupportTable, total);
+    record.tell([&](RollRecorder& recorder) {
         if (const int modifier = ratingSupportModifier(rating)) {
-            recorder->modifier(modifier, "rating", rating);
+            recorder.modifier(modifier, "rating", rating);
         }
         if (const int modifier = employerSupportModifier(employer)) {
-            recorder->modifier(modifier, employer);
+            recorder.modifier(modifier, employer);
         }
-        recorder->rolled({}, total, spanOf(row));
-    }
-    return row.value;
+        recorder.rolled({}, total, spanOf(lookupRow(kSupportTable, total)));
+    });
+    return terms;
 }
 
-std::string_view rollTransport(Dice& dice, std::string_view TransportRow::*column) {
+template <typename Record>
+const TransportRow& rollTransport(Dice& dice, const Record& record) {
     const int face = dice.roll(kOneDie);
     const TransportRow& row = transportForFace(face);
-    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
-        recorder->rolled({}, face, {face, face, &row == &kTransportOther});
-    }
-    return row.*column;
+    record.tell([&](RollRecorder& recorder) {
+        recorder.rolled({}, face, {face, face, &row == &kTransportOther});
+    });
+    return row;
 }
 
 }  // namespace
@@ -122,30 +125,52 @@ std::string_view commercialForFace(int face) {
 
 std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
                                      std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::StraightSupport, choice)) {
-        return choice;
-    }
-    return recordResult(dice, rollSupport(dice, rating, employer).straight);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::StraightSupport, choice)) {
+                return choice;
+            }
+            return record.result(rollSupport(dice, record, rating, employer).straight);
+        },
+        rating, employer, choice);
 }
 
 std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
                                             std::string_view employer, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::BattleLoss, choice)) {
-        return choice;
-    }
-    return recordResult(dice, rollSupport(dice, rating, employer).battleLoss);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::BattleLoss, choice)) {
+                return choice;
+            }
+            return record.result(rollSupport(dice, record, rating, employer).battleLoss);
+        },
+        rating, employer, choice);
 }
 
 std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::DsJs, choice)) {
-        return choice;
-    }
-    return recordResult(dice, rollTransport(dice, &TransportRow::dsjs));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::DsJs, choice)) {
+                return choice;
+            }
+            return record.result(rollTransport(dice, record).dsjs);
+        },
+        choice);
 }
 
 std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::Commercial, choice)) {
-        return choice;
-    }
-    return recordResult(dice, rollTransport(dice, &TransportRow::commercial));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Commercial, choice)) {
+                return choice;
+            }
+            return record.result(rollTransport(dice, record).commercial);
+        },
+        choice);
 }

@@ -84,28 +84,23 @@ static_assert(facesWithinDice(kTwoDiceLengths));
 static_assert(facesWithinDice(kOneDieLengths));
 static_assert(facesWithinDice(kObjectiveRaidLengths));
 
-// A length as a roll found it: in the row of its face or sum, or in the column's "other" row.
-struct LengthPick {
-    std::string_view length;
-    bool other = false;
-};
-
-// Where an assignment's lengths live: which grid is rolled and which column is read.
+// Where an assignment's lengths live: which grid is rolled and which column is read. A column
+// is known by its "other" entry, which also tells a length from the "other" row.
 struct LengthColumn {
     DiceSpec dice;
-    LengthPick (*lookup)(std::size_t column, int roll);
-    std::size_t column;
-    std::string_view assignment;  // the grid's own spelling, for the record
+    const std::string_view& (*lookup)(const std::string_view* other, int roll);
+    const std::string_view* other;
 };
 
 template <const auto& Grid>
-LengthPick lookupGrid(std::size_t column, int roll) {
+const std::string_view& lookupGrid(const std::string_view* other, int roll) {
+    const auto column = static_cast<std::size_t>(other - Grid.other.data());
     for (const auto& row : Grid.rows) {
         if (row.face == roll && !row.lengths[column].empty()) {
-            return {row.lengths[column]};
+            return row.lengths[column];
         }
     }
-    return {Grid.other[column], true};
+    return *other;
 }
 
 template <const auto& Grid>
@@ -113,7 +108,7 @@ std::optional<LengthColumn> findColumn(std::string_view assignment) {
     for (std::size_t column = 0; column < Grid.assignments.size(); ++column) {
         for (std::string_view name : Grid.assignments[column]) {
             if (!name.empty() && name == assignment) {
-                return LengthColumn{Grid.dice, &lookupGrid<Grid>, column, name};
+                return LengthColumn{Grid.dice, &lookupGrid<Grid>, &Grid.other[column]};
             }
         }
     }
@@ -142,26 +137,32 @@ std::optional<DiceSpec> lengthDiceFor(std::string_view assignment) {
 
 std::string_view contractLengthFor(std::string_view assignment, int roll) {
     const auto column = columnFor(assignment);
-    return column ? column->lookup(column->column, roll).length : kUnknownLength;
+    return column ? column->lookup(column->other, roll) : kUnknownLength;
 }
 
 std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::Length, choice)) {
-        return choice;
-    }
-    const auto column = columnFor(assignment);
-    RollRecorder* recorder = dice.recorder();
-    if (!column) {
-        if (recorder != nullptr) [[unlikely]] {
-            recorder->note("no length table for this assignment");
-        }
-        return recordResult(dice, kUnknownLength);
-    }
-    const int roll = dice.roll(column->dice);
-    const LengthPick pick = column->lookup(column->column, roll);
-    if (recorder != nullptr) [[unlikely]] {
-        recorder->rolled(column->assignment, roll, {roll, roll, pick.other});
-    }
-    return recordResult(dice, pick.length);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view assignment,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Length, choice)) {
+                return choice;
+            }
+            const auto column = columnFor(assignment);
+            if (!column) {
+                record.tell([](RollRecorder& recorder) {
+                    recorder.note("no length table for this assignment");
+                });
+                return record.result(kUnknownLength);
+            }
+            const int roll = dice.roll(column->dice);
+            const std::string_view& length = column->lookup(column->other, roll);
+            // The assignment is one of the tables' names: it matched one exactly.
+            record.tell([&](RollRecorder& recorder) {
+                recorder.rolled(assignment, roll, {roll, roll, &length == column->other});
+            });
+            return record.result(length);
+        },
+        assignment, choice);
 }

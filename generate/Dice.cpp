@@ -2,6 +2,6 @@
 
 #include "generate/RollRecorder.h"
 
-void Dice::recordDie(int faces, int value) {
-    m_recorder->die(faces, value);
+void Dice::recordDie(RollRecorder& recorder, int faces, int value) {
+    recorder.die(faces, value);
 }

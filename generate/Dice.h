@@ -28,24 +28,28 @@ public:
     // One die of size `faces`: a value 0..faces, one generator step. Faces run from 0, not 1: a
     // die of size n has n + 1 outcomes. The modulo's slight bias towards low faces belongs to the
     // product's dice and is kept.
-    int rollDie(int faces) {
-        const int value = faceOf(m_generator.next(), faces);
-        if (m_recorder != nullptr) [[unlikely]] {
-            recordDie(faces, value);
-        }
-        return value;
-    }
+    int rollDie(int faces) { return rollDieFor(m_recorder, faces); }
 
     // The dice of `spec`, rolled one after the other and summed.
     int roll(DiceSpec spec) {
+        // Read once: no die changes the recorder, and the loop then needs no second look.
+        RollRecorder* const recorder = m_recorder;
         int total = 0;
         for (int i = 0; i < spec.count; ++i) {
-            total += rollDie(spec.faces);
+            total += rollDieFor(recorder, spec.faces);
         }
         return total;
     }
 
 private:
+    int rollDieFor(RollRecorder* recorder, int faces) {
+        const int value = faceOf(m_generator.next(), faces);
+        if (recorder != nullptr) [[unlikely]] {
+            recordDie(*recorder, faces, value);
+        }
+        return value;
+    }
+
     static int faceOf(int r, int faces) {
         // The two sizes the tables use get constant divisors, which compile to multiplications;
         // a generation rolls some fifty dice.
@@ -62,7 +66,7 @@ private:
         }
         return r % (faces + 1);
     }
-    void recordDie(int faces, int value);
+    static void recordDie(RollRecorder& recorder, int faces, int value);
 
     Generator& m_generator;
     RollRecorder* m_recorder;

@@ -128,8 +128,13 @@ std::string_view kindName(EmployerKind kind) {
 }
 
 std::string_view rollEmployer(Dice& dice, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::Employer, choice)) {
-        return choice;
-    }
-    return recordResult(dice, rollNested(dice, EmployerTable::Main, tableFor).name);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Employer, choice)) {
+                return choice;
+            }
+            return record.result(rollNested(dice, record, EmployerTable::Main, tableFor).name);
+        },
+        choice);
 }

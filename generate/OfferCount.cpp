@@ -40,19 +40,23 @@ int offerCountForTotal(int total) {
 }
 
 int rollOfferCount(Dice& dice, std::string_view rating) {
-    RollRecorder* const recorder = dice.recorder();
-    if (recorder != nullptr) [[unlikely]] {
-        recorder->beginTerm(RolledTerm::Count, false);
-    }
-    const int roll = dice.roll(kTwoDice);
-    const int modifier = offerCountModifier(rating);
-    const auto& row = lookupRow(kOfferCounts, roll + modifier);
-    if (recorder != nullptr) [[unlikely]] {
-        if (modifier != 0) {
-            recorder->modifier(modifier, "rating", rating);
-        }
-        recorder->rolled({}, roll + modifier, spanOf(row));
-        recorder->result(kOfferCountTexts[static_cast<std::size_t>(row.value)]);
-    }
-    return row.value;
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating) {
+            // The count is never fixed by a choice.
+            record.fixedTerm(RolledTerm::Count, kRandomChoice);
+            const int roll = dice.roll(kTwoDice);
+            const int modifier = offerCountModifier(rating);
+            const int count = offerCountForTotal(roll + modifier);
+            record.tell([&](RollRecorder& recorder) {
+                if (modifier != 0) {
+                    recorder.modifier(modifier, "rating", rating);
+                }
+                recorder.rolled({}, roll + modifier,
+                                spanOf(lookupRow(kOfferCounts, roll + modifier)));
+            });
+            record.result(kOfferCountTexts[static_cast<std::size_t>(count)]);
+            return count;
+        },
+        rating);
 }

@@ -111,39 +111,48 @@ std::string_view commandRightsFor(std::string_view employer, int roll) {
 }
 
 std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::Salvage, choice)) {
-        return choice;
-    }
-    const int roll = dice.roll(kTwoDice);
-    const int bonus = salvageBonus(employer);
-    const auto& row = lookupRow(kSalvageTable, roll + bonus);
-    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
-        if (bonus != 0) {
-            recorder->modifier(bonus, employer);
-        }
-        recorder->rolled({}, roll + bonus, spanOf(row));
-    }
-    return recordResult(dice, row.value);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Salvage, choice)) {
+                return choice;
+            }
+            const int roll = dice.roll(kTwoDice);
+            const int bonus = salvageBonus(employer);
+            record.tell([&](RollRecorder& recorder) {
+                if (bonus != 0) {
+                    recorder.modifier(bonus, employer);
+                }
+                recorder.rolled({}, roll + bonus, spanOf(lookupRow(kSalvageTable, roll + bonus)));
+            });
+            return record.result(salvageForTotal(roll + bonus));
+        },
+        employer, choice);
 }
 
 std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (isFixedTerm(dice, RolledTerm::Command, choice)) {
-        return choice;
-    }
-    RollRecorder* const recorder = dice.recorder();
-    const CommandTable* table = commandTableFor(employer);
-    if (table == nullptr) {
-        const EmployerKind kind = kindOfEmployer(employer);
-        if (recorder != nullptr) [[unlikely]] {
-            recorder->note(kindName(kind));
-            recorder->note(" employer, no roll");
-        }
-        return recordResult(dice, kCommandByKind[static_cast<std::size_t>(kind)]);
-    }
-    const int roll = dice.roll(table->dice);
-    const auto& row = lookupRow(table->rows, roll);
-    if (recorder != nullptr) [[unlikely]] {
-        recorder->rolled(table->name, roll, spanOf(row));
-    }
-    return recordResult(dice, row.value);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Command, choice)) {
+                return choice;
+            }
+            const CommandTable* table = commandTableFor(employer);
+            if (table == nullptr) {
+                const EmployerKind kind = kindOfEmployer(employer);
+                record.tell([&](RollRecorder& recorder) {
+                    recorder.note(kindName(kind));
+                    recorder.note(" employer, no roll");
+                });
+                return record.result(kCommandByKind[static_cast<std::size_t>(kind)]);
+            }
+            const int roll = dice.roll(table->dice);
+            const auto& row = lookupRow(table->rows, roll);
+            record.tell(
+                [&](RollRecorder& recorder) { recorder.rolled(table->name, roll, spanOf(row)); });
+            return record.result(row.value);
+        },
+        employer, choice);
 }

@@ -73,22 +73,57 @@ inline bool isRandomChoice(std::string_view choice) {
     return choice == kRandomChoice;
 }
 
-// Starts a term: true when `choice` fixes it, which rolls nothing. Tells the record either way.
-inline bool isFixedTerm(Dice& dice, RolledTerm term, std::string_view choice) {
-    const bool fixed = !isRandomChoice(choice);
-    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
-        recorder->beginTerm(term, fixed);
+// A term function is written once and rolls two ways: Unrecorded, where every step it tells
+// compiles to nothing (the odds roll millions of generations so), and Recorded, where each step
+// goes to the dice's recorder as it happens. withRecord picks the way from the dice and hands the
+// roll its arguments (the roll captures nothing, so the way without a record costs one test):
+//
+//   return withRecord(dice, [](const auto& record, Dice& dice, std::string_view choice) {
+//       if (record.fixedTerm(RolledTerm::Employer, choice)) return choice;
+//       ... record.tell([&](RollRecorder& recorder) { recorder.rolled(...); }); ...
+//       return record.result(name);
+//   }, choice);
+struct Unrecorded {
+    // Starts the term: true when `choice` fixes it, which rolls nothing.
+    bool fixedTerm(RolledTerm, std::string_view choice) const { return !isRandomChoice(choice); }
+    // Describes a step to the recorder; without one the description is never even made.
+    template <typename Steps>
+    void tell(const Steps&) const {}
+    // Ends the term with the text it came to, and returns that text.
+    std::string_view result(std::string_view text, std::string_view = {}) const { return text; }
+};
+
+struct Recorded {
+    RollRecorder& recorder;
+
+    bool fixedTerm(RolledTerm term, std::string_view choice) const {
+        const bool fixed = !isRandomChoice(choice);
+        recorder.beginTerm(term, fixed);
+        return fixed;
     }
-    return fixed;
+    template <typename Steps>
+    void tell(const Steps& steps) const {
+        steps(recorder);
+    }
+    std::string_view result(std::string_view text, std::string_view suffix = {}) const {
+        recorder.result(text, suffix);
+        return text;
+    }
+};
+
+// Out of line, so that the way without a record is laid out as if there were no record at all.
+template <typename Roll, typename... Args>
+[[gnu::noinline, gnu::cold]] auto rollRecorded(RollRecorder& recorder, Roll roll, Dice& dice,
+                                               Args... args) {
+    return roll(Recorded{recorder}, dice, args...);
 }
 
-// Ends a term with the text it came to, and returns that text.
-inline std::string_view recordResult(Dice& dice, std::string_view text,
-                                     std::string_view suffix = {}) {
+template <typename Roll, typename... Args>
+auto withRecord(Dice& dice, Roll roll, Args... args) {
     if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
-        recorder->result(text, suffix);
+        return rollRecorded(*recorder, roll, dice, args...);
     }
-    return text;
+    return roll(Unrecorded{}, dice, args...);
 }
 
 // Exact, whole-text membership test over a table of names; blank slots name nothing.
@@ -133,16 +168,15 @@ struct NestedTable {
 // Rolls on `first` and follows the rows that name another table until one gives a result.
 // `tableFor` maps an enumerator to its NestedTable. Each table rolled on is one step of the
 // record.
-template <typename Table, typename TableFor>
-auto rollNested(Dice& dice, Table first, TableFor tableFor) {
+template <typename Record, typename Table, typename TableFor>
+auto rollNested(Dice& dice, const Record& record, Table first, TableFor tableFor) {
     Table table = first;
     for (;;) {
         const auto nested = tableFor(table);
         const int total = dice.roll(nested.dice);
         const auto& row = lookupRow(nested.rows, total);
-        if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
-            recorder->rolled(nested.name, total, spanOf(row));
-        }
+        record.tell(
+            [&](RollRecorder& recorder) { recorder.rolled(nested.name, total, spanOf(row)); });
         if (row.value.next == Table::None) {
             return row.value;
         }
