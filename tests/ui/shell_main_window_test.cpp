@@ -140,11 +140,12 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
               QStringList({"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(visibleTexts(menu(0)->actions()),
               QStringList({"Ne&w", "&New Custom", "New Random", "&Open...", "&Save", "Save &As...",
-                           "-", "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
+                           "-", "&Print...", "Print Contract", "Print Offer &Details...", "-",
+                           "Recent File", "-", "E&xit"}));
     EXPECT_EQ(visibleTexts(menu(1)->actions()),
               QStringList({"&Undo", "&Redo", "-", "Copy &Listing", "-", "Roll &Term Again"}));
     EXPECT_EQ(visibleTexts(menu(2)->actions()),
-              QStringList({"&Options", "&Toolbar", "-", "O&dds..."}));
+              QStringList({"&Options", "&Toolbar", "Offer &Details", "-", "O&dds..."}));
     EXPECT_EQ(visibleTexts(menu(3)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
@@ -159,6 +160,7 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
         {57670, "F1"},     {57669, "Shift+F1"}, {32790, "Ctrl+N"}, {57643, "Ctrl+Z"},
         {57644, "Ctrl+Y"}, {32791, "Ctrl+Shift+C"}, {32792, ""}, {32776, ""},
+        {32793, ""},       {32794, ""},
     };
     // clang-format on
     // Nothing to undo or redo yet, and no current line to roll.
