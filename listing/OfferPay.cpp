@@ -156,7 +156,11 @@ std::vector<bool> bestTotals(const std::vector<OfferPay>& pays) {
             highest = highest ? std::max(*highest, *pay.total) : *pay.total;
         }
     }
-    if (compared < 2) {
+    // Nothing to choose between: fewer than two totals, or all of them alike.
+    const bool allAlike = std::all_of(pays.begin(), pays.end(), [&](const OfferPay& pay) {
+        return !pay.total || *pay.total == *highest;
+    });
+    if (compared < 2 || allAlike) {
         return best;
     }
     for (std::size_t k = 0; k < pays.size(); ++k) {

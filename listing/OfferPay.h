@@ -25,5 +25,5 @@ struct OfferPay {
 OfferPay offerPay(const ContractOffer& offer, double basePay);
 
 // For each offer, whether its total is the best: the highest of all the totals, shared by every
-// offer that has it. None is best unless at least two offers have a total to compare.
+// offer that has it. None is best unless at least two offers have totals and they differ.
 std::vector<bool> bestTotals(const std::vector<OfferPay>& pays);

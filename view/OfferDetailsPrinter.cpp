@@ -18,7 +18,7 @@ constexpr int kTitlePoints = 14;
 // A cell wraps to at most this many lines; what does not fit is cut.
 constexpr int kMostCellLines = 3;
 // The label column takes at most this share of the width.
-constexpr double kWidestLabelShare = 0.3;
+constexpr double kWidestLabelShare = 0.22;
 
 QFont pageFont(QPaintDevice& device, int points, bool bold) {
     QFont font(QStringLiteral("Helvetica"));
@@ -28,7 +28,8 @@ QFont pageFont(QPaintDevice& device, int points, bool bold) {
     return font;
 }
 
-constexpr int kWrap = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+// Between words; a word too long for its cell is cut at the cell's edge.
+constexpr int kWrap = Qt::TextWordWrap;
 
 // The height a text wraps to in `width`, at most kMostCellLines lines.
 int wrappedHeight(const QFontMetrics& metrics, int width, const QString& text) {
@@ -96,7 +97,7 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
 
     for (std::size_t r = 0; r < details.rows.size(); ++r) {
         const OfferDetailsRow& row = details.rows[r];
-        int rowHeight = lineHeight;
+        int rowHeight = wrappedHeight(boldMetrics, labelWidth - pad, row.label);
         for (const OfferDetailsCell& cell : row.cells) {
             rowHeight =
                 std::max(rowHeight, wrappedHeight(metrics, columnWidth - 2 * pad, cell.text));
