@@ -9,7 +9,7 @@
 
 namespace {
 
-// Which usage text a mode's mistakes are shown with. A PDF export's mistakes list the two export
+// Which usage text a mode's mistakes are shown with. A PDF export's mistakes list the export
 // lines only: the whole text would bury them.
 enum class UsageScope { Everything, PdfExports };
 
@@ -24,11 +24,11 @@ ModeOutcome showHelp(ModeArguments args);
 ModeOutcome showVersion(ModeArguments args);
 
 // clang-format off
-constexpr std::array<Mode, 7> kModes = {{
+constexpr std::array<Mode, 8> kModes = {{
     {"--roll",
      "  zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] [--assignment T]\n"
      "           [--length T] [--multiplier T] [--support T] [--transport T] [--salvage T]\n"
-     "           [--command T] [--save FILE] [--json]\n",
+     "           [--command T] [--save FILE] [--json] [--explain]\n",
      UsageScope::Everything, &runRoll},
     {"--odds",
      "  zuvaduro --odds RATING [--rolls N] [--seed S] [--threads COUNT] [--json | --csv]\n"
@@ -43,6 +43,9 @@ constexpr std::array<Mode, 7> kModes = {{
     {"--export-contracts",
      "  zuvaduro --export-contracts OUT.pdf [--offers 1,3] [--page-size A4|Letter] FILE\n",
      UsageScope::PdfExports, &runExportContracts},
+    {"--export-details",
+     "  zuvaduro --export-details OUT.pdf [--page-size A4|Letter] FILE\n",
+     UsageScope::PdfExports, &runExportDetails},
     {"--help",
      "  zuvaduro --help | --version\n",
      UsageScope::Everything, &showHelp},

@@ -5,11 +5,13 @@
 
 // The command line that needs no display. Every headless mode is one row of a table (cli/
 // CommandLine.cpp): its name, its lines of the usage text and what runs it.
-//   zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] ... [--save FILE] [--json]
+//   zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] ... [--save FILE]
+//            [--json] [--explain]
 //   zuvaduro --odds RATING [--rolls N] [--seed S] [--threads COUNT] [term options] [--json | --csv]
 //   zuvaduro --listing FILE [--json]
 //   zuvaduro --export-pdf OUT.pdf [--page-size A4|Letter] FILE
 //   zuvaduro --export-contracts OUT.pdf [--offers 1,3] [--page-size A4|Letter] FILE
+//   zuvaduro --export-details OUT.pdf [--page-size A4|Letter] FILE
 //   zuvaduro --help | --version
 // Results go to stdout, messages to stderr.
 

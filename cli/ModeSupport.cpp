@@ -57,7 +57,7 @@ bool openWithoutWindow(ContractDocument& doc, const QString& path) {
     return true;
 }
 
-void printDocument(const ContractDocument& doc, bool json) {
+void printDocument(const ContractDocument& doc, bool json, bool explain) {
     if (json) {
         std::cout << renderListingJson(doc);
     } else {
@@ -69,7 +69,7 @@ void printDocument(const ContractDocument& doc, bool json) {
             [](std::string_view piece) {
                 std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
             },
-            controls);
+            controls, explain ? RollNotes::With : RollNotes::Without);
     }
     std::cout.flush();
 }

@@ -26,6 +26,7 @@ ModeOutcome runRoll(ModeArguments args);
 ModeOutcome runListing(ModeArguments args);
 ModeOutcome runExportListing(ModeArguments args);
 ModeOutcome runExportContracts(ModeArguments args);
+ModeOutcome runExportDetails(ModeArguments args);
 ModeOutcome runOdds(ModeArguments args);
 
 // ---- shared by the modes ----
@@ -51,5 +52,6 @@ bool openWithoutWindow(ContractDocument& doc, const QString& path);
 // A message of the file layer on stderr; the mode has failed.
 ExitStatus reportFailure(const QString& message);
 
-// The listing on stdout: as JSON, or as the listing's text lines.
-void printDocument(const ContractDocument& doc, bool json);
+// The listing on stdout: as JSON, or as the listing's text lines (with the roll explained under
+// the count and each rolled term when `explain`).
+void printDocument(const ContractDocument& doc, bool json, bool explain = false);

@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
@@ -16,12 +17,15 @@
 #include "storage/FileIdentity.h"
 #include "view/ContractPrinter.h"
 #include "view/ListingPrinter.h"
+#include "view/OfferDetailsPrinter.h"
 #include "view/PrintJob.h"
 
 namespace {
 
-constexpr const char* kExportListing = "--export-pdf";
-constexpr const char* kExportContracts = "--export-contracts";
+// The three PDF exports: the listing, the contracts, the offers side by side.
+enum class ExportKind { Listing, Contracts, Details };
+constexpr std::array<const char*, 3> kExportNames = {"--export-pdf", "--export-contracts",
+                                                     "--export-details"};
 
 struct PageSizeName {
     const char* name;
@@ -33,7 +37,7 @@ constexpr std::array<PageSizeName, 2> kPageSizes = {{
 }};
 
 struct ExportRequest {
-    bool contracts = false;
+    ExportKind kind = ExportKind::Listing;
     QString outPath;
     QString documentPath;
     std::optional<QPageSize::PageSizeId> pageSize;
@@ -85,7 +89,7 @@ std::optional<std::string> parseRequest(const QStringList& args, ExportRequest& 
             if (!request.pageSize) {
                 return "--page-size takes A4 or Letter, not '" + args[i].toStdString() + "'";
             }
-        } else if (arg == QLatin1String("--offers") && request.contracts) {
+        } else if (arg == QLatin1String("--offers") && request.kind == ExportKind::Contracts) {
             if (!hasValue || !parseOffers(args[++i], request)) {
                 return "--offers takes offer numbers 1 to 4 separated by commas";
             }
@@ -96,7 +100,7 @@ std::optional<std::string> parseRequest(const QStringList& args, ExportRequest& 
         }
     }
     if (positional.size() != 2) {
-        return std::string(request.contracts ? kExportContracts : kExportListing) +
+        return std::string(kExportNames[static_cast<std::size_t>(request.kind)]) +
                " needs OUT.pdf and FILE";
     }
     request.outPath = positional[0];
@@ -142,9 +146,15 @@ ModeOutcome exportPdf(const ExportRequest& request) {
         return ExitStatus::Failed;
     }
 
-    if (!request.contracts) {
+    if (request.kind == ExportKind::Listing) {
         return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
             printListingPage(painter, device, doc);
+        });
+    }
+    if (request.kind == ExportKind::Details) {
+        const QDate today = QDate::currentDate();
+        return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
+            printOfferDetailsPage(painter, device, doc, today);
         });
     }
 
@@ -180,9 +190,9 @@ QStringList toQStringList(ModeArguments args) {
     return list;
 }
 
-ModeOutcome runExport(ModeArguments args, bool contracts) {
+ModeOutcome runExport(ModeArguments args, ExportKind kind) {
     ExportRequest request;
-    request.contracts = contracts;
+    request.kind = kind;
     if (const std::optional<std::string> problem = parseRequest(toQStringList(args), request)) {
         return UsageProblem{*problem};
     }
@@ -205,9 +215,13 @@ ModeOutcome runExport(ModeArguments args, bool contracts) {
 }  // namespace
 
 ModeOutcome runExportListing(ModeArguments args) {
-    return runExport(args, false);
+    return runExport(args, ExportKind::Listing);
 }
 
 ModeOutcome runExportContracts(ModeArguments args) {
-    return runExport(args, true);
+    return runExport(args, ExportKind::Contracts);
+}
+
+ModeOutcome runExportDetails(ModeArguments args) {
+    return runExport(args, ExportKind::Details);
 }

@@ -17,6 +17,7 @@ struct RollRequest {
     OfferChoices choices;
     std::optional<std::string> savePath;
     bool json = false;
+    bool explain = false;
 };
 
 // A run-only base pay: "Pay" answers the given text, everything else goes to the real store,
@@ -74,6 +75,10 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
             request.json = true;
             continue;
         }
+        if (option == "--explain") {
+            request.explain = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             return option + " needs a value";
         }
@@ -124,6 +129,6 @@ ModeOutcome runRoll(ModeArguments args) {
             return reportFailure(saved.message);
         }
     }
-    printDocument(doc, request.json);
+    printDocument(doc, request.json, request.explain);
     return ExitStatus::Done;
 }

@@ -31,6 +31,10 @@ public:
     std::string m_rating = "D";
     OfferChoices m_customChoices;
     std::array<ContractOffer, kMaxOffers> m_offers;
+    // The dice of the generation that made the offers and of each term rolled again since, with
+    // how each term came about. Kept in memory only: a saved file holds none of it, and the
+    // reset (an opened file, New) clears it.
+    RollRecord m_rolls;
 
     // How many offers every reader shows, prints and saves: the count, but at most four.
     int visibleOfferCount() const;
@@ -47,8 +51,9 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }
 
-    // The reset: count 0, default dates and location in every offer, title "Untitled", no path.
-    // Leaves the rating, the custom choices and the rolled terms of every offer alone.
+    // The reset: count 0, default dates and location in every offer, title "Untitled", no path,
+    // no roll record. Leaves the rating, the custom choices and the rolled terms of every offer
+    // alone.
     virtual void resetToUntitled();
     // The document of a fresh start: rating "D", every offer's texts cleared, then the reset.
     // The custom choices stay, as they do for the whole run.
@@ -64,14 +69,21 @@ public:
 
     // Replaces the offers with a new generation: the count follows the document's rating; the
     // first offer follows `choices` and `rating`, the others roll every term. The pay amounts
-    // use the "Pay" setting.
+    // use the "Pay" setting. The roll record is replaced by this generation's.
     void generateOffers(std::string rating, OfferChoices choices);
 
     // Rolls the term `field` of offer `offer` (0..visibleOfferCount() - 1) again, as a generation
     // rolls it, from the document's rating and the offer's texts as they stand; a multiplier
-    // gets its pay amount from the "Pay" setting. False, rolling nothing, for an offer that is
-    // not shown or a field that is not one of the ten rolled terms.
+    // gets its pay amount from the "Pay" setting. The term's record is replaced. False, rolling
+    // nothing, for an offer that is not shown or a field that is not one of the ten rolled terms.
     bool rollTermAgain(int offer, std::string ContractOffer::*field);
+
+    // Whether generations and terms rolled again keep the roll record (they do unless told
+    // otherwise). Without it they roll exactly the same dice, only faster.
+    void setRecordingRolls(bool on) { m_recordingRolls = on; }
+
+    // The "Pay" setting, the unit's monthly base pay, as a number (0 when unset or not a number).
+    double basePay() const;
 
     SettingsStore& settings() const { return m_settings; }
 
@@ -81,12 +93,10 @@ public:
     static constexpr const char* kDefaultLocation = "Outreach";
 
 private:
-    // The "Pay" setting as a number (0 when unset or not a number).
-    double basePayForGeneration() const;
-
     SettingsStore& m_settings;
     Generator m_generator;
     std::string m_title;
     std::string m_pathName;
     bool m_modified = false;
+    bool m_recordingRolls = true;
 };

@@ -35,6 +35,8 @@ void ContractDocument::serialize(Archive& ar) {
         return;
     }
 
+    // A file keeps none of the dice that made its offers.
+    m_rolls.clear();
     // The year is stored as soon as it is read, so a file that fails later still changed it.
     const std::string year = ar.readText();
     if (characterCount(year) <= settings::kYearMaxCharacters) {

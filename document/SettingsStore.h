@@ -35,6 +35,8 @@ inline constexpr const char* kUnitName = "Unit Name";
 inline constexpr const char* kUnitSize = "Unit Size";
 inline constexpr const char* kPay = "Pay";
 inline constexpr const char* kInt = "Int";
+// 1 while View > Offer Details shows the details beside the listing.
+inline constexpr const char* kOfferDetails = "Offer Details";
 
 // Each reader's own default.
 inline constexpr const char* kYearDefault = "3055";
@@ -44,6 +46,7 @@ inline constexpr const char* kUnitNameForOptions = "Unknown";
 inline constexpr const char* kUnitSizeForOptions = "1 Mech";
 inline constexpr const char* kUnitBlankForContract = "_______________";
 inline constexpr std::int32_t kIntDefault = 0;
+inline constexpr std::int32_t kOfferDetailsDefault = 0;  // a first start looks as it always did
 
 // A campaign year is a few characters. A file's year text longer than this still opens, but is
 // not stored: every later save and the Options dialog would read it whole.

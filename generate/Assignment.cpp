@@ -86,22 +86,22 @@ static_assert(coversTotals(kSpecialTable, 0, 12));
 constexpr NestedTable<AssignmentPick> tableFor(AssignmentTable table) {
     switch (table) {
         case AssignmentTable::FedComDraconis:
-            return {kTwoDice, kFedComDraconisTable};
+            return {kTwoDice, kFedComDraconisTable, "Federated Commonwealth/Draconis"};
         case AssignmentTable::Periphery:
-            return {kTwoDice, kPeripheryTable};
+            return {kTwoDice, kPeripheryTable, "Periphery employer"};
         case AssignmentTable::Mercenary:
-            return {kTwoDice, kMercenaryTable};
+            return {kTwoDice, kMercenaryTable, "Mercenary employer"};
         case AssignmentTable::Corp:
-            return {kTwoDice, kCorpTable};
+            return {kTwoDice, kCorpTable, "Corp employer"};
         case AssignmentTable::GarrisonOrCadre:
-            return {kOneDie, kGarrisonOrCadreTable};
+            return {kOneDie, kGarrisonOrCadreTable, "garrison or cadre"};
         case AssignmentTable::Special:
-            return {kTwoDice, kSpecialTable};
+            return {kTwoDice, kSpecialTable, "special"};
         case AssignmentTable::CapellanFreeWorlds:
         case AssignmentTable::None:
             break;
     }
-    return {kTwoDice, kCapellanFreeWorldsTable};
+    return {kTwoDice, kCapellanFreeWorldsTable, "Capellan/Free Worlds"};
 }
 
 // Tables for employers that are not great powers, by kind (same order as EmployerKind).
@@ -125,12 +125,21 @@ AssignmentPick assignmentForRoll(AssignmentTable table, int roll) {
 }
 
 std::string_view rollSpecialAssignment(Dice& dice) {
-    return rollNested(dice, AssignmentTable::Special, tableFor).name;
+    return rollNested(dice, Unrecorded{}, AssignmentTable::Special, tableFor).name;
 }
 
 AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return {choice};
-    }
-    return rollNested(dice, assignmentTableFor(employer), tableFor);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view employer,
+           std::string_view choice) -> AssignmentPick {
+            if (record.fixedTerm(RolledTerm::Assignment, choice)) {
+                return {choice};
+            }
+            const AssignmentPick pick =
+                rollNested(dice, record, assignmentTableFor(employer), tableFor);
+            record.result(pick.name, pick.againstClans ? kAgainstClansSuffix : std::string_view());
+            return pick;
+        },
+        employer, choice);
 }

@@ -65,18 +65,46 @@ const TransportRow& transportForFace(int face) {
     return kTransportOther;
 }
 
-const SupportTerms& rollSupport(Dice& dice, std::string_view rating, std::string_view employer) {
-    return lookupRange(kSupportTable, dice.roll(kTwoDice) + supportModifier(rating, employer));
+int ratingSupportModifier(std::string_view rating) {
+    return findKeyed(kSupportModifiers, rating).value_or(0);
+}
+
+int employerSupportModifier(std::string_view employer) {
+    return employer == kFreeWorlds ? kFreeWorldsSupportBonus : 0;
+}
+
+template <typename Record>
+const SupportTerms& rollSupport(Dice& dice, const Record& record, std::string_view rating,
+                                std::string_view employer) {
+    const int roll = dice.roll(kTwoDice);
+    const int total = roll + supportModifier(rating, employer);
+    const SupportTerms& terms = lookupRange(kSupportTable, total);
+    record.tell([&](RollRecorder& recorder) {
+        if (const int modifier = ratingSupportModifier(rating)) {
+            recorder.modifier(modifier, "rating", rating);
+        }
+        if (const int modifier = employerSupportModifier(employer)) {
+            recorder.modifier(modifier, employer);
+        }
+        recorder.rolled({}, total, spanOf(lookupRow(kSupportTable, total)));
+    });
+    return terms;
+}
+
+template <typename Record>
+const TransportRow& rollTransport(Dice& dice, const Record& record) {
+    const int face = dice.roll(kOneDie);
+    const TransportRow& row = transportForFace(face);
+    record.tell([&](RollRecorder& recorder) {
+        recorder.rolled({}, face, {face, face, &row == &kTransportOther});
+    });
+    return row;
 }
 
 }  // namespace
 
 int supportModifier(std::string_view rating, std::string_view employer) {
-    int modifier = findKeyed(kSupportModifiers, rating).value_or(0);
-    if (employer == kFreeWorlds) {
-        modifier += kFreeWorldsSupportBonus;
-    }
-    return modifier;
+    return ratingSupportModifier(rating) + employerSupportModifier(employer);
 }
 
 std::string_view straightSupportForTotal(int total) {
@@ -97,30 +125,52 @@ std::string_view commercialForFace(int face) {
 
 std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
                                      std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    return rollSupport(dice, rating, employer).straight;
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::StraightSupport, choice)) {
+                return choice;
+            }
+            return record.result(rollSupport(dice, record, rating, employer).straight);
+        },
+        rating, employer, choice);
 }
 
 std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
                                             std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    return rollSupport(dice, rating, employer).battleLoss;
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::BattleLoss, choice)) {
+                return choice;
+            }
+            return record.result(rollSupport(dice, record, rating, employer).battleLoss);
+        },
+        rating, employer, choice);
 }
 
 std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    return dsJsForFace(dice.roll(kOneDie));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::DsJs, choice)) {
+                return choice;
+            }
+            return record.result(rollTransport(dice, record).dsjs);
+        },
+        choice);
 }
 
 std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    return commercialForFace(dice.roll(kOneDie));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Commercial, choice)) {
+                return choice;
+            }
+            return record.result(rollTransport(dice, record).commercial);
+        },
+        choice);
 }

@@ -84,21 +84,23 @@ static_assert(facesWithinDice(kTwoDiceLengths));
 static_assert(facesWithinDice(kOneDieLengths));
 static_assert(facesWithinDice(kObjectiveRaidLengths));
 
-// Where an assignment's lengths live: which grid is rolled and which column is read.
+// Where an assignment's lengths live: which grid is rolled and which column is read. A column
+// is known by its "other" entry, which also tells a length from the "other" row.
 struct LengthColumn {
     DiceSpec dice;
-    std::string_view (*lookup)(std::size_t column, int roll);
-    std::size_t column;
+    const std::string_view& (*lookup)(const std::string_view* other, int roll);
+    const std::string_view* other;
 };
 
 template <const auto& Grid>
-std::string_view lookupGrid(std::size_t column, int roll) {
+const std::string_view& lookupGrid(const std::string_view* other, int roll) {
+    const auto column = static_cast<std::size_t>(other - Grid.other.data());
     for (const auto& row : Grid.rows) {
         if (row.face == roll && !row.lengths[column].empty()) {
             return row.lengths[column];
         }
     }
-    return Grid.other[column];
+    return *other;
 }
 
 template <const auto& Grid>
@@ -106,7 +108,7 @@ std::optional<LengthColumn> findColumn(std::string_view assignment) {
     for (std::size_t column = 0; column < Grid.assignments.size(); ++column) {
         for (std::string_view name : Grid.assignments[column]) {
             if (!name.empty() && name == assignment) {
-                return LengthColumn{Grid.dice, &lookupGrid<Grid>, column};
+                return LengthColumn{Grid.dice, &lookupGrid<Grid>, &Grid.other[column]};
             }
         }
     }
@@ -135,17 +137,32 @@ std::optional<DiceSpec> lengthDiceFor(std::string_view assignment) {
 
 std::string_view contractLengthFor(std::string_view assignment, int roll) {
     const auto column = columnFor(assignment);
-    return column ? column->lookup(column->column, roll) : kUnknownLength;
+    return column ? column->lookup(column->other, roll) : kUnknownLength;
 }
 
 std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    const auto column = columnFor(assignment);
-    if (!column) {
-        return kUnknownLength;
-    }
-    return column->lookup(column->column, dice.roll(column->dice));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view assignment,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Length, choice)) {
+                return choice;
+            }
+            const auto column = columnFor(assignment);
+            if (!column) {
+                record.tell([](RollRecorder& recorder) {
+                    recorder.note("no length table for this assignment");
+                });
+                return record.result(kUnknownLength);
+            }
+            const int roll = dice.roll(column->dice);
+            const std::string_view& length = column->lookup(column->other, roll);
+            // The assignment is one of the tables' names: it matched one exactly.
+            record.tell([&](RollRecorder& recorder) {
+                recorder.rolled(assignment, roll, {roll, roll, &length == column->other});
+            });
+            return record.result(length);
+        },
+        assignment, choice);
 }

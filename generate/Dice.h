@@ -11,17 +11,46 @@ inline constexpr DiceSpec kOneDie{6, 1};
 inline constexpr DiceSpec kTwoDice{6, 2};
 inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
 
+class RollRecorder;
+
 // Every die of a generation is rolled here, over the one generator it is handed, so that a
-// generation needs nothing but a generator and its dice can all be watched in one place.
+// generation needs nothing but a generator and its dice can all be watched in one place: a
+// recorder, when one is attached, sees each die and hears from the term functions what they did
+// with it. The odds roll millions of generations without one.
 class Dice {
 public:
-    explicit Dice(Generator& generator) : m_generator(generator) {}
+    explicit Dice(Generator& generator, RollRecorder* recorder = nullptr)
+        : m_generator(generator), m_recorder(recorder) {}
+
+    // The recorder the term functions describe their steps to; nullptr when nothing records.
+    RollRecorder* recorder() const { return m_recorder; }
 
     // One die of size `faces`: a value 0..faces, one generator step. Faces run from 0, not 1: a
     // die of size n has n + 1 outcomes. The modulo's slight bias towards low faces belongs to the
     // product's dice and is kept.
-    int rollDie(int faces) {
-        const int r = m_generator.next();
+    int rollDie(int faces) { return rollDieFor(m_recorder, faces); }
+
+    // The dice of `spec`, rolled one after the other and summed.
+    int roll(DiceSpec spec) {
+        // Read once: no die changes the recorder, and the loop then needs no second look.
+        RollRecorder* const recorder = m_recorder;
+        int total = 0;
+        for (int i = 0; i < spec.count; ++i) {
+            total += rollDieFor(recorder, spec.faces);
+        }
+        return total;
+    }
+
+private:
+    int rollDieFor(RollRecorder* recorder, int faces) {
+        const int value = faceOf(m_generator.next(), faces);
+        if (recorder != nullptr) [[unlikely]] {
+            recordDie(*recorder, faces, value);
+        }
+        return value;
+    }
+
+    static int faceOf(int r, int faces) {
         // The two sizes the tables use get constant divisors, which compile to multiplications;
         // a generation rolls some fifty dice.
         switch (faces) {
@@ -37,16 +66,8 @@ public:
         }
         return r % (faces + 1);
     }
+    static void recordDie(RollRecorder& recorder, int faces, int value);
 
-    // The dice of `spec`, rolled one after the other and summed.
-    int roll(DiceSpec spec) {
-        int total = 0;
-        for (int i = 0; i < spec.count; ++i) {
-            total += rollDie(spec.faces);
-        }
-        return total;
-    }
-
-private:
     Generator& m_generator;
+    RollRecorder* m_recorder;
 };

@@ -80,18 +80,18 @@ static_assert(coversTotals(kMercenaryTable, 0, 12));
 constexpr NestedTable<EmployerPick> tableFor(EmployerTable table) {
     switch (table) {
         case EmployerTable::Periphery:
-            return {kTwoDice, kPeripheryTable};
+            return {kTwoDice, kPeripheryTable, "periphery"};
         case EmployerTable::Corporation:
-            return {kTwoDice, kCorporationTable};
+            return {kTwoDice, kCorporationTable, "corporation"};
         case EmployerTable::MinorPeriphery:
-            return {kOneDie, kMinorPeripheryTable};
+            return {kOneDie, kMinorPeripheryTable, "minor periphery"};
         case EmployerTable::Mercenary:
-            return {kTwoDice, kMercenaryTable};
+            return {kTwoDice, kMercenaryTable, "mercenary"};
         case EmployerTable::Main:
         case EmployerTable::None:
             break;
     }
-    return {kTwoDice, kMainTable};
+    return {kTwoDice, kMainTable, "main"};
 }
 
 // Every name a table can give, so that the kind sets cannot drift from the tables.
@@ -128,8 +128,13 @@ std::string_view kindName(EmployerKind kind) {
 }
 
 std::string_view rollEmployer(Dice& dice, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    return rollNested(dice, EmployerTable::Main, tableFor).name;
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Employer, choice)) {
+                return choice;
+            }
+            return record.result(rollNested(dice, record, EmployerTable::Main, tableFor).name);
+        },
+        choice);
 }

@@ -26,6 +26,9 @@ constexpr std::array<Range<int>, 5> kOfferCounts = {{
 
 static_assert(coversTotals(kOfferCounts, 0, 17));
 
+constexpr std::array<std::string_view, 5> kOfferCountTexts = {"no offer", "1 offer", "2 offers",
+                                                              "3 offers", "4 offers"};
+
 }  // namespace
 
 int offerCountModifier(std::string_view rating) {
@@ -37,5 +40,23 @@ int offerCountForTotal(int total) {
 }
 
 int rollOfferCount(Dice& dice, std::string_view rating) {
-    return offerCountForTotal(dice.roll(kTwoDice) + offerCountModifier(rating));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating) {
+            // The count is never fixed by a choice.
+            record.fixedTerm(RolledTerm::Count, kRandomChoice);
+            const int roll = dice.roll(kTwoDice);
+            const int modifier = offerCountModifier(rating);
+            const int count = offerCountForTotal(roll + modifier);
+            record.tell([&](RollRecorder& recorder) {
+                if (modifier != 0) {
+                    recorder.modifier(modifier, "rating", rating);
+                }
+                recorder.rolled({}, roll + modifier,
+                                spanOf(lookupRow(kOfferCounts, roll + modifier)));
+            });
+            record.result(kOfferCountTexts[static_cast<std::size_t>(count)]);
+            return count;
+        },
+        rating);
 }

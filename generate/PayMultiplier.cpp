@@ -57,6 +57,27 @@ constexpr std::array<Keyed<float>, 14> kAssignmentFactors = {{
 
 static_assert(coversTotals(kCorpFactors, 0, 12));
 
+// "2.7 rating B"; a rating without a base of its own takes the base of "D".
+void recordBase(RollRecorder& recorder, std::string_view rating, float base) {
+    if (findKeyed(kBaseByRating, rating) || rating == "D") {
+        recorder.factor(base, "rating", rating);
+    } else {
+        recorder.factor(base, "other rating");
+    }
+}
+
+// "x 0.9 Garrison Duty", "x 2 against Clans", "x 1 other assignment".
+void recordAssignment(RollRecorder& recorder, std::string_view assignment, float factor,
+                      bool againstClans) {
+    if (againstClans) {
+        recorder.factor(kAgainstClansFactor, "against Clans");
+    } else if (findKeyed(kAssignmentFactors, assignment)) {
+        recorder.factor(factor, assignment);
+    } else {
+        recorder.factor(factor, "other assignment");
+    }
+}
+
 }  // namespace
 
 float payBaseFor(std::string_view rating) {
@@ -93,17 +114,44 @@ void appendPayAmount(std::string& multiplierField, double multiplier, double bas
 std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
                                            std::string_view employer, std::string_view assignment,
                                            bool againstClans, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return std::nullopt;
-    }
-    float employerFactor = kNoFactor;
-    if (const auto named = namedEmployerPayFactor(employer)) {
-        employerFactor = *named;
-    } else if (kindOfEmployer(employer) == EmployerKind::Corp) {
-        employerFactor = corpPayFactorForRoll(dice.roll(kTwoDice));
-    }
-    const double product = payMultiplierProduct(payBaseFor(rating), employerFactor,
-                                                assignmentPayFactor(assignment), againstClans);
-    // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form.
-    return *hundredths(product);
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
+           std::string_view assignment, bool againstClans,
+           std::string_view choice) -> std::optional<long long> {
+            if (record.fixedTerm(RolledTerm::Multiplier, choice)) {
+                return std::nullopt;
+            }
+            const float base = payBaseFor(rating);
+            record.tell([&](RollRecorder& recorder) { recordBase(recorder, rating, base); });
+            float employerFactor = kNoFactor;
+            if (const auto named = namedEmployerPayFactor(employer)) {
+                employerFactor = *named;
+                record.tell(
+                    [&](RollRecorder& recorder) { recorder.factor(employerFactor, employer); });
+            } else if (const EmployerKind kind = kindOfEmployer(employer);
+                       kind == EmployerKind::Corp) {
+                const int roll = dice.roll(kTwoDice);
+                const auto& row = lookupRow(kCorpFactors, roll);
+                employerFactor = row.value;
+                record.tell([&](RollRecorder& recorder) {
+                    recorder.rolledFactor(employerFactor, "Corp employer", roll, spanOf(row));
+                });
+            } else {
+                record.tell([&](RollRecorder& recorder) {
+                    recorder.factor(kNoFactor, kindName(kind), "employer");
+                });
+            }
+            const float assignmentFactor = assignmentPayFactor(assignment);
+            const double product =
+                payMultiplierProduct(base, employerFactor, assignmentFactor, againstClans);
+            // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form.
+            const long long inHundredths = *hundredths(product);
+            record.tell([&](RollRecorder& recorder) {
+                recordAssignment(recorder, assignment, assignmentFactor, againstClans);
+                recorder.product(formatHundredths(inHundredths));
+            });
+            return inHundredths;
+        },
+        rating, employer, assignment, againstClans, choice);
 }

@@ -52,13 +52,14 @@ struct CommandTable {
     std::array<std::string_view, 2> employers;
     DiceSpec dice;
     std::span<const Range<std::string_view>> rows;
+    std::string_view name;  // as an explanation names it
 };
 
 // Tested in this order.
 constexpr std::array<CommandTable, 3> kCommandTables = {{
-    {{kFedCom},               kTwoDice, kFedComCommand},
-    {{kCapellan, kFreeWorlds}, kOneDie,  kCapellanFreeWorldsCommand},
-    {{kDraconis},             kTwoDice, kDraconisCommand},
+    {{kFedCom},               kTwoDice, kFedComCommand,             "Federated Commonwealth"},
+    {{kCapellan, kFreeWorlds}, kOneDie,  kCapellanFreeWorldsCommand, "Capellan/Free Worlds"},
+    {{kDraconis},             kTwoDice, kDraconisCommand,           "Draconis"},
 }};
 
 // Every other employer, by kind (same order as EmployerKind): no roll.
@@ -110,19 +111,48 @@ std::string_view commandRightsFor(std::string_view employer, int roll) {
 }
 
 std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    return salvageForTotal(dice.roll(kTwoDice) + salvageBonus(employer));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Salvage, choice)) {
+                return choice;
+            }
+            const int roll = dice.roll(kTwoDice);
+            const int bonus = salvageBonus(employer);
+            record.tell([&](RollRecorder& recorder) {
+                if (bonus != 0) {
+                    recorder.modifier(bonus, employer);
+                }
+                recorder.rolled({}, roll + bonus, spanOf(lookupRow(kSalvageTable, roll + bonus)));
+            });
+            return record.result(salvageForTotal(roll + bonus));
+        },
+        employer, choice);
 }
 
 std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    if (!isRandomChoice(choice)) {
-        return choice;
-    }
-    const CommandTable* table = commandTableFor(employer);
-    if (table == nullptr) {
-        return kCommandByKind[static_cast<std::size_t>(kindOfEmployer(employer))];
-    }
-    return lookupRange(table->rows, dice.roll(table->dice));
+    return withRecord(
+        dice,
+        [](const auto& record, Dice& dice, std::string_view employer,
+           std::string_view choice) -> std::string_view {
+            if (record.fixedTerm(RolledTerm::Command, choice)) {
+                return choice;
+            }
+            const CommandTable* table = commandTableFor(employer);
+            if (table == nullptr) {
+                const EmployerKind kind = kindOfEmployer(employer);
+                record.tell([&](RollRecorder& recorder) {
+                    recorder.note(kindName(kind));
+                    recorder.note(" employer, no roll");
+                });
+                return record.result(kCommandByKind[static_cast<std::size_t>(kind)]);
+            }
+            const int roll = dice.roll(table->dice);
+            const auto& row = lookupRow(table->rows, roll);
+            record.tell(
+                [&](RollRecorder& recorder) { recorder.rolled(table->name, roll, spanOf(row)); });
+            return record.result(row.value);
+        },
+        employer, choice);
 }

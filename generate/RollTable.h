@@ -10,6 +10,7 @@
 
 #include "document/ContractOffer.h"
 #include "generate/Dice.h"
+#include "generate/RollRecorder.h"
 
 // Building blocks shared by the term tables: ranges of totals, rows keyed by a name, tables that
 // lead to other tables, and the "Random" roll marker.
@@ -44,20 +45,85 @@ constexpr bool coversTotals(const Rows& rows, int from, int to) {
     return rows[std::size(rows) - 1].high >= to;
 }
 
-// The value for `total`; a total outside the table is clamped to its first or last row.
+// The row `total` reaches; a total outside the table is clamped to its first or last row.
 template <typename Rows>
-constexpr const auto& lookupRange(const Rows& rows, int total) {
+constexpr const auto& lookupRow(const Rows& rows, int total) {
     for (std::size_t i = 0; i + 1 < std::size(rows); ++i) {
         if (total <= rows[i].high) {
-            return rows[i].value;
+            return rows[i];
         }
     }
-    return rows[std::size(rows) - 1].value;
+    return rows[std::size(rows) - 1];
+}
+
+// The value for `total`, as lookupRow finds it.
+template <typename Rows>
+constexpr const auto& lookupRange(const Rows& rows, int total) {
+    return lookupRow(rows, total).value;
+}
+
+// How a row's range is named in an explanation.
+template <typename T>
+constexpr RowSpan spanOf(const Range<T>& row) {
+    return {row.low, row.high};
 }
 
 // "Random", exactly these six letters, means roll; any other text is used as it stands.
 inline bool isRandomChoice(std::string_view choice) {
     return choice == kRandomChoice;
+}
+
+// A term function is written once and rolls two ways: Unrecorded, where every step it tells
+// compiles to nothing (the odds roll millions of generations so), and Recorded, where each step
+// goes to the dice's recorder as it happens. withRecord picks the way from the dice and hands the
+// roll its arguments (the roll captures nothing, so the way without a record costs one test):
+//
+//   return withRecord(dice, [](const auto& record, Dice& dice, std::string_view choice) {
+//       if (record.fixedTerm(RolledTerm::Employer, choice)) return choice;
+//       ... record.tell([&](RollRecorder& recorder) { recorder.rolled(...); }); ...
+//       return record.result(name);
+//   }, choice);
+struct Unrecorded {
+    // Starts the term: true when `choice` fixes it, which rolls nothing.
+    bool fixedTerm(RolledTerm, std::string_view choice) const { return !isRandomChoice(choice); }
+    // Describes a step to the recorder; without one the description is never even made.
+    template <typename Steps>
+    void tell(const Steps&) const {}
+    // Ends the term with the text it came to, and returns that text.
+    std::string_view result(std::string_view text, std::string_view = {}) const { return text; }
+};
+
+struct Recorded {
+    RollRecorder& recorder;
+
+    bool fixedTerm(RolledTerm term, std::string_view choice) const {
+        const bool fixed = !isRandomChoice(choice);
+        recorder.beginTerm(term, fixed);
+        return fixed;
+    }
+    template <typename Steps>
+    void tell(const Steps& steps) const {
+        steps(recorder);
+    }
+    std::string_view result(std::string_view text, std::string_view suffix = {}) const {
+        recorder.result(text, suffix);
+        return text;
+    }
+};
+
+// Out of line, so that the way without a record is laid out as if there were no record at all.
+template <typename Roll, typename... Args>
+[[gnu::noinline, gnu::cold]] auto rollRecorded(RollRecorder& recorder, Roll roll, Dice& dice,
+                                               Args... args) {
+    return roll(Recorded{recorder}, dice, args...);
+}
+
+template <typename Roll, typename... Args>
+auto withRecord(Dice& dice, Roll roll, Args... args) {
+    if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
+        return rollRecorded(*recorder, roll, dice, args...);
+    }
+    return roll(Unrecorded{}, dice, args...);
 }
 
 // Exact, whole-text membership test over a table of names; blank slots name nothing.
@@ -96,19 +162,24 @@ template <typename Pick>
 struct NestedTable {
     DiceSpec dice;
     std::span<const Range<Pick>> rows;
+    std::string_view name;  // as an explanation names it: "periphery" (table)
 };
 
 // Rolls on `first` and follows the rows that name another table until one gives a result.
-// `tableFor` maps an enumerator to its NestedTable.
-template <typename Table, typename TableFor>
-auto rollNested(Dice& dice, Table first, TableFor tableFor) {
+// `tableFor` maps an enumerator to its NestedTable. Each table rolled on is one step of the
+// record.
+template <typename Record, typename Table, typename TableFor>
+auto rollNested(Dice& dice, const Record& record, Table first, TableFor tableFor) {
     Table table = first;
     for (;;) {
         const auto nested = tableFor(table);
-        const auto& pick = lookupRange(nested.rows, dice.roll(nested.dice));
-        if (pick.next == Table::None) {
-            return pick;
+        const int total = dice.roll(nested.dice);
+        const auto& row = lookupRow(nested.rows, total);
+        record.tell(
+            [&](RollRecorder& recorder) { recorder.rolled(nested.name, total, spanOf(row)); });
+        if (row.value.next == Table::None) {
+            return row.value;
         }
-        table = pick.next;
+        table = row.value.next;
     }
 }

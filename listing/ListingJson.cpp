@@ -1,10 +1,15 @@
 #include "listing/ListingJson.h"
 
 #include <array>
+#include <cmath>
+#include <optional>
 
 #include "document/ContractDocument.h"
 #include "document/Cp1252.h"
 #include "document/NumberText.h"
+#include "generate/RollRecord.h"
+#include "listing/OfferPay.h"
+#include "listing/RollExplanation.h"
 
 std::string jsonString(const std::string& text) {
     static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
@@ -47,22 +52,90 @@ std::string jsonString(const std::string& text) {
     return out;
 }
 
+namespace {
+
+using Field = std::string ContractOffer::*;
+
+// The fields the pay object repeats as the offer states them.
+constexpr std::array<Field, 4> kStatedPercentages = {
+    &ContractOffer::straightSupport, &ContractOffer::battleLossCompensation,
+    &ContractOffer::dsjsCompensation, &ContractOffer::commercialCompensation};
+
+const char* fieldName(Field field) {
+    for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
+        if (ContractOffer::kFields[f] == field) {
+            return ContractOffer::kFieldNames[f];
+        }
+    }
+    return "";
+}
+
+// A finite amount with two decimals; JSON has no infinity.
+std::string jsonAmount(std::optional<double> amount) {
+    return amount && std::isfinite(*amount) ? formatFixed2(*amount) : "null";
+}
+
+void appendExplanations(std::string& out, const ContractDocument& doc, int k) {
+    out += "\"explain\": {";
+    bool first = true;
+    for (const Field field : ContractOffer::kFields) {
+        if (const std::optional<std::string> text = explainField(doc, k, field)) {
+            out += first ? "" : ", ";
+            out += jsonString(fieldName(field)) + ": " + jsonString(*text);
+            first = false;
+        }
+    }
+    out += "}";
+}
+
+void appendPay(std::string& out, const ContractOffer& offer, double basePay) {
+    const OfferPay pay = offerPay(offer, basePay);
+    out += "\"pay\": {\"monthly\": " + jsonAmount(pay.monthly);
+    out += ", \"months\": " + (pay.months ? formatInt(*pay.months) : std::string("null"));
+    out += ", \"total\": " + jsonAmount(pay.total);
+    for (const Field field : kStatedPercentages) {
+        out += ", " + jsonString(fieldName(field)) + ": " + jsonString(offer.*field);
+    }
+    out += "}";
+}
+
+void appendDice(std::string& out, const RollRecord& record) {
+    out += "\"dice\": [";
+    for (std::size_t i = 0; i < record.dice.size(); ++i) {
+        const RecordedDie& die = record.dice[i];
+        out += i == 0 ? "{" : ", {";
+        out += "\"offer\": " + formatInt(die.offer);
+        out += ", \"term\": " + jsonString(std::string(rolledTermName(die.term)));
+        out += ", \"sides\": " + formatInt(die.sides);
+        out += ", \"value\": " + formatInt(die.value) + "}";
+    }
+    out += "]";
+}
+
+}  // namespace
+
 std::string renderListingJson(const ContractDocument& doc) {
     std::string out = "{\"rating\": " + jsonString(doc.m_rating) +
-                      ", \"offerCount\": " + formatInt(doc.m_offerCount) + ", \"offers\": [";
+                      ", \"offerCount\": " + formatInt(doc.m_offerCount) +
+                      ", \"explain\": {\"offerCount\": " + jsonString(explainCount(doc)) +
+                      "}, \"offers\": [";
+    const double basePay = doc.basePay();
     for (int k = 0; k < doc.visibleOfferCount(); ++k) {
         const ContractOffer& offer = doc.m_offers[static_cast<std::size_t>(k)];
         out += k == 0 ? "{" : ", {";
         for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
-            if (f != 0) {
-                out += ", ";
-            }
             out += jsonString(ContractOffer::kFieldNames[f]);
             out += ": ";
             out += jsonString(offer.*ContractOffer::kFields[f]);
+            out += ", ";
         }
+        appendExplanations(out, doc, k);
+        out += ", ";
+        appendPay(out, offer, basePay);
         out += "}";
     }
-    out += "]}\n";
+    out += "], ";
+    appendDice(out, doc.m_rolls);
+    out += "}\n";
     return out;
 }

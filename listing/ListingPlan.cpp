@@ -4,6 +4,7 @@
 
 #include "document/ContractDocument.h"
 #include "document/NumberText.h"
+#include "listing/RollExplanation.h"
 #include "listing/TerminalText.h"
 
 namespace {
@@ -73,6 +74,15 @@ std::string_view offerHeader(int k) {
     return kHeaders.at(static_cast<std::size_t>(k));
 }
 
+std::string_view offerFieldName(Field field) {
+    for (const OfferLine& line : kOfferLines) {
+        if (field != nullptr && line.field == field) {
+            return line.name;
+        }
+    }
+    return {};
+}
+
 ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {
     const int offers = doc.visibleOfferCount();
     m_lines.reserve(static_cast<std::size_t>(3 + offers * listing::kLinesPerOffer));
@@ -106,10 +116,28 @@ const ListingLine* ListingPlan::find(int number) const {
     return &m_lines[static_cast<std::size_t>(number - 1)];
 }
 
+int ListingPlan::lineOf(int offer, Field field) const {
+    for (const ListingLine& line : m_lines) {
+        if (line.offer == offer && field != nullptr && line.field == field) {
+            return line.number;
+        }
+    }
+    return 0;
+}
+
 void writeListingText(const ContractDocument& doc,
-                      const std::function<void(std::string_view)>& sink, ValueControls controls) {
+                      const std::function<void(std::string_view)>& sink, ValueControls controls,
+                      RollNotes notes) {
     static constexpr std::string_view kPadding = "                                   ";
     static_assert(kPadding.size() == listing::kValueColumnChars);
+    static constexpr std::string_view kNoteIndent = "        ";
+    const auto value = [&](std::string_view text) {
+        if (controls == ValueControls::Visible) {
+            sink(visibleControls(text));
+        } else {
+            sink(text);
+        }
+    };
     const ListingPlan plan(doc);
     for (const ListingLine& line : plan.lines()) {
         sink(line.label);
@@ -117,19 +145,23 @@ void writeListingText(const ContractDocument& doc,
             if (line.label.size() < listing::kValueColumnChars) {
                 sink(kPadding.substr(line.label.size()));
             }
-            if (controls == ValueControls::Visible) {
-                sink(visibleControls(*line.value));
-            } else {
-                sink(*line.value);
-            }
+            value(*line.value);
         }
         sink("\n");
+        if (notes == RollNotes::With) {
+            if (const std::optional<std::string> note = explainLine(doc, line)) {
+                sink(kNoteIndent);
+                value(*note);
+                sink("\n");
+            }
+        }
     }
 }
 
-std::string renderListingText(const ContractDocument& doc, ValueControls controls) {
+std::string renderListingText(const ContractDocument& doc, ValueControls controls,
+                              RollNotes notes) {
     std::string out;
     writeListingText(
-        doc, [&out](std::string_view piece) { out += piece; }, controls);
+        doc, [&out](std::string_view piece) { out += piece; }, controls, notes);
     return out;
 }

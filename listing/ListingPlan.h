@@ -56,6 +56,9 @@ public:
     int lastLine() const { return static_cast<int>(m_lines.size()); }
     // Line `number`, or nothing outside 1..lastLine().
     const ListingLine* find(int number) const;
+    // The number of the line that shows `field` of offer `offer` (0..3), or 0 when the listing
+    // has no such line.
+    int lineOf(int offer, std::string ContractOffer::*field) const;
 
 private:
     std::string m_countText;
@@ -66,18 +69,26 @@ private:
 std::string_view offerLineLabel(int offset);
 // The header of offer k (0..3): "First Contract:" .. "Fourth Contract:".
 std::string_view offerHeader(int k);
+// How the window's commands name an offer's field ("Contract Length"); empty for a null field.
+std::string_view offerFieldName(std::string ContractOffer::*field);
 
 // How the values' control characters are written: as stored (a pipe or a file gets the
 // document's bytes) or spelled out for a terminal (see visibleControls).
 enum class ValueControls { AsStored, Visible };
 
+// Whether the text listing says under the count and each rolled term how the roll came about
+// (listing/RollExplanation.h), on a line of its own indented by eight blanks.
+enum class RollNotes { Without, With };
+
 // Renders the plan as text: labels padded to 35 characters, then the value; every line ends
 // with "\n". Used by the command line.
 std::string renderListingText(const ContractDocument& doc,
-                              ValueControls controls = ValueControls::AsStored);
+                              ValueControls controls = ValueControls::AsStored,
+                              RollNotes notes = RollNotes::Without);
 
 // The same text, handed to `sink` piece by piece: a value of hundreds of megabytes goes out
 // without first being copied into one string.
 void writeListingText(const ContractDocument& doc,
                       const std::function<void(std::string_view)>& sink,
-                      ValueControls controls = ValueControls::AsStored);
+                      ValueControls controls = ValueControls::AsStored,
+                      RollNotes notes = RollNotes::Without);

@@ -24,6 +24,7 @@
 #include <optional>
 
 #include "document/ContractDocument.h"
+#include "document/SettingsStore.h"
 #include "shell/AboutDialog.h"
 #include "shell/FramePlacement.h"
 #include "shell/HelpWindow.h"
@@ -34,6 +35,7 @@
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
 #include "view/OddsWindow.h"
+#include "view/OfferDetailsDock.h"
 #include "view/ProductMessage.h"
 
 namespace cmd {
@@ -59,6 +61,8 @@ inline constexpr int kUndo          = 57643;
 inline constexpr int kRedo          = 57644;
 inline constexpr int kCopyListing   = 32791;
 inline constexpr int kRollTermAgain = 32792;
+inline constexpr int kPrintDetails  = 32793;
+inline constexpr int kOfferDetails  = 32794;
 // clang-format on
 // Layout markers in the menu and toolbar tables.
 inline constexpr int kSeparator = 0;
@@ -103,6 +107,10 @@ constexpr Row kCommands[] = {
     {cmd::kPrintContract, "Print Contract", "Ctrl+T", "Print Contract", "print_contract",
      &ListingView::printContracts, nullptr,
      "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
+    {cmd::kPrintDetails, "Print Offer &Details...", "", "", "", &ListingView::printOfferDetails,
+     nullptr,
+     "<b>Print Offer Details</b><p>Prints the offers side by side on one page, with what each "
+     "pays over its whole length, or writes them to a PDF file.</p>"},
     {cmd::kExit, "E&xit", "", "", "", nullptr, &MainWindow::exitProgram,
      "<b>Exit</b><p>Ends the program. When the offers have unsaved changes, asks first "
      "whether to save them.</p>"},
@@ -138,14 +146,17 @@ constexpr Row kCommands[] = {
 
 constexpr int kFileMenu[] = {
     cmd::kNewDocument, cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSaveAs,
-    cmd::kSeparator, cmd::kPrint, cmd::kPrintContract, cmd::kSeparator, cmd::kRecentSlot,
+    cmd::kSeparator, cmd::kPrint, cmd::kPrintContract, cmd::kPrintDetails, cmd::kSeparator,
+    cmd::kRecentSlot,
     cmd::kSeparator, cmd::kExit,
 };
 constexpr int kEditMenu[] = {
     cmd::kUndo, cmd::kRedo, cmd::kSeparator, cmd::kCopyListing, cmd::kSeparator,
     cmd::kRollTermAgain,
 };
-constexpr int kViewMenu[] = {cmd::kOptions, cmd::kToolBar, cmd::kSeparator, cmd::kOdds};
+constexpr int kViewMenu[] = {
+    cmd::kOptions, cmd::kToolBar, cmd::kOfferDetails, cmd::kSeparator, cmd::kOdds,
+};
 constexpr int kHelpMenu[] = {cmd::kHelpTopics, cmd::kSeparator, cmd::kAbout};
 constexpr int kToolBarButtons[] = {
     cmd::kNewCustom, cmd::kNewRandom, cmd::kOpen, cmd::kSave, cmd::kSeparator,
@@ -200,6 +211,7 @@ MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts*
 
     createActions();
     createToolBar();
+    createOfferDetails();
     createMenus();
     updateRecentFileMenu();
     setAcceptDrops(true);
@@ -261,6 +273,35 @@ void MainWindow::createToolBar() {
     toggle->setData(cmd::kToolBar);
     toggle->setWhatsThis(tr("<b>Toolbar</b><p>Shows or hides the toolbar.</p>"));
     m_actions[cmd::kToolBar] = toggle;
+}
+
+void MainWindow::createOfferDetails() {
+    m_details = new OfferDetailsDock(m_doc, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_details);
+    SettingsStore& settings = m_doc.settings();
+    const bool shown = settings.readNumber(settings::kSection, settings::kOfferDetails,
+                                           settings::kOfferDetailsDefault) != 0;
+    m_details->setVisible(shown);
+    // The details follow every change: commands, undo and redo, an opened file, the pay.
+    connect(m_view, &ListingView::documentChanged, m_details, &OfferDetailsDock::refresh);
+    connect(m_view, &ListingView::optionsChanged, m_details, &OfferDetailsDock::refresh);
+    connect(m_details, &OfferDetailsDock::editRequested, m_view, &ListingView::editLine);
+
+    // The dock has no close button (a dock that cannot close disables its own toggle action):
+    // this menu item alone shows and hides it, and its choice is the one to remember.
+    auto* toggle = new QAction(QStringLiteral("Offer &Details"), this);
+    toggle->setObjectName(QString::number(cmd::kOfferDetails));
+    toggle->setData(cmd::kOfferDetails);
+    toggle->setCheckable(true);
+    toggle->setChecked(shown);
+    toggle->setWhatsThis(
+        tr("<b>Offer Details</b><p>Shows or hides the offers side by side beside the listing, "
+           "with the dice behind every term and what each offer pays.</p>"));
+    connect(toggle, &QAction::toggled, this, [this, &settings](bool on) {
+        m_details->setVisible(on);
+        settings.writeNumber(settings::kSection, settings::kOfferDetails, on ? 1 : 0);
+    });
+    m_actions[cmd::kOfferDetails] = toggle;
 }
 
 void MainWindow::addCommands(QWidget* target, const int* ids, std::size_t count) {

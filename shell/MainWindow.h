@@ -12,6 +12,7 @@
 class ContractDocument;
 class ListingView;
 class OddsWindow;
+class OfferDetailsDock;
 class QMenu;
 class QToolBar;
 class RecentFileList;
@@ -46,6 +47,7 @@ public:
     OpenOutcome tryOpenDocument(const QString& path);
 
     ListingView* view() const { return m_view; }
+    OfferDetailsDock* offerDetails() const { return m_details; }
     QAction* action(int id) const;
     UiPrompts& prompts() const { return *m_prompts; }
     // Where the help pages live (":/help" unless a test points elsewhere).
@@ -109,6 +111,8 @@ private:
     void createActions();
     void createMenus();
     void createToolBar();
+    // View > Offer Details: the dock beside the listing, shown as the settings remember.
+    void createOfferDetails();
     void addCommands(QWidget* target, const int* ids, std::size_t count);
     bool saveTo(const QString& path, bool isSaveAs);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
@@ -122,6 +126,7 @@ private:
     std::unique_ptr<UiPrompts> m_ownPrompts;
     UiPrompts* m_prompts;
     ListingView* m_view = nullptr;
+    OfferDetailsDock* m_details = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;

@@ -200,7 +200,9 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
     // The bytes go as soon as they are decoded: with a long value, they and the document's
     // texts are the two large things the program holds.
     const std::unique_ptr<Buffer> buffer = std::move(m_buffer);
-    // A 0-byte file is taken as it is: nothing is read and the document keeps its contents.
+    // A 0-byte file is taken as it is: nothing is read and the document keeps its contents, but
+    // not the record of their dice: they are now the file's.
+    doc.m_rolls.clear();
     if (buffer->size > 0) {
         const CodecResult read = readDocumentBytes(doc, {buffer->data.get(), buffer->size});
         if (!read.ok) {

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -19,9 +20,12 @@
 #include "document/ContractDocument.h"
 #include "listing/EditableLines.h"
 #include "listing/ListingPlan.h"
+#include "listing/RollExplanation.h"
 #include "view/Commands.h"
 #include "view/DrawListing.h"
 #include "view/ListingPrinter.h"
+#include "view/OfferDetailsPrinter.h"
+#include "view/ProductMessage.h"
 #include "view/UiPrompts.h"
 
 namespace {
@@ -67,6 +71,7 @@ void ListingView::showFromTop() {
     m_currentLine = 0;
     scrollToTop();
     redraw();
+    emit documentChanged();
     emit currentLineChanged();
 }
 
@@ -218,8 +223,15 @@ void ListingView::mouseMoveEvent(QMouseEvent* event) {
 bool ListingView::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        if (isEditable(lineAtViewportY(help->pos().y()))) {
-            QToolTip::showText(help->globalPos(), tr(kEditableLineTip), viewport());
+        const int line = lineAtViewportY(help->pos().y());
+        if (isEditable(line)) {
+            // A rolled term says first how it was rolled.
+            QString tip = tr(kEditableLineTip);
+            const ListingPlan plan(m_doc);
+            if (const std::optional<std::string> why = explainLine(m_doc, *plan.find(line))) {
+                tip.prepend(QString::fromStdString(*why) + QLatin1Char('\n'));
+            }
+            QToolTip::showText(help->globalPos(), plainToolTip(tip), viewport());
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -335,10 +347,17 @@ void ListingView::scrollToLine(int line) {
 
 void ListingView::editCurrentLine() {
     if (const int line = currentLine()) {
-        runLineEdit(m_doc, *m_history, m_prompts, line);
-        redraw();
-        emit documentChanged();
+        editLine(line);
     }
+}
+
+void ListingView::editLine(int line) {
+    if (ListingPlan(m_doc).find(line) != nullptr) {
+        setCurrentLine(line);
+    }
+    runLineEdit(m_doc, *m_history, m_prompts, line);
+    redraw();
+    emit documentChanged();
 }
 
 bool ListingView::canRollCurrentTerm() const {
@@ -377,6 +396,7 @@ void ListingView::newRandom() {
 
 void ListingView::editOptions() {
     runOptions(m_doc.settings(), m_prompts);
+    emit optionsChanged();
 }
 
 void ListingView::printContracts() {
@@ -389,12 +409,34 @@ void ListingView::printListing() {
     if (!m_prompts.choosePrinterForListing(printer)) {
         return;
     }
-    const PrintOutcome outcome = printListingOn(printer, m_doc);
+    reportPrintOutcome(printListingOn(printer, m_doc));
+}
+
+void ListingView::printOfferDetails() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(m_doc.title()));
+    // The details fill one page, as the listing does.
+    if (!m_prompts.choosePrinterForListing(printer)) {
+        return;
+    }
+    reportPrintOutcome(printOfferDetailsOn(printer, m_doc, QDate::currentDate()));
+}
+
+void ListingView::reportPrintOutcome(const PrintOutcome& outcome) {
     if (!outcome.printerOk) {
         m_prompts.warn(tr("Could not start print job."));
     } else if (!outcome.fileProblem.isEmpty()) {
         m_prompts.warn(outcome.fileProblem);
     }
+}
+
+PrintOutcome ListingView::printOfferDetailsOn(QPrinter& printer, const ContractDocument& doc,
+                                              const QDate& date) {
+    printer.setFullPage(false);
+    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
+                       [&doc, &date](QPainter& painter, QPagedPaintDevice& device) {
+                           printOfferDetailsPage(painter, device, doc, date);
+                       });
 }
 
 PrintOutcome ListingView::printListingOn(QPrinter& printer, const ContractDocument& doc) {

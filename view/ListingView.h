@@ -5,6 +5,7 @@
 #include "view/PrintJob.h"
 
 class ContractDocument;
+class QDate;
 class QMenu;
 class QPrinter;
 class QUndoStack;
@@ -34,7 +35,11 @@ public:
     void editOptions();
     void printContracts();
     void printListing();  // the print dialog, then the one-page listing
+    // The print dialog, then the offers side by side on one page (view/OfferDetailsPrinter.h).
+    void printOfferDetails();
     void editCurrentLine();
+    // Makes `line` current and edits it, as a double-click on it does.
+    void editLine(int line);
     void rollCurrentTermAgain();
     bool canRollCurrentTerm() const;
     // The listing as --roll prints it, onto the clipboard.
@@ -52,6 +57,9 @@ public:
     // Prints the listing on `printer` without a dialog (see runPrintJob: a PDF file that is the
     // document itself is refused, and any other is replaced only once complete).
     static PrintOutcome printListingOn(QPrinter& printer, const ContractDocument& doc);
+    // The same for the offer details page, dated `date`.
+    static PrintOutcome printOfferDetailsOn(QPrinter& printer, const ContractDocument& doc,
+                                            const QDate& date);
 
     // The listing line under a viewport y coordinate, with the current scroll position.
     int lineAtViewportY(int y) const;
@@ -60,8 +68,11 @@ public:
     int charWidth() const { return m_charWidth; }
 
 signals:
-    // A command changed the document (its title may have changed with it).
+    // A command changed the document (its title may have changed with it), or the view was
+    // bound to a new or opened document.
     void documentChanged();
+    // The Options were confirmed: the base pay may have changed.
+    void optionsChanged();
     // The current line moved, or the document under it changed.
     void currentLineChanged();
 
@@ -86,6 +97,8 @@ private:
     int nextEditableLine(int step) const;
     void scrollToLine(int line);
     void showLineMenu(int line, const QPoint& globalPos);
+    // A print job that failed says so.
+    void reportPrintOutcome(const PrintOutcome& outcome);
     // The menu of the current line, opened from the keyboard; false when it has none.
     bool openCurrentLineMenu();
 

@@ -243,12 +243,67 @@ TEST_F(CommandLineTest, jsonCarriesTheShownOffersWithTheirFieldNames) {
     const QJsonArray offers = root["offers"].toArray();
     ASSERT_EQ(offers.size(), std::min(count, 4));
     ASSERT_FALSE(offers.isEmpty());
-    EXPECT_EQ(offers[0].toObject().keys().size(), 13);
+    EXPECT_EQ(offers[0].toObject().keys().size(), 13 + 2);  // the fields, "explain" and "pay"
     EXPECT_EQ(offers[0].toObject()["employer"].toString(), value(text.out, "     Employer:"));
     EXPECT_EQ(offers[0].toObject()["location"].toString(), "Outreach");
     // Keys come in file order, not sorted.
     EXPECT_LT(json.out.indexOf("\"employer\""), json.out.indexOf("\"assignment\""));
     EXPECT_LT(json.out.indexOf("\"startDate\""), json.out.indexOf("\"endDate\""));
+}
+
+// A roll's JSON carries every die in the order rolled and each offer's explanations and pay;
+// --explain writes the explanations under their lines and leaves every other line as it was; a
+// listed file has no dice to tell of.
+TEST_F(CommandLineTest, rollTellsItsDiceAsJsonAndUnderTheListingLines) {
+    const QStringList roll = {"--roll", "B", "--seed", "7", "--base-pay", "100000"};
+    const QJsonObject root =
+        QJsonDocument::fromJson(runProgram(roll + QStringList{"--json"}).out.toUtf8()).object();
+    const QJsonArray dice = root["dice"].toArray();
+    ASSERT_GT(dice.size(), 40);
+    EXPECT_EQ(dice[0].toObject(),
+              QJsonObject({{"offer", 0}, {"term", "count"}, {"sides", 6}, {"value", 5}}));
+    EXPECT_EQ(dice[2].toObject(),
+              QJsonObject({{"offer", 1}, {"term", "employer"}, {"sides", 6}, {"value", 4}}));
+    int offer = 0;
+    for (const QJsonValue& value : dice) {
+        const QJsonObject die = value.toObject();
+        EXPECT_EQ(die.keys(), QStringList({"offer", "sides", "term", "value"}));
+        EXPECT_GE(die["offer"].toInt(), offer) << "in the order rolled";
+        offer = die["offer"].toInt();
+        EXPECT_LE(die["value"].toInt(), die["sides"].toInt());
+    }
+    EXPECT_EQ(offer, 4);
+    EXPECT_EQ(root["explain"].toObject()["offerCount"].toString(),
+              "dice 5+6 = 11, +3 rating B = 14, row 13 or more: 4 offers");
+    const QJsonObject first = root["offers"].toArray()[0].toObject();
+    EXPECT_EQ(first["explain"].toObject().keys().size(), 10);
+    EXPECT_EQ(first["explain"].toObject()["employer"].toString(),
+              "main table, dice 4+5 = 9, row 7-9: Federated Commonwealth");
+    EXPECT_EQ(first["pay"].toObject(), QJsonObject({{"monthly", 702000},
+                                                    {"months", 2},
+                                                    {"total", 1404000},
+                                                    {"straightSupport", "60%"},
+                                                    {"battleLossCompensation", "10%"},
+                                                    {"dsjsCompensation", "23%"},
+                                                    {"commercialCompensation", "35%"}}));
+
+    const QString plain = runProgram(roll).out;
+    const QStringList explained = splitLines(runProgram(roll + QStringList{"--explain"}).out);
+    const QStringList notes = explained.filter(QRegularExpression("^        \\S"));
+    EXPECT_EQ(notes.size(), 1 + 4 * 10);
+    EXPECT_EQ(explained.at(explained.indexOf(QRegularExpression("^     Employer:.*")) + 1),
+              "        main table, dice 4+5 = 9, row 7-9: Federated Commonwealth");
+    QStringList withoutNotes = explained;
+    withoutNotes.removeIf([](const QString& line) { return line.startsWith("        "); });
+    EXPECT_EQ(withoutNotes.join('\n') + '\n', plain);
+
+    ASSERT_EQ(runProgram(roll + QStringList{"--save", path("b.did")}).exitCode, 0);
+    const QJsonObject listed =
+        QJsonDocument::fromJson(runProgram({"--listing", path("b.did"), "--json"}).out.toUtf8())
+            .object();
+    EXPECT_EQ(listed["dice"].toArray(), QJsonArray());
+    EXPECT_EQ(listed["offers"].toArray()[3].toObject()["explain"].toObject()["commandRights"],
+              "rolled before this file was saved");
 }
 
 // A crafted document cannot drive the terminal it is listed on; a pipe still gets its bytes.

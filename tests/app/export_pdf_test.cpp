@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdint>
@@ -158,6 +159,32 @@ TEST_F(ExportPdfTest, listingExportIsOnePageAndTheYearReachesTheSettings) {
     EXPECT_TRUE(conf.readAll().contains("3025"));
 }
 
+// The offers side by side on one page, headed by the unit's name, with each offer's pay over its
+// whole length at the "Pay" setting and the best total marked.
+TEST_F(ExportPdfTest, detailsExportPutsTheOffersSideBySideOnOnePage) {
+    ContractOffer shorter = offer("Free Worlds League", "Planet Two");
+    shorter.contractLength = "1 year";
+    const QString document = writeDocument(
+        "two.did", documentBytes("3025", "B", {offer("Draconis Combine", "Planet One"), shorter}));
+    QDir().mkpath(configDir + "/Rezurudo");
+    writeDocument("config/Rezurudo/Zuvaduro.conf",
+                  "[Settings]\nPay=100000\nUnit%20Name=Gray Company\n");
+    const ExportRun run = runExport({"--export-details", out, document});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    EXPECT_EQ(pdfInfoField(out, "Pages"), "1");
+    const QString text = pdfPageText(out, 1);
+    EXPECT_TRUE(text.startsWith("Offer Details Gray Company, ")) << text.toStdString();
+    EXPECT_TRUE(text.contains("First Contract Second Contract"));
+    EXPECT_TRUE(text.contains("Employer Draconis Combine Free Worlds League"));
+    const QString layout = testsupport::pdfLayoutText(out);
+    EXPECT_TRUE(layout.contains(QRegularExpression("\\nMonths +24 +12\\n")))
+        << layout.toStdString();
+    // The longer contract pays more.
+    EXPECT_TRUE(layout.contains(QRegularExpression("\\nContract Total.* \\(best\\) +[0-9]")));
+    EXPECT_EQ(layout.count("(best)"), 1);
+}
+
 TEST_F(ExportPdfTest, unreadableDocumentFailsWithItsMessageAndWritesNothing) {
     const QString truncated = writeDocument("bad.did", documentBytes("3055", "B", {}).left(3));
     for (const QString& document : {dir.filePath("missing.did"), truncated}) {
@@ -218,6 +245,7 @@ TEST_F(ExportPdfTest, neverDestroysTheDocumentOrAnEarlierPdf) {
     ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(dir.filePath("hard.pdf"))), 0);
     EXPECT_EQ(runExport({"--export-pdf", dir.filePath("soft.pdf"), document}).exitCode, 2);
     EXPECT_EQ(runExport({"--export-contracts", dir.filePath("hard.pdf"), document}).exitCode, 2);
+    EXPECT_EQ(runExport({"--export-details", dir.filePath("hard.pdf"), document}).exitCode, 2);
     EXPECT_EQ(readAll(document), documentBytes);
 
     writeDocument("out.pdf", "%PDF-1.4 an earlier export");

@@ -32,18 +32,20 @@ TEST(renderListingJson, showsAtMostFourOffersAndTheCountAsStored) {
     ContractDocument doc(settings, 1);
     doc.resetToUntitled();
     doc.m_rating = "B";
-    EXPECT_EQ(renderListingJson(doc), "{\"rating\": \"B\", \"offerCount\": 0, \"offers\": []}\n");
+    EXPECT_EQ(renderListingJson(doc),
+              "{\"rating\": \"B\", \"offerCount\": 0, \"explain\": {\"offerCount\": \"not rolled "
+              "yet\"}, \"offers\": [], \"dice\": []}\n");
 
     doc.m_offerCount = 9;
     const std::string json = renderListingJson(doc);
     std::size_t offers = 0;
-    for (std::size_t at = json.find("\"employer\""); at != std::string::npos;
-         at = json.find("\"employer\"", at + 1)) {
+    for (std::size_t at = json.find("\"startDate\""); at != std::string::npos;
+         at = json.find("\"startDate\"", at + 1)) {
         ++offers;
     }
     EXPECT_EQ(offers, 4u);
     EXPECT_NE(json.find("\"offerCount\": 9"), std::string::npos);
-    EXPECT_NE(json.find("\"location\": \"Outreach\"}]}"), std::string::npos);
+    EXPECT_NE(json.find("\"location\": \"Outreach\", \"explain\""), std::string::npos);
 }
 
 }  // namespace

@@ -16,9 +16,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
+#include <QUndoStack>
 #include <QUrl>
 #include <functional>
 #include <set>
@@ -26,12 +29,15 @@
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/ListingPlan.h"
+#include "listing/RollExplanation.h"
 #include "shell/FramePlacement.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
+#include "tests/support/PdfTools.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/ListingView.h"
+#include "view/OfferDetailsDock.h"
 
 namespace {
 
@@ -140,11 +146,12 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
               QStringList({"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(visibleTexts(menu(0)->actions()),
               QStringList({"Ne&w", "&New Custom", "New Random", "&Open...", "&Save", "Save &As...",
-                           "-", "&Print...", "Print Contract", "-", "Recent File", "-", "E&xit"}));
+                           "-", "&Print...", "Print Contract", "Print Offer &Details...", "-",
+                           "Recent File", "-", "E&xit"}));
     EXPECT_EQ(visibleTexts(menu(1)->actions()),
               QStringList({"&Undo", "&Redo", "-", "Copy &Listing", "-", "Roll &Term Again"}));
     EXPECT_EQ(visibleTexts(menu(2)->actions()),
-              QStringList({"&Options", "&Toolbar", "-", "O&dds..."}));
+              QStringList({"&Options", "&Toolbar", "Offer &Details", "-", "O&dds..."}));
     EXPECT_EQ(visibleTexts(menu(3)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
@@ -159,6 +166,7 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
         {57670, "F1"},     {57669, "Shift+F1"}, {32790, "Ctrl+N"}, {57643, "Ctrl+Z"},
         {57644, "Ctrl+Y"}, {32791, "Ctrl+Shift+C"}, {32792, ""}, {32776, ""},
+        {32793, ""},       {32794, ""},
     };
     // clang-format on
     // Nothing to undo or redo yet, and no current line to roll.
@@ -576,6 +584,55 @@ TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
             }
         }
     }
+}
+
+// ---- offer details ---------------------------------------------------------------------------
+
+// View > Offer Details shows the offers side by side and follows every change; a double-click on
+// a term edits it with the listing's own command; the listing's tip says how a term was rolled;
+// File > Print Offer Details prints the page; and the choice to show the details is remembered.
+TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
+    OfferDetailsDock* details = window.offerDetails();
+    QAction* toggle = window.action(32794);
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_TRUE(details->isHidden()) << "a first start looks as it always did";
+    toggle->trigger();
+    EXPECT_FALSE(details->isHidden());
+    EXPECT_EQ(settings.readNumber("Settings", "Offer Details", 0), 1);
+
+    prompts.ratingAnswer = "A";
+    window.view()->newRandom();
+    QTableWidget* table = details->table();
+    ASSERT_EQ(table->columnCount(), doc.visibleOfferCount());
+    ASSERT_GT(table->columnCount(), 0);
+    EXPECT_EQ(table->item(1, 0)->text(), QString::fromStdString(doc.m_offers[0].assignment));
+    const QString rolled = table->item(1, 0)->toolTip();
+    EXPECT_EQ(rolled.toStdString(), *explainField(doc, 0, &ContractOffer::assignment));
+
+    prompts.editAnswer = "Retainer";
+    emit table->cellDoubleClicked(1, 0);
+    EXPECT_EQ(window.view()->history().undoText(), "Edit Assignment");
+    EXPECT_EQ(window.view()->currentLine(), 6);
+    EXPECT_EQ(table->item(1, 0)->text(), "Retainer");
+    EXPECT_EQ(table->item(1, 0)->toolTip(), "edited by hand; before that: " + rolled);
+    window.undo();
+    EXPECT_EQ(table->item(1, 0)->toolTip(), rolled);
+
+    QWidget* viewport = window.view()->viewport();
+    const QPoint onAssignment(
+        10, window.view()->lineHeight() * 6 + 1 - window.view()->verticalScrollBar()->value());
+    QHelpEvent tip(QEvent::ToolTip, onAssignment, viewport->mapToGlobal(onAssignment));
+    QApplication::sendEvent(viewport, &tip);
+    EXPECT_EQ(QToolTip::text(), rolled + "\nDouble-click to change; right-click for more");
+
+    prompts.pdfPath = tempPath("details.pdf");
+    window.action(32793)->trigger();
+    EXPECT_EQ(testsupport::pdfPageCount(prompts.pdfPath), 1);
+    EXPECT_TRUE(testsupport::pdfPageText(prompts.pdfPath, 1).startsWith("Offer Details"));
+
+    MainWindow second(doc, recent, &prompts);
+    EXPECT_TRUE(second.action(32794)->isChecked());
+    EXPECT_FALSE(second.offerDetails()->isHidden());
 }
 
 }  // namespace

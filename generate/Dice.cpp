@@ -1,0 +1,7 @@
+#include "generate/Dice.h"
+
+#include "generate/RollRecorder.h"
+
+void Dice::recordDie(RollRecorder& recorder, int faces, int value) {
+    recorder.die(faces, value);
+}

@@ -1,0 +1,136 @@
+#include "view/OfferDetails.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+#include <QObject>
+
+#include "document/ContractDocument.h"
+#include "generate/TermAgain.h"
+#include "listing/ListingPlan.h"
+#include "listing/OfferPay.h"
+#include "listing/RollExplanation.h"
+
+namespace {
+
+using Field = std::string ContractOffer::*;
+
+// A cell shows at most this many characters of a value: a value of many megabytes stays whole
+// in the document and the listing.
+constexpr qsizetype kMostCellCharacters = 200;
+
+constexpr std::string_view kNoValue = "-";
+
+QString utf8Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString cellText(const std::string& value) {
+    // A character takes at most four bytes: the head decoded holds more than enough characters.
+    constexpr std::size_t kHeadBytes = 4 * static_cast<std::size_t>(kMostCellCharacters) + 4;
+    if (value.size() <= kHeadBytes) {
+        const QString text = QString::fromStdString(value);
+        if (text.size() <= kMostCellCharacters) {
+            return text;
+        }
+    }
+    const QString head = utf8Text(std::string_view(value).substr(0, kHeadBytes));
+    return head.left(kMostCellCharacters) + QChar(0x2026);
+}
+
+QString amountText(const QLocale& locale, std::optional<double> amount) {
+    if (!amount || !std::isfinite(*amount)) {
+        return utf8Text(kNoValue);
+    }
+    return locale.toString(*amount, 'f', 2);
+}
+
+OfferDetailsCell makeCell(QString text, QString tip = {}) {
+    OfferDetailsCell cell;
+    cell.text = std::move(text);
+    cell.tip = std::move(tip);
+    return cell;
+}
+
+OfferDetailsRow makeRow(QString label, Field field = nullptr) {
+    OfferDetailsRow row;
+    row.label = std::move(label);
+    row.field = field;
+    return row;
+}
+
+QString offerName(int k) {
+    QString header = utf8Text(offerHeader(k));
+    header.chop(1);  // the listing's colon
+    return header;
+}
+
+// The pay rows: what the offer pays and the percentages as the offer states them.
+void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocale& locale) {
+    const int offers = doc.visibleOfferCount();
+    std::vector<OfferPay> pays;
+    for (int k = 0; k < offers; ++k) {
+        pays.push_back(offerPay(doc.m_offers[static_cast<std::size_t>(k)], doc.basePay()));
+    }
+    const std::vector<bool> best = bestTotals(pays);
+    OfferDetailsRow monthly = makeRow(QObject::tr("Monthly Pay (C-Bills)"));
+    OfferDetailsRow months = makeRow(QObject::tr("Months"));
+    OfferDetailsRow total = makeRow(QObject::tr("Contract Total (C-Bills)"));
+    OfferDetailsRow support = makeRow(QObject::tr("Support (straight, battle-loss)"));
+    OfferDetailsRow transport = makeRow(QObject::tr("Transport (DS/JS, commercial)"));
+    const auto stated = [](const std::string& first, const std::string& second) {
+        return makeCell(cellText(first) + QStringLiteral(", ") + cellText(second));
+    };
+    for (int k = 0; k < offers; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        const ContractOffer& offer = doc.m_offers[index];
+        const OfferPay& pay = pays[index];
+        monthly.cells.push_back(makeCell(amountText(locale, pay.monthly)));
+        months.cells.push_back(
+            makeCell(pay.months ? locale.toString(*pay.months) : utf8Text(kNoValue)));
+        OfferDetailsCell totalCell = makeCell(amountText(locale, pay.total));
+        if (best[index]) {
+            totalCell.text += QObject::tr(" (best)");
+            totalCell.best = true;
+            totalCell.tip = QObject::tr("The highest contract total of these offers");
+        }
+        total.cells.push_back(totalCell);
+        support.cells.push_back(stated(offer.straightSupport, offer.battleLossCompensation));
+        transport.cells.push_back(stated(offer.dsjsCompensation, offer.commercialCompensation));
+    }
+    for (OfferDetailsRow* row : {&monthly, &months, &total, &support, &transport}) {
+        details.rows.push_back(std::move(*row));
+    }
+}
+
+}  // namespace
+
+OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& locale) {
+    OfferDetails details;
+    const int offers = doc.visibleOfferCount();
+    for (int k = 0; k < offers; ++k) {
+        details.offers << offerName(k);
+    }
+    for (const Field field : ContractOffer::kFields) {
+        if (!isRolledTerm(field)) {
+            continue;
+        }
+        OfferDetailsRow row = makeRow(utf8Text(offerFieldName(field)), field);
+        for (int k = 0; k < offers; ++k) {
+            const std::optional<std::string> why = explainField(doc, k, field);
+            row.cells.push_back(makeCell(cellText(doc.m_offers[static_cast<std::size_t>(k)].*field),
+                                         why ? QString::fromStdString(*why) : QString()));
+        }
+        details.rows.push_back(std::move(row));
+    }
+    addPayRows(details, doc, locale);
+    const int count = doc.m_offerCount;
+    details.summary = QObject::tr("Rating %1, %2")
+                          .arg(cellText(doc.m_rating),
+                               count == 1 ? QObject::tr("1 offer")
+                                          : QObject::tr("%1 offers").arg(locale.toString(count)));
+    details.summaryTip = QString::fromStdString(explainCount(doc));
+    return details;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDockWidget>
+#include <string>
+#include <vector>
+
+class ContractDocument;
+struct ContractOffer;
+class QLabel;
+class QTableWidget;
+
+// View > Offer Details: the offers side by side beside the listing (view/OfferDetails.h), a
+// column per offer. A term's tip says how it was rolled; double-clicking it asks to edit that
+// field, which the listing does with its own command. Call refresh() after every change.
+class OfferDetailsDock : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit OfferDetailsDock(const ContractDocument& doc, QWidget* parent = nullptr);
+
+    // Shows the document as it is now.
+    void refresh();
+
+    QTableWidget* table() const { return m_table; }
+    QLabel* summary() const { return m_summary; }
+
+signals:
+    // A term's cell was double-clicked: `line` is the listing line that shows it.
+    void editRequested(int line);
+
+private:
+    void onDoubleClick(int row, int column);
+
+    const ContractDocument& m_doc;
+    QLabel* m_summary;
+    QTableWidget* m_table;
+    std::vector<std::string ContractOffer::*> m_rowFields;  // the term of each row, or nullptr
+};

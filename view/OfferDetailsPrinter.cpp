@@ -1,0 +1,128 @@
+#include "view/OfferDetailsPrinter.h"
+
+#include <QFontMetrics>
+#include <QObject>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+
+#include "document/ContractDocument.h"
+#include "document/SettingsStore.h"
+#include "view/OfferDetails.h"
+
+namespace {
+
+// Point sizes; the fonts are sized for the device's resolution.
+constexpr int kBodyPoints = 9;
+constexpr int kTitlePoints = 14;
+// A cell wraps to at most this many lines; what does not fit is cut.
+constexpr int kMostCellLines = 3;
+// The label column takes at most this share of the width.
+constexpr double kWidestLabelShare = 0.22;
+
+QFont pageFont(QPaintDevice& device, int points, bool bold) {
+    QFont font(QStringLiteral("Helvetica"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, points * device.logicalDpiY() / 72));
+    font.setBold(bold);
+    return font;
+}
+
+// Between words; a word too long for its cell is cut at the cell's edge.
+constexpr int kWrap = Qt::TextWordWrap;
+
+// The height a text wraps to in `width`, at most kMostCellLines lines.
+int wrappedHeight(const QFontMetrics& metrics, int width, const QString& text) {
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, width), 1 << 20),
+                                              Qt::AlignLeft | Qt::AlignTop | kWrap, text);
+    return std::clamp(bounds.height(), metrics.lineSpacing(),
+                      kMostCellLines * metrics.lineSpacing());
+}
+
+}  // namespace
+
+void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
+                           const ContractDocument& doc, const QDate& date, const QLocale& locale) {
+    const OfferDetails details = buildOfferDetails(doc, locale);
+    const QFont body = pageFont(device, kBodyPoints, false);
+    const QFont bold = pageFont(device, kBodyPoints, true);
+    const QFont title = pageFont(device, kTitlePoints, true);
+    const QFontMetrics metrics(body, &device);
+    const QFontMetrics boldMetrics(bold, &device);
+    const int width = device.width();
+    const int height = device.height();
+    const int pad = metrics.averageCharWidth();
+    const int lineHeight = metrics.lineSpacing();
+
+    painter.save();
+    painter.setPen(Qt::black);
+
+    // The heading: what the page is, for whom, when, and the offers' rating and count.
+    int y = 0;
+    painter.setFont(title);
+    const int titleHeight = QFontMetrics(title, &device).lineSpacing();
+    painter.drawText(QRect(0, y, width, titleHeight), Qt::AlignLeft | Qt::AlignTop,
+                     QObject::tr("Offer Details"));
+    y += titleHeight;
+    painter.setFont(body);
+    const QString unit = QString::fromStdString(
+        doc.settings().readText(settings::kSection, settings::kUnitName, std::string()));
+    const QString dateText = locale.toString(date, QLocale::LongFormat);
+    const QString subtitle = unit.isEmpty() ? dateText : unit + QStringLiteral(", ") + dateText;
+    painter.drawText(QRect(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop, subtitle);
+    y += lineHeight;
+    painter.drawText(QRect(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop, details.summary);
+    y += 2 * lineHeight;
+
+    // The columns: the labels as wide as the widest (within its share), the offers alike.
+    int labelWidth = 0;
+    for (const OfferDetailsRow& row : details.rows) {
+        labelWidth = std::max(labelWidth, boldMetrics.horizontalAdvance(row.label) + 2 * pad);
+    }
+    labelWidth = std::min(labelWidth, static_cast<int>(width * kWidestLabelShare));
+    const int offers = static_cast<int>(details.offers.size());
+    const int columnWidth = offers > 0 ? (width - labelWidth) / offers : 0;
+    const auto columnLeft = [&](int k) { return labelWidth + k * columnWidth; };
+    const QPen rule(Qt::black, std::max(1, device.logicalDpiY() / 144));
+    const QPen thinRule(Qt::gray, std::max(1, device.logicalDpiY() / 300));
+
+    painter.setFont(bold);
+    for (int k = 0; k < offers; ++k) {
+        painter.drawText(QRect(columnLeft(k) + pad, y, columnWidth - 2 * pad, lineHeight),
+                         Qt::AlignLeft | Qt::AlignTop, details.offers[k]);
+    }
+    y += lineHeight;
+    painter.setPen(rule);
+    painter.drawLine(0, y, width, y);
+
+    for (std::size_t r = 0; r < details.rows.size(); ++r) {
+        const OfferDetailsRow& row = details.rows[r];
+        int rowHeight = wrappedHeight(boldMetrics, labelWidth - pad, row.label);
+        for (const OfferDetailsCell& cell : row.cells) {
+            rowHeight =
+                std::max(rowHeight, wrappedHeight(metrics, columnWidth - 2 * pad, cell.text));
+        }
+        rowHeight += lineHeight / 3;
+        if (y + rowHeight > height) {
+            break;  // one page: the foot of a very long table is cut
+        }
+        painter.setPen(Qt::black);
+        painter.setFont(bold);
+        painter.drawText(QRect(0, y + lineHeight / 6, labelWidth - pad, rowHeight),
+                         Qt::AlignLeft | Qt::AlignTop | kWrap, row.label);
+        for (std::size_t k = 0; k < row.cells.size(); ++k) {
+            const OfferDetailsCell& cell = row.cells[k];
+            painter.setFont(cell.best ? bold : body);
+            const int left = columnLeft(static_cast<int>(k));
+            const Qt::Alignment align = row.field == nullptr ? Qt::AlignRight : Qt::AlignLeft;
+            painter.drawText(QRect(left + pad, y + lineHeight / 6, columnWidth - 2 * pad,
+                                   rowHeight - lineHeight / 3),
+                             static_cast<int>(align | Qt::AlignTop) | kWrap, cell.text);
+        }
+        y += rowHeight;
+        // A heavier rule between the terms and the pay.
+        painter.setPen(static_cast<int>(r) + 1 == kFirstPayRow ? rule : thinRule);
+        painter.drawLine(0, y, width, y);
+    }
+    painter.restore();
+}
