@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/Modes.h"
+#include "listing/TerminalText.h"
 #include "storage/AppIdentity.h"
 
 namespace {
@@ -81,7 +82,8 @@ std::string usageFor(UsageScope scope) {
 }
 
 int usageError(const std::string& problem, UsageScope scope) {
-    std::cerr << "zuvaduro: " << problem << "\n" << usageFor(scope);
+    // The problem quotes the user's own words, which may hold terminal escapes.
+    std::cerr << "zuvaduro: " << visibleControls(problem) << "\n" << usageFor(scope);
     return exitCode(ExitStatus::Usage);
 }
 

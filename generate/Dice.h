@@ -30,13 +30,13 @@ public:
     // product's dice and is kept.
     int rollDie(int faces) { return rollDieFor(m_recorder, faces); }
 
-    // The dice of `spec`, rolled one after the other and summed.
-    int roll(DiceSpec spec) {
+    // The dice of `toRoll`, rolled one after the other and summed.
+    int roll(DiceSpec toRoll) {
         // Read once: no die changes the recorder, and the loop then needs no second look.
         RollRecorder* const recorder = m_recorder;
         int total = 0;
-        for (int i = 0; i < spec.count; ++i) {
-            total += rollDieFor(recorder, spec.faces);
+        for (int i = 0; i < toRoll.count; ++i) {
+            total += rollDieFor(recorder, toRoll.faces);
         }
         return total;
     }

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "cli/CommandLine.h"
+#include "listing/TerminalText.h"
 #include "shell/DesktopApp.h"
 #include "shell/WindowCommandLine.h"
 #include "storage/AppIdentity.h"
@@ -107,7 +108,8 @@ int runWindowed(int argc, char** argv) {
     }
     const WindowCommandLine line = parseWindowCommandLine(args);
     if (!line.unknownSwitch.isEmpty()) {
-        std::fprintf(stderr, "zuvaduro: unknown switch '%s'\n%s", qPrintable(line.unknownSwitch),
+        std::fprintf(stderr, "zuvaduro: unknown switch '%s'\n%s",
+                     visibleControls(line.unknownSwitch.toStdString()).c_str(),
                      usageText().c_str());
         return exitCode(ExitStatus::Usage);
     }

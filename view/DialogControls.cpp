@@ -66,15 +66,17 @@ QString controlName(int id) {
     return QString::number(id);
 }
 
-QComboBox* addLabelledCombo(QDialog& dialog, const DialogUnits& units, const LabelledCombo& spec) {
+QComboBox* addLabelledCombo(QDialog& dialog, const DialogUnits& units,
+                            const LabelledCombo& control) {
     auto* combo = new QComboBox(&dialog);
-    combo->setObjectName(controlName(spec.id));
-    setUpChoiceCombo(*combo, spec.entries, spec.sorted);
-    combo->setMaxVisibleItems(spec.visibleRows);
-    placeControl(*combo, units, spec.rect, true);
-    combo->setAccessibleName(spec.accessibleName.isEmpty() ? spec.label : spec.accessibleName);
-    combo->setWhatsThis(spec.whatsThis);
-    addStaticText(dialog, units, 0, spec.label, spec.labelRect, spec.labelAlignment)
+    combo->setObjectName(controlName(control.id));
+    setUpChoiceCombo(*combo, control.entries, control.sorted);
+    combo->setMaxVisibleItems(control.visibleRows);
+    placeControl(*combo, units, control.rect, true);
+    combo->setAccessibleName(control.accessibleName.isEmpty() ? control.label
+                                                              : control.accessibleName);
+    combo->setWhatsThis(control.whatsThis);
+    addStaticText(dialog, units, 0, control.label, control.labelRect, control.labelAlignment)
         ->setBuddy(combo);
     return combo;
 }

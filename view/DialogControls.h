@@ -53,7 +53,8 @@ struct LabelledCombo {
     QString accessibleName{};
     QString whatsThis{};
 };
-QComboBox* addLabelledCombo(QDialog& dialog, const DialogUnits& units, const LabelledCombo& spec);
+QComboBox* addLabelledCombo(QDialog& dialog, const DialogUnits& units,
+                            const LabelledCombo& control);
 
 // The object name that addresses a control: its id as decimal text.
 QString controlName(int id);

@@ -83,13 +83,13 @@ void OddsWindow::createChoices(const std::string& rating, const OfferChoices& ch
     std::string shownRating = rating;
     OfferChoices shownChoices = choices;
     for (std::size_t i = 0; i < kCustomChoiceComboCount; ++i) {
-        const CustomChoiceCombo& spec = customChoiceCombos()[i];
+        const CustomChoiceCombo& choice = customChoiceCombos()[i];
         auto* combo = new QComboBox(group);
         combo->setObjectName(QStringLiteral("choice%1").arg(i));
-        setUpChoiceCombo(*combo, spec.entries, spec.sorted);
-        combo->setWhatsThis(tr(spec.whatsThis));
-        loadComboText(*combo, toDialogText(customChoiceText(spec, shownRating, shownChoices)));
-        auto* label = new QLabel(tr(spec.label), group);
+        setUpChoiceCombo(*combo, choice.entries, choice.sorted);
+        combo->setWhatsThis(tr(choice.whatsThis));
+        loadComboText(*combo, toDialogText(customChoiceText(choice, shownRating, shownChoices)));
+        auto* label = new QLabel(tr(choice.label), group);
         label->setBuddy(combo);
         combo->setAccessibleName(label->text());
         const int row = static_cast<int>(i) / kCombosPerRow;

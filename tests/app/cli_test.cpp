@@ -537,6 +537,11 @@ TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
     EXPECT_THAT(err, HasSubstr("--roll RATING"));
     EXPECT_THAT(err, HasSubstr("zuvaduro /pt FILE PRINTER DRIVER PORT"));
     EXPECT_EQ(run.out, "");
+    // The user's words are echoed with their escapes spelled out, in both command lines.
+    EXPECT_THAT(runProgram({"-\x1b[2J"}).err.toStdString(),
+                StartsWith("zuvaduro: unknown switch '-\\x1b[2J'\n"));
+    EXPECT_THAT(runProgram({"--roll", "A", "--\x1b[2J"}).err.toStdString(),
+                StartsWith("zuvaduro: --\\x1b[2J needs a value\n"));
     // A "/word" is still a path: without a display it gets the no-display message instead.
     noDisplay = true;
     const Outcome path = runProgram({"/no/such/file.did"});

@@ -36,10 +36,10 @@ public:
     explicit Replay(std::uint32_t seed) : m_generator(seed) {}
 
     int rollDie(int n) { return m_generator.next() % (n + 1); }
-    int rollDice(DiceSpec spec) {
+    int rollDice(DiceSpec toRoll) {
         int total = 0;
-        for (int i = 0; i < spec.count; ++i) {
-            total += rollDie(spec.faces);
+        for (int i = 0; i < toRoll.count; ++i) {
+            total += rollDie(toRoll.faces);
         }
         return total;
     }

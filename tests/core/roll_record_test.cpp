@@ -33,12 +33,12 @@ public:
             }
         }
     }
-    int roll(DiceSpec spec) {
+    int roll(DiceSpec toRoll) {
         int total = 0;
-        for (int i = 0; i < spec.count; ++i) {
+        for (int i = 0; i < toRoll.count; ++i) {
             EXPECT_LT(m_next, m_dice.size()) << "fewer dice recorded than the tables roll";
             if (m_next < m_dice.size()) {
-                EXPECT_EQ(m_dice[m_next].sides, spec.faces);
+                EXPECT_EQ(m_dice[m_next].sides, toRoll.faces);
                 total += m_dice[m_next++].value;
             }
         }
@@ -64,8 +64,8 @@ std::string replay(RecordedDice& dice, RolledTerm term, const ContractOffer& off
             return formatInt(offerCountForTotal(dice.roll(kTwoDice) + offerCountModifier(rating)));
         case RolledTerm::Employer: {
             for (EmployerTable table = EmployerTable::Main;;) {
-                const DiceSpec spec = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
-                const EmployerPick pick = employerForRoll(table, dice.roll(spec));
+                const DiceSpec toRoll = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
+                const EmployerPick pick = employerForRoll(table, dice.roll(toRoll));
                 if (pick.next == EmployerTable::None) {
                     return std::string(pick.name);
                 }
@@ -74,9 +74,9 @@ std::string replay(RecordedDice& dice, RolledTerm term, const ContractOffer& off
         }
         case RolledTerm::Assignment: {
             for (AssignmentTable table = assignmentTableFor(employer);;) {
-                const DiceSpec spec =
+                const DiceSpec toRoll =
                     table == AssignmentTable::GarrisonOrCadre ? kOneDie : kTwoDice;
-                const AssignmentPick pick = assignmentForRoll(table, dice.roll(spec));
+                const AssignmentPick pick = assignmentForRoll(table, dice.roll(toRoll));
                 if (pick.next == AssignmentTable::None) {
                     return std::string(pick.name) +
                            std::string(pick.againstClans ? kAgainstClansSuffix : "");
@@ -85,8 +85,8 @@ std::string replay(RecordedDice& dice, RolledTerm term, const ContractOffer& off
             }
         }
         case RolledTerm::Length: {
-            const auto spec = lengthDiceFor(assignment);
-            return std::string(contractLengthFor(assignment, spec ? dice.roll(*spec) : 0));
+            const auto toRoll = lengthDiceFor(assignment);
+            return std::string(contractLengthFor(assignment, toRoll ? dice.roll(*toRoll) : 0));
         }
         case RolledTerm::Multiplier: {
             float employerFactor = namedEmployerPayFactor(employer).value_or(1.0f);
@@ -111,8 +111,8 @@ std::string replay(RecordedDice& dice, RolledTerm term, const ContractOffer& off
         case RolledTerm::Salvage:
             return std::string(salvageForTotal(dice.roll(kTwoDice) + salvageBonus(employer)));
         case RolledTerm::Command: {
-            const auto spec = commandDiceFor(employer);
-            return std::string(commandRightsFor(employer, spec ? dice.roll(*spec) : 0));
+            const auto toRoll = commandDiceFor(employer);
+            return std::string(commandRightsFor(employer, toRoll ? dice.roll(*toRoll) : 0));
         }
     }
     return {};
