@@ -46,7 +46,7 @@ inline constexpr const char* kUnitNameForOptions = "Unknown";
 inline constexpr const char* kUnitSizeForOptions = "1 Mech";
 inline constexpr const char* kUnitBlankForContract = "_______________";
 inline constexpr std::int32_t kIntDefault = 0;
-inline constexpr std::int32_t kOfferDetailsDefault = 0;  // a first start looks as it always did
+inline constexpr std::int32_t kOfferDetailsDefault = 0;  // hidden until the user shows it
 
 // A campaign year is a few characters. A file's year text longer than this still opens, but is
 // not stored: every later save and the Options dialog would read it whole.

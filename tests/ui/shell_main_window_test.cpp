@@ -595,7 +595,7 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     OfferDetailsDock* details = window.offerDetails();
     QAction* toggle = window.action(32794);
     EXPECT_FALSE(toggle->isChecked());
-    EXPECT_TRUE(details->isHidden()) << "a first start looks as it always did";
+    EXPECT_TRUE(details->isHidden()) << "the details stay hidden until the user shows them";
     toggle->trigger();
     EXPECT_FALSE(details->isHidden());
     EXPECT_EQ(settings.readNumber("Settings", "Offer Details", 0), 1);
