@@ -18,4 +18,7 @@ struct FramePlacement {
 inline constexpr int kMainClientWidth = 525;
 inline constexpr int kMainHeightBelowScreen = 25;
 
-FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame);
+// `extraWidth` widens the client area beyond its usual width (for the offer details beside the
+// listing), as far as the available area allows.
+FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame,
+                               int extraWidth = 0);

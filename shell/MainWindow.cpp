@@ -284,6 +284,7 @@ void MainWindow::createOfferDetails() {
     m_details->setVisible(shown);
     // The details follow every change: commands, undo and redo, an opened file, the pay.
     connect(m_view, &ListingView::documentChanged, m_details, &OfferDetailsDock::refresh);
+    connect(m_view, &ListingView::documentChanged, this, &MainWindow::growDetailsToFit);
     connect(m_view, &ListingView::optionsChanged, m_details, &OfferDetailsDock::refresh);
     connect(m_details, &OfferDetailsDock::editRequested, m_view, &ListingView::editLine);
 
@@ -298,10 +299,53 @@ void MainWindow::createOfferDetails() {
         tr("<b>Offer Details</b><p>Shows or hides the offers side by side beside the listing, "
            "with the dice behind every term and what each offer pays.</p>"));
     connect(toggle, &QAction::toggled, this, [this, &settings](bool on) {
-        m_details->setVisible(on);
+        showOfferDetails(on);
         settings.writeNumber(settings::kSection, settings::kOfferDetails, on ? 1 : 0);
     });
     m_actions[cmd::kOfferDetails] = toggle;
+}
+
+void MainWindow::showOfferDetails(bool on) {
+    if (!on) {
+        m_details->setVisible(false);
+        if (m_sizeBeforeDetails.isValid() && size() == m_sizeWithDetails && !isMaximized() &&
+            !isFullScreen()) {
+            resize(m_sizeBeforeDetails);
+        }
+        return;
+    }
+    m_sizeBeforeDetails = size();
+    m_details->setVisible(true);
+    makeRoomForDetails(m_details->preferredWidth());
+}
+
+void MainWindow::growDetailsToFit() {
+    if (isVisible() && m_details->isVisible() && m_details->preferredWidth() > m_details->width()) {
+        makeRoomForDetails(m_details->preferredWidth() - m_details->width());
+    }
+}
+
+void MainWindow::makeRoomForDetails(int extraWidth) {
+    const int wanted = m_details->preferredWidth();
+    const QScreen* screen = this->screen();
+    if (extraWidth > 0 && screen != nullptr && !isMaximized() && !isFullScreen()) {
+        const QRect available = screen->availableGeometry();
+        const QMargins frame = frameMargins();
+        const int widest = available.width() - frame.left() - frame.right();
+        // The client area moves, not the frame: its height on the screen is known for sure.
+        QRect client = geometry();
+        client.setWidth(std::max(width(), std::min(width() + extraWidth, widest)));
+        const int overRight = client.right() + frame.right() - available.right();
+        if (overRight > 0) {
+            client.moveLeft(std::max(available.left() + frame.left(), client.left() - overRight));
+        }
+        setGeometry(client);
+    }
+    m_sizeWithDetails = size();
+    // The listing keeps its usual width where the window has it; the details scroll instead.
+    resizeDocks({m_details},
+                {std::max(std::min(wanted, width() - kMainClientWidth), m_details->width())},
+                Qt::Horizontal);
 }
 
 void MainWindow::addCommands(QWidget* target, const int* ids, std::size_t count) {
@@ -351,8 +395,11 @@ void MainWindow::placeOnScreen() {
         resize(kMainClientWidth, 480);
         return;
     }
-    applyPlacement(
-        placeMainWindow(screen->geometry(), screen->availableGeometry(), frameMargins()));
+    const QAction* details = action(cmd::kOfferDetails);
+    m_startDetailsWidth =
+        details != nullptr && details->isChecked() ? m_details->preferredWidth() : 0;
+    applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frameMargins(),
+                                   m_startDetailsWidth));
     m_awaitingFrame = true;
 }
 
@@ -361,6 +408,14 @@ void MainWindow::applyPlacement(const FramePlacement& placement) {
     // move() places the frame's top-left corner, as far as the frame is known.
     move(placement.frameTopLeft);
     m_placement = placement;
+    if (m_startDetailsWidth > 0) {
+        m_sizeBeforeDetails = QSize(kMainClientWidth, placement.clientSize.height());
+        m_sizeWithDetails = placement.clientSize;
+        resizeDocks(
+            {m_details},
+            {std::min(m_startDetailsWidth, placement.clientSize.width() - kMainClientWidth)},
+            Qt::Horizontal);
+    }
 }
 
 QMargins MainWindow::frameMargins() const {
@@ -376,6 +431,9 @@ void MainWindow::fitToFrameOnce() {
         return;  // not framed (yet): the window is all client area
     }
     m_awaitingFrame = false;
+    // A file opened at start was read before the window showed, and may need more room; the
+    // window grows only now, once its frame stands where it belongs.
+    QTimer::singleShot(0, this, &MainWindow::growDetailsToFit);
     // The window manager frames the client where it was put, or puts the frame where the window
     // was asked to go; anything else is a move or resize by the user, and that stands.
     const QPoint client = geometry().topLeft();
@@ -384,7 +442,8 @@ void MainWindow::fitToFrameOnce() {
                            (client == asked || client == asked + QPoint(frame.left(), frame.top()));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (untouched && screen != nullptr) {
-        applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frame));
+        applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frame,
+                                       m_startDetailsWidth));
     }
 }
 

@@ -103,6 +103,10 @@ private:
     QMargins frameMargins() const;
     void fitToFrameOnce();
     FramePlacement m_placement;
+    // The room the window was given for the offer details: at start, or when they were shown.
+    int m_startDetailsWidth = 0;
+    QSize m_sizeBeforeDetails;
+    QSize m_sizeWithDetails;
     // Between placeOnScreen and the first event that knows the window manager's frame.
     bool m_awaitingFrame = false;
     // Set while a file is read; nothing else is opened meanwhile.
@@ -113,6 +117,13 @@ private:
     void createToolBar();
     // View > Offer Details: the dock beside the listing, shown as the settings remember.
     void createOfferDetails();
+    // Shows or hides the details, widening the window by their width as the screen allows
+    // and narrowing it again if the user left that width as it was.
+    void showOfferDetails(bool on);
+    // Widens the window by up to `extraWidth` (not when maximized) and gives it to the details.
+    void makeRoomForDetails(int extraWidth);
+    // More offers need more room: the details grow to show them all, never shrink by themselves.
+    void growDetailsToFit();
     void addCommands(QWidget* target, const int* ids, std::size_t count);
     bool saveTo(const QString& path, bool isSaveAs);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.

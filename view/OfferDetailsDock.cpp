@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -88,6 +90,17 @@ void OfferDetailsDock::refresh() {
     for (int c = 0; c < m_table->columnCount(); ++c) {
         m_table->setColumnWidth(c, std::min(m_table->columnWidth(c), widest));
     }
+}
+
+int OfferDetailsDock::preferredWidth() const {
+    int columns = 0;
+    for (int c = 0; c < m_table->columnCount(); ++c) {
+        columns += m_table->columnWidth(c);
+    }
+    const QMargins margins = widget()->layout()->contentsMargins();
+    return m_table->verticalHeader()->sizeHint().width() + columns + 2 * m_table->frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right() +
+           2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
 }
 
 void OfferDetailsDock::onDoubleClick(int row, int column) {

@@ -20,6 +20,9 @@ public:
     // Shows the document as it is now.
     void refresh();
 
+    // The width that shows the whole table without a horizontal scroll bar.
+    int preferredWidth() const;
+
     QTableWidget* table() const { return m_table; }
     QLabel* summary() const { return m_summary; }
 

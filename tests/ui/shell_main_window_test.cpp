@@ -635,4 +635,20 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     EXPECT_FALSE(second.offerDetails()->isHidden());
 }
 
+// Showing the details widens the window for them rather than squeezing the listing, and hiding
+// them gives the width back.
+TEST_F(MainWindowTest, offerDetailsWidenTheWindowAndHidingThemNarrowsItAgain) {
+    window.show();
+    window.resize(kMainClientWidth, 400);
+    prompts.ratingAnswer = "A";
+    window.view()->newRandom();
+    window.action(32794)->trigger();
+    QApplication::processEvents();
+    EXPECT_GT(window.width(), kMainClientWidth);
+    EXPECT_LE(window.frameGeometry().right(), window.screen()->availableGeometry().right());
+    EXPECT_GE(window.centralWidget()->width() + window.offerDetails()->width(), kMainClientWidth);
+    window.action(32794)->trigger();
+    EXPECT_EQ(window.width(), kMainClientWidth);
+}
+
 }  // namespace
