@@ -91,6 +91,9 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
         } else if (option == "--base-pay") {
             request.basePay = value;
         } else if (option == "--save") {
+            if (value.empty()) {
+                return "--save needs a FILE";
+            }
             request.savePath = value;
         } else if (const ChoiceField field = choiceOption(option)) {
             request.choices.*field = value;

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -21,15 +20,12 @@
 #include "storage/AtomicReplace.h"
 #include "storage/Descriptor.h"
 #include "storage/FileError.h"
+#include "storage/KernelPath.h"
 
 namespace {
 
 constexpr const char* kFailedToSave = "Failed to save document.";
 constexpr const char* kDefaultSuffix = "DID";
-
-QString absoluteCleanPath(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
 
 QString errorMessage(int error, const QString& path) {
     return fileErrorMessageFor(error, path);
@@ -84,7 +80,7 @@ struct DocumentOpening::Buffer {
 };
 
 DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& path)
-    : m_absolute(absoluteCleanPath(path)) {
+    : m_absolute(absolutePathAsGiven(path)) {
     if (samePath(doc, m_absolute)) {
         m_outcome = OpenResult{OpenStatus::AlreadyOpen, {}, false};
         return;
@@ -219,7 +215,7 @@ OpenResult openDocumentFile(ContractDocument& doc, const QString& path) {
 }
 
 SaveResult saveDocumentFile(ContractDocument& doc, const QString& path) {
-    const QString absolute = absoluteCleanPath(path);
+    const QString absolute = absolutePathAsGiven(path);
     std::vector<std::uint8_t> bytes;
     try {
         bytes = writeDocumentBytes(doc);

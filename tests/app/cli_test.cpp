@@ -30,7 +30,8 @@ class CommandLineTest : public ::testing::Test {
 protected:
     QTemporaryDir home;
     QString locale = "C.UTF-8";
-    bool noDisplay = false;  // also without the offscreen platform the tests otherwise run on
+    bool noDisplay = false;    // also without the offscreen platform the tests otherwise run on
+    QString workingDirectory;  // the program's current folder; empty: the test's own
 
     Outcome runProgram(const QStringList& args) {
         QProcess process;
@@ -43,6 +44,7 @@ protected:
             env.remove("QT_QPA_PLATFORM");
         }
         process.setProcessEnvironment(env);
+        process.setWorkingDirectory(workingDirectory);
         process.start(ZUVADURO_EXE, args);
         EXPECT_TRUE(process.waitForFinished(30000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -499,6 +501,45 @@ TEST_F(CommandLineTest, aFailedSaveExitsWithOneAndNamesThePath) {
     EXPECT_FALSE(QFile::exists(target));
 }
 
+// With `lnk` leading to other/deep, "lnk/.." is other, as the kernel reads it. Paths used to be
+// cleaned by text first, which took "lnk/.." away: saves, listings and exports used the folder the
+// link is in. A ".." after a folder that is not there finds nothing.
+TEST_F(CommandLineTest, dotDotAfterALinkIsTheParentOfWhereTheLinkLeads) {
+    ASSERT_TRUE(QDir(home.path()).mkpath("work") && QDir(home.path()).mkpath("other/deep"));
+    ASSERT_TRUE(QFile::link("../other/deep", path("work/lnk")));
+    ASSERT_EQ(runProgram({"--roll", "A", "--save", path("other/doc.did")}).exitCode, 0);
+    ASSERT_EQ(runProgram({"--roll", "D", "--save", path("work/doc.did")}).exitCode, 0);
+    const auto bytes = [this](const char* name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    };
+    workingDirectory = path("work");
+    const struct {
+        const char* changed;  // made or replaced
+        const char* kept;     // as it was (or still missing)
+        int exitCode;
+        const char* rating;  // the listed document's
+        QStringList args;
+    } rows[] = {
+        // clang-format off
+        {"other/none",    "work/doc.did", 0, "A", {"--listing", "lnk/../doc.did"}},
+        {"other/none",    "work/doc.did", 1, "",  {"--listing", "missing/../doc.did"}},
+        {"other/doc.did", "work/doc.did", 0, "C", {"--roll", "C", "--save", "lnk/../doc.did"}},
+        {"other/x.pdf",   "work/x.pdf",   0, "",  {"--export-pdf", "./lnk/../x.pdf", "doc.did"}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const QByteArray changedBefore = bytes(row.changed);
+        const QByteArray keptBefore = bytes(row.kept);
+        const Outcome run = runProgram(row.args);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err.toStdString();
+        EXPECT_EQ(run.out.isEmpty() ? "" : value(run.out, "Dragoon's Rating:"), row.rating);
+        EXPECT_EQ(bytes(row.changed) != changedBefore, row.args[0] != "--listing");
+        EXPECT_EQ(bytes(row.kept), keptBefore);
+    }
+}
+
 // ---- usage --------------------------------------------------------------------------------
 
 TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
@@ -519,6 +560,8 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
         {"--odds", "A", "--json", "--csv"},
         {"--listing"},
         {"--listing", "a.did", "b.did"},
+        {"--listing", ""},
+        {"--roll", "A", "--save", ""},
         {"--frobnicate"},
     };
     for (const QStringList& args : bad) {

@@ -23,6 +23,7 @@
 #include "document/MemorySettings.h"
 #include "storage/AtomicReplace.h"
 #include "storage/DocumentFile.h"
+#include "storage/ExportFile.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST_F(DocumentFile, opensAFileAndTakesItsAbsolutePathAndName) {
     write("offers.did", kOneOffer);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    const OpenResult result = openDocumentFile(doc, "./sub/../offers.did");
+    const OpenResult result = openDocumentFile(doc, "./offers.did");
     QDir::setCurrent(previous);
 
     EXPECT_EQ(result.status, OpenStatus::Opened);
@@ -257,13 +258,38 @@ TEST_F(DocumentFile, replacesAnOldFileKeepingItsPermissions) {
     EXPECT_TRUE(leftovers({"old.did"}).isEmpty());
 }
 
-TEST_F(DocumentFile, savesThroughASymbolicLinkIntoTheLinkedFile) {
+// A link is followed to the file it names, through links to links and also to a file still to be
+// made; a link to no file used to be replaced by the saved file itself.
+TEST_F(DocumentFile, savesThroughASymbolicLinkIntoTheFileItNames) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     write("real.did", Bytes(3, 'x'));
-    ASSERT_TRUE(QFile::link(path("real.did"), path("link.did")));
-    ASSERT_TRUE(saveDocumentFile(doc, path("link.did")).ok);
-    EXPECT_TRUE(QFileInfo(path("link.did")).isSymLink());
-    EXPECT_EQ(read("real.did"), writeDocumentBytes(doc));
-    EXPECT_EQ(doc.pathName(), path("link.did").toStdString());
+    const struct {
+        const char* link;
+        QString leadsTo;
+        const char* written;  // nullptr: the save fails and nothing is written
+    } rows[] = {
+        {"link.did", "real.did", "real.did"},
+        {"chain.did", "link.did", "real.did"},
+        {"new.did", "made.did", "made.did"},
+        {"deep.did", "sub/../sub/deep-made.did", "sub/deep-made.did"},
+        {"absolute.did", path("sub/absolute-made.did"), "sub/absolute-made.did"},
+        {"lost.did", "missing/x.did", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.link);
+        ASSERT_TRUE(QFile::link(row.leadsTo, path(row.link)));
+        doc.setPathName("/before/path.did");
+        const SaveResult result = saveDocumentFile(doc, path(row.link));
+        EXPECT_TRUE(QFileInfo(path(row.link)).isSymLink());
+        if (row.written == nullptr) {
+            EXPECT_EQ(result.message, path(row.link) + " was not found.");
+            EXPECT_EQ(doc.pathName(), "/before/path.did");
+            continue;
+        }
+        ASSERT_TRUE(result.ok) << result.message.toStdString();
+        EXPECT_EQ(read(row.written), writeDocumentBytes(doc));
+        EXPECT_EQ(doc.pathName(), path(row.link).toStdString());
+    }
 }
 
 // A failed save keeps the old file, leaves no temporary file and changes nothing in the document.
@@ -372,6 +398,36 @@ TEST_F(DocumentFile, keepsTheModeOwnerAndGroupOfTheReplacedFile) {
     EXPECT_EQ(info.st_mode & 07777, 0660u);
     EXPECT_EQ(info.st_uid, kNobody);
     EXPECT_EQ(info.st_gid, kStaff);
+}
+
+// Another program turns the link out.pdf between the open document and another file while exports
+// write it. The export used to look at the link and then write through it, so that a turn in
+// between wrote the PDF over the document.
+TEST_F(DocumentFile, anExportNeverReplacesTheDocumentThatALinkIsTurnedTo) {
+    write("doc.did", kOneOffer);
+    ASSERT_TRUE(QFile::link("other.pdf", path("out.pdf")));
+    std::atomic<bool> stop{false};
+    std::atomic<int> turns{0};
+    // Each turn makes the new link aside and renames it over out.pdf, which thus always exists.
+    std::thread turner([&, turning = QFile::encodeName(path("turning")),
+                        out = QFile::encodeName(path("out.pdf"))] {
+        for (bool toDocument = true; !stop; toDocument = !toDocument, ++turns) {
+            ::symlink(toDocument ? "doc.did" : "other.pdf", turning.constData());
+            ::rename(turning.constData(), out.constData());
+        }
+    });
+    int round = 0;
+    for (; round < 400 && read("doc.did") == kOneOffer; ++round) {
+        const int turnsBefore = turns;
+        writeExportFile(path("out.pdf"), "%PDF", path("doc.did"));
+        // A busy machine may starve the turner: each round waits for a turn of its own.
+        while (turns == turnsBefore) {
+            std::this_thread::yield();
+        }
+    }
+    stop = true;
+    turner.join();
+    EXPECT_EQ(read("doc.did"), kOneOffer) << "replaced after " << round << " rounds";
 }
 
 // A save killed while it writes leaves the old file and nothing else. The child is killed once
