@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -35,8 +36,12 @@ class Archive {
 public:
     // A storing archive.
     Archive();
+    // Told while a long text is read how many leading bytes of the input will not be read
+    // again, so that their owner may give that memory back before the text is whole.
+    using ReleaseInput = std::function<void(std::size_t consumed)>;
+
     // A loading archive over `bytes`, which must outlive it.
-    explicit Archive(std::span<const std::uint8_t> bytes);
+    explicit Archive(std::span<const std::uint8_t> bytes, ReleaseInput release = {});
 
     bool isLoading() const { return m_loading; }
     bool isStoring() const { return !m_loading; }
@@ -76,5 +81,6 @@ private:
     bool m_loading;
     std::span<const std::uint8_t> m_input;
     std::size_t m_position = 0;
+    ReleaseInput m_release;
     std::vector<std::uint8_t> m_output;
 };

@@ -21,9 +21,10 @@ std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc) {
     return ar.takeBytes();
 }
 
-CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes) {
+CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes,
+                              const std::function<void(std::size_t consumed)>& release) {
     try {
-        Archive ar(bytes);
+        Archive ar(bytes, release);
         doc.serialize(ar);
     } catch (const ArchiveError&) {
         return failRead(doc, kUnexpectedFileFormat);
