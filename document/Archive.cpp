@@ -24,8 +24,8 @@ ArchiveError::ArchiveError(ArchiveFault fault)
 
 Archive::Archive() : m_loading(false) {}
 
-Archive::Archive(std::span<const std::uint8_t> bytes, ReleaseInput release)
-    : m_loading(true), m_input(bytes), m_release(std::move(release)) {}
+Archive::Archive(std::span<const std::uint8_t> bytes, LongTextHooks hooks)
+    : m_loading(true), m_input(bytes), m_hooks(std::move(hooks)) {}
 
 void Archive::requireLoading() const {
     if (!m_loading) {
@@ -141,18 +141,21 @@ std::string Archive::readText() {
     const Prefix prefix = readPrefix();
     if (!prefix.wideMarker) {
         const auto bytes = readBytes(prefix.length);
-        if (!m_release) {
+        if (!m_hooks.releaseInput || bytes.size() < kReleasedPiece) {
             return cp1252ToUtf8(bytes);
         }
         // A piece at a time, each piece's input given back once converted: a value of hundreds
         // of megabytes is never whole in memory twice.
         std::string text;
         text.reserve(cp1252Utf8Size(bytes));
+        if (m_hooks.prepareText) {
+            m_hooks.prepareText(text.data(), text.capacity());
+        }
         const std::size_t start = static_cast<std::size_t>(bytes.data() - m_input.data());
         for (std::size_t at = 0; at < bytes.size(); at += kReleasedPiece) {
             const auto piece = bytes.subspan(at, std::min(kReleasedPiece, bytes.size() - at));
             appendCp1252AsUtf8(text, piece);
-            m_release(start + at + piece.size());
+            m_hooks.releaseInput(start + at + piece.size());
         }
         return text;
     }

@@ -22,9 +22,9 @@ std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc) {
 }
 
 CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes,
-                              const std::function<void(std::size_t consumed)>& release) {
+                              const Archive::LongTextHooks& hooks) {
     try {
-        Archive ar(bytes, release);
+        Archive ar(bytes, hooks);
         doc.serialize(ar);
     } catch (const ArchiveError&) {
         return failRead(doc, kUnexpectedFileFormat);

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "document/Archive.h"
 
 class ContractDocument;
 
@@ -23,7 +24,7 @@ std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc);
 
 // Reads a document. On failure the document is reset (resetToUntitled) and the message is one of
 // "Unexpected file format." or "Failed to open document."; what the read had already stored
-// (the "Year" setting, the rating) stays. `release`, when given, is told as the read goes on how
-// many leading bytes it is done with (see Archive::ReleaseInput).
+// (the "Year" setting, the rating) stays. `hooks` are told about the long texts as they are read
+// (see Archive::LongTextHooks).
 CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes,
-                              const std::function<void(std::size_t consumed)>& release = {});
+                              const Archive::LongTextHooks& hooks = {});

@@ -66,6 +66,21 @@ constexpr int kPipeWaitMs = 100;
 
 }  // namespace
 
+namespace {
+
+// Large pages for a block of memory where the system offers them: filling hundreds of megabytes
+// of small pages costs more in page faults than reading the file and converting its text.
+void adviseLargePages(void* block, std::size_t size) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto from = (reinterpret_cast<std::uintptr_t>(block) + page - 1) / page * page;
+    const auto to = (reinterpret_cast<std::uintptr_t>(block) + size) / page * page;
+    if (to > from) {
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    }
+}
+
+}  // namespace
+
 // Bytes that read() fills, in a mapping of their own: mremap() grows it by moving pages, not
 // bytes, so a pipe's bytes grow without being copied and without two blocks at once; and the
 // pages of what the decoder is done with can be given back while it goes on.
@@ -93,9 +108,7 @@ struct DocumentOpening::Buffer {
         }
         data = static_cast<std::uint8_t*>(bigger);
         capacity = wanted;
-        // Large pages where the system offers them: filling 200 MB of small pages costs more
-        // in page faults than the read itself.
-        ::madvise(data, capacity, MADV_HUGEPAGE);
+        adviseLargePages(data, capacity);
     }
 
     // The first `consumed` bytes will not be read again: their whole pages go back.
@@ -230,9 +243,10 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
     // not the record of their dice: they are now the file's.
     doc.m_rolls.clear();
     if (buffer->size > 0) {
-        const CodecResult read =
-            readDocumentBytes(doc, {buffer->data, buffer->size},
-                              [&buffer](std::size_t consumed) { buffer->release(consumed); });
+        Archive::LongTextHooks hooks;
+        hooks.prepareText = adviseLargePages;
+        hooks.releaseInput = [&buffer](std::size_t consumed) { buffer->release(consumed); };
+        const CodecResult read = readDocumentBytes(doc, {buffer->data, buffer->size}, hooks);
         if (!read.ok) {
             return OpenResult{OpenStatus::Failed, QString::fromStdString(read.message), true};
         }
