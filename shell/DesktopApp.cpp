@@ -14,7 +14,7 @@
 #include "view/ProductMessage.h"
 #include "view/UiPrompts.h"
 
-DesktopApp::DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings)
+DesktopApp::DesktopApp(SettingsStore& settings, std::function<QString()> removeSettings)
     : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
     qApp->installEventFilter(this);
 }
@@ -117,15 +117,12 @@ bool DesktopApp::printFromCommandLine(const WindowCommandLine& line) {
 }
 
 bool DesktopApp::unregister() {
-    const bool removed = !m_removeSettings || m_removeSettings();
+    const QString problem = m_removeSettings ? m_removeSettings() : QString();
     // Nothing may be written back at exit, or the settings would reappear.
     m_writeRecentAtExit = false;
-    if (!removed) {
-        // The settings could not be read cleanly; what they hold may still be wanted.
+    if (!problem.isEmpty()) {
         m_exitCode = 1;
-        reportError(
-            QStringLiteral("The settings were not removed: their file could not be read "
-                           "completely and is kept as it is."));
+        reportError(problem);
         return false;
     }
     const QString message = QStringLiteral(

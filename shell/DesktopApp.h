@@ -19,9 +19,9 @@ class SettingsStore;
 class DesktopApp : public QObject {
     Q_OBJECT
 public:
-    // `removeSettings` deletes every stored value (the /Unregister switch); false when it kept
-    // them.
-    DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings);
+    // `removeSettings` deletes every stored value (the /Unregister switch); it returns nothing
+    // when they are gone, else the message that says what it kept and why.
+    DesktopApp(SettingsStore& settings, std::function<QString()> removeSettings);
     ~DesktopApp() override;
 
     // Start-up: splash permission, recent files, document and main window, then the command
@@ -56,7 +56,7 @@ private:
     bool hasRealDisplay() const;
 
     SettingsStore& m_settings;
-    std::function<bool()> m_removeSettings;
+    std::function<QString()> m_removeSettings;
     std::unique_ptr<ContractDocument> m_doc;
     RecentFileList m_recent;
     SplashGate m_splash;

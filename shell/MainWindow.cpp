@@ -376,6 +376,8 @@ void MainWindow::addCommands(QWidget* target, const int* ids, std::size_t count)
 
 void MainWindow::createMenus() {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    // A recent file's tip is its whole path, which its entry may show shortened.
+    m_fileMenu->setToolTipsVisible(true);
     addCommands(m_fileMenu, kFileMenu, std::size(kFileMenu));
     // The current folder decides how entries are named, and it may change between showings.
     connect(m_fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFileMenu);
