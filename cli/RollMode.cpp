@@ -1,10 +1,11 @@
-#include <charconv>
 #include <cstdint>
 #include <iostream>
+#include <limits>
 #include <optional>
 
 #include "cli/Modes.h"
 #include "document/ContractDocument.h"
+#include "document/NumberText.h"
 #include "document/SettingsStore.h"
 #include "storage/DocumentFile.h"
 
@@ -53,14 +54,13 @@ private:
     std::string m_pay;
 };
 
+// The generator's seed is 32 bits wide.
 std::optional<std::uint32_t> parseSeed(const std::string& text) {
-    std::uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+    const std::optional<std::uint64_t> value = parseWholeNumber(text);
+    if (!value || *value > std::numeric_limits<std::uint32_t>::max()) {
         return std::nullopt;
     }
-    return value;
+    return static_cast<std::uint32_t>(*value);
 }
 
 // Returns the problem, or nothing when the request is complete.

@@ -10,6 +10,7 @@
 #include "document/MemorySettings.h"
 #include "document/NumberText.h"
 #include "generate/Odds.h"
+#include "generate/TextCounter.h"
 
 namespace {
 
@@ -146,6 +147,17 @@ TEST(rollOdds, cancelStopsTheRunWithWhatWasCounted) {
         samples += n;
     }
     EXPECT_EQ(samples, partial.samples);
+}
+
+// Texts are counted by where they point: one that changes under its address would be counted
+// under another text's name, which debug builds refuse when the counts are read.
+TEST(TextCounterDeathTest, aTextThatChangesUnderItsAddressIsRefused) {
+    TextCounter counter;
+    std::string reused = "Mercenary Review Board";
+    counter.add(reused);
+    reused.replace(0, 9, "Corporate");
+    EXPECT_DEBUG_DEATH(counter.forEach([](std::string_view, bool, std::uint64_t) {}),
+                       "changed under its address");
 }
 
 }  // namespace
