@@ -7,6 +7,8 @@
 #include "document/ContractDocument.h"
 #include "document/NumberText.h"
 #include "document/SettingsStore.h"
+#include "generate/DocumentGeneration.h"
+#include "generate/Generator.h"
 #include "storage/DocumentFile.h"
 
 namespace {
@@ -118,12 +120,13 @@ ModeOutcome runRoll(ModeArguments args) {
         store = &overridden.emplace(userSettings, *request.basePay);
     }
     ContractDocument doc(*store);
-    if (request.seed) {
-        doc.seedGenerator(*request.seed);
-    }
+    // --roll rolls with a generator of its own, seeded as asked or from the clock.
+    Generator generator(request.seed ? *request.seed : generatorSeedFromClock());
     doc.resetToUntitled();
     doc.m_rating = request.rating;
-    doc.generateOffers(doc.m_rating, request.choices);
+    DocumentContent content = doc.content();
+    generateOffers(content, content.rating, request.choices, doc.basePay(), generator);
+    doc.setContent(std::move(content));
     if (request.savePath) {
         const std::string& path = *request.savePath;
         const SaveResult saved = saveDocumentFile(

@@ -7,7 +7,7 @@
 #include "document/ContractDocument.h"
 #include "document/Cp1252.h"
 #include "document/NumberText.h"
-#include "generate/RollRecord.h"
+#include "document/RollRecord.h"
 #include "listing/OfferPay.h"
 #include "listing/RollExplanation.h"
 

@@ -12,6 +12,7 @@
 
 class MainWindow;
 class ContractDocument;
+class DocumentSession;
 class SettingsStore;
 
 // The application: start-up in its fixed order, the application-wide event filter that closes
@@ -57,7 +58,8 @@ private:
 
     SettingsStore& m_settings;
     std::function<QString()> m_removeSettings;
-    std::unique_ptr<ContractDocument> m_doc;
+    std::unique_ptr<DocumentSession> m_session;
+    ContractDocument* m_doc = nullptr;
     RecentFileList m_recent;
     SplashGate m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;

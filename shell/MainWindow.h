@@ -6,10 +6,12 @@
 #include <map>
 #include <memory>
 
+#include "session/FileFlow.h"
 #include "shell/FramePlacement.h"
 #include "shell/HelpWindow.h"
 
 class ContractDocument;
+class DocumentSession;
 class ListingView;
 class OddsWindow;
 class OfferDetailsDock;
@@ -25,7 +27,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Without `prompts` the window answers through the real dialogs.
-    MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts* prompts = nullptr,
+    MainWindow(DocumentSession& session, RecentFileList& recent, UiPrompts* prompts = nullptr,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -109,8 +111,6 @@ private:
     QSize m_sizeWithDetails;
     // Between placeOnScreen and the first event that knows the window manager's frame.
     bool m_awaitingFrame = false;
-    // Set while a file is read; nothing else is opened meanwhile.
-    bool m_reading = false;
 
     void createActions();
     void createMenus();
@@ -125,15 +125,21 @@ private:
     // More offers need more room: the details grow to show them all, never shrink by themselves.
     void growDetailsToFit();
     void addCommands(QWidget* target, const int* ids, std::size_t count);
-    bool saveTo(const QString& path, bool isSaveAs);
+    // The file flows' questions, and the title, edit commands and recent files following the
+    // session's changes.
+    void followSession();
+    // Shows a file flow's message, if any; true when the flow was done.
+    bool showOutcome(const FileOutcome& outcome);
+    OpenOutcome openWith(const QString& path, const FileQuestions& ask);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
     void updateEditCommands();
-    // Opening a file and New begin a history of their own, unmodified.
-    void startFreshHistory();
     bool showHelpPage(const QString& page);
 
+    DocumentSession& m_session;
     ContractDocument& m_doc;
     RecentFileList& m_recent;
+    // The file flows' questions, answered through m_prompts and the progress of a read.
+    FileQuestions m_questions;
     std::unique_ptr<UiPrompts> m_ownPrompts;
     UiPrompts* m_prompts;
     ListingView* m_view = nullptr;

@@ -48,7 +48,6 @@ bool samePath(const ContractDocument& doc, const QString& absolute) {
 void takePath(ContractDocument& doc, const QString& absolute) {
     doc.setPathName(absolute.toStdString());
     doc.setTitle(QFileInfo(absolute).fileName().toStdString());
-    doc.setModified(false);
 }
 
 // A pipe or a device says nothing of its size, and /dev/zero never ends; a document is read
@@ -218,7 +217,6 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
     if (m_cancelled) {
         return {OpenStatus::Cancelled, {}, false};
     }
-    doc.setModified(true);  // for the time of the load
     const auto failAfterStart = [&doc](QString message) {
         doc.resetToUntitled();
         return OpenResult{OpenStatus::Failed, std::move(message), true};

@@ -85,7 +85,7 @@ std::vector<std::uint8_t> readAll(const QString& path) {
 void BM_OpenOneLargeValue(benchmark::State& state) {
     const QString path = documentPath(state.range(0) != 0);
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     for (auto _ : state) {
         doc.resetToUntitled();  // no path, so the file is read again
         if (openDocumentFile(doc, path).status != OpenStatus::Opened) {
@@ -101,7 +101,7 @@ BENCHMARK(BM_OpenOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_DecodeOneLargeValue(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = readAll(documentPath(state.range(0) != 0));
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     for (auto _ : state) {
         if (!readDocumentBytes(doc, bytes).ok) {
             state.SkipWithError("the document did not decode");

@@ -11,6 +11,7 @@
 #include "document/NumberText.h"
 #include "generate/Odds.h"
 #include "generate/TextCounter.h"
+#include "tests/support/SeededDocument.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ Expected generateOneByOne(const OddsRequest& request) {
     settings.writeText(settings::kSection, settings::kPay, "100000");
     Expected expected;
     for (std::uint64_t i = 0; i < request.samples; ++i) {
-        ContractDocument doc(settings, oddsSampleSeed(request.seed, i));
+        testsupport::SeededDocument doc(settings, oddsSampleSeed(request.seed, i));
         doc.m_rating = request.rating;
         doc.resetToUntitled();
         doc.generateOffers(doc.m_rating, request.choices);

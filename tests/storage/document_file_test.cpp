@@ -35,7 +35,7 @@ constexpr gid_t kNoGroup = 65534;
 // A new document with rating "B" and one offer, as the program would write it.
 const Bytes kOneOffer = [] {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     doc.resetToUntitled();
     doc.m_rating = "B";
     doc.m_offerCount = 1;
@@ -101,7 +101,7 @@ protected:
 
     QTemporaryDir dir;
     MemorySettings settings;
-    ContractDocument doc{settings, 3};
+    ContractDocument doc{settings};
 };
 
 // ---- opening ----
@@ -118,7 +118,6 @@ TEST_F(DocumentFile, opensAFileAndTakesItsAbsolutePathAndName) {
     EXPECT_EQ(doc.m_offers[0].employer, "Draconis Combine");
     EXPECT_EQ(doc.pathName(), path("offers.did").toStdString());
     EXPECT_EQ(doc.title(), "offers.did");
-    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(storedYear(), "3055");
 }
 
@@ -175,7 +174,6 @@ TEST_F(DocumentFile, reportsFilesThatCannotBeOpened) {
         EXPECT_FALSE(result.documentReset);
         EXPECT_EQ(doc.title(), "before.did");
         EXPECT_EQ(doc.m_offerCount, 1);
-        EXPECT_FALSE(doc.isModified());
     }
     EXPECT_EQ(storedYear(), "<unset>");
 }
@@ -194,7 +192,6 @@ TEST_F(DocumentFile, resetsTheDocumentWhenTheFileIsCut) {
     EXPECT_EQ(doc.title(), "Untitled");
     EXPECT_EQ(doc.pathName(), "");
     EXPECT_EQ(doc.m_offerCount, 0);
-    EXPECT_FALSE(doc.isModified());
 }
 
 // /dev/zero never ends and a pipe has no size: both are read only up to a bound, and a file that
@@ -236,14 +233,12 @@ TEST_F(DocumentFile, savesAndTakesThePathAndName) {
     doc.m_rating = "B";
     doc.m_offerCount = 1;
     doc.m_offers[0].employer = "Draconis Combine";
-    doc.setModified(true);
 
     const SaveResult result = saveDocumentFile(doc, path("saved.did"));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(read("saved.did"), kOneOffer);
     EXPECT_EQ(doc.pathName(), path("saved.did").toStdString());
     EXPECT_EQ(doc.title(), "saved.did");
-    EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(leftovers({"saved.did"}).isEmpty());
 }
 
@@ -315,13 +310,11 @@ TEST_F(DocumentFile, keepsEverythingWhenASaveFails) {
     for (const auto& row : rows) {
         doc.setPathName("/before/path.did");
         doc.setTitle("path.did");
-        doc.setModified(true);
         const SaveResult result = saveDocumentFile(doc, row.path);
         EXPECT_FALSE(result.ok) << row.path.toStdString();
         EXPECT_EQ(result.message, row.message);
         EXPECT_EQ(doc.pathName(), "/before/path.did");
         EXPECT_EQ(doc.title(), "path.did");
-        EXPECT_TRUE(doc.isModified());
     }
     EXPECT_EQ(read("readonly.did"), old);
     EXPECT_EQ(read("inuse.did"), old);
@@ -507,7 +500,7 @@ TEST_F(DocumentFile, asksForANameWithoutAWritableExistingFile) {
 
 TEST(SaveNames, proposeThePathOrTheTitleCutAtTheFirstSpecialCharacter) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     const struct {
         const char* title;
         const char* proposal;

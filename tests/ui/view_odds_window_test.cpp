@@ -16,6 +16,7 @@
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/OddsReport.h"
+#include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
 #include "tests/ui/FakePrompts.h"
@@ -162,12 +163,12 @@ TEST(OddsWindow, withoutTheChartsModuleShowsTheCountsAlone) {
 // the window that is open.
 TEST(OddsWindow, theViewMenuOpensOneWindowFromTheDocument) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1u);
-    doc.m_rating = "D";
-    doc.m_customChoices.salvageRights = "Full Rights";
+    DocumentSession session(settings, 1u);
+    session.document().m_rating = "D";
+    session.document().m_customChoices.salvageRights = "Full Rights";
     RecentFileList recent;
     FakePrompts prompts;
-    MainWindow main(doc, recent, &prompts);
+    MainWindow main(session, recent, &prompts);
     main.action(32776)->trigger();
     main.action(32776)->trigger();
     const QList<OddsWindow*> windows = main.findChildren<OddsWindow*>();
