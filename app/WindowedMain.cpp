@@ -48,9 +48,10 @@ bool localXServerAnswers(const QString& display) {
         address.sun_family = AF_UNIX;
         const std::size_t offset = abstract ? 1 : 0;
         std::memcpy(address.sun_path + offset, path.constData(),
-                    std::min<std::size_t>(path.size(), sizeof(address.sun_path) - 1 - offset));
-        const socklen_t length =
-            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
+                    std::min<std::size_t>(static_cast<std::size_t>(path.size()),
+                                          sizeof(address.sun_path) - 1 - offset));
+        const socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset +
+                                                        static_cast<std::size_t>(path.size()));
         const bool connected =
             ::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
         ::close(fd);

@@ -46,7 +46,8 @@ struct Utf8Form {
 constexpr std::array<Utf8Form, 256> makeUtf8Forms() {
     std::array<Utf8Form, 256> forms{};
     for (int b = 0; b < 256; ++b) {
-        const char32_t c = b >= 0x80 && b <= 0x9F ? kHighRow[b - 0x80] : static_cast<char32_t>(b);
+        const char32_t c = b >= 0x80 && b <= 0x9F ? kHighRow[static_cast<std::size_t>(b - 0x80)]
+                                                  : static_cast<char32_t>(b);
         Utf8Form& form = forms[static_cast<std::size_t>(b)];
         if (c < 0x80) {
             form = {1, {static_cast<char>(c)}};
@@ -109,10 +110,10 @@ Utf8Step decodeUtf8Step(std::string_view text, std::size_t at) {
     if (length == 1) {
         return {lead, 1, true};
     }
-    bool valid = length != 0 && at + length <= text.size();
+    bool valid = length != 0 && at + static_cast<std::size_t>(length) <= text.size();
     char32_t c = valid ? lead & (0xFF >> (length + 1)) : 0;
     for (int k = 1; valid && k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
+        const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(k)]);
         valid = (next & 0xC0) == 0x80;
         c = (c << 6) | (next & 0x3F);
     }

@@ -29,7 +29,7 @@ void ContractDocument::serialize(Archive& ar) {
         ar.writeText(m_rating);
         for (int n = 0; n < std::min<int>(count, kMaxOffers); ++n) {
             for (auto field : ContractOffer::kFields) {
-                ar.writeText(m_offers[n].*field);
+                ar.writeText(m_offers[static_cast<std::size_t>(n)].*field);
             }
         }
         return;
@@ -46,7 +46,7 @@ void ContractDocument::serialize(Archive& ar) {
     m_rating = ar.readText();
     for (int n = 0; n < visibleOfferCount(); ++n) {
         for (auto field : ContractOffer::kFields) {
-            m_offers[n].*field = ar.readText();
+            m_offers[static_cast<std::size_t>(n)].*field = ar.readText();
         }
     }
     // Whatever follows the last offer the count calls for is ignored.

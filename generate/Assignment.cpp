@@ -129,17 +129,13 @@ std::string_view rollSpecialAssignment(Dice& dice) {
 }
 
 AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view employer,
-           std::string_view choice) -> AssignmentPick {
-            if (record.fixedTerm(RolledTerm::Assignment, choice)) {
-                return {choice};
-            }
-            const AssignmentPick pick =
-                rollNested(dice, record, assignmentTableFor(employer), tableFor);
-            record.result(pick.name, pick.againstClans ? kAgainstClansSuffix : std::string_view());
-            return pick;
-        },
-        employer, choice);
+    return withRecord(dice, [&](const auto& record) -> AssignmentPick {
+        if (record.fixedTerm(RolledTerm::Assignment, choice)) {
+            return {choice};
+        }
+        const AssignmentPick pick =
+            rollNested(dice, record, assignmentTableFor(employer), tableFor);
+        record.result(pick.name, pick.againstClans ? kAgainstClansSuffix : std::string_view());
+        return pick;
+    });
 }

@@ -125,52 +125,38 @@ std::string_view commercialForFace(int face) {
 
 std::string_view rollStraightSupport(Dice& dice, std::string_view rating, std::string_view employer,
                                      std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
-           std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::StraightSupport, choice)) {
-                return choice;
-            }
-            return record.result(rollSupport(dice, record, rating, employer).straight);
-        },
-        rating, employer, choice);
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::StraightSupport, choice)) {
+            return choice;
+        }
+        return record.result(rollSupport(dice, record, rating, employer).straight);
+    });
 }
 
 std::string_view rollBattleLossCompensation(Dice& dice, std::string_view rating,
                                             std::string_view employer, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
-           std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::BattleLoss, choice)) {
-                return choice;
-            }
-            return record.result(rollSupport(dice, record, rating, employer).battleLoss);
-        },
-        rating, employer, choice);
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::BattleLoss, choice)) {
+            return choice;
+        }
+        return record.result(rollSupport(dice, record, rating, employer).battleLoss);
+    });
 }
 
 std::string_view rollDsJsCompensation(Dice& dice, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::DsJs, choice)) {
-                return choice;
-            }
-            return record.result(rollTransport(dice, record).dsjs);
-        },
-        choice);
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::DsJs, choice)) {
+            return choice;
+        }
+        return record.result(rollTransport(dice, record).dsjs);
+    });
 }
 
 std::string_view rollCommercialCompensation(Dice& dice, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::Commercial, choice)) {
-                return choice;
-            }
-            return record.result(rollTransport(dice, record).commercial);
-        },
-        choice);
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::Commercial, choice)) {
+            return choice;
+        }
+        return record.result(rollTransport(dice, record).commercial);
+    });
 }

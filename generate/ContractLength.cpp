@@ -142,27 +142,23 @@ std::string_view contractLengthFor(std::string_view assignment, int roll) {
 
 std::string_view rollContractLength(Dice& dice, std::string_view assignment,
                                     std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view assignment,
-           std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::Length, choice)) {
-                return choice;
-            }
-            const auto column = columnFor(assignment);
-            if (!column) {
-                record.tell([](RollRecorder& recorder) {
-                    recorder.note("no length table for this assignment");
-                });
-                return record.result(kUnknownLength);
-            }
-            const int roll = dice.roll(column->dice);
-            const std::string_view& length = column->lookup(column->other, roll);
-            // The assignment is one of the tables' names: it matched one exactly.
-            record.tell([&](RollRecorder& recorder) {
-                recorder.rolled(assignment, roll, {roll, roll, &length == column->other});
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::Length, choice)) {
+            return choice;
+        }
+        const auto column = columnFor(assignment);
+        if (!column) {
+            record.tell([](RollRecorder& recorder) {
+                recorder.note("no length table for this assignment");
             });
-            return record.result(length);
-        },
-        assignment, choice);
+            return record.result(kUnknownLength);
+        }
+        const int roll = dice.roll(column->dice);
+        const std::string_view& length = column->lookup(column->other, roll);
+        // The assignment is one of the tables' names: it matched one exactly.
+        record.tell([&](RollRecorder& recorder) {
+            recorder.rolled(assignment, roll, {roll, roll, &length == column->other});
+        });
+        return record.result(length);
+    });
 }

@@ -128,13 +128,10 @@ std::string_view kindName(EmployerKind kind) {
 }
 
 std::string_view rollEmployer(Dice& dice, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::Employer, choice)) {
-                return choice;
-            }
-            return record.result(rollNested(dice, record, EmployerTable::Main, tableFor).name);
-        },
-        choice);
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::Employer, choice)) {
+            return choice;
+        }
+        return record.result(rollNested(dice, record, EmployerTable::Main, tableFor).name);
+    });
 }

@@ -40,23 +40,19 @@ int offerCountForTotal(int total) {
 }
 
 int rollOfferCount(Dice& dice, std::string_view rating) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view rating) {
-            // The count is never fixed by a choice.
-            record.fixedTerm(RolledTerm::Count, kRandomChoice);
-            const int roll = dice.roll(kTwoDice);
-            const int modifier = offerCountModifier(rating);
-            const int count = offerCountForTotal(roll + modifier);
-            record.tell([&](RollRecorder& recorder) {
-                if (modifier != 0) {
-                    recorder.modifier(modifier, "rating", rating);
-                }
-                recorder.rolled({}, roll + modifier,
-                                spanOf(lookupRow(kOfferCounts, roll + modifier)));
-            });
-            record.result(kOfferCountTexts[static_cast<std::size_t>(count)]);
-            return count;
-        },
-        rating);
+    return withRecord(dice, [&](const auto& record) {
+        // The count is never fixed by a choice.
+        record.fixedTerm(RolledTerm::Count, kRandomChoice);
+        const int roll = dice.roll(kTwoDice);
+        const int modifier = offerCountModifier(rating);
+        const int count = offerCountForTotal(roll + modifier);
+        record.tell([&](RollRecorder& recorder) {
+            if (modifier != 0) {
+                recorder.modifier(modifier, "rating", rating);
+            }
+            recorder.rolled({}, roll + modifier, spanOf(lookupRow(kOfferCounts, roll + modifier)));
+        });
+        record.result(kOfferCountTexts[static_cast<std::size_t>(count)]);
+        return count;
+    });
 }

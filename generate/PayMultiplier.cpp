@@ -114,44 +114,37 @@ void appendPayAmount(std::string& multiplierField, double multiplier, double bas
 std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
                                            std::string_view employer, std::string_view assignment,
                                            bool againstClans, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view rating, std::string_view employer,
-           std::string_view assignment, bool againstClans,
-           std::string_view choice) -> std::optional<long long> {
-            if (record.fixedTerm(RolledTerm::Multiplier, choice)) {
-                return std::nullopt;
-            }
-            const float base = payBaseFor(rating);
-            record.tell([&](RollRecorder& recorder) { recordBase(recorder, rating, base); });
-            float employerFactor = kNoFactor;
-            if (const auto named = namedEmployerPayFactor(employer)) {
-                employerFactor = *named;
-                record.tell(
-                    [&](RollRecorder& recorder) { recorder.factor(employerFactor, employer); });
-            } else if (const EmployerKind kind = kindOfEmployer(employer);
-                       kind == EmployerKind::Corp) {
-                const int roll = dice.roll(kTwoDice);
-                const auto& row = lookupRow(kCorpFactors, roll);
-                employerFactor = row.value;
-                record.tell([&](RollRecorder& recorder) {
-                    recorder.rolledFactor(employerFactor, "Corp employer", roll, spanOf(row));
-                });
-            } else {
-                record.tell([&](RollRecorder& recorder) {
-                    recorder.factor(kNoFactor, kindName(kind), "employer");
-                });
-            }
-            const float assignmentFactor = assignmentPayFactor(assignment);
-            const double product =
-                payMultiplierProduct(base, employerFactor, assignmentFactor, againstClans);
-            // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form.
-            const long long inHundredths = *hundredths(product);
+    return withRecord(dice, [&](const auto& record) -> std::optional<long long> {
+        if (record.fixedTerm(RolledTerm::Multiplier, choice)) {
+            return std::nullopt;
+        }
+        const float base = payBaseFor(rating);
+        record.tell([&](RollRecorder& recorder) { recordBase(recorder, rating, base); });
+        float employerFactor = kNoFactor;
+        if (const auto named = namedEmployerPayFactor(employer)) {
+            employerFactor = *named;
+            record.tell([&](RollRecorder& recorder) { recorder.factor(employerFactor, employer); });
+        } else if (const EmployerKind kind = kindOfEmployer(employer); kind == EmployerKind::Corp) {
+            const int roll = dice.roll(kTwoDice);
+            const auto& row = lookupRow(kCorpFactors, roll);
+            employerFactor = row.value;
             record.tell([&](RollRecorder& recorder) {
-                recordAssignment(recorder, assignment, assignmentFactor, againstClans);
-                recorder.product(formatHundredths(inHundredths));
+                recorder.rolledFactor(employerFactor, "Corp employer", roll, spanOf(row));
             });
-            return inHundredths;
-        },
-        rating, employer, assignment, againstClans, choice);
+        } else {
+            record.tell([&](RollRecorder& recorder) {
+                recorder.factor(kNoFactor, kindName(kind), "employer");
+            });
+        }
+        const float assignmentFactor = assignmentPayFactor(assignment);
+        const double product =
+            payMultiplierProduct(base, employerFactor, assignmentFactor, againstClans);
+        // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form.
+        const long long inHundredths = *hundredths(product);
+        record.tell([&](RollRecorder& recorder) {
+            recordAssignment(recorder, assignment, assignmentFactor, againstClans);
+            recorder.product(formatHundredths(inHundredths));
+        });
+        return inHundredths;
+    });
 }

@@ -111,48 +111,40 @@ std::string_view commandRightsFor(std::string_view employer, int roll) {
 }
 
 std::string_view rollSalvageRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view employer,
-           std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::Salvage, choice)) {
-                return choice;
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::Salvage, choice)) {
+            return choice;
+        }
+        const int roll = dice.roll(kTwoDice);
+        const int bonus = salvageBonus(employer);
+        record.tell([&](RollRecorder& recorder) {
+            if (bonus != 0) {
+                recorder.modifier(bonus, employer);
             }
-            const int roll = dice.roll(kTwoDice);
-            const int bonus = salvageBonus(employer);
-            record.tell([&](RollRecorder& recorder) {
-                if (bonus != 0) {
-                    recorder.modifier(bonus, employer);
-                }
-                recorder.rolled({}, roll + bonus, spanOf(lookupRow(kSalvageTable, roll + bonus)));
-            });
-            return record.result(salvageForTotal(roll + bonus));
-        },
-        employer, choice);
+            recorder.rolled({}, roll + bonus, spanOf(lookupRow(kSalvageTable, roll + bonus)));
+        });
+        return record.result(salvageForTotal(roll + bonus));
+    });
 }
 
 std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::string_view choice) {
-    return withRecord(
-        dice,
-        [](const auto& record, Dice& dice, std::string_view employer,
-           std::string_view choice) -> std::string_view {
-            if (record.fixedTerm(RolledTerm::Command, choice)) {
-                return choice;
-            }
-            const CommandTable* table = commandTableFor(employer);
-            if (table == nullptr) {
-                const EmployerKind kind = kindOfEmployer(employer);
-                record.tell([&](RollRecorder& recorder) {
-                    recorder.note(kindName(kind));
-                    recorder.note(" employer, no roll");
-                });
-                return record.result(kCommandByKind[static_cast<std::size_t>(kind)]);
-            }
-            const int roll = dice.roll(table->dice);
-            const auto& row = lookupRow(table->rows, roll);
-            record.tell(
-                [&](RollRecorder& recorder) { recorder.rolled(table->name, roll, spanOf(row)); });
-            return record.result(row.value);
-        },
-        employer, choice);
+    return withRecord(dice, [&](const auto& record) -> std::string_view {
+        if (record.fixedTerm(RolledTerm::Command, choice)) {
+            return choice;
+        }
+        const CommandTable* table = commandTableFor(employer);
+        if (table == nullptr) {
+            const EmployerKind kind = kindOfEmployer(employer);
+            record.tell([&](RollRecorder& recorder) {
+                recorder.note(kindName(kind));
+                recorder.note(" employer, no roll");
+            });
+            return record.result(kCommandByKind[static_cast<std::size_t>(kind)]);
+        }
+        const int roll = dice.roll(table->dice);
+        const auto& row = lookupRow(table->rows, roll);
+        record.tell(
+            [&](RollRecorder& recorder) { recorder.rolled(table->name, roll, spanOf(row)); });
+        return record.result(row.value);
+    });
 }

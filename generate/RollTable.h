@@ -76,13 +76,13 @@ inline bool isRandomChoice(std::string_view choice) {
 // A term function is written once and rolls two ways: Unrecorded, where every step it tells
 // compiles to nothing (the odds roll millions of generations so), and Recorded, where each step
 // goes to the dice's recorder as it happens. withRecord picks the way from the dice and hands the
-// roll its arguments (the roll captures nothing, so the way without a record costs one test):
+// roll the record (the way without a record costs one test):
 //
-//   return withRecord(dice, [](const auto& record, Dice& dice, std::string_view choice) {
+//   return withRecord(dice, [&](const auto& record) {
 //       if (record.fixedTerm(RolledTerm::Employer, choice)) return choice;
 //       ... record.tell([&](RollRecorder& recorder) { recorder.rolled(...); }); ...
 //       return record.result(name);
-//   }, choice);
+//   });
 struct Unrecorded {
     // Starts the term: true when `choice` fixes it, which rolls nothing.
     bool fixedTerm(RolledTerm, std::string_view choice) const { return !isRandomChoice(choice); }
@@ -112,18 +112,17 @@ struct Recorded {
 };
 
 // Out of line, so that the way without a record is laid out as if there were no record at all.
-template <typename Roll, typename... Args>
-[[gnu::noinline, gnu::cold]] auto rollRecorded(RollRecorder& recorder, Roll roll, Dice& dice,
-                                               Args... args) {
-    return roll(Recorded{recorder}, dice, args...);
+template <typename Roll>
+[[gnu::noinline, gnu::cold]] auto rollRecorded(RollRecorder& recorder, const Roll& roll) {
+    return roll(Recorded{recorder});
 }
 
-template <typename Roll, typename... Args>
-auto withRecord(Dice& dice, Roll roll, Args... args) {
+template <typename Roll>
+auto withRecord(const Dice& dice, const Roll& roll) {
     if (RollRecorder* recorder = dice.recorder()) [[unlikely]] {
-        return rollRecorded(*recorder, roll, dice, args...);
+        return rollRecorded(*recorder, roll);
     }
-    return roll(Unrecorded{}, dice, args...);
+    return roll(Unrecorded{});
 }
 
 // Exact, whole-text membership test over a table of names; blank slots name nothing.

@@ -38,7 +38,8 @@ std::string fixed(double value, int decimals) {
 }
 
 std::string percentOf(std::uint64_t count, std::uint64_t total, int decimals) {
-    const double share = total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / total;
+    const double share =
+        total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
     return fixed(share, decimals);
 }
 
