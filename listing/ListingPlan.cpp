@@ -46,8 +46,8 @@ static_assert(kOfferLines.size() + 2 == listing::kLinesPerOffer);
 // The rating's prompt names the line without its current text.
 constexpr std::string_view kRatingPrompt = "Dragoon's Rating";
 constexpr std::string_view kRatingName = "Rating";
-// The second offer's length line asks in other words than the same line of the other offers.
-// Users of that line see this wording, so it stays as it is.
+// The second offer's length line asks in other words than the same line of the other offers:
+// the edit prompts are part of what the listing shows, and the help pages quote them.
 constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
 
 // A line that belongs to no offer's field.

@@ -199,7 +199,7 @@ MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts*
     : QMainWindow(parent), m_doc(doc), m_recent(recent), m_prompts(prompts) {
     // The pictures and help pages live in a static library that nothing else references.
     Q_INIT_RESOURCE(zuvaduro);
-    setObjectName(QStringLiteral("mainFrame"));
+    setObjectName(QStringLiteral("mainWindow"));
     if (m_prompts == nullptr) {
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();

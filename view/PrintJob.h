@@ -13,7 +13,7 @@ using PaintPages = std::function<void(QPainter&, QPagedPaintDevice&)>;
 // What became of a print job.
 struct PrintOutcome {
     bool printerOk = true;  // false: the printer could not be opened, or failed to finish
-    QString fileProblem;    // the product's message when the pages did not reach their file
+    QString fileProblem;    // what to tell the user when the pages did not reach their file
     explicit operator bool() const { return printerOk && fileProblem.isEmpty(); }
 };
 
