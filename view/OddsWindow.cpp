@@ -39,12 +39,6 @@ constexpr int kProgressSteps = 1000;
 constexpr int kProgressMs = 50;
 constexpr int kCombosPerRow = 3;
 
-// The tabs' names, short enough that the eleven tabs fit side by side; in kOddsTerms order.
-constexpr std::array<const char*, kOddsTermCount> kTermTabs = {
-    "Employer",    "Assignment", "Length",     "Multiplier", "Support",
-    "Battle Loss", "DS/JS",      "Commercial", "Salvage",    "Command",
-};
-
 QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
 }
@@ -284,12 +278,14 @@ void OddsWindow::showResult() {
     }
     addResultTab(tr("Offers"), offerCountChart(result), offerRows, result.samples);
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
-        const QString label = QString::fromUtf8(kOddsTerms[t].label.data(),
-                                                static_cast<qsizetype>(kOddsTerms[t].label.size()));
+        const OfferTerm& term = kOddsTerms[t];
+        const QString label =
+            QString::fromUtf8(term.name.data(), static_cast<qsizetype>(term.name.size()));
         QChart* chart = t == kPaymentMultiplierTerm
                             ? multiplierHistogram(result)
                             : termChart(label, result.terms[t], result.offers);
-        addResultTab(tr(kTermTabs[t]), chart, result.terms[t], result.offers);
+        // The tabs' names are short, so that the eleven tabs fit side by side.
+        addResultTab(tr(std::string(term.tab).c_str()), chart, result.terms[t], result.offers);
     }
     m_tabs->setCurrentIndex(std::max(0, current));
     m_exportCsv->setEnabled(true);
