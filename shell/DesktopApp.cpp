@@ -10,7 +10,7 @@
 #include "document/ContractDocument.h"
 #include "shell/MainWindow.h"
 #include "storage/DocumentFile.h"
-#include "view/ListingView.h"
+#include "view/ListingPrinter.h"
 #include "view/ProductMessage.h"
 #include "view/UiPrompts.h"
 
@@ -107,11 +107,9 @@ bool DesktopApp::printFromCommandLine(const WindowCommandLine& line) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(m_doc->title()));
-    const PrintOutcome outcome = ListingView::printListingOn(printer, *m_doc);
-    if (!outcome.printerOk) {
-        reportError(tr("Could not start print job."));
-    } else if (!outcome.fileProblem.isEmpty()) {
-        reportError(outcome.fileProblem);
+    const PrintOutcome outcome = printListingOn(printer, *m_doc);
+    if (const QString problem = printProblem(outcome); !problem.isEmpty()) {
+        reportError(problem);
     }
     return static_cast<bool>(outcome);
 }

@@ -23,3 +23,7 @@ struct PrintOutcome {
 // once that PDF is complete: a write that fails leaves the earlier file as it was. A file that is
 // `documentPath` itself, by its name or through a link, is never written.
 PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint);
+
+// What the window says about a job that failed ("Could not start print job." or the file's
+// problem); empty when the job went through.
+QString printProblem(const PrintOutcome& outcome);
