@@ -11,7 +11,7 @@
 #include "shell/MainWindow.h"
 #include "storage/DocumentFile.h"
 #include "view/ListingPrinter.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 #include "view/UiPrompts.h"
 
 DesktopApp::DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings)
@@ -129,7 +129,7 @@ bool DesktopApp::unregister() {
     const QString message = QStringLiteral(
         "System registry entries have been removed and the INI file (if any) was deleted.");
     if (hasRealDisplay()) {
-        showProductMessage(nullptr, QMessageBox::Information, message);
+        showProgramMessage(nullptr, QMessageBox::Information, message);
     } else {
         std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     }
@@ -139,7 +139,7 @@ bool DesktopApp::unregister() {
 void DesktopApp::reportError(const QString& message) {
     std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     if (hasRealDisplay()) {
-        showProductMessage(nullptr, QMessageBox::Warning, message);
+        showProgramMessage(nullptr, QMessageBox::Warning, message);
     }
 }
 

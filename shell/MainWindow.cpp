@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -26,6 +25,7 @@
 #include "shell/MainWindowGeometry.h"
 #include "shell/OpenProgress.h"
 #include "shell/RecentFileList.h"
+#include "shell/RecentFilesMenu.h"
 #include "shell/SideWindows.h"
 #include "shell/SvgIcon.h"
 #include "shell/WindowCommandLine.h"
@@ -33,7 +33,6 @@
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
 #include "view/OfferDetailsDock.h"
-#include "view/ProductMessage.h"
 
 namespace {
 
@@ -152,27 +151,14 @@ void MainWindow::addCommands(QWidget* target, std::span<const MenuEntry> entries
                 menu ? menu->addSeparator() : bar->addSeparator();
                 break;
             case MenuEntry::RecentFiles:
-                addRecentFileEntries(*menu);
+                m_recentMenu = new RecentFilesMenu(*menu, m_recent, this);
+                connect(m_recentMenu, &RecentFilesMenu::entryChosen, this,
+                        &MainWindow::openRecentFile);
                 break;
             case MenuEntry::Item:
                 target->addAction(action(entry.command));
                 break;
         }
-    }
-}
-
-void MainWindow::addRecentFileEntries(QMenu& menu) {
-    m_recentPlaceholder = menu.addAction(QStringLiteral("Recent File"));
-    m_recentPlaceholder->setObjectName(QStringLiteral("recentFile"));
-    m_recentPlaceholder->setData(kFirstRecentFile);
-    m_recentPlaceholder->setEnabled(false);
-    for (int n = 0; n < RecentFileList::kMaxEntries; ++n) {
-        QAction* entry = menu.addAction(QString());
-        entry->setObjectName(QString::number(kFirstRecentFile + n));
-        entry->setData(kFirstRecentFile + n);
-        entry->setWhatsThis(tr("<b>Recent file</b><p>Opens this document again.</p>"));
-        connect(entry, &QAction::triggered, this, [this, n] { openRecentFile(n); });
-        m_recentActions[static_cast<std::size_t>(n)] = entry;
     }
 }
 
@@ -269,15 +255,7 @@ void MainWindow::newDocument() {
 }
 
 void MainWindow::updateRecentFileMenu() {
-    const QString currentDir = QDir::currentPath();
-    m_recentPlaceholder->setVisible(m_recent.isEmpty());
-    for (int n = 0; n < RecentFileList::kMaxEntries; ++n) {
-        QAction* entry = m_recentActions[static_cast<std::size_t>(n)];
-        const bool used = n < m_recent.size();
-        entry->setVisible(used);
-        entry->setText(used ? m_recent.menuLabel(n, currentDir) : QString());
-        entry->setToolTip(used ? plainToolTip(m_recent.entries().at(n)) : QString());
-    }
+    m_recentMenu->update();
 }
 
 // ---- files ---------------------------------------------------------------------------------

@@ -16,6 +16,7 @@ class OfferDetailsDock;
 class QMenu;
 class QToolBar;
 class RecentFileList;
+class RecentFilesMenu;
 class UiPrompts;
 
 // The main window: menu, toolbar and accelerators over the one listing view, and the shell's
@@ -104,7 +105,6 @@ private:
     void createOfferDetails();
     // The entries of a menu or of the toolbar, in order.
     void addCommands(QWidget* target, std::span<const MenuEntry> entries);
-    void addRecentFileEntries(QMenu& menu);
     bool saveTo(const QString& path, bool isSaveAs);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
     void updateEditCommands();
@@ -120,8 +120,7 @@ private:
     std::unique_ptr<MainWindowGeometry> m_geometry;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_fileMenu = nullptr;
-    QAction* m_recentPlaceholder = nullptr;
-    std::array<QAction*, 4> m_recentActions{};
+    RecentFilesMenu* m_recentMenu = nullptr;
     std::array<QAction*, kCommandCount> m_actions{};
     std::unique_ptr<SideWindows> m_side;
 };

@@ -25,7 +25,7 @@
 #include "view/DrawListing.h"
 #include "view/ListingPrinter.h"
 #include "view/OfferDetailsPrinter.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 #include "view/UiPrompts.h"
 
 namespace {

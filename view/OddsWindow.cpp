@@ -31,7 +31,7 @@
 #include "view/ComboExchange.h"
 #include "view/OddsCharts.h"
 #include "view/OddsRun.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 
 namespace {
 
@@ -375,7 +375,7 @@ void OddsWindow::askAndExportChart() {
 
 void OddsWindow::warn(const QString& message) {
     if (!message.isEmpty()) {
-        showProductMessage(this, QMessageBox::Warning, message);
+        showProgramMessage(this, QMessageBox::Warning, message);
     }
 }
 
