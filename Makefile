@@ -62,4 +62,4 @@ check-format:
 
 # Every build folder that this Makefile and CI create, and the package they leave here.
 clean:
-	rm -rf $(sort $(BUILD) build build-asan build-fuzz build-bench $(PACKAGE_BUILD)) zuvaduro_*.deb
+	rm -rf $(sort $(BUILD) build build-asan build-tsan build-fuzz build-bench $(PACKAGE_BUILD)) zuvaduro_*.deb

@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
+#include "app/WindowedMain.h"
 #include "cli/CommandLine.h"
-#include "shell/WindowedMain.h"
 
 // One executable: the headless modes (options with "--") never touch a display; everything
 // else starts the window.

@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "cli/Modes.h"
+#include "cli/StandardOutput.h"
 #include "listing/TerminalText.h"
 #include "storage/AppIdentity.h"
+#include "storage/FileError.h"
 
 namespace {
 
@@ -124,7 +126,15 @@ int runHeadless(const std::vector<std::string>& args) {
         if (args.front() != mode.name) {
             continue;
         }
+        StandardOutput output;
         const ModeOutcome outcome = mode.run(ModeArguments(args).subspan(1));
+        // Output that never arrived is a failure, whatever the mode made of its work.
+        if (const int error = output.finish(); error != 0) {
+            std::cerr << "zuvaduro: "
+                      << fileErrorMessageFor(error, QStringLiteral("standard output")).toStdString()
+                      << "\n";
+            return exitCode(ExitStatus::Failed);
+        }
         if (const auto* problem = std::get_if<UsageProblem>(&outcome)) {
             return usageError(problem->what, mode.mistakes);
         }

@@ -15,7 +15,7 @@ ModeOutcome runListing(ModeArguments args) {
             return UsageProblem{"unexpected argument '" + arg + "'"};
         }
     }
-    if (!havePath) {
+    if (!havePath || path.empty()) {
         return UsageProblem{"--listing needs a FILE"};
     }
     HeadlessSettings userSettings;

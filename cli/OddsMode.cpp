@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <future>
 #include <iostream>
 #include <optional>
-#include <thread>
 
 #include "cli/Modes.h"
 #include "document/NumberText.h"
@@ -76,37 +76,26 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
 }
 
 // Runs on other threads while this one draws a progress bar on the terminal, from the first
-// second on; a quick run draws nothing.
+// second on; a quick run draws nothing and is answered as soon as it ends.
 OddsResult rollWithProgressBar(const OddsRequest& request) {
     constexpr auto kQuiet = std::chrono::seconds(1);
     constexpr auto kRedraw = std::chrono::milliseconds(100);
     constexpr std::uint64_t kBarWidth = 40;
     OddsProgress progress;
-    std::atomic<bool> finished{false};
-    OddsResult result;
-    std::thread run([&] {
-        result = rollOdds(request, &progress);
-        finished = true;
-    });
-    const auto started = std::chrono::steady_clock::now();
-    bool drawn = false;
-    while (!finished) {
-        std::this_thread::sleep_for(kRedraw);
-        if (finished || std::chrono::steady_clock::now() - started < kQuiet) {
-            continue;
-        }
+    std::future<OddsResult> run =
+        std::async(std::launch::async, [&] { return rollOdds(request, &progress); });
+    if (run.wait_for(kQuiet) == std::future_status::ready) {
+        return run.get();
+    }
+    do {
         const std::uint64_t done = progress.samplesDone.load();
         const std::uint64_t filled = done * kBarWidth / request.samples;
         std::cerr << "\rzuvaduro: rolling [" << std::string(filled, '#')
                   << std::string(kBarWidth - filled, '.') << "] " << done * 100 / request.samples
                   << "%" << std::flush;
-        drawn = true;
-    }
-    run.join();
-    if (drawn) {
-        std::cerr << "\r" << std::string(kBarWidth + 30, ' ') << "\r" << std::flush;
-    }
-    return result;
+    } while (run.wait_for(kRedraw) != std::future_status::ready);
+    std::cerr << "\r" << std::string(kBarWidth + 30, ' ') << "\r" << std::flush;
+    return run.get();
 }
 
 }  // namespace

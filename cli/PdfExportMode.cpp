@@ -103,6 +103,13 @@ std::optional<std::string> parseRequest(const QStringList& args, ExportRequest& 
         return std::string(kExportNames[static_cast<std::size_t>(request.kind)]) +
                " needs OUT.pdf and FILE";
     }
+    // An empty name is no file: the printer would take it for a printer of its own.
+    if (positional[0].isEmpty()) {
+        return "OUT.pdf must not be empty";
+    }
+    if (positional[1].isEmpty()) {
+        return "FILE must not be empty";
+    }
     request.outPath = positional[0];
     request.documentPath = positional[1];
     // Writing the PDF over the document it was made from would destroy the document, whether

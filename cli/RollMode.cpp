@@ -1,11 +1,14 @@
-#include <charconv>
 #include <cstdint>
 #include <iostream>
+#include <limits>
 #include <optional>
 
 #include "cli/Modes.h"
 #include "document/ContractDocument.h"
+#include "document/NumberText.h"
 #include "document/SettingsStore.h"
+#include "generate/DocumentGeneration.h"
+#include "generate/Generator.h"
 #include "storage/DocumentFile.h"
 
 namespace {
@@ -53,14 +56,13 @@ private:
     std::string m_pay;
 };
 
+// The generator's seed is 32 bits wide.
 std::optional<std::uint32_t> parseSeed(const std::string& text) {
-    std::uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+    const std::optional<std::uint64_t> value = parseWholeNumber(text);
+    if (!value || *value > std::numeric_limits<std::uint32_t>::max()) {
         return std::nullopt;
     }
-    return value;
+    return static_cast<std::uint32_t>(*value);
 }
 
 // Returns the problem, or nothing when the request is complete.
@@ -91,6 +93,9 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
         } else if (option == "--base-pay") {
             request.basePay = value;
         } else if (option == "--save") {
+            if (value.empty()) {
+                return "--save needs a FILE";
+            }
             request.savePath = value;
         } else if (const ChoiceField field = choiceOption(option)) {
             request.choices.*field = value;
@@ -115,12 +120,13 @@ ModeOutcome runRoll(ModeArguments args) {
         store = &overridden.emplace(userSettings, *request.basePay);
     }
     ContractDocument doc(*store);
-    if (request.seed) {
-        doc.seedGenerator(*request.seed);
-    }
+    // --roll rolls with a generator of its own, seeded as asked or from the clock.
+    Generator generator(request.seed ? *request.seed : generatorSeedFromClock());
     doc.resetToUntitled();
     doc.m_rating = request.rating;
-    doc.generateOffers(doc.m_rating, request.choices);
+    DocumentContent content = doc.content();
+    generateOffers(content, content.rating, request.choices, doc.basePay(), generator);
+    doc.setContent(std::move(content));
     if (request.savePath) {
         const std::string& path = *request.savePath;
         const SaveResult saved = saveDocumentFile(

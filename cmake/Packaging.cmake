@@ -5,6 +5,8 @@ include(GNUInstallDirs)
 set(ZUVADURO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zuvaduro)
 
 install(TARGETS zuvaduro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The odds charts, loaded when the odds window opens, from ../lib/zuvaduro beside the program.
+install(TARGETS zuvaduro_charts LIBRARY DESTINATION ${ZUVADURO_MODULE_DIR})
 # The menu entry, the *.did file type and the pictures the desktop shows for both.
 install(FILES res/desktop/zuvaduro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES res/desktop/zuvaduro-mime.xml
@@ -32,8 +34,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zuvaduro developers <zuvaduro@example.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# The Qt libraries and everything else the program links are found by dpkg-shlibdeps; the
-# platform and print plugins come with those same Qt packages.
+# The Qt libraries and everything else the program and its charts module link are found by
+# dpkg-shlibdeps; the platform and print plugins come with those same Qt packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Printing asks for "Courier New"; Liberation Mono has its metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")

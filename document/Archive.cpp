@@ -1,5 +1,6 @@
 #include "document/Archive.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "document/Cp1252.h"
@@ -9,6 +10,8 @@ namespace {
 constexpr std::uint8_t kLongPrefix = 0xFF;
 constexpr std::uint16_t kWideMarker = 0xFFFE;
 constexpr std::uint16_t kLongerPrefix = 0xFFFF;
+// How much of a long 8-bit text is converted before its input is given back.
+constexpr std::size_t kReleasedPiece = std::size_t{16} << 20;
 
 const char* faultText(ArchiveFault fault) {
     return fault == ArchiveFault::EndOfData ? "archive: end of data" : "archive: bad format";
@@ -21,7 +24,8 @@ ArchiveError::ArchiveError(ArchiveFault fault)
 
 Archive::Archive() : m_loading(false) {}
 
-Archive::Archive(std::span<const std::uint8_t> bytes) : m_loading(true), m_input(bytes) {}
+Archive::Archive(std::span<const std::uint8_t> bytes, LongTextHooks hooks)
+    : m_loading(true), m_input(bytes), m_hooks(std::move(hooks)) {}
 
 void Archive::requireLoading() const {
     if (!m_loading) {
@@ -136,7 +140,24 @@ Archive::Prefix Archive::readPrefix() {
 std::string Archive::readText() {
     const Prefix prefix = readPrefix();
     if (!prefix.wideMarker) {
-        return cp1252ToUtf8(readBytes(prefix.length));
+        const auto bytes = readBytes(prefix.length);
+        if (!m_hooks.releaseInput || bytes.size() < kReleasedPiece) {
+            return cp1252ToUtf8(bytes);
+        }
+        // A piece at a time, each piece's input given back once converted: a value of hundreds
+        // of megabytes is never whole in memory twice.
+        std::string text;
+        text.reserve(cp1252Utf8Size(bytes));
+        if (m_hooks.prepareText) {
+            m_hooks.prepareText(text.data(), text.capacity());
+        }
+        const std::size_t start = static_cast<std::size_t>(bytes.data() - m_input.data());
+        for (std::size_t at = 0; at < bytes.size(); at += kReleasedPiece) {
+            const auto piece = bytes.subspan(at, std::min(kReleasedPiece, bytes.size() - at));
+            appendCp1252AsUtf8(text, piece);
+            m_hooks.releaseInput(start + at + piece.size());
+        }
+        return text;
     }
     const Prefix count = readPrefix();
     if (count.wideMarker) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -35,8 +36,17 @@ class Archive {
 public:
     // A storing archive.
     Archive();
+    // Told while a text of many megabytes is read: where its UTF-8 form is about to be written,
+    // so that that memory can be prepared (given large pages, say), and how many leading bytes
+    // of the input will not be read again, so that their memory can go back before the text is
+    // whole. Without `releaseInput` every text is read in one piece.
+    struct LongTextHooks {
+        std::function<void(char* text, std::size_t size)> prepareText;
+        std::function<void(std::size_t consumed)> releaseInput;
+    };
+
     // A loading archive over `bytes`, which must outlive it.
-    explicit Archive(std::span<const std::uint8_t> bytes);
+    explicit Archive(std::span<const std::uint8_t> bytes, LongTextHooks hooks = {});
 
     bool isLoading() const { return m_loading; }
     bool isStoring() const { return !m_loading; }
@@ -76,5 +86,6 @@ private:
     bool m_loading;
     std::span<const std::uint8_t> m_input;
     std::size_t m_position = 0;
+    LongTextHooks m_hooks;
     std::vector<std::uint8_t> m_output;
 };

@@ -6,7 +6,6 @@
 
 #include "document/ContractOffer.h"
 #include "document/DocumentContent.h"
-#include "generate/Generator.h"
 
 class Archive;
 class SettingsStore;
@@ -16,11 +15,7 @@ class SettingsStore;
 // directly, and nothing is validated.
 class ContractDocument {
 public:
-    // Seeds the generator from the clock (whole seconds); the generator is never reseeded by
-    // the program afterwards.
     explicit ContractDocument(SettingsStore& settings);
-    // For tests and the --seed option: the generator starts at `seed`.
-    ContractDocument(SettingsStore& settings, std::uint32_t seed);
     virtual ~ContractDocument() = default;
 
     ContractDocument(const ContractDocument&) = delete;
@@ -43,13 +38,11 @@ public:
     DocumentContent content() const;
     void setContent(DocumentContent content);
 
-    // ---- the document base: title, path, modified flag ----
+    // ---- the document base: title and path ----
     const std::string& title() const { return m_title; }
     void setTitle(std::string title) { m_title = std::move(title); }
     const std::string& pathName() const { return m_pathName; }
     void setPathName(std::string path) { m_pathName = std::move(path); }
-    bool isModified() const { return m_modified; }
-    void setModified(bool modified = true) { m_modified = modified; }
 
     // The reset: count 0, default dates and location in every offer, title "Untitled", no path,
     // no roll record. Leaves the rating, the custom choices and the rolled terms of every offer
@@ -63,25 +56,6 @@ public:
     // the settings store. Failures are raised as ArchiveError (document/Archive.h).
     virtual void serialize(Archive& ar);
 
-    // ---- generation ----
-    void seedGenerator(std::uint32_t seed) { m_generator.reseed(seed); }
-    std::uint32_t generatorState() const { return m_generator.state(); }
-
-    // Replaces the offers with a new generation: the count follows the document's rating; the
-    // first offer follows `choices` and `rating`, the others roll every term. The pay amounts
-    // use the "Pay" setting. The roll record is replaced by this generation's.
-    void generateOffers(std::string rating, OfferChoices choices);
-
-    // Rolls the term `field` of offer `offer` (0..visibleOfferCount() - 1) again, as a generation
-    // rolls it, from the document's rating and the offer's texts as they stand; a multiplier
-    // gets its pay amount from the "Pay" setting. The term's record is replaced. False, rolling
-    // nothing, for an offer that is not shown or a field that is not one of the ten rolled terms.
-    bool rollTermAgain(int offer, std::string ContractOffer::*field);
-
-    // Whether generations and terms rolled again keep the roll record (they do unless told
-    // otherwise). Without it they roll exactly the same dice, only faster.
-    void setRecordingRolls(bool on) { m_recordingRolls = on; }
-
     // The "Pay" setting, the unit's monthly base pay, as a number (0 when unset or not a number).
     double basePay() const;
 
@@ -94,9 +68,6 @@ public:
 
 private:
     SettingsStore& m_settings;
-    Generator m_generator;
     std::string m_title;
     std::string m_pathName;
-    bool m_modified = false;
-    bool m_recordingRolls = true;
 };

@@ -158,7 +158,7 @@ void appendUtf8(std::string& out, char32_t c) {
 // Documents may hold values of hundreds of megabytes: the result is sized in a first pass and
 // filled in a second, so it is allocated once, ASCII is copied in runs, and every other byte
 // costs a table look-up.
-std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
+std::size_t cp1252Utf8Size(std::span<const std::uint8_t> bytes) {
     std::size_t size = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t run = asciiRun(bytes, i);
@@ -169,15 +169,25 @@ std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
             ++i;
         }
     }
-    std::string out(size, '\0');
-    char* next = out.data();
+    return size;
+}
+
+void appendCp1252AsUtf8(std::string& out, std::span<const std::uint8_t> bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t run = asciiRun(bytes, i);
-        std::memcpy(next, bytes.data() + i, run);
-        next += run;
+        out.append(reinterpret_cast<const char*>(bytes.data() + i), run);
         i += run;
-        // The non-ASCII bytes of the run that follows, each through the table.
-        while (i < bytes.size() && bytes[i] >= 0x80) {
+        // The non-ASCII bytes of the run that follows, each through the table; ASCII is
+        // appended as it is, never written twice.
+        std::size_t end = i;
+        std::size_t size = 0;
+        for (; end < bytes.size() && bytes[end] >= 0x80; ++end) {
+            size += kUtf8Forms[bytes[end]].length;
+        }
+        const std::size_t at = out.size();
+        out.resize(at + size);
+        char* next = out.data() + at;
+        for (; i < end; ++i) {
             const Utf8Form& form = kUtf8Forms[bytes[i]];
             next[0] = form.bytes[0];
             next[1] = form.bytes[1];
@@ -185,9 +195,14 @@ std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
                 next[2] = form.bytes[2];
             }
             next += form.length;
-            ++i;
         }
     }
+}
+
+std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes) {
+    std::string out;
+    out.reserve(cp1252Utf8Size(bytes));
+    appendCp1252AsUtf8(out, bytes);
     return out;
 }
 

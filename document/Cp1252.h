@@ -39,6 +39,10 @@ std::vector<char32_t> decodeUtf8(std::string_view text);
 void appendUtf8(std::string& out, char32_t codePoint);
 
 std::string cp1252ToUtf8(std::span<const std::uint8_t> bytes);
+// The UTF-8 size of the Windows-1252 `bytes`, and their UTF-8 form appended to `out`: a long
+// text can be sized once and then converted a piece at a time.
+std::size_t cp1252Utf8Size(std::span<const std::uint8_t> bytes);
+void appendCp1252AsUtf8(std::string& out, std::span<const std::uint8_t> bytes);
 
 // The Windows-1252 bytes of `codePoints`, or nothing when any character lacks an 8-bit form.
 std::optional<std::vector<std::uint8_t>> codePointsToCp1252(std::span<const char32_t> codePoints);

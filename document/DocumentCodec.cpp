@@ -21,9 +21,10 @@ std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc) {
     return ar.takeBytes();
 }
 
-CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes) {
+CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes,
+                              const Archive::LongTextHooks& hooks) {
     try {
-        Archive ar(bytes);
+        Archive ar(bytes, hooks);
         doc.serialize(ar);
     } catch (const ArchiveError&) {
         return failRead(doc, kUnexpectedFileFormat);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "document/Archive.h"
+
 class ContractDocument;
 
 // The two messages of a read that fails after it began.
@@ -22,5 +24,7 @@ std::vector<std::uint8_t> writeDocumentBytes(ContractDocument& doc);
 
 // Reads a document. On failure the document is reset (resetToUntitled) and the message is one of
 // "Unexpected file format." or "Failed to open document."; what the read had already stored
-// (the "Year" setting, the rating) stays.
-CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes);
+// (the "Year" setting, the rating) stays. `hooks` are told about the long texts as they are read
+// (see Archive::LongTextHooks).
+CodecResult readDocumentBytes(ContractDocument& doc, std::span<const std::uint8_t> bytes,
+                              const Archive::LongTextHooks& hooks = {});

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "document/ContractOffer.h"
-#include "generate/RollRecord.h"
+#include "document/RollRecord.h"
 
 // Everything a change to the document can change, as one value: an undo step keeps it from
 // before and after the change, and the document can be set back to either.

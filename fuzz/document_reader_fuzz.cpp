@@ -19,14 +19,14 @@ std::string year(SettingsStore& store) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemorySettings firstSettings;
-    ContractDocument first(firstSettings, 1);
+    ContractDocument first(firstSettings);
     if (!readDocumentBytes(first, std::span(data, size)).ok) {
         return 0;
     }
     const std::vector<std::uint8_t> written = writeDocumentBytes(first);
 
     MemorySettings secondSettings;
-    ContractDocument second(secondSettings, 1);
+    ContractDocument second(secondSettings);
     if (!readDocumentBytes(second, written).ok) {
         __builtin_trap();
     }

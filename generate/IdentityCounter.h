@@ -18,20 +18,21 @@ public:
 
     IdentityCounter() : m_slots(kInitialSlots) {}
 
-    void add(std::uint64_t first, std::uint64_t second) {
+    // Counts the key once more; true when it had not been seen before.
+    bool add(std::uint64_t first, std::uint64_t second) {
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = slotFor(first, second) & mask;; i = (i + 1) & mask) {
             Entry& slot = m_slots[i];
             if (slot.count != 0 && slot.first == first && slot.second == second) {
                 ++slot.count;
-                return;
+                return false;
             }
             if (slot.count == 0) {
                 slot = {first, second, 1};
                 if (++m_used * 2 > m_slots.size()) {
                     grow();
                 }
-                return;
+                return true;
             }
         }
     }

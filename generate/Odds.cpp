@@ -12,6 +12,7 @@
 #include "generate/Generator.h"
 #include "generate/IdentityCounter.h"
 #include "generate/OfferCount.h"
+#include "generate/TextCounter.h"
 
 namespace {
 
@@ -27,42 +28,33 @@ constexpr std::string_view kFactorSuffix = "x";
 // The second key word of a multiplier that the choice fixed (a rolled one keys its hundredths).
 constexpr std::uint64_t kFixedMultiplier = ~std::uint64_t{0};
 
-// What one thread has counted.
-struct Tally {
+// What one thread has counted. Each thread's tally starts on a cache line of its own, so that
+// counting on one thread never invalidates the line another thread is counting on.
+struct alignas(64) Tally {
     std::uint64_t samples = 0;
     std::array<std::uint64_t, kMaxOffers + 1> offerCounts{};
-    std::array<IdentityCounter, kOddsTermCount> terms;
+    // In the order of kOddsTerms; the multiplier's is left empty: it is counted by its value.
+    std::array<TextCounter, kOddsTermCount> texts;
+    // Keyed by the rolled multiplier's hundredths, or kFixedMultiplier for the chosen one.
+    IdentityCounter multipliers;
 };
 
-std::uint64_t addressOf(std::string_view text) {
-    return reinterpret_cast<std::uintptr_t>(text.data());
-}
-
-// A term's text is keyed by where it points and its length; the assignment also keeps its Clans
-// flag in the length's low bit.
-void countView(IdentityCounter& counter, std::string_view text) {
-    counter.add(addressOf(text), text.size());
-}
-
-// In the order of kOddsTerms.
 void countTerms(Tally& tally, const RolledTerms& terms) {
-    auto& t = tally.terms;
-    countView(t[0], terms.employer);
-    t[kAssignmentTerm].add(
-        addressOf(terms.assignment.name),
-        terms.assignment.name.size() * 2 + (terms.assignment.againstClans ? 1 : 0));
-    countView(t[2], terms.contractLength);
+    auto& t = tally.texts;
+    t[0].add(terms.employer);
+    t[kAssignmentTerm].add(terms.assignment.name, terms.assignment.againstClans);
+    t[2].add(terms.contractLength);
     if (terms.multiplierHundredths) {
-        t[kPaymentMultiplierTerm].add(static_cast<std::uint64_t>(*terms.multiplierHundredths), 0);
+        tally.multipliers.add(static_cast<std::uint64_t>(*terms.multiplierHundredths), 0);
     } else {
-        t[kPaymentMultiplierTerm].add(0, kFixedMultiplier);
+        tally.multipliers.add(0, kFixedMultiplier);
     }
-    countView(t[4], terms.straightSupport);
-    countView(t[5], terms.battleLossCompensation);
-    countView(t[6], terms.dsjsCompensation);
-    countView(t[7], terms.commercialCompensation);
-    countView(t[8], terms.salvageRights);
-    countView(t[9], terms.commandRights);
+    t[4].add(terms.straightSupport);
+    t[5].add(terms.battleLossCompensation);
+    t[6].add(terms.dsjsCompensation);
+    t[7].add(terms.commercialCompensation);
+    t[8].add(terms.salvageRights);
+    t[9].add(terms.commandRights);
 }
 
 // Sample `index`: the generation a document seeded for it makes.
@@ -102,20 +94,11 @@ void work(Tally& tally, const OddsRequest& request, std::atomic<std::uint64_t>& 
     }
 }
 
-std::string keyText(std::size_t term, const IdentityCounter::Entry& key,
-                    const OddsRequest& request) {
-    if (term == kPaymentMultiplierTerm) {
-        std::string text = key.second == kFixedMultiplier
-                               ? request.choices.paymentMultiplier
-                               : formatHundredths(static_cast<long long>(key.first));
-        return text.append(kFactorSuffix);
-    }
-    const auto* data = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(key.first));
-    if (term == kAssignmentTerm) {
-        std::string text(data, key.second / 2);
-        return (key.second & 1) != 0 ? text.append(kAgainstClansSuffix) : text;
-    }
-    return std::string(data, key.second);
+std::string multiplierText(const IdentityCounter::Entry& key, const OddsRequest& request) {
+    std::string text = key.second == kFixedMultiplier
+                           ? request.choices.paymentMultiplier
+                           : formatHundredths(static_cast<long long>(key.first));
+    return text.append(kFactorSuffix);
 }
 
 double multiplierValue(const IdentityCounter::Entry& key, const OddsRequest& request) {
@@ -135,13 +118,15 @@ OddsResult merge(const std::vector<Tally>& tallies, const OddsRequest& request) 
             result.offerCounts[n] += tally.offerCounts[n];
         }
         for (std::size_t term = 0; term < kOddsTermCount; ++term) {
-            tally.terms[term].forEach([&](const IdentityCounter::Entry& entry) {
-                byText[term][keyText(term, entry, request)] += entry.count;
-                if (term == kPaymentMultiplierTerm) {
-                    byValue[multiplierValue(entry, request)] += entry.count;
-                }
+            tally.texts[term].forEach([&](std::string_view text, bool flag, std::uint64_t count) {
+                // Only the assignment has a flag: against Clans.
+                byText[term][std::string(text).append(flag ? kAgainstClansSuffix : "")] += count;
             });
         }
+        tally.multipliers.forEach([&](const IdentityCounter::Entry& entry) {
+            byText[kPaymentMultiplierTerm][multiplierText(entry, request)] += entry.count;
+            byValue[multiplierValue(entry, request)] += entry.count;
+        });
     }
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         result.offers += n * result.offerCounts[n];

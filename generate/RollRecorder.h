@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generate/RollRecord.h"
+#include "document/RollRecord.h"
 
 // The row of a table a total reached, as an explanation names it: "row 10-12", "row 14 or more",
 // "row other"; a row of one total goes unnamed (the total says it).

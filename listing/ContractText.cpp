@@ -41,6 +41,40 @@ const std::string& valueText(ContractValue value, const ContractOffer& offer,
     }
 }
 
+bool isUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
+}
+
+// Writes 209715200 as "209,715,200".
+std::string groupedDigits(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) {
+        digits.insert(at - 3, 1, ',');
+    }
+    return digits;
+}
+
+// Appends the value, or, past kLongestContractValue characters, its start and how long it was:
+// a page shows a few thousand characters in all, and the page's text layout fails on a value of
+// a hundred million.
+void appendValue(std::string& out, const std::string& value) {
+    std::size_t characters = 0;
+    std::size_t cut = value.size();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (isUtf8Continuation(value[i])) {
+            continue;
+        }
+        if (characters == contract::kLongestValue) {
+            cut = i;
+        }
+        ++characters;
+    }
+    out.append(value, 0, cut);
+    if (cut < value.size()) {
+        out.append("\xE2\x80\xA6 (cut: " + groupedDigits(characters) + " characters in all)");
+    }
+}
+
 // Copies the piece, putting each value where its "%s" stands. The scan runs over the piece only,
 // never over what was already inserted, so a '%' in a field is printed as typed.
 void appendPiece(std::string& out, const ContractPiece& piece, const ContractOffer& offer,
@@ -49,7 +83,7 @@ void appendPiece(std::string& out, const ContractPiece& piece, const ContractOff
     for (std::size_t i = 0; i < piece.valueCount; ++i) {
         const std::size_t at = piece.text.find(contract::kPlaceholder, from);
         out.append(piece.text.substr(from, at - from));
-        out.append(valueText(piece.values[i], offer, unit));
+        appendValue(out, valueText(piece.values[i], offer, unit));
         from = at + contract::kPlaceholder.size();
     }
     out.append(piece.text.substr(from));

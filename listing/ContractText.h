@@ -1,13 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 struct ContractOffer;
 class SettingsStore;
 
+namespace contract {
+// The most characters of one value the contract prints; a longer value ends in "… (cut:
+// 209,715,200 characters in all)". About half of what one page's body holds.
+inline constexpr std::size_t kLongestValue = 3000;
+}  // namespace contract
+
 // The body text of one formal contract: nine numbered clauses filled with the offer's terms and
 // the unit's name and size (read from the settings, fifteen underscores when absent). Field texts
-// are inserted verbatim; no user text is ever used as a format.
+// are inserted verbatim, up to contract::kLongestValue characters each; no user text is ever used
+// as a format.
 std::string composeContractText(const ContractOffer& offer, SettingsStore& settings);
 
 // The signature block printed under every contract.

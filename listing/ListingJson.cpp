@@ -8,7 +8,7 @@
 #include "document/Cp1252.h"
 #include "document/NumberText.h"
 #include "document/OfferTerms.h"
-#include "generate/RollRecord.h"
+#include "document/RollRecord.h"
 #include "listing/OfferPay.h"
 #include "listing/RollExplanation.h"
 

@@ -1,7 +1,7 @@
 #include "listing/RollExplanation.h"
 
 #include "document/ContractDocument.h"
-#include "generate/RollRecord.h"
+#include "document/RollRecord.h"
 #include "listing/ListingPlan.h"
 
 namespace {

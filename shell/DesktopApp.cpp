@@ -8,13 +8,15 @@
 #include <cstdio>
 
 #include "document/ContractDocument.h"
+#include "generate/DocumentGeneration.h"
+#include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "storage/DocumentFile.h"
 #include "view/ListingPrinter.h"
 #include "view/ProgramMessage.h"
 #include "view/UiPrompts.h"
 
-DesktopApp::DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings)
+DesktopApp::DesktopApp(SettingsStore& settings, std::function<QString()> removeSettings)
     : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
     qApp->installEventFilter(this);
 }
@@ -31,15 +33,17 @@ bool DesktopApp::start(const QStringList& args) {
     // 2.-3. Dialog looks and the settings' company key are the toolkit's and the store's.
     // 4. The recent files.
     m_recent.readList(m_settings);
-    // 5. The one document; its window comes with the first request that needs one.
-    m_doc = std::make_unique<ContractDocument>(m_settings);
+    // 5. The one document, its history and its generator, seeded from the clock; its window
+    // comes with the first request that needs one.
+    m_session = std::make_unique<DocumentSession>(m_settings, generatorSeedFromClock());
+    m_doc = &m_session->document();
     // 6.-7. Desktop registration is the installed .desktop and MIME files; nothing at run time.
     // 8. The command line's request.
     return runCommandLine(parseWindowCommandLine(args));
 }
 
 void DesktopApp::createMainWindow() {
-    m_mainWindow = std::make_unique<MainWindow>(*m_doc, m_recent);
+    m_mainWindow = std::make_unique<MainWindow>(*m_session, m_recent);
     connect(m_mainWindow.get(), &MainWindow::windowClosed, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
     // Placed before the splash shows: the splash it owns may give the main window its native
@@ -115,15 +119,12 @@ bool DesktopApp::printFromCommandLine(const WindowCommandLine& line) {
 }
 
 bool DesktopApp::unregister() {
-    const bool removed = !m_removeSettings || m_removeSettings();
+    const QString problem = m_removeSettings ? m_removeSettings() : QString();
     // Nothing may be written back at exit, or the settings would reappear.
     m_writeRecentAtExit = false;
-    if (!removed) {
-        // The settings could not be read cleanly; what they hold may still be wanted.
+    if (!problem.isEmpty()) {
         m_exitCode = 1;
-        reportError(
-            QStringLiteral("The settings were not removed: their file could not be read "
-                           "completely and is kept as it is."));
+        reportError(problem);
         return false;
     }
     const QString message = QStringLiteral(

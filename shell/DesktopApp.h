@@ -12,6 +12,7 @@
 
 class MainWindow;
 class ContractDocument;
+class DocumentSession;
 class SettingsStore;
 
 // The application: start-up in its fixed order, the application-wide event filter that closes
@@ -19,9 +20,9 @@ class SettingsStore;
 class DesktopApp : public QObject {
     Q_OBJECT
 public:
-    // `removeSettings` deletes every stored value (the /Unregister switch); false when it kept
-    // them.
-    DesktopApp(SettingsStore& settings, std::function<bool()> removeSettings);
+    // `removeSettings` deletes every stored value (the /Unregister switch); it returns nothing
+    // when they are gone, else the message that says what it kept and why.
+    DesktopApp(SettingsStore& settings, std::function<QString()> removeSettings);
     ~DesktopApp() override;
 
     // Start-up: splash permission, recent files, document and main window, then the command
@@ -56,8 +57,9 @@ private:
     bool hasRealDisplay() const;
 
     SettingsStore& m_settings;
-    std::function<bool()> m_removeSettings;
-    std::unique_ptr<ContractDocument> m_doc;
+    std::function<QString()> m_removeSettings;
+    std::unique_ptr<DocumentSession> m_session;
+    ContractDocument* m_doc = nullptr;
     RecentFileList m_recent;
     SplashGate m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;

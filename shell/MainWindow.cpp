@@ -12,14 +12,13 @@
 #include <QMoveEvent>
 #include <QTimer>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
 #include <QWhatsThis>
 #include <algorithm>
-#include <optional>
 
 #include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
+#include "session/DocumentSession.h"
 #include "shell/AboutDialog.h"
 #include "shell/CommandTable.h"
 #include "shell/MainWindowGeometry.h"
@@ -29,7 +28,6 @@
 #include "shell/SideWindows.h"
 #include "shell/SvgIcon.h"
 #include "shell/WindowCommandLine.h"
-#include "storage/DocumentFile.h"
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
 #include "view/OfferDetailsDock.h"
@@ -45,9 +43,13 @@ QString qtTitleText(QString title) {
 
 }  // namespace
 
-MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts* prompts,
+MainWindow::MainWindow(DocumentSession& session, RecentFileList& recent, UiPrompts* prompts,
                        QWidget* parent)
-    : QMainWindow(parent), m_doc(doc), m_recent(recent), m_prompts(prompts) {
+    : QMainWindow(parent),
+      m_session(session),
+      m_doc(session.document()),
+      m_recent(recent),
+      m_prompts(prompts) {
     // The pictures and help pages live in a static library that nothing else references.
     Q_INIT_RESOURCE(zuvaduro);
     setObjectName(QStringLiteral("mainWindow"));
@@ -57,9 +59,8 @@ MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts*
     }
     m_side = std::make_unique<SideWindows>(*this, m_doc, *m_prompts);
     setWindowIcon(svgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
-    m_view = new ListingView(m_doc, *m_prompts, this);
+    m_view = new ListingView(m_session, *m_prompts, this);
     setCentralWidget(m_view);
-    connect(m_view, &ListingView::documentChanged, this, &MainWindow::updateWindowTitle);
 
     createActions();
     createToolBar();
@@ -68,10 +69,27 @@ MainWindow::MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts*
     updateRecentFileMenu();
     setAcceptDrops(true);
     updateWindowTitle();
-    connect(&m_view->history(), &QUndoStack::indexChanged, this, &MainWindow::updateEditCommands);
-    connect(&m_view->history(), &QUndoStack::cleanChanged, this, &MainWindow::updateEditCommands);
+    followSession();
     connect(m_view, &ListingView::currentLineChanged, this, &MainWindow::updateEditCommands);
     updateEditCommands();
+}
+
+void MainWindow::followSession() {
+    m_questions.saveChanges = [this](const QString& title) {
+        return m_prompts->askSaveChanges(title);
+    };
+    m_questions.savePath = [this](const QString& proposed, QString& path) {
+        return m_prompts->askSavePath(proposed, path);
+    };
+    m_questions.read = [this](DocumentOpening& opening) { return readWithProgress(opening, this); };
+    connect(&m_session, &DocumentSession::changed, this, [this] {
+        updateWindowTitle();
+        updateEditCommands();
+    });
+    connect(&m_session, &DocumentSession::pathTaken, this, [this](const QString& path) {
+        m_recent.add(path);
+        updateRecentFileMenu();
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -123,8 +141,8 @@ void MainWindow::createOfferDetails() {
                                            settings::kOfferDetailsDefault) != 0;
     m_details->setVisible(shown);
     // The details follow every change: commands, undo and redo, an opened file, the pay.
-    connect(m_view, &ListingView::documentChanged, m_details, &OfferDetailsDock::refresh);
-    connect(m_view, &ListingView::documentChanged, this,
+    connect(&m_session, &DocumentSession::changed, m_details, &OfferDetailsDock::refresh);
+    connect(&m_session, &DocumentSession::changed, this,
             [this] { m_geometry->growDetailsToFit(); });
     connect(m_view, &ListingView::optionsChanged, m_details, &OfferDetailsDock::refresh);
     connect(m_details, &OfferDetailsDock::editRequested, m_view, &ListingView::editLine);
@@ -168,6 +186,8 @@ void MainWindow::createMenus() {
         addCommands(menu, layout.entries);
         if (m_fileMenu == nullptr) {  // the first menu is File
             m_fileMenu = menu;
+            // A recent file's tip is its whole path, which its entry may show shortened.
+            m_fileMenu->setToolTipsVisible(true);
         }
     }
     // The current folder decides how entries are named, and it may change between showings.
@@ -197,11 +217,11 @@ void MainWindow::updateWindowTitle() {
     // "[*]" after the name: a modified document shows "Untitled* - Zuvaduro".
     setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title())) + QStringLiteral("[*]") +
                    kAppTitle);
-    setWindowModified(!m_view->history().isClean());
+    setWindowModified(m_session.isModified());
 }
 
 void MainWindow::updateEditCommands() {
-    const QUndoStack& history = m_view->history();
+    const QUndoStack& history = m_session.history();
     const auto stepText = [](const QString& command, const QString& step) {
         return step.isEmpty() ? command : command + QLatin1Char(' ') + step;
     };
@@ -212,46 +232,34 @@ void MainWindow::updateEditCommands() {
     redo->setEnabled(history.canRedo());
     redo->setText(stepText(QStringLiteral("&Redo"), history.redoText()));
     action(Command::RollTermAgain)->setEnabled(m_view->canRollCurrentTerm());
-    m_doc.setModified(!history.isClean());
     setWindowModified(!history.isClean());
 }
 
-void MainWindow::startFreshHistory() {
-    m_view->history().clear();
-    updateEditCommands();
-}
-
 void MainWindow::undo() {
-    m_view->history().undo();
+    m_session.undo();
 }
 
 void MainWindow::redo() {
-    m_view->history().redo();
+    m_session.redo();
+}
+
+bool MainWindow::showOutcome(const FileOutcome& outcome) {
+    if (!outcome.message.isEmpty()) {
+        m_prompts->warn(outcome.message);
+    }
+    return outcome.done();
 }
 
 bool MainWindow::maybeSave() {
-    if (m_view->history().isClean()) {
-        return true;
-    }
-    switch (m_prompts->askSaveChanges(QString::fromStdString(m_doc.title()))) {
-        case SaveAnswer::Save:
-            return saveDocument();
-        case SaveAnswer::Discard:
-            return true;
-        case SaveAnswer::Cancel:
-            break;
-    }
-    return false;
+    return showOutcome(m_session.maybeSave(m_questions));
 }
 
 void MainWindow::newDocument() {
     if (!maybeSave()) {
         return;
     }
-    m_doc.resetToNew();
-    startFreshHistory();
+    m_session.newDocument();
     m_view->showFromTop();
-    updateWindowTitle();
 }
 
 void MainWindow::updateRecentFileMenu() {
@@ -265,60 +273,41 @@ bool MainWindow::openDocument(const QString& path) {
 }
 
 MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
-    if (m_reading) {
-        return OpenOutcome::Cancelled;
+    return openWith(path, m_questions);
+}
+
+MainWindow::OpenOutcome MainWindow::openWith(const QString& path, const FileQuestions& ask) {
+    const FileOutcome outcome = m_session.open(stripPathQuotes(path), ask);
+    showOutcome(outcome);
+    if (outcome.fresh) {
+        m_view->showFromTop();
     }
-    const QString target = stripPathQuotes(path);
-    std::optional<DocumentOpening> opening(std::in_place, m_doc, target);
-    // Only a file that will really be read replaces unsaved changes: one that is already open or
-    // cannot be opened asks nothing.
-    if (opening->needsReading() && !m_view->history().isClean()) {
-        if (!maybeSave()) {
-            return OpenOutcome::Cancelled;
-        }
-        // The save may have written the very file that is to be opened: look at it afresh.
-        opening.emplace(m_doc, target);
+    if (outcome.alreadyOpen) {
+        raise();
+        activateWindow();
     }
-    if (opening->needsReading()) {
-        m_reading = true;
-        const bool read = readWithProgress(*opening, this);
-        m_reading = false;
-        if (!read) {
-            return OpenOutcome::Cancelled;
-        }
-    }
-    const OpenResult result = opening->finish(m_doc);
-    switch (result.status) {
-        case OpenStatus::AlreadyOpen:
-            raise();
-            activateWindow();
+    switch (outcome.status) {
+        case FileOutcome::Status::Done:
             return OpenOutcome::Opened;
-        case OpenStatus::Opened:
-            m_recent.add(QString::fromStdString(m_doc.pathName()));
-            updateRecentFileMenu();
-            startFreshHistory();
-            m_view->showFromTop();
-            updateWindowTitle();
-            return OpenOutcome::Opened;
-        case OpenStatus::Cancelled:
-            return OpenOutcome::Cancelled;
-        case OpenStatus::Failed:
+        case FileOutcome::Status::Failed:
+            return OpenOutcome::Failed;
+        case FileOutcome::Status::Cancelled:
             break;
     }
-    m_prompts->warn(result.message);
-    if (result.documentReset) {
-        // The document is a new one now, possibly with the rating the file had.
-        startFreshHistory();
-        m_view->showFromTop();
-        updateWindowTitle();
-    }
-    return OpenOutcome::Failed;
+    return OpenOutcome::Cancelled;
 }
 
 void MainWindow::chooseAndOpenFile() {
+    // Unsaved changes are settled before the file is chosen, as File > New settles them; the
+    // open then asks no more.
+    if (!maybeSave()) {
+        return;
+    }
     QString path;
     if (m_prompts->askOpenPath(path)) {
-        openDocument(path);
+        FileQuestions settled = m_questions;
+        settled.saveChanges = [](const QString&) { return SaveAnswer::Discard; };
+        openWith(path, settled);
     }
 }
 
@@ -331,33 +320,11 @@ void MainWindow::saveAs() {
 }
 
 bool MainWindow::saveDocument() {
-    if (saveNeedsName(m_doc)) {
-        return saveDocumentAs();
-    }
-    return saveTo(QString::fromStdString(m_doc.pathName()), false);
+    return showOutcome(m_session.save(m_questions));
 }
 
 bool MainWindow::saveDocumentAs() {
-    QString path;
-    if (!m_prompts->askSavePath(proposedSaveName(m_doc), path)) {
-        return false;
-    }
-    return saveTo(withDefaultExtension(path), true);
-}
-
-bool MainWindow::saveTo(const QString& path, bool isSaveAs) {
-    const SaveResult result = saveDocumentFile(m_doc, path);
-    if (!result.ok) {
-        m_prompts->warn(result.message);
-        return false;
-    }
-    m_view->history().setClean();
-    if (isSaveAs) {
-        m_recent.add(QString::fromStdString(m_doc.pathName()));
-        updateRecentFileMenu();
-    }
-    updateWindowTitle();
-    return true;
+    return showOutcome(m_session.saveAs(m_questions));
 }
 
 void MainWindow::openRecentFile(int index) {
@@ -379,13 +346,13 @@ bool holdsLocalFiles(const QMimeData* data) {
 }  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!m_reading && holdsLocalFiles(event->mimeData())) {
+    if (!m_session.isReading() && holdsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    if (!m_reading && holdsLocalFiles(event->mimeData())) {
+    if (!m_session.isReading() && holdsLocalFiles(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
@@ -397,7 +364,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
             paths << url.toLocalFile();
         }
     }
-    if (paths.isEmpty() || m_reading) {
+    if (paths.isEmpty() || m_session.isReading()) {
         return;
     }
     event->acceptProposedAction();

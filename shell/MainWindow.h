@@ -5,11 +5,13 @@
 #include <memory>
 #include <span>
 
+#include "session/FileFlow.h"
 #include "shell/CommandTable.h"
 #include "shell/HelpWindow.h"
 #include "shell/SideWindows.h"
 
 class ContractDocument;
+class DocumentSession;
 class ListingView;
 class MainWindowGeometry;
 class OfferDetailsDock;
@@ -26,7 +28,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Without `prompts` the window answers through the real dialogs.
-    MainWindow(ContractDocument& doc, RecentFileList& recent, UiPrompts* prompts = nullptr,
+    MainWindow(DocumentSession& session, RecentFileList& recent, UiPrompts* prompts = nullptr,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -95,9 +97,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Set while a file is read; nothing else is opened meanwhile.
-    bool m_reading = false;
-
     void createActions();
     void createMenus();
     void createToolBar();
@@ -105,14 +104,20 @@ private:
     void createOfferDetails();
     // The entries of a menu or of the toolbar, in order.
     void addCommands(QWidget* target, std::span<const MenuEntry> entries);
-    bool saveTo(const QString& path, bool isSaveAs);
+    // The file flows' questions, and the title, edit commands and recent files following the
+    // session's changes.
+    void followSession();
+    // Shows a file flow's message, if any; true when the flow was done.
+    bool showOutcome(const FileOutcome& outcome);
+    OpenOutcome openWith(const QString& path, const FileQuestions& ask);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
     void updateEditCommands();
-    // Opening a file and New begin a history of their own, unmodified.
-    void startFreshHistory();
 
+    DocumentSession& m_session;
     ContractDocument& m_doc;
     RecentFileList& m_recent;
+    // The file flows' questions, answered through m_prompts and the progress of a read.
+    FileQuestions m_questions;
     std::unique_ptr<UiPrompts> m_ownPrompts;
     UiPrompts* m_prompts;
     ListingView* m_view = nullptr;

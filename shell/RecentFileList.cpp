@@ -61,9 +61,30 @@ QString RecentFileList::menuLabel(int index, const QString& currentDir) const {
     return QStringLiteral("&%1 %2").arg(index + 1).arg(name);
 }
 
+namespace {
+
+// The text with its middle replaced by "..." when it is longer than `maxChars`; a character
+// written as two UTF-16 units is never split.
+QString elideMiddle(const QString& text, qsizetype maxChars) {
+    if (text.size() <= maxChars) {
+        return text;
+    }
+    qsizetype head = (maxChars - 3) / 2;
+    qsizetype tail = text.size() - (maxChars - 3 - head);
+    if (head > 0 && text.at(head - 1).isHighSurrogate()) {
+        --head;
+    }
+    if (tail < text.size() && text.at(tail).isLowSurrogate()) {
+        ++tail;
+    }
+    return text.left(head) + QStringLiteral("...") + text.mid(tail);
+}
+
+}  // namespace
+
 QString RecentFileList::displayName(const QString& path, const QString& currentDir, int maxChars) {
     const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString name = elideMiddle(info.fileName(), kMaxNameChars);
     if (QDir::cleanPath(info.absolutePath())
             .compare(QDir::cleanPath(currentDir), Qt::CaseInsensitive) == 0) {
         return name;

@@ -12,6 +12,8 @@ public:
     static constexpr int kMaxEntries = 4;
     // Longer menu names lose their middle folders.
     static constexpr int kMaxDisplayChars = 30;
+    // A name alone longer than this loses its middle: an entry must not stretch the menu.
+    static constexpr int kMaxNameChars = 60;
 
     const QStringList& entries() const { return m_entries; }
     int size() const { return static_cast<int>(m_entries.size()); }
@@ -33,7 +35,8 @@ public:
 
     // A file in `currentDir` by its name alone; otherwise the path, with the middle folders
     // replaced by "..." when it is longer than `maxChars`; the name alone when even that is
-    // too long.
+    // too long. A name alone longer than kMaxNameChars keeps its start and its end around
+    // "...". The menu shows the whole path as the entry's tip.
     static QString displayName(const QString& path, const QString& currentDir,
                                int maxChars = kMaxDisplayChars);
 

@@ -3,10 +3,10 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -21,15 +21,12 @@
 #include "storage/AtomicReplace.h"
 #include "storage/Descriptor.h"
 #include "storage/FileError.h"
+#include "storage/KernelPath.h"
 
 namespace {
 
 constexpr const char* kFailedToSave = "Failed to save document.";
 constexpr const char* kDefaultSuffix = "DID";
-
-QString absoluteCleanPath(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
 
 QString errorMessage(int error, const QString& path) {
     return fileErrorMessageFor(error, path);
@@ -51,7 +48,6 @@ bool samePath(const ContractDocument& doc, const QString& absolute) {
 void takePath(ContractDocument& doc, const QString& absolute) {
     doc.setPathName(absolute.toStdString());
     doc.setTitle(QFileInfo(absolute).fileName().toStdString());
-    doc.setModified(false);
 }
 
 // A pipe or a device says nothing of its size, and /dev/zero never ends; a document is read
@@ -65,26 +61,64 @@ constexpr int kPipeWaitMs = 100;
 
 }  // namespace
 
-// Bytes that read() fills. realloc() lets the C library move a large block by remapping its
-// pages, so a pipe's bytes grow without being copied and without holding two blocks at once.
+namespace {
+
+// Large pages for a block of memory where the system offers them: filling hundreds of megabytes
+// of small pages costs more in page faults than reading the file and converting its text.
+void adviseLargePages(void* block, std::size_t size) {
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto from = (reinterpret_cast<std::uintptr_t>(block) + page - 1) / page * page;
+    const auto to = (reinterpret_cast<std::uintptr_t>(block) + size) / page * page;
+    if (to > from) {
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    }
+}
+
+}  // namespace
+
+// Bytes that read() fills, in a mapping of their own: mremap() grows it by moving pages, not
+// bytes, so a pipe's bytes grow without being copied and without two blocks at once; and the
+// pages of what the decoder is done with can be given back while it goes on.
 struct DocumentOpening::Buffer {
-    std::unique_ptr<std::uint8_t, decltype(&std::free)> data{nullptr, &std::free};
+    std::uint8_t* data = nullptr;
     std::size_t size = 0;
     std::size_t capacity = 0;
+    std::size_t released = 0;
+
+    Buffer() = default;
+    Buffer(const Buffer&) = delete;
+    Buffer& operator=(const Buffer&) = delete;
+    ~Buffer() {
+        if (data != nullptr) {
+            ::munmap(data, capacity);
+        }
+    }
 
     void grow(std::size_t wanted) {
-        void* bigger = std::realloc(data.get(), wanted);
-        if (bigger == nullptr) {
+        void* bigger = data == nullptr ? ::mmap(nullptr, wanted, PROT_READ | PROT_WRITE,
+                                                MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                                       : ::mremap(data, capacity, wanted, MREMAP_MAYMOVE);
+        if (bigger == MAP_FAILED) {
             throw std::bad_alloc();
         }
-        data.release();
-        data.reset(static_cast<std::uint8_t*>(bigger));
+        data = static_cast<std::uint8_t*>(bigger);
         capacity = wanted;
+        adviseLargePages(data, capacity);
+    }
+
+    // The first `consumed` bytes will not be read again: their whole pages go back.
+    void release(std::size_t consumed) {
+        const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        const std::size_t end = consumed / page * page;
+        if (end > released) {
+            ::madvise(data + released, end - released, MADV_DONTNEED);
+            released = end;
+        }
     }
 };
 
 DocumentOpening::DocumentOpening(const ContractDocument& doc, const QString& path)
-    : m_absolute(absoluteCleanPath(path)) {
+    : m_absolute(absolutePathAsGiven(path)) {
     if (samePath(doc, m_absolute)) {
         m_outcome = OpenResult{OpenStatus::AlreadyOpen, {}, false};
         return;
@@ -151,7 +185,7 @@ void DocumentOpening::readBytes(const std::atomic<bool>& cancel,
                 buffer.grow(doubled > limit ? limit + 1 : doubled);
             }
             const std::size_t room = std::min(buffer.capacity - buffer.size, kLongestRead);
-            const ssize_t got = ::read(m_file.get(), buffer.data.get() + buffer.size, room);
+            const ssize_t got = ::read(m_file.get(), buffer.data + buffer.size, room);
             if (got > 0) {
                 buffer.size += static_cast<std::size_t>(got);
                 bytesRead.store(static_cast<std::int64_t>(buffer.size), std::memory_order_relaxed);
@@ -183,7 +217,6 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
     if (m_cancelled) {
         return {OpenStatus::Cancelled, {}, false};
     }
-    doc.setModified(true);  // for the time of the load
     const auto failAfterStart = [&doc](QString message) {
         doc.resetToUntitled();
         return OpenResult{OpenStatus::Failed, std::move(message), true};
@@ -204,7 +237,10 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
     // not the record of their dice: they are now the file's.
     doc.m_rolls.clear();
     if (buffer->size > 0) {
-        const CodecResult read = readDocumentBytes(doc, {buffer->data.get(), buffer->size});
+        Archive::LongTextHooks hooks;
+        hooks.prepareText = adviseLargePages;
+        hooks.releaseInput = [&buffer](std::size_t consumed) { buffer->release(consumed); };
+        const CodecResult read = readDocumentBytes(doc, {buffer->data, buffer->size}, hooks);
         if (!read.ok) {
             return OpenResult{OpenStatus::Failed, QString::fromStdString(read.message), true};
         }
@@ -219,7 +255,7 @@ OpenResult openDocumentFile(ContractDocument& doc, const QString& path) {
 }
 
 SaveResult saveDocumentFile(ContractDocument& doc, const QString& path) {
-    const QString absolute = absoluteCleanPath(path);
+    const QString absolute = absolutePathAsGiven(path);
     std::vector<std::uint8_t> bytes;
     try {
         bytes = writeDocumentBytes(doc);

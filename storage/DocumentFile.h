@@ -26,8 +26,9 @@ struct OpenResult {
     bool documentReset = false;  // the read failed after it began: the document was reset
 };
 
-// Opens `path` into `doc`. The path is made absolute first. On success the document takes the
-// absolute path and its file name as title and is left unmodified.
+// Opens `path` into `doc`. The path is made absolute first (absolutePathAsGiven: its ".." are the
+// kernel's to resolve). On success the document takes the absolute path and its file name as
+// title.
 OpenResult openDocumentFile(ContractDocument& doc, const QString& path);
 
 // The same open in three steps, so that the slow middle one can run on another thread while the

@@ -1,7 +1,11 @@
 #include "storage/FileError.h"
 
-#include <QFileInfo>
+#include <sys/stat.h>
+
+#include <QFile>
 #include <cerrno>
+
+#include "storage/KernelPath.h"
 
 namespace {
 
@@ -67,6 +71,13 @@ constexpr bool messagesInCauseOrder() {
 }
 static_assert(messagesInCauseOrder());
 
+// Whether the folder `path` names its file in is there, as the kernel finds it.
+bool folderExists(const QString& path) {
+    const PathParts parts = splitFolderAndName(QFile::encodeName(path));
+    struct stat info {};
+    return ::stat(parts.folder.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 }  // namespace
 
 FileErrorCause causeFromErrno(int error) {
@@ -87,7 +98,7 @@ QString fileErrorMessage(FileErrorCause cause, const QString& path) {
 }
 
 QString fileErrorMessageFor(int error, const QString& path) {
-    if (error == ENOENT && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
+    if (error == ENOENT && !folderExists(path)) {
         return fileErrorMessage(FileErrorCause::BadPath, path);
     }
     return fileErrorMessage(causeFromErrno(error), path);

@@ -2,19 +2,23 @@
 
 #include <sys/stat.h>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+
+#include "storage/KernelPath.h"
+
+std::optional<FileIdentity> fileIdentity(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.st_dev, info.st_ino};
+}
 
 bool isSameFile(const QString& a, const QString& b) {
-    struct stat first {};
-    struct stat second {};
-    if (::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-        ::stat(QFile::encodeName(b).constData(), &second) == 0) {
-        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    const std::optional<FileIdentity> first = fileIdentity(a);
+    const std::optional<FileIdentity> second = fileIdentity(b);
+    if (first && second) {
+        return *first == *second;
     }
-    const auto absolute = [](const QString& path) {
-        return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    };
-    return absolute(a) == absolute(b);
+    return absolutePathAsGiven(a) == absolutePathAsGiven(b);
 }

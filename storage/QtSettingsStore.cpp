@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "storage/AppIdentity.h"
 
@@ -15,17 +16,27 @@ QString settingsKey(const std::string& section, const std::string& key) {
 
 }  // namespace
 
+// QSettings reads its file as soon as it is made, so the file is looked at first. The name is
+// the one QSettings gives its user file for these names on this platform.
 QtSettingsStore::QtSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+    : m_fileName(
+          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+          QStringLiteral("/%1/%2.conf")
+              .arg(QString::fromLatin1(kOrganizationName), QString::fromLatin1(kApplicationName))) {
+    if (!m_fileCheck.allowsReading(m_fileName)) {
+        hold({});
+        return;
+    }
+    m_settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QString::fromLatin1(kOrganizationName),
-                                             QString::fromLatin1(kApplicationName))) {
+                                             QString::fromLatin1(kApplicationName));
     holdIfUnreadable();
 }
 
 QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::fileName() const {
-    return m_settings->fileName();
+    return m_fileName;
 }
 
 void QtSettingsStore::setProblemReporter(ProblemReporter reporter) {
@@ -43,31 +54,46 @@ void QtSettingsStore::reportOnce() {
     }
 }
 
+void QtSettingsStore::hold(QVariantMap values) {
+    m_held = std::move(values);
+    reportOnce();
+}
+
+QVariantMap QtSettingsStore::valuesInMemory() const {
+    QVariantMap values;
+    if (m_settings) {
+        for (const QString& key : m_settings->allKeys()) {
+            values.insert(key, m_settings->value(key));
+        }
+    }
+    return values;
+}
+
 void QtSettingsStore::holdIfUnreadable() {
     if (m_held) {
         return;
     }
     // QSettings parses a section only when a value of it is first asked for, and only then
     // reports what it could not parse: every key is asked for before the status is believed.
-    const QStringList keys = m_settings->allKeys();
-    if (m_settings->status() != QSettings::FormatError) {
-        return;
+    m_settings->allKeys();
+    if (m_settings->status() == QSettings::FormatError) {
+        hold(valuesInMemory());
     }
-    QVariantMap values;
-    for (const QString& key : keys) {
-        values.insert(key, m_settings->value(key));
-    }
-    m_held = std::move(values);
-    reportOnce();
 }
 
 // Every read first takes in what another running copy wrote, and every write goes to disk at
-// once: two copies share the values and the last writer wins.
+// once: two copies share the values and the last writer wins. The file is looked at before
+// QSettings reads it again; one that may not be read is held with the values read so far.
 void QtSettingsStore::refresh() {
-    if (!m_held) {
-        m_settings->sync();
-        holdIfUnreadable();
+    if (m_held) {
+        return;
     }
+    if (!m_fileCheck.allowsReading(m_fileName)) {
+        hold(valuesInMemory());
+        return;
+    }
+    m_settings->sync();
+    holdIfUnreadable();
 }
 
 QVariant QtSettingsStore::storedValue(const QString& key) {
@@ -128,17 +154,28 @@ void QtSettingsStore::removeSection(const std::string& section) {
     m_settings->sync();
 }
 
-bool QtSettingsStore::removeAll() {
+QString QtSettingsStore::removeAll() {
     refresh();
     if (m_held) {
-        return false;
+        return QStringLiteral(
+            "The settings were not removed: their file could not be read "
+            "completely and is kept as it is.");
     }
     m_settings->clear();
     m_settings->sync();
-    // Remove() and rmdir() are no-ops where the store is no file; rmdir() keeps a "Rezurudo"
-    // folder that still holds anything else.
-    const QFileInfo file(m_settings->fileName());
-    QFile::remove(file.absoluteFilePath());
-    QDir().rmdir(file.absolutePath());
-    return true;
+    if (m_settings->status() != QSettings::NoError) {
+        return QStringLiteral("The settings were not removed: %1 could not be changed.")
+            .arg(m_fileName);
+    }
+    // rmdir() keeps a "Rezurudo" folder that still holds anything else.
+    const QFileInfo info(m_fileName);
+    QFile file(info.absoluteFilePath());
+    if (file.exists() && !file.remove()) {
+        return QStringLiteral(
+                   "The settings were cleared, but their file %1 could not be "
+                   "deleted: %2.")
+            .arg(m_fileName, file.errorString());
+    }
+    QDir().rmdir(info.absolutePath());
+    return {};
 }

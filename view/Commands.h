@@ -1,25 +1,25 @@
 #pragma once
 
-// The view's commands as plain functions over the document, its undo history, the settings and
-// the prompts, so that they run headless in tests. ListingView's handlers call them and then
-// redraw. Each change to the document is recorded on `history` as one undoable step.
+// The view's commands as plain functions over the document session, the settings and the
+// prompts, so that they run headless in tests. ListingView's handlers call them. Each change to
+// the document is recorded by the session as one undoable step.
 
 class ContractDocument;
-class QUndoStack;
+class DocumentSession;
 class SettingsStore;
 class UiPrompts;
 
 // New Random: ask the rating; on OK store it, reset, generate with all terms "Random".
 // True when new offers were generated.
-bool runNewRandom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts);
+bool runNewRandom(DocumentSession& session, UiPrompts& prompts);
 // New Custom: ask the rating and the eight choices; on OK store them, reset, generate.
 // True when new offers were generated.
-bool runNewCustom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts);
+bool runNewCustom(DocumentSession& session, UiPrompts& prompts);
 // Double-click on listing line `line`: edit that field, or warn "Please Select A Valid Line".
-void runLineEdit(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts, int line);
-// Rolls the term shown on listing line `line` again (see ContractDocument::rollTermAgain).
+void runLineEdit(DocumentSession& session, UiPrompts& prompts, int line);
+// Rolls the term shown on listing line `line` again (see DocumentSession::rollTermAgain).
 // False, changing nothing, where the line shows no rolled term of an offer.
-bool runRollTermAgain(ContractDocument& doc, QUndoStack& history, int line);
+bool runRollTermAgain(DocumentSession& session, int line);
 // True where runRollTermAgain can roll: a line showing one of an offer's ten rolled terms.
 bool canRollTermAgain(const ContractDocument& doc, int line);
 // Options: read the four values, ask, write them back on OK.

@@ -5,8 +5,8 @@
 #include "generate/TermAgain.h"
 #include "listing/EditableLines.h"
 #include "listing/ListingPlan.h"
+#include "session/DocumentSession.h"
 #include "view/Commands.h"
-#include "view/ContentCommand.h"
 #include "view/UiPrompts.h"
 
 namespace {
@@ -21,36 +21,39 @@ QString valueName(const ContractDocument& doc, int line) {
 
 }  // namespace
 
-bool runNewRandom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts) {
+bool runNewRandom(DocumentSession& session, UiPrompts& prompts) {
+    ContractDocument& doc = session.document();
     std::string rating = doc.m_rating;
     if (!prompts.askRating(rating)) {
         return false;
     }
-    recordChange(history, doc, QStringLiteral("New Random"), [&] {
+    session.record(QStringLiteral("New Random"), [&] {
         doc.m_rating = rating;
         doc.resetToUntitled();
         // New Random rolls every term: a default OfferChoices is "Random" throughout.
-        doc.generateOffers(doc.m_rating, OfferChoices{});
+        session.generateOffers(doc.m_rating, OfferChoices{});
     });
     return true;
 }
 
-bool runNewCustom(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts) {
+bool runNewCustom(DocumentSession& session, UiPrompts& prompts) {
+    ContractDocument& doc = session.document();
     std::string rating = doc.m_rating;
     OfferChoices choices = doc.m_customChoices;
     if (!prompts.askCustom(rating, choices)) {
         return false;
     }
-    recordChange(history, doc, QStringLiteral("New Custom"), [&] {
+    session.record(QStringLiteral("New Custom"), [&] {
         doc.m_rating = rating;
         doc.m_customChoices = choices;
         doc.resetToUntitled();
-        doc.generateOffers(doc.m_rating, doc.m_customChoices);
+        session.generateOffers(doc.m_rating, doc.m_customChoices);
     });
     return true;
 }
 
-void runLineEdit(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts, int line) {
+void runLineEdit(DocumentSession& session, UiPrompts& prompts, int line) {
+    ContractDocument& doc = session.document();
     const std::optional<EditableLine> editable = findEditableLine(doc, line);
     if (!editable) {
         prompts.warn(QStringLiteral("Please Select A Valid Line"));
@@ -58,8 +61,8 @@ void runLineEdit(ContractDocument& doc, QUndoStack& history, UiPrompts& prompts,
     }
     std::string text = *editable->field;
     if (prompts.askEdit(editable->prompt, text)) {
-        recordChange(history, doc, QStringLiteral("Edit %1").arg(valueName(doc, line)),
-                     [&] { *editable->field = std::move(text); });
+        session.record(QStringLiteral("Edit %1").arg(valueName(doc, line)),
+                       [&] { *editable->field = std::move(text); });
     }
 }
 
@@ -69,7 +72,8 @@ bool canRollTermAgain(const ContractDocument& doc, int line) {
     return found != nullptr && found->offer >= 0 && isRolledTerm(found->field);
 }
 
-bool runRollTermAgain(ContractDocument& doc, QUndoStack& history, int line) {
+bool runRollTermAgain(DocumentSession& session, int line) {
+    const ContractDocument& doc = session.document();
     if (!canRollTermAgain(doc, line)) {
         return false;
     }
@@ -77,8 +81,7 @@ bool runRollTermAgain(ContractDocument& doc, QUndoStack& history, int line) {
     const ListingLine& found = *plan.find(line);
     const int offer = found.offer;
     std::string ContractOffer::*const field = found.field;
-    recordChange(history, doc, QStringLiteral("Roll %1 Again").arg(valueName(doc, line)),
-                 [&] { doc.rollTermAgain(offer, field); });
+    session.rollTermAgain(QStringLiteral("Roll %1 Again").arg(valueName(doc, line)), offer, field);
     return true;
 }
 

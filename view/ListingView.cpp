@@ -13,7 +13,6 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QToolTip>
-#include <QUndoStack>
 #include <algorithm>
 #include <memory>
 
@@ -21,6 +20,7 @@
 #include "listing/EditableLines.h"
 #include "listing/ListingPlan.h"
 #include "listing/RollExplanation.h"
+#include "session/DocumentSession.h"
 #include "view/Commands.h"
 #include "view/DrawListing.h"
 #include "view/ListingPrinter.h"
@@ -38,8 +38,11 @@ QString utf8Text(std::string_view text) {
 
 }  // namespace
 
-ListingView::ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_prompts(prompts), m_history(new QUndoStack(this)) {
+ListingView::ListingView(DocumentSession& session, UiPrompts& prompts, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      m_session(session),
+      m_doc(session.document()),
+      m_prompts(prompts) {
     setObjectName(QStringLiteral("listing"));
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
@@ -51,19 +54,15 @@ ListingView::ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* par
            "each offer. Double-click a value to change it; the rating and every term, date "
            "and location of an offer can be edited. Right-click a term to roll it again. A "
            "click makes a line current: Up and Down move it, Enter changes it.</p>"));
-    // Undo and redo change the document behind the view's back.
-    connect(m_history, &QUndoStack::indexChanged, this, [this] {
+    // Every change, the view's own commands, undo and redo and an opened file alike.
+    connect(&m_session, &DocumentSession::changed, this, [this] {
         redraw();
-        emit documentChanged();
         emit currentLineChanged();
     });
     showFromTop();
 }
 
-ListingView::~ListingView() {
-    // The history empties itself as it goes, and nothing may hear of it any more.
-    m_history->disconnect();
-}
+ListingView::~ListingView() = default;
 
 void ListingView::showFromTop() {
     measureFont();
@@ -71,7 +70,6 @@ void ListingView::showFromTop() {
     m_currentLine = 0;
     scrollToTop();
     redraw();
-    emit documentChanged();
     emit currentLineChanged();
 }
 
@@ -197,10 +195,7 @@ void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     // The press before it has made the line current.
-    runLineEdit(m_doc, *m_history, m_prompts,
-                lineAtViewportY(static_cast<int>(event->position().y())));
-    redraw();
-    emit documentChanged();
+    runLineEdit(m_session, m_prompts, lineAtViewportY(static_cast<int>(event->position().y())));
 }
 
 void ListingView::mousePressEvent(QMouseEvent* event) {
@@ -283,14 +278,10 @@ QMenu* ListingView::createLineMenu(int line, QWidget* parent) {
     }
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("lineMenu"));
-    menu->addAction(tr("&Edit..."), this, [this, line] {
-        runLineEdit(m_doc, *m_history, m_prompts, line);
-        redraw();
-    });
-    QAction* roll = menu->addAction(tr("&Roll Term Again"), this, [this, line] {
-        runRollTermAgain(m_doc, *m_history, line);
-        redraw();
-    });
+    menu->addAction(tr("&Edit..."), this,
+                    [this, line] { runLineEdit(m_session, m_prompts, line); });
+    QAction* roll = menu->addAction(tr("&Roll Term Again"), this,
+                                    [this, line] { runRollTermAgain(m_session, line); });
     roll->setEnabled(canRollTermAgain(m_doc, line));
     menu->addAction(tr("&Copy Value"), this, [this, line] {
         const ListingPlan plan(m_doc);
@@ -355,9 +346,7 @@ void ListingView::editLine(int line) {
     if (ListingPlan(m_doc).find(line) != nullptr) {
         setCurrentLine(line);
     }
-    runLineEdit(m_doc, *m_history, m_prompts, line);
-    redraw();
-    emit documentChanged();
+    runLineEdit(m_session, m_prompts, line);
 }
 
 bool ListingView::canRollCurrentTerm() const {
@@ -365,8 +354,7 @@ bool ListingView::canRollCurrentTerm() const {
 }
 
 void ListingView::rollCurrentTermAgain() {
-    runRollTermAgain(m_doc, *m_history, currentLine());
-    redraw();
+    runRollTermAgain(m_session, currentLine());
 }
 
 void ListingView::copyListing() {
@@ -375,23 +363,21 @@ void ListingView::copyListing() {
 
 void ListingView::newCustom() {
     // New offers are read from the top: a shorter set would leave a scrolled view blank.
-    if (runNewCustom(m_doc, *m_history, m_prompts)) {
+    if (runNewCustom(m_session, m_prompts)) {
         m_currentLine = 0;
         scrollToTop();
+        redraw();
         emit currentLineChanged();
     }
-    redraw();
-    emit documentChanged();
 }
 
 void ListingView::newRandom() {
-    if (runNewRandom(m_doc, *m_history, m_prompts)) {
+    if (runNewRandom(m_session, m_prompts)) {
         m_currentLine = 0;
         scrollToTop();
+        redraw();
         emit currentLineChanged();
     }
-    redraw();
-    emit documentChanged();
 }
 
 void ListingView::editOptions() {

@@ -5,23 +5,20 @@
 #include "view/PrintJob.h"
 
 class ContractDocument;
+class DocumentSession;
 class QMenu;
-class QPrinter;
-class QUndoStack;
 class UiPrompts;
 
 // The one view of the document: the scrolling offer listing with its current line, and the
-// command target of the generation, options, print, line-edit and roll-again commands. It owns
-// the document's undo history and its screen metrics; the texts all belong to the document.
+// command target of the generation, options, print, line-edit and roll-again commands. Its
+// changes go to the session, which holds the history; it owns only its screen metrics.
 class ListingView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    ListingView(ContractDocument& doc, UiPrompts& prompts, QWidget* parent = nullptr);
+    ListingView(DocumentSession& session, UiPrompts& prompts, QWidget* parent = nullptr);
     ~ListingView() override;
 
     ContractDocument& document() const { return m_doc; }
-    // Every change the view's commands make is one step here.
-    QUndoStack& history() const { return *m_history; }
 
     // Run whenever the view is bound to a new or opened document: measures the default font,
     // sets the scroll extent (70 average characters by 71 lines, whatever the offer count) and
@@ -60,9 +57,6 @@ public:
     int charWidth() const { return m_charWidth; }
 
 signals:
-    // A command changed the document (its title may have changed with it), or the view was
-    // bound to a new or opened document.
-    void documentChanged();
     // The Options were confirmed: the base pay may have changed.
     void optionsChanged();
     // The current line moved, or the document under it changed.
@@ -94,9 +88,9 @@ private:
     // The menu of the current line, opened from the keyboard; false when it has none.
     bool openCurrentLineMenu();
 
+    DocumentSession& m_session;
     ContractDocument& m_doc;
     UiPrompts& m_prompts;
-    QUndoStack* m_history;
     int m_lineHeight = 0;
     int m_charWidth = 0;
     int m_currentLine = 0;

@@ -1,8 +1,6 @@
 #include "view/OddsWindow.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -29,7 +27,6 @@
 #include "listing/OddsReport.h"
 #include "storage/ExportFile.h"
 #include "view/ComboExchange.h"
-#include "view/OddsCharts.h"
 #include "view/OddsRun.h"
 #include "view/ProgramMessage.h"
 
@@ -52,8 +49,11 @@ QTableWidgetItem* numberItem(const QString& text) {
 }  // namespace
 
 OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,
-                       std::function<QString()> openDocumentPath, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_openDocumentPath(std::move(openDocumentPath)) {
+                       std::function<QString()> openDocumentPath, QWidget* parent,
+                       std::unique_ptr<OddsChartMaker> charts)
+    : QWidget(parent, Qt::Window),
+      m_chartMaker(std::move(charts)),
+      m_openDocumentPath(std::move(openDocumentPath)) {
     setObjectName(QStringLiteral("oddsWindow"));
     setWindowTitle(tr("Odds - Zuvaduro"));
     setWhatsThis(
@@ -169,6 +169,16 @@ void OddsWindow::createResults() {
     buttons->addStretch(1);
     buttons->addWidget(close);
 
+    if (!m_chartMaker) {
+        auto* note = new QLabel(
+            tr("The charts are unavailable: their module (%1) could not be loaded from beside "
+               "the program or from its library folder. The counts are shown as tables.")
+                .arg(QStringLiteral(ZUVADURO_CHARTS_MODULE)),
+            this);
+        note->setObjectName(QStringLiteral("oddsChartsUnavailable"));
+        note->setWordWrap(true);
+        m_layout->addWidget(note);
+    }
     m_layout->addWidget(m_tabs, 1);
     m_layout->addLayout(buttons);
 }
@@ -276,30 +286,27 @@ void OddsWindow::showResult() {
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         offerRows.push_back({std::to_string(n), result.offerCounts[n]});
     }
-    addResultTab(tr("Offers"), offerCountChart(result), offerRows, result.samples);
+    const OddsChartMaker* charts = m_chartMaker.get();
+    addResultTab(tr("Offers"), charts ? charts->offerCountView(result, palette()) : nullptr,
+                 offerRows, result.samples);
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
         const OfferTerm& term = kOddsTerms[t];
         const QString label =
             QString::fromUtf8(term.name.data(), static_cast<qsizetype>(term.name.size()));
-        QChart* chart = t == kPaymentMultiplierTerm
-                            ? multiplierHistogram(result)
-                            : termChart(label, result.terms[t], result.offers);
+        QWidget* chart = charts == nullptr ? nullptr
+                         : t == kPaymentMultiplierTerm
+                             ? charts->multiplierView(result, palette())
+                             : charts->termView(label, result.terms[t], result.offers, palette());
         // The tabs' names are short, so that the eleven tabs fit side by side.
         addResultTab(tr(std::string(term.tab).c_str()), chart, result.terms[t], result.offers);
     }
     m_tabs->setCurrentIndex(std::max(0, current));
     m_exportCsv->setEnabled(true);
-    m_exportChart->setEnabled(true);
+    m_exportChart->setEnabled(charts != nullptr);
 }
 
-void OddsWindow::addResultTab(const QString& name, QChart* chart,
+void OddsWindow::addResultTab(const QString& name, QWidget* chart,
                               const std::vector<OddsValue>& rows, std::uint64_t total) {
-    paintOddsChart(*chart, palette());
-    m_charts.push_back(chart);
-    auto* view = new QChartView(chart);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumWidth(360);
-
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 3);
     table->setHorizontalHeaderLabels({tr("Value"), tr("Count"), tr("%")});
     table->verticalHeader()->hide();
@@ -319,11 +326,17 @@ void OddsWindow::addResultTab(const QString& name, QChart* chart,
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
-    splitter->addWidget(view);
-    splitter->addWidget(table);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    splitter->setSizes({600, 400});
+    if (chart != nullptr) {
+        m_charts.push_back(chart);
+        chart->setMinimumWidth(360);
+        splitter->addWidget(chart);
+        splitter->addWidget(table);
+        splitter->setStretchFactor(0, 3);
+        splitter->setStretchFactor(1, 2);
+        splitter->setSizes({600, 400});
+    } else {
+        splitter->addWidget(table);
+    }
     m_tabs->addTab(splitter, name);
 }
 
@@ -337,11 +350,11 @@ QString OddsWindow::exportCsv(const QString& path) const {
 }
 
 QString OddsWindow::exportChart(const QString& path) const {
-    auto* splitter = qobject_cast<QSplitter*>(m_tabs->currentWidget());
-    auto* view = splitter != nullptr ? qobject_cast<QChartView*>(splitter->widget(0)) : nullptr;
-    if (view == nullptr) {
-        return {};
+    const auto tab = static_cast<std::size_t>(m_tabs->currentIndex());
+    if (tab >= m_charts.size()) {
+        return {};  // no result yet, or no charts
     }
+    QWidget* view = m_charts[tab];
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -382,8 +395,8 @@ void OddsWindow::warn(const QString& message) {
 void OddsWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
-        for (QChart* chart : m_charts) {
-            paintOddsChart(*chart, palette());
+        for (QWidget* chart : m_charts) {
+            m_chartMaker->repaint(*chart, palette());
         }
     }
 }

@@ -12,10 +12,9 @@
 #include "document/ContractOffer.h"
 #include "generate/Odds.h"
 #include "view/CustomChoiceCombos.h"
+#include "view/OddsChartMaker.h"
 
 class OddsRun;
-class QChart;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -28,14 +27,16 @@ class QVBoxLayout;
 
 // View > Odds...: the odds of a rating and a set of custom choices, rolled on background threads
 // while the main window stays usable, shown as charts with their counts. Closing the window (or
-// the program) cancels a run and waits for its threads.
+// the program) cancels a run and waits for its threads. Without a chart maker (the module was not
+// found) the window says so and shows the counts alone.
 class OddsWindow : public QWidget {
     Q_OBJECT
 public:
     // Starts from these choices, shown as New Custom shows them. `openDocumentPath` names the
     // document the exports must never write over, whichever is open when they are written.
     OddsWindow(const std::string& rating, const OfferChoices& choices,
-               std::function<QString()> openDocumentPath = {}, QWidget* parent = nullptr);
+               std::function<QString()> openDocumentPath = {}, QWidget* parent = nullptr,
+               std::unique_ptr<OddsChartMaker> charts = loadOddsCharts());
     ~OddsWindow() override;
 
     // Run and Cancel. Run refuses a rating New Custom would refuse, and a seed that is no whole
@@ -69,7 +70,7 @@ private:
     void showProgress();
     void finishRun();
     void showResult();
-    void addResultTab(const QString& name, QChart* chart, const std::vector<OddsValue>& rows,
+    void addResultTab(const QString& name, QWidget* chart, const std::vector<OddsValue>& rows,
                       std::uint64_t total);
     void askAndExportCsv();
     void askAndExportChart();
@@ -87,7 +88,8 @@ private:
     QPushButton* m_exportCsv = nullptr;
     QPushButton* m_exportChart = nullptr;
     QTimer* m_progressTimer = nullptr;
-    std::vector<QChart*> m_charts;
+    std::unique_ptr<OddsChartMaker> m_chartMaker;
+    std::vector<QWidget*> m_charts;  // one per tab, in the tabs' order
 
     std::unique_ptr<OddsRun> m_run;
     OddsRequest m_shownRequest;

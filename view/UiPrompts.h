@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "document/ContractOffer.h"
+#include "session/FileFlow.h"
 
 class QPrinter;
 class SettingsStore;
@@ -18,9 +19,6 @@ struct OptionsValues {
     std::string unitSize;
     bool operator==(const OptionsValues&) const = default;
 };
-
-// The answers to "Save changes to <title>?".
-enum class SaveAnswer { Save, Discard, Cancel };
 
 // Everything a command asks the user goes through here: real dialogs in the program, scripted
 // answers in tests. Each ask returns true for OK and false for Cancel (or a dialog that could not

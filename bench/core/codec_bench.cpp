@@ -30,7 +30,7 @@ void fillFourOffers(ContractDocument& doc) {
 
 void BM_WriteFourOffers(benchmark::State& state) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     fillFourOffers(doc);
     for (auto _ : state) {
         benchmark::DoNotOptimize(writeDocumentBytes(doc));
@@ -40,10 +40,10 @@ BENCHMARK(BM_WriteFourOffers);
 
 void BM_ReadFourOffers(benchmark::State& state) {
     MemorySettings settings;
-    ContractDocument source(settings, 1);
+    ContractDocument source(settings);
     fillFourOffers(source);
     const std::vector<std::uint8_t> bytes = writeDocumentBytes(source);
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     for (auto _ : state) {
         const CodecResult result = readDocumentBytes(doc, bytes);
         if (!result.ok) {

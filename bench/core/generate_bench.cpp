@@ -6,6 +6,8 @@
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "document/SettingsStore.h"
+#include "generate/DocumentGeneration.h"
+#include "generate/Generator.h"
 #include "listing/ListingPlan.h"
 
 namespace {
@@ -22,16 +24,19 @@ void prepareSettings(MemorySettings& settings) {
 void BM_GenerateOffers(benchmark::State& state) {
     MemorySettings settings;
     prepareSettings(settings);
-    ContractDocument doc(settings, 12345);
+    ContractDocument doc(settings);
     doc.m_rating = std::string(kRating);
-    doc.setRecordingRolls(state.range(0) != 0);
+    Generator generator(12345);
+    const bool record = state.range(0) != 0;
+    const double basePay = doc.basePay();
     const OfferChoices random;
     std::int64_t offers = 0;
     for (auto _ : state) {
         doc.resetToUntitled();
-        doc.generateOffers(doc.m_rating, random);
-        benchmark::DoNotOptimize(doc.m_offers);
-        offers += doc.m_offerCount;
+        DocumentContent content = doc.content();
+        generateOffers(content, content.rating, random, basePay, generator, record);
+        benchmark::DoNotOptimize(content.offers);
+        offers += content.offerCount;
     }
     state.SetItemsProcessed(state.iterations());
     state.counters["offers/run"] =
@@ -42,13 +47,15 @@ BENCHMARK(BM_GenerateOffers)->ArgName("record")->Arg(0)->Arg(1);
 void BM_RenderListingText(benchmark::State& state) {
     MemorySettings settings;
     prepareSettings(settings);
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     doc.m_rating = std::string(kRating);
     // Roll until the document holds four offers, the longest listing.
     for (std::uint32_t seed = 1; doc.m_offerCount != 4; ++seed) {
-        doc.seedGenerator(seed);
+        Generator generator(seed);
         doc.resetToUntitled();
-        doc.generateOffers(doc.m_rating, OfferChoices{});
+        DocumentContent content = doc.content();
+        generateOffers(content, content.rating, OfferChoices{}, doc.basePay(), generator);
+        doc.setContent(std::move(content));
     }
     for (auto _ : state) {
         std::string text = renderListingText(doc);

@@ -1,6 +1,8 @@
 // Opening a document that holds one value of 200 MB: in process (the file read and decoded into
 // a document, then decoded alone from memory), and as a whole `zuvaduro --listing` run with its
-// output drained through a pipe, whose time and peak memory are what a user waits for.
+// output drained through a pipe, whose time and peak memory are what a user waits for. Each
+// listing run is followed by `md5sum` of the same file, so that its CPU time is set against one
+// checksum pass measured on the same machine at the same moment (cpu_per_md5sum).
 // Argument 0: the value is plain ASCII; 1: every byte is one that UTF-8 makes two or three.
 
 #include <benchmark/benchmark.h>
@@ -83,7 +85,7 @@ std::vector<std::uint8_t> readAll(const QString& path) {
 void BM_OpenOneLargeValue(benchmark::State& state) {
     const QString path = documentPath(state.range(0) != 0);
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     for (auto _ : state) {
         doc.resetToUntitled();  // no path, so the file is read again
         if (openDocumentFile(doc, path).status != OpenStatus::Opened) {
@@ -99,7 +101,7 @@ BENCHMARK(BM_OpenOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_DecodeOneLargeValue(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = readAll(documentPath(state.range(0) != 0));
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     for (auto _ : state) {
         if (!readDocumentBytes(doc, bytes).ok) {
             state.SkipWithError("the document did not decode");
@@ -111,53 +113,82 @@ void BM_DecodeOneLargeValue(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeOneLargeValue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+struct ChildRun {
+    bool ok = false;
+    double cpuSeconds = 0;  // user and system time
+    long peakKb = 0;
+};
+
+double seconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+}
+
+// Runs `argv` with its output drained through a pipe and `environment` added.
+ChildRun runDrained(char* const argv[], const QByteArray& environment) {
+    int out[2];
+    if (::pipe(out) != 0) {
+        return {};
+    }
+    // fork(), not posix_spawn(): a child that shares its parent's memory until exec() reports
+    // the parent's peak as its own.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::close(out[0]);
+        ::close(out[1]);
+        ::putenv(const_cast<char*>(environment.constData()));
+        ::execvp(argv[0], argv);
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    std::vector<char> sink(1 << 20);
+    while (child > 0 && ::read(out[0], sink.data(), sink.size()) > 0) {
+    }
+    ::close(out[0]);
+    int status = 0;
+    rusage usage{};
+    if (child <= 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        return {};
+    }
+    return {true, seconds(usage.ru_utime) + seconds(usage.ru_stime), usage.ru_maxrss};
+}
+
 // The whole program, its settings in the temporary folder. Reports the wall time, the rate over
-// the file's size and the child's peak resident memory against the file's size.
+// the file's size, the child's peak resident memory against the file's size, and its CPU time
+// against that of md5sum over the same file.
 void BM_ListingProcessOneLargeValue(benchmark::State& state) {
     const QByteArray path = QFile::encodeName(documentPath(state.range(0) != 0));
     const double fileBytes = static_cast<double>(QFile(QString::fromLocal8Bit(path)).size());
     const QByteArray config = "XDG_CONFIG_HOME=" + QFile::encodeName(folder().filePath("config"));
+    char* listing[] = {const_cast<char*>(ZUVADURO_EXE), const_cast<char*>("--listing"),
+                       const_cast<char*>(path.constData()), nullptr};
+    char* checksum[] = {const_cast<char*>("md5sum"), const_cast<char*>(path.constData()), nullptr};
     long peakKb = 0;
+    double cpu = 0;
+    double md5sumCpu = 0;
     for (auto _ : state) {
-        int out[2];
-        if (::pipe(out) != 0) {
-            state.SkipWithError("no pipe");
-            break;
-        }
-        char* argv[] = {const_cast<char*>(ZUVADURO_EXE), const_cast<char*>("--listing"),
-                        const_cast<char*>(path.constData()), nullptr};
         const auto started = std::chrono::steady_clock::now();
-        // fork(), not posix_spawn(): a child that shares its parent's memory until exec()
-        // reports the parent's peak as its own.
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            ::close(out[1]);
-            ::putenv(const_cast<char*>(config.constData()));
-            ::execv(ZUVADURO_EXE, argv);
-            ::_exit(127);
-        }
-        const int spawned = child > 0 ? 0 : -1;
-        ::close(out[1]);
-        std::vector<char> sink(1 << 20);
-        while (spawned == 0 && ::read(out[0], sink.data(), sink.size()) > 0) {
-        }
-        ::close(out[0]);
-        int status = 0;
-        rusage usage{};
-        if (spawned != 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-            WEXITSTATUS(status) != 0) {
-            state.SkipWithError("the listing run failed");
+        const ChildRun run = runDrained(listing, config);
+        const auto ended = std::chrono::steady_clock::now();
+        const ChildRun sum = runDrained(checksum, config);
+        if (!run.ok || !sum.ok) {
+            state.SkipWithError("the listing or md5sum run failed");
             break;
         }
-        state.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
-        peakKb = std::max(peakKb, usage.ru_maxrss);
+        state.SetIterationTime(std::chrono::duration<double>(ended - started).count());
+        peakKb = std::max(peakKb, run.peakKb);
+        cpu += run.cpuSeconds;
+        md5sumCpu += sum.cpuSeconds;
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fileBytes));
     state.counters["peak_MB"] = static_cast<double>(peakKb) * 1024 / 1e6;
     state.counters["peak_per_file"] = static_cast<double>(peakKb) * 1024 / fileBytes;
+    state.counters["cpu_s"] =
+        cpu / static_cast<double>(std::max<std::int64_t>(1, state.iterations()));
+    state.counters["md5sum_cpu_s"] =
+        md5sumCpu / static_cast<double>(std::max<std::int64_t>(1, state.iterations()));
+    state.counters["cpu_per_md5sum"] = md5sumCpu > 0 ? cpu / md5sumCpu : 0;
 }
 BENCHMARK(BM_ListingProcessOneLargeValue)
     ->Arg(0)

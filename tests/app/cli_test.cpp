@@ -1,5 +1,9 @@
 #include <gmock/gmock.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QDir>
@@ -11,6 +15,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 #include <map>
 
 namespace {
@@ -30,7 +35,11 @@ class CommandLineTest : public ::testing::Test {
 protected:
     QTemporaryDir home;
     QString locale = "C.UTF-8";
-    bool noDisplay = false;  // also without the offscreen platform the tests otherwise run on
+    bool noDisplay = false;    // also without the offscreen platform the tests otherwise run on
+    QString workingDirectory;  // the program's current folder; empty: the test's own
+    QString outputFile;        // stdout goes there instead of to the test
+    rlim_t outputLimit = RLIM_INFINITY;  // how large the program may make any file
+    bool asNobody = false;               // run as "nobody" where the test runs as root
 
     Outcome runProgram(const QStringList& args) {
         QProcess process;
@@ -43,6 +52,23 @@ protected:
             env.remove("QT_QPA_PLATFORM");
         }
         process.setProcessEnvironment(env);
+        process.setWorkingDirectory(workingDirectory);
+        if (!outputFile.isEmpty()) {
+            process.setStandardOutputFile(outputFile);
+        }
+        process.setChildProcessModifier([limit = outputLimit, nobody = asNobody] {
+            const rlimit most{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &most);
+            ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+            if (nobody && ::geteuid() == 0) {
+                constexpr gid_t kNoGroup = 65534;
+                constexpr uid_t kNobody = 65534;
+                if (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 ||
+                    ::setuid(kNobody) != 0) {
+                    ::_exit(99);
+                }
+            }
+        });
         process.start(ZUVADURO_EXE, args);
         EXPECT_TRUE(process.waitForFinished(30000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -505,6 +531,45 @@ TEST_F(CommandLineTest, aFailedSaveExitsWithOneAndNamesThePath) {
     EXPECT_FALSE(QFile::exists(target));
 }
 
+// With `lnk` leading to other/deep, "lnk/.." is other, as the kernel reads it. Paths used to be
+// cleaned by text first, which took "lnk/.." away: saves, listings and exports used the folder the
+// link is in. A ".." after a folder that is not there finds nothing.
+TEST_F(CommandLineTest, dotDotAfterALinkIsTheParentOfWhereTheLinkLeads) {
+    ASSERT_TRUE(QDir(home.path()).mkpath("work") && QDir(home.path()).mkpath("other/deep"));
+    ASSERT_TRUE(QFile::link("../other/deep", path("work/lnk")));
+    ASSERT_EQ(runProgram({"--roll", "A", "--save", path("other/doc.did")}).exitCode, 0);
+    ASSERT_EQ(runProgram({"--roll", "D", "--save", path("work/doc.did")}).exitCode, 0);
+    const auto bytes = [this](const char* name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    };
+    workingDirectory = path("work");
+    const struct {
+        const char* changed;  // made or replaced
+        const char* kept;     // as it was (or still missing)
+        int exitCode;
+        const char* rating;  // the listed document's
+        QStringList args;
+    } rows[] = {
+        // clang-format off
+        {"other/none",    "work/doc.did", 0, "A", {"--listing", "lnk/../doc.did"}},
+        {"other/none",    "work/doc.did", 1, "",  {"--listing", "missing/../doc.did"}},
+        {"other/doc.did", "work/doc.did", 0, "C", {"--roll", "C", "--save", "lnk/../doc.did"}},
+        {"other/x.pdf",   "work/x.pdf",   0, "",  {"--export-pdf", "./lnk/../x.pdf", "doc.did"}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const QByteArray changedBefore = bytes(row.changed);
+        const QByteArray keptBefore = bytes(row.kept);
+        const Outcome run = runProgram(row.args);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err.toStdString();
+        EXPECT_EQ(run.out.isEmpty() ? "" : value(run.out, "Dragoon's Rating:"), row.rating);
+        EXPECT_EQ(bytes(row.changed) != changedBefore, row.args[0] != "--listing");
+        EXPECT_EQ(bytes(row.kept), keptBefore);
+    }
+}
+
 // ---- usage --------------------------------------------------------------------------------
 
 TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
@@ -525,6 +590,8 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
         {"--odds", "A", "--json", "--csv"},
         {"--listing"},
         {"--listing", "a.did", "b.did"},
+        {"--listing", ""},
+        {"--roll", "A", "--save", ""},
         {"--frobnicate"},
     };
     for (const QStringList& args : bad) {
@@ -574,6 +641,65 @@ TEST_F(CommandLineTest, helpAndVersionNeedNoDisplay) {
     const Outcome version = runProgram({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_THAT(version.out.toStdString(), StartsWith("zuvaduro "));
+}
+
+// ---- output that cannot be written ----------------------------------------------------------
+
+// Every mode exited 0 with its output lost on a full disk, and a listing cut short by a file that
+// may grow no more was a success as well.
+TEST_F(CommandLineTest, everyModeFailsWhenItsOutputCannotBeWritten) {
+    ASSERT_EQ(runProgram({"--roll", "B", "--seed", "1", "--save", path("a.did")}).exitCode, 0);
+    const QStringList odds = {"--odds", "B", "--rolls", "20", "--seed", "1", "--threads", "1"};
+    const QStringList modes[] = {
+        {"--roll", "B", "--seed", "1"},
+        {"--roll", "B", "--seed", "1", "--json"},
+        {"--roll", "B", "--seed", "1", "--explain"},
+        odds,
+        odds + QStringList{"--json"},
+        odds + QStringList{"--csv"},
+        {"--listing", path("a.did")},
+        {"--listing", path("a.did"), "--json"},
+        {"--help"},
+        {"--version"},
+    };
+    outputFile = "/dev/full";
+    for (const QStringList& args : modes) {
+        const Outcome run = runProgram(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err, "zuvaduro: Disk full while accessing standard output.\n")
+            << args.join(' ').toStdString();
+    }
+    outputFile = path("cut.txt");
+    outputLimit = 100;
+    const Outcome cut = runProgram({"--listing", path("a.did")});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_THAT(cut.err.toStdString(), HasSubstr("standard output"));
+    EXPECT_EQ(QFileInfo(outputFile).size(), 100);
+}
+
+// With the settings in a folder the user may not change, /Unregister said the file was deleted
+// and exited 0, and the file was still there.
+TEST_F(CommandLineTest, unregisterThatRemovesNothingSaysSoAndExitsWithOne) {
+    const QString folder = home.filePath("config/Rezurudo");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QByteArray settings = "[Settings]\nYear=3040\n";
+    QFile file(folder + "/Zuvaduro.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(settings);
+    file.close();
+    for (const QString& open : {home.path(), home.filePath("config")}) {
+        ::chmod(QFile::encodeName(open).constData(), 0755);
+    }
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    asNobody = true;
+    const Outcome run = runProgram({"/Unregister"});
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err.toStdString(), HasSubstr("The settings were not removed"));
+    EXPECT_THAT(run.err.toStdString(), Not(HasSubstr("have been removed")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), settings);
 }
 
 }  // namespace

@@ -212,6 +212,9 @@ TEST_F(ExportPdfTest, badArgumentsAreUsageErrorsAndWriteNothing) {
         {"--export-contracts", out, "--bogus", document},
         {"--export-contracts", out, empty},  // nothing to export
         {"--export-contracts", out, "--offers", "1", empty},
+        {"--export-pdf", "", document},  // an empty name is no file, not the default printer
+        {"--export-contracts", "", document},
+        {"--export-details", out, ""},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());

@@ -56,7 +56,7 @@ TEST(DocumentReaderMemory, neverReservesForALengthTheFileCannotHold) {
     };
     for (const Bytes& file : crafted) {
         MemorySettings settings;
-        ContractDocument doc(settings, 1);
+        ContractDocument doc(settings);
         g_largest = 0;
         g_armed = true;
         const CodecResult result = readDocumentBytes(doc, file);

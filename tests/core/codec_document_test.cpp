@@ -39,7 +39,7 @@ protected:
     std::string storedYear() { return settings.readText("Settings", "Year", "<unset>"); }
 
     MemorySettings settings;
-    ContractDocument doc{settings, 7};
+    ContractDocument doc{settings};
 };
 
 TEST_F(DocumentCodec, writesANewDocumentInNineBytes) {
@@ -58,7 +58,7 @@ TEST_F(DocumentCodec, roundTripsFourOffersAndTheYear) {
     EXPECT_EQ(bytes, fileBytes("3025", 4, "A", 4));
 
     MemorySettings otherSettings;
-    ContractDocument other(otherSettings, 1);
+    ContractDocument other(otherSettings);
     ASSERT_TRUE(readDocumentBytes(other, bytes).ok);
     EXPECT_EQ(other.m_offerCount, 4);
     EXPECT_EQ(other.m_rating, "A");
@@ -166,7 +166,7 @@ TEST_F(DocumentCodec, failsCleanlyWhereverAFileIsCut) {
     const Bytes file = fileBytes("3055", 4, "B", 4);
     for (std::size_t cut = 0; cut < file.size(); ++cut) {
         MemorySettings freshSettings;
-        ContractDocument fresh(freshSettings, 1);
+        ContractDocument fresh(freshSettings);
         const CodecResult result =
             readDocumentBytes(fresh, Bytes(file.begin(), file.begin() + cut));
         ASSERT_FALSE(result.ok) << cut;
@@ -193,7 +193,7 @@ public:
 
 TEST(DocumentCodecMemory, reportsFailedToOpenWhenMemoryRunsOut) {
     MemorySettings settings;
-    OutOfMemoryDoc doc(settings, 1);
+    OutOfMemoryDoc doc(settings);
     doc.m_offerCount = 2;
     const CodecResult result = readDocumentBytes(doc, Bytes{0x00, 0x00, 0x00, 0x00});
     EXPECT_FALSE(result.ok);

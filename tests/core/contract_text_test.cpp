@@ -181,4 +181,33 @@ TEST(CreditLineTest, isOneLineNamingTheProgram) {
     EXPECT_EQ(credit.find('\n'), std::string::npos);
 }
 
+// ---- long values ----------------------------------------------------------------------------
+
+// A page's text layout failed on a value of 200 MB. Each value prints at most
+// contract::kLongestValue characters (a character is never split), then says how long it was.
+TEST_F(ContractTextTest, cutsALongValueAndSaysHowManyCharactersItHad) {
+    const std::size_t most = contract::kLongestValue;
+    const std::string eAcute = "\xC3\xA9";
+    struct Case {
+        std::string value;
+        std::string printed;
+    };
+    const Case cases[] = {
+        {std::string(most, 'x'), std::string(most, 'x')},
+        {std::string(most - 1, 'a') + eAcute + std::string(2000, 'b'),
+         std::string(most - 1, 'a') + eAcute + "\xE2\x80\xA6 (cut: 5,000 characters in all)"},
+        {std::string(1'234'567, 'z'),
+         std::string(most, 'z') + "\xE2\x80\xA6 (cut: 1,234,567 characters in all)"},
+    };
+    for (const Case& c : cases) {
+        ContractOffer offer = namedOffer();
+        offer.location = c.value;
+        setUnit("Gray Company", c.value);
+        const std::string text = composeContractText(offer, settings);
+        expectInOrder(text, {"forces estimated at " + c.printed + " of combat",
+                             "located on " + c.printed + "; if the Unit"});
+        EXPECT_LT(text.size(), 10'000u);
+    }
+}
+
 }  // namespace

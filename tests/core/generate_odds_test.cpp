@@ -10,6 +10,8 @@
 #include "document/MemorySettings.h"
 #include "document/NumberText.h"
 #include "generate/Odds.h"
+#include "generate/TextCounter.h"
+#include "tests/support/SeededDocument.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ Expected generateOneByOne(const OddsRequest& request) {
     settings.writeText(settings::kSection, settings::kPay, "100000");
     Expected expected;
     for (std::uint64_t i = 0; i < request.samples; ++i) {
-        ContractDocument doc(settings, oddsSampleSeed(request.seed, i));
+        testsupport::SeededDocument doc(settings, oddsSampleSeed(request.seed, i));
         doc.m_rating = request.rating;
         doc.resetToUntitled();
         doc.generateOffers(doc.m_rating, request.choices);
@@ -146,6 +148,17 @@ TEST(rollOdds, cancelStopsTheRunWithWhatWasCounted) {
         samples += n;
     }
     EXPECT_EQ(samples, partial.samples);
+}
+
+// Texts are counted by where they point: one that changes under its address would be counted
+// under another text's name, which debug builds refuse when the counts are read.
+TEST(TextCounterDeathTest, aTextThatChangesUnderItsAddressIsRefused) {
+    TextCounter counter;
+    std::string reused = "Mercenary Review Board";
+    counter.add(reused);
+    reused.replace(0, 9, "Corporate");
+    EXPECT_DEBUG_DEATH(counter.forEach([](std::string_view, bool, std::uint64_t) {}),
+                       "changed under its address");
 }
 
 }  // namespace

@@ -18,8 +18,11 @@
 #include "generate/PayMultiplier.h"
 #include "generate/Rights.h"
 #include "generate_test_dice.h"
+#include "tests/support/SeededDocument.h"
 
 namespace {
+
+using testsupport::SeededDocument;
 
 // The pay text a generation appends, from the two texts read as numbers.
 std::string payAmountText(const std::string& multiplier, const std::string& basePay) {
@@ -129,8 +132,8 @@ protected:
     void SetUp() override { settings.writeText(settings::kSection, settings::kPay, "100000"); }
 
     // A reset document with the given rating, as both generation commands prepare it.
-    ContractDocument& fresh(std::uint32_t seed, const std::string& rating = "A") {
-        doc = std::make_unique<ContractDocument>(settings, seed);
+    SeededDocument& fresh(std::uint32_t seed, const std::string& rating = "A") {
+        doc = std::make_unique<SeededDocument>(settings, seed);
         doc->m_rating = rating;
         doc->resetToUntitled();
         return *doc;
@@ -140,7 +143,7 @@ protected:
     template <typename Predicate>
     std::uint32_t findSeed(const std::string& rating, Predicate wanted) {
         for (std::uint32_t seed = 1; seed < 100'000; ++seed) {
-            ContractDocument& d = fresh(seed, rating);
+            SeededDocument& d = fresh(seed, rating);
             d.generateOffers(rating, OfferChoices{});
             if (wanted(d)) {
                 return seed;
@@ -151,7 +154,7 @@ protected:
     }
 
     MemorySettings settings;
-    std::unique_ptr<ContractDocument> doc;
+    std::unique_ptr<SeededDocument> doc;
 };
 
 TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
@@ -159,7 +162,7 @@ TEST_F(GenerateOffersTest, rollsEveryTermInTheDocumentedOrder) {
     int offers = 0;
     for (const char* rating : {"A", "B", "C", "D", "x"}) {
         for (std::uint32_t seed = 0; seed < 400; ++seed) {
-            ContractDocument& d = fresh(seed, rating);
+            SeededDocument& d = fresh(seed, rating);
             d.generateOffers(rating, OfferChoices{});
 
             Replay replay(seed);
@@ -187,7 +190,7 @@ TEST_F(GenerateOffersTest, needsNothingButDiceAndLeavesThePayAmountToTheCaller) 
     OfferChoices choices;
     choices.employer = "Kell Hounds";
     for (std::uint32_t seed : {3u, 8u, 2024u}) {
-        ContractDocument& d = fresh(seed, "B");
+        SeededDocument& d = fresh(seed, "B");
         d.generateOffers("C", choices);
 
         Generator generator(seed);
@@ -211,7 +214,7 @@ TEST_F(GenerateOffersTest, needsNothingButDiceAndLeavesThePayAmountToTheCaller) 
 TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
     const std::uint32_t seed =
         findSeed("A", [](const ContractDocument& d) { return d.m_offerCount == 4; });
-    ContractDocument& plain = fresh(seed);
+    SeededDocument& plain = fresh(seed);
     plain.generateOffers("A", OfferChoices{});
     const auto rolled = plain.m_offers;
 
@@ -224,7 +227,7 @@ TEST_F(GenerateOffersTest, customChoicesFixTheFirstOfferOnlyAndRollNothing) {
     fixed.transport = "25%";
     fixed.salvageRights = "Full Rights";
     fixed.commandRights = "House Command";
-    ContractDocument& custom = fresh(seed);
+    SeededDocument& custom = fresh(seed);
     custom.generateOffers("A", fixed);
 
     ASSERT_EQ(custom.m_offerCount, 4);
@@ -258,16 +261,16 @@ TEST_F(GenerateOffersTest, spelledOutRandomEqualsTheDefaultsAndOtherCaseDoesNot)
         *field = std::string("Ran") + "dom";
     }
     for (std::uint32_t seed : {1u, 2u, 3u, 1234u}) {
-        ContractDocument& a = fresh(seed);
+        SeededDocument& a = fresh(seed);
         a.generateOffers("A", OfferChoices{});
         const auto expected = a.m_offers;
-        ContractDocument& b = fresh(seed);
+        SeededDocument& b = fresh(seed);
         b.generateOffers("A", spelled);
         EXPECT_EQ(b.m_offers, expected) << "seed " << seed;
     }
     OfferChoices lower;
     lower.employer = "random";
-    ContractDocument& d = fresh(5);
+    SeededDocument& d = fresh(5);
     d.generateOffers("A", lower);
     EXPECT_EQ(d.m_offers[0].employer, "random");
 }
@@ -278,7 +281,7 @@ TEST_F(GenerateOffersTest, ratingArgumentSteersOnlyTheFirstOffersTerms) {
     OfferChoices choices;
     choices.employer = "Kell Hounds";
     choices.assignment = "Pirate Hunting";
-    ContractDocument& d = fresh(seed, "A");
+    SeededDocument& d = fresh(seed, "A");
     d.generateOffers("D", choices);
     ASSERT_GE(d.m_offerCount, 2);  // the count followed "A", not "D"
     EXPECT_EQ(d.m_offers[0].paymentMultiplier, "2.10x Pay = (210000.00 C-Bills)");
@@ -289,7 +292,7 @@ TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
         return d.m_offerCount >= 1 && d.m_offers[0].assignment.ends_with(" against Clans") &&
                namedEmployerPayFactor(d.m_offers[0].employer).has_value();
     });
-    ContractDocument& d = fresh(seed, "B");
+    SeededDocument& d = fresh(seed, "B");
     d.generateOffers("B", OfferChoices{});
     const ContractOffer& first = d.m_offers[0];
     const std::string multiplier = formatFixed2(
@@ -301,7 +304,7 @@ TEST_F(GenerateOffersTest, againstClansSuffixFollowsTheDoubledMultiplier) {
     fixed.employer = first.employer;
     fixed.assignment = "Objective Raid";
     for (std::uint32_t s = 0; s < 200; ++s) {
-        ContractDocument& f = fresh(s, "B");
+        SeededDocument& f = fresh(s, "B");
         f.generateOffers("B", fixed);
         if (f.m_offerCount >= 1) {
             ASSERT_EQ(f.m_offers[0].assignment, "Objective Raid") << "seed " << s;
@@ -326,7 +329,7 @@ TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
         if (row.pay != nullptr) {
             settings.writeText(settings::kSection, settings::kPay, row.pay);
         }
-        ContractDocument& d = fresh(8, "A");
+        SeededDocument& d = fresh(8, "A");
         d.generateOffers("A", choices);
         ASSERT_GE(d.m_offerCount, 1);
         EXPECT_EQ(d.m_offers[0].paymentMultiplier,
@@ -344,7 +347,7 @@ TEST_F(GenerateOffersTest, basePayIsReadAsTheLeadingNumber) {
 TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
     const std::uint32_t none =
         findSeed("x", [](const ContractDocument& d) { return d.m_offerCount == 0; });
-    ContractDocument& d = fresh(none, "x");
+    SeededDocument& d = fresh(none, "x");
     for (ContractOffer& offer : d.m_offers) {
         offer.employer = "left over";
     }
@@ -356,7 +359,7 @@ TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
 
     const std::uint32_t two =
         findSeed("D", [](const ContractDocument& r) { return r.m_offerCount == 2; });
-    ContractDocument& e = fresh(two, "D");
+    SeededDocument& e = fresh(two, "D");
     e.m_offers[2].employer = "left over";
     e.m_offers[3].paymentMultiplier = "left over";
     e.generateOffers("D", OfferChoices{});
@@ -365,7 +368,7 @@ TEST_F(GenerateOffersTest, zeroOffersChangeNothingAndLaterOffersStayUntouched) {
 }
 
 TEST_F(GenerateOffersTest, leavesDatesAndLocationAsTheResetOrUserSetThem) {
-    ContractDocument& d = fresh(42, "A");
+    SeededDocument& d = fresh(42, "A");
     d.m_offers[1].startDate = "05 May, 3056";
     d.m_offers[1].location = "Tharkad";
     d.generateOffers("A", OfferChoices{});
@@ -383,7 +386,7 @@ TEST_F(GenerateOffersTest, leavesDatesAndLocationAsTheResetOrUserSetThem) {
 }
 
 TEST_F(GenerateOffersTest, aSecondRunContinuesTheSequence) {
-    ContractDocument& d = fresh(2024, "A");
+    SeededDocument& d = fresh(2024, "A");
     d.generateOffers("A", OfferChoices{});
     const std::uint32_t between = d.generatorState();
     EXPECT_NE(between, 2024u);
@@ -392,7 +395,7 @@ TEST_F(GenerateOffersTest, aSecondRunContinuesTheSequence) {
     const auto second = d.m_offers;
     const int secondCount = d.m_offerCount;
 
-    ContractDocument& resumed = fresh(between, "A");  // replaces d
+    SeededDocument& resumed = fresh(between, "A");  // replaces d
     resumed.generateOffers("A", OfferChoices{});
     EXPECT_EQ(resumed.m_offerCount, secondCount);
     EXPECT_EQ(resumed.m_offers, second);

@@ -6,6 +6,7 @@
 #include "document/SettingsStore.h"
 #include "generate/TermAgain.h"
 #include "generate_test_dice.h"
+#include "tests/support/SeededDocument.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ TEST(TermAgain, rollsTheTermsOwnTableFromTheOffersTextsAndChangesNothingElse) {
 TEST(TermAgain, theDocumentRollsOnlyShownOffersRolledTermsWithItsRatingAndPay) {
     MemorySettings settings;
     settings.writeText(settings::kSection, settings::kPay, "1000");
-    ContractDocument doc(settings, 7u);
+    testsupport::SeededDocument doc(settings, 7u);
     doc.m_rating = "A";
     doc.m_offerCount = 1;
     doc.m_offers[0] = editedOffer();

@@ -29,7 +29,7 @@ TEST(jsonString, escapesWhatJsonCannotHoldRaw) {
 
 TEST(renderListingJson, showsAtMostFourOffersAndTheCountAsStored) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     doc.resetToUntitled();
     doc.m_rating = "B";
     EXPECT_EQ(renderListingJson(doc),

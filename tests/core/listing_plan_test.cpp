@@ -24,7 +24,7 @@ void fillOffers(ContractDocument& doc) {
 class ListingPlanTest : public ::testing::Test {
 protected:
     MemorySettings settings;
-    ContractDocument doc{settings, 1};
+    ContractDocument doc{settings};
     void SetUp() override {
         doc.resetToUntitled();
         fillOffers(doc);

@@ -18,6 +18,7 @@
 #include "generate/Terms.h"
 #include "generate_test_dice.h"
 #include "listing/RollExplanation.h"
+#include "tests/support/SeededDocument.h"
 
 namespace {
 
@@ -137,7 +138,7 @@ TEST(RollRecord, recordedDiceReplayedThroughTheTablesGiveTheRolledTexts) {
     for (const auto& row : rows) {
         for (std::uint32_t seed = 1; seed <= 200; ++seed) {
             MemorySettings settings;
-            ContractDocument doc(settings, seed);
+            testsupport::SeededDocument doc(settings, seed);
             doc.m_rating = row.rating;
             doc.generateOffers(doc.m_rating, row.choices);
             // The terms were rolled from the offers as generated; one rolled again since, from
@@ -256,7 +257,7 @@ TEST(RollRecord, explanationsNameTheDiceModifiersRowsAndTablesMovedThrough) {
 // it and writes the same bytes, and an opened file explains nothing it did not record.
 TEST(RollRecord, editsAreToldApartAndFilesKeepNoRecord) {
     MemorySettings settings;
-    ContractDocument doc(settings, 7u);
+    testsupport::SeededDocument doc(settings, 7u);
     doc.m_rating = "B";
     doc.generateOffers("B", OfferChoices{});
     const std::string rolled = *explainField(doc, 0, &ContractOffer::assignment);
@@ -266,7 +267,7 @@ TEST(RollRecord, editsAreToldApartAndFilesKeepNoRecord) {
     EXPECT_EQ(explainField(doc, 0, &ContractOffer::location), std::nullopt);
 
     const std::vector<std::uint8_t> bytes = writeDocumentBytes(doc);
-    ContractDocument unrecorded(settings, 7u);
+    testsupport::SeededDocument unrecorded(settings, 7u);
     unrecorded.setRecordingRolls(false);
     unrecorded.m_rating = "B";
     unrecorded.generateOffers("B", OfferChoices{});
@@ -274,7 +275,7 @@ TEST(RollRecord, editsAreToldApartAndFilesKeepNoRecord) {
     EXPECT_TRUE(unrecorded.m_rolls.empty());
     EXPECT_EQ(writeDocumentBytes(unrecorded), bytes);
 
-    ContractDocument opened(settings, 1u);
+    ContractDocument opened(settings);
     ASSERT_TRUE(readDocumentBytes(opened, bytes).ok);
     opened.setPathName("/campaign/spring.did");
     EXPECT_TRUE(opened.m_rolls.empty());

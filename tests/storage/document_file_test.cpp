@@ -23,6 +23,7 @@
 #include "document/MemorySettings.h"
 #include "storage/AtomicReplace.h"
 #include "storage/DocumentFile.h"
+#include "storage/ExportFile.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ constexpr gid_t kNoGroup = 65534;
 // A new document with rating "B" and one offer, as the program would write it.
 const Bytes kOneOffer = [] {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     doc.resetToUntitled();
     doc.m_rating = "B";
     doc.m_offerCount = 1;
@@ -100,7 +101,7 @@ protected:
 
     QTemporaryDir dir;
     MemorySettings settings;
-    ContractDocument doc{settings, 3};
+    ContractDocument doc{settings};
 };
 
 // ---- opening ----
@@ -109,7 +110,7 @@ TEST_F(DocumentFile, opensAFileAndTakesItsAbsolutePathAndName) {
     write("offers.did", kOneOffer);
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    const OpenResult result = openDocumentFile(doc, "./sub/../offers.did");
+    const OpenResult result = openDocumentFile(doc, "./offers.did");
     QDir::setCurrent(previous);
 
     EXPECT_EQ(result.status, OpenStatus::Opened);
@@ -117,7 +118,6 @@ TEST_F(DocumentFile, opensAFileAndTakesItsAbsolutePathAndName) {
     EXPECT_EQ(doc.m_offers[0].employer, "Draconis Combine");
     EXPECT_EQ(doc.pathName(), path("offers.did").toStdString());
     EXPECT_EQ(doc.title(), "offers.did");
-    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(storedYear(), "3055");
 }
 
@@ -174,7 +174,6 @@ TEST_F(DocumentFile, reportsFilesThatCannotBeOpened) {
         EXPECT_FALSE(result.documentReset);
         EXPECT_EQ(doc.title(), "before.did");
         EXPECT_EQ(doc.m_offerCount, 1);
-        EXPECT_FALSE(doc.isModified());
     }
     EXPECT_EQ(storedYear(), "<unset>");
 }
@@ -193,7 +192,6 @@ TEST_F(DocumentFile, resetsTheDocumentWhenTheFileIsCut) {
     EXPECT_EQ(doc.title(), "Untitled");
     EXPECT_EQ(doc.pathName(), "");
     EXPECT_EQ(doc.m_offerCount, 0);
-    EXPECT_FALSE(doc.isModified());
 }
 
 // /dev/zero never ends and a pipe has no size: both are read only up to a bound, and a file that
@@ -235,14 +233,12 @@ TEST_F(DocumentFile, savesAndTakesThePathAndName) {
     doc.m_rating = "B";
     doc.m_offerCount = 1;
     doc.m_offers[0].employer = "Draconis Combine";
-    doc.setModified(true);
 
     const SaveResult result = saveDocumentFile(doc, path("saved.did"));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(read("saved.did"), kOneOffer);
     EXPECT_EQ(doc.pathName(), path("saved.did").toStdString());
     EXPECT_EQ(doc.title(), "saved.did");
-    EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(leftovers({"saved.did"}).isEmpty());
 }
 
@@ -257,13 +253,38 @@ TEST_F(DocumentFile, replacesAnOldFileKeepingItsPermissions) {
     EXPECT_TRUE(leftovers({"old.did"}).isEmpty());
 }
 
-TEST_F(DocumentFile, savesThroughASymbolicLinkIntoTheLinkedFile) {
+// A link is followed to the file it names, through links to links and also to a file still to be
+// made; a link to no file used to be replaced by the saved file itself.
+TEST_F(DocumentFile, savesThroughASymbolicLinkIntoTheFileItNames) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     write("real.did", Bytes(3, 'x'));
-    ASSERT_TRUE(QFile::link(path("real.did"), path("link.did")));
-    ASSERT_TRUE(saveDocumentFile(doc, path("link.did")).ok);
-    EXPECT_TRUE(QFileInfo(path("link.did")).isSymLink());
-    EXPECT_EQ(read("real.did"), writeDocumentBytes(doc));
-    EXPECT_EQ(doc.pathName(), path("link.did").toStdString());
+    const struct {
+        const char* link;
+        QString leadsTo;
+        const char* written;  // nullptr: the save fails and nothing is written
+    } rows[] = {
+        {"link.did", "real.did", "real.did"},
+        {"chain.did", "link.did", "real.did"},
+        {"new.did", "made.did", "made.did"},
+        {"deep.did", "sub/../sub/deep-made.did", "sub/deep-made.did"},
+        {"absolute.did", path("sub/absolute-made.did"), "sub/absolute-made.did"},
+        {"lost.did", "missing/x.did", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.link);
+        ASSERT_TRUE(QFile::link(row.leadsTo, path(row.link)));
+        doc.setPathName("/before/path.did");
+        const SaveResult result = saveDocumentFile(doc, path(row.link));
+        EXPECT_TRUE(QFileInfo(path(row.link)).isSymLink());
+        if (row.written == nullptr) {
+            EXPECT_EQ(result.message, path(row.link) + " was not found.");
+            EXPECT_EQ(doc.pathName(), "/before/path.did");
+            continue;
+        }
+        ASSERT_TRUE(result.ok) << result.message.toStdString();
+        EXPECT_EQ(read(row.written), writeDocumentBytes(doc));
+        EXPECT_EQ(doc.pathName(), path(row.link).toStdString());
+    }
 }
 
 // A failed save keeps the old file, leaves no temporary file and changes nothing in the document.
@@ -289,13 +310,11 @@ TEST_F(DocumentFile, keepsEverythingWhenASaveFails) {
     for (const auto& row : rows) {
         doc.setPathName("/before/path.did");
         doc.setTitle("path.did");
-        doc.setModified(true);
         const SaveResult result = saveDocumentFile(doc, row.path);
         EXPECT_FALSE(result.ok) << row.path.toStdString();
         EXPECT_EQ(result.message, row.message);
         EXPECT_EQ(doc.pathName(), "/before/path.did");
         EXPECT_EQ(doc.title(), "path.did");
-        EXPECT_TRUE(doc.isModified());
     }
     EXPECT_EQ(read("readonly.did"), old);
     EXPECT_EQ(read("inuse.did"), old);
@@ -372,6 +391,36 @@ TEST_F(DocumentFile, keepsTheModeOwnerAndGroupOfTheReplacedFile) {
     EXPECT_EQ(info.st_mode & 07777, 0660u);
     EXPECT_EQ(info.st_uid, kNobody);
     EXPECT_EQ(info.st_gid, kStaff);
+}
+
+// Another program turns the link out.pdf between the open document and another file while exports
+// write it. The export used to look at the link and then write through it, so that a turn in
+// between wrote the PDF over the document.
+TEST_F(DocumentFile, anExportNeverReplacesTheDocumentThatALinkIsTurnedTo) {
+    write("doc.did", kOneOffer);
+    ASSERT_TRUE(QFile::link("other.pdf", path("out.pdf")));
+    std::atomic<bool> stop{false};
+    std::atomic<int> turns{0};
+    // Each turn makes the new link aside and renames it over out.pdf, which thus always exists.
+    std::thread turner([&, turning = QFile::encodeName(path("turning")),
+                        out = QFile::encodeName(path("out.pdf"))] {
+        for (bool toDocument = true; !stop; toDocument = !toDocument, ++turns) {
+            ::symlink(toDocument ? "doc.did" : "other.pdf", turning.constData());
+            ::rename(turning.constData(), out.constData());
+        }
+    });
+    int round = 0;
+    for (; round < 400 && read("doc.did") == kOneOffer; ++round) {
+        const int turnsBefore = turns;
+        writeExportFile(path("out.pdf"), "%PDF", path("doc.did"));
+        // A busy machine may starve the turner: each round waits for a turn of its own.
+        while (turns == turnsBefore) {
+            std::this_thread::yield();
+        }
+    }
+    stop = true;
+    turner.join();
+    EXPECT_EQ(read("doc.did"), kOneOffer) << "replaced after " << round << " rounds";
 }
 
 // A save killed while it writes leaves the old file and nothing else. The child is killed once
@@ -451,7 +500,7 @@ TEST_F(DocumentFile, asksForANameWithoutAWritableExistingFile) {
 
 TEST(SaveNames, proposeThePathOrTheTitleCutAtTheFirstSpecialCharacter) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    ContractDocument doc(settings);
     const struct {
         const char* title;
         const char* proposal;

@@ -36,6 +36,7 @@ public:
     int contractsAsked = 0;
     int listingPrintersAsked = 0;
     int contractPrintersAsked = 0;
+    int openPathsAsked = 0;
     std::vector<QString> savesProposed;
     QStringList saveChangesAsked;  // the titles "Save changes to ...?" named
     QStringList warnings;
@@ -91,6 +92,7 @@ public:
         return answerPrinter(printer);
     }
     bool askOpenPath(QString& path) override {
+        ++openPathsAsked;
         if (!openAnswer) {
             return false;
         }

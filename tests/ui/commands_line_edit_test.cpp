@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUndoStack>
 #include <QtTest/QTest>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "session/DocumentSession.h"
 #include "tests/support/Offers.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
@@ -54,12 +54,12 @@ const LineCase kLineCases[] = {
 TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
     for (const LineCase& c : kLineCases) {
         MemorySettings settings;
-        ContractDocument doc(settings, 1);
+        DocumentSession session(settings, 1u);
+        ContractDocument& doc = session.document();
         fillOffers(doc, c.offers);
-        QUndoStack history;
         FakePrompts fake;
         fake.editAnswer = "edited";
-        runLineEdit(doc, history, fake, c.line);
+        runLineEdit(session, fake, c.line);
 
         const std::string where =
             std::to_string(c.offers) + " offers, line " + std::to_string(c.line);
@@ -67,7 +67,7 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
             EXPECT_TRUE(fake.editsShown.empty()) << where;
             EXPECT_EQ(fake.warnings, QStringList{"Please Select A Valid Line"}) << where;
             MemorySettings untouchedSettings;
-            ContractDocument untouched(untouchedSettings, 1);
+            ContractDocument untouched(untouchedSettings);
             fillOffers(untouched, c.offers);
             EXPECT_EQ(doc.m_offers, untouched.m_offers) << where;
             EXPECT_EQ(doc.m_rating, "B") << where;
@@ -82,21 +82,21 @@ TEST(LineEditCommand, opensTheLinesFieldOrWarns) {
 
 TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    DocumentSession session(settings, 1u);
+    ContractDocument& doc = session.document();
     fillOffers(doc, 2);
-    QUndoStack history;
     FakePrompts fake;
 
-    runLineEdit(doc, history, fake, 36);  // no answer: Cancel
+    runLineEdit(session, fake, 36);  // no answer: Cancel
     EXPECT_EQ(doc.m_offers[1].location, "o2-location");
 
     for (const char* typed : {"  Tharkad ", "", "zz"}) {
         fake.editAnswer = typed;
-        runLineEdit(doc, history, fake, 36);
+        runLineEdit(session, fake, 36);
         EXPECT_EQ(doc.m_offers[1].location, typed);
     }
     fake.editAnswer = "E";
-    runLineEdit(doc, history, fake, 1);
+    runLineEdit(session, fake, 1);
     EXPECT_EQ(doc.m_rating, "E");
     EXPECT_EQ(doc.m_offers[0].location, "o1-location");
     EXPECT_EQ(doc.m_offerCount, 2);
@@ -104,11 +104,11 @@ TEST(LineEditCommand, okStoresTheTextExactlyAndCancelLeavesIt) {
 
 TEST(LineEditDialog, roundTripThroughTheRealDialog) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1);
+    DocumentSession session(settings, 1u);
+    ContractDocument& doc = session.document();
     fillOffers(doc, 2);
     DialogPrompts prompts(nullptr);
     ModalDriver driver;
-    QUndoStack history;
 
     QString promptShown;
     QString textShown;
@@ -122,7 +122,7 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
         QTest::keyClicks(edit, "Tharkad");
         QTest::keyClick(edit, Qt::Key_Return);
     });
-    runLineEdit(doc, history, prompts, 36);
+    runLineEdit(session, prompts, 36);
     EXPECT_EQ(promptShown, "Location: o2-location");
     EXPECT_EQ(textShown, "o2-location");
     EXPECT_TRUE(editFocused);
@@ -132,14 +132,14 @@ TEST(LineEditDialog, roundTripThroughTheRealDialog) {
         QTest::keyClicks(control<QLineEdit>(dialog, EditLineDialog::kTextId), "Outreach");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    runLineEdit(doc, history, prompts, 36);
+    runLineEdit(session, prompts, 36);
     EXPECT_EQ(doc.m_offers[1].location, "Tharkad");
 
     driver.whenShown<EditLineDialog>([&](EditLineDialog& dialog) {
         control<QLineEdit>(dialog, EditLineDialog::kTextId)->clear();
         QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    runLineEdit(doc, history, prompts, 1);
+    runLineEdit(session, prompts, 1);
     EXPECT_EQ(doc.m_rating, "");
 }
 

@@ -4,12 +4,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUndoStack>
 #include <QtTest/QTest>
 #include <map>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "session/DocumentSession.h"
+#include "tests/support/SeededDocument.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/Commands.h"
@@ -36,7 +37,7 @@ void clickOk(QDialog& dialog) {
 std::uint32_t seedWithOffers(const std::string& rating, int offers) {
     for (std::uint32_t seed = 1; seed < 1000; ++seed) {
         MemorySettings settings;
-        ContractDocument probe(settings, seed);
+        testsupport::SeededDocument probe(settings, seed);
         probe.resetToUntitled();
         probe.generateOffers(rating, OfferChoices{});
         if (probe.m_offerCount >= offers) {
@@ -50,10 +51,10 @@ std::uint32_t seedWithOffers(const std::string& rating, int offers) {
 class NewCustomCommand : public ::testing::Test {
 protected:
     MemorySettings settings;
-    ContractDocument doc{settings, seedWithOffers("A", 1)};
+    DocumentSession session{settings, seedWithOffers("A", 1)};
+    ContractDocument& doc = session.document();
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
-    QUndoStack history;
 };
 
 TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
@@ -64,13 +65,13 @@ TEST_F(NewCustomCommand, cancelChangesNeitherTheOffersNorTheChoices) {
         type(combo(dialog, NewCustomDialog::kRatingId), "A");
         QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
-    const std::uint32_t generator = doc.generatorState();
-    runNewCustom(doc, history, prompts);
+    const std::uint32_t generator = session.generator().state();
+    runNewCustom(session, prompts);
     EXPECT_EQ(doc.m_rating, "D");
     EXPECT_EQ(doc.m_customChoices, OfferChoices{});
     EXPECT_EQ(doc.m_offers[0].employer, "kept");
     EXPECT_EQ(doc.title(), "Saved.did");
-    EXPECT_EQ(doc.generatorState(), generator);
+    EXPECT_EQ(session.generator().state(), generator);
 }
 
 TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
@@ -94,7 +95,7 @@ TEST_F(NewCustomCommand, refusesATwoLetterRatingAndStaysOpen) {
         type(combo(dialog, NewCustomDialog::kRatingId), "B");
         clickOk(dialog);
     });
-    runNewCustom(doc, history, prompts);
+    runNewCustom(session, prompts);
     EXPECT_EQ(message, "Please enter no more than 1 characters.");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_TRUE(stayedOpen);
@@ -107,7 +108,7 @@ TEST_F(NewCustomCommand, anEmptyRatingPasses) {
         combo(dialog, NewCustomDialog::kRatingId)->lineEdit()->clear();
         clickOk(dialog);
     });
-    runNewCustom(doc, history, prompts);
+    runNewCustom(session, prompts);
     EXPECT_EQ(doc.m_rating, "");
     EXPECT_EQ(doc.title(), "Untitled");
 }
@@ -119,7 +120,7 @@ TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
         // Enter from inside a combo confirms the dialog without turning "a" into "A".
         QTest::keyClick(combo(dialog, NewCustomDialog::kEmployerId)->lineEdit(), Qt::Key_Return);
     });
-    runNewCustom(doc, history, prompts);
+    runNewCustom(session, prompts);
     EXPECT_EQ(doc.m_rating, "a");
     EXPECT_EQ(doc.m_customChoices.employer, "Kell");
     ASSERT_GE(doc.m_offerCount, 1);
@@ -132,7 +133,7 @@ TEST_F(NewCustomCommand, typedTextsAreStoredAsTypedAndReopenOnTheirEntries) {
         employerShown = combo(dialog, NewCustomDialog::kEmployerId)->currentText();
         clickOk(dialog);
     });
-    runNewCustom(doc, history, prompts);
+    runNewCustom(session, prompts);
     EXPECT_EQ(ratingShown, "A");
     EXPECT_EQ(employerShown, "Kell Hounds");
     EXPECT_EQ(doc.m_rating, "A");
@@ -145,9 +146,9 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
     mine.assignment = "Garrison Duty";
     mine.transport = "25%";
     fake.customAnswer = std::make_pair(std::string("C"), mine);
-    runNewCustom(doc, history, fake);
+    runNewCustom(session, fake);
     fake.ratingAnswer = "B";
-    runNewRandom(doc, history, fake);
+    runNewRandom(session, fake);
 
     std::map<int, QString> shown;
     driver.whenShown<NewCustomDialog>([&](NewCustomDialog& dialog) {
@@ -157,7 +158,7 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    runNewCustom(doc, history, prompts);
+    runNewCustom(session, prompts);
     EXPECT_EQ(shown[NewCustomDialog::kRatingId], "B");
     EXPECT_EQ(shown[NewCustomDialog::kAssignmentId], "Garrison Duty");
     EXPECT_EQ(shown[NewCustomDialog::kTransportId], "25%");
@@ -167,14 +168,14 @@ TEST_F(NewCustomCommand, opensWithTheChoicesLastConfirmedEvenAfterNewRandom) {
 TEST(NewCustomGeneration, fixedSupportAndTransportFillBothFieldsOfTheFirstOfferOnly) {
     const std::uint32_t seed = seedWithOffers("A", 2);
     MemorySettings settings;
-    ContractDocument doc(settings, seed);
-    QUndoStack history;
+    DocumentSession session(settings, seed);
+    ContractDocument& doc = session.document();
     FakePrompts fake;
     OfferChoices choices;
     choices.support = "81 percent";
     choices.transport = "no transport";
     fake.customAnswer = std::make_pair(std::string("A"), choices);
-    runNewCustom(doc, history, fake);
+    runNewCustom(session, fake);
 
     ASSERT_GE(doc.m_offerCount, 2);
     const ContractOffer& first = doc.m_offers[0];
@@ -197,17 +198,17 @@ TEST(NewCustomGeneration, allRandomChoicesGenerateExactlyLikeNewRandom) {
         for (std::uint32_t seed : {1u, 77u, 4242u, 123456789u}) {
             MemorySettings settings;
             settings.writeText(settings::kSection, settings::kPay, "100000");
-            ContractDocument custom(settings, seed);
-            ContractDocument random(settings, seed);
+            DocumentSession custom(settings, seed);
+            DocumentSession random(settings, seed);
             FakePrompts fake;
-            QUndoStack history;
             fake.customAnswer = std::make_pair(std::string(rating), OfferChoices{});
             fake.ratingAnswer = rating;
-            runNewCustom(custom, history, fake);
-            runNewRandom(random, history, fake);
-            EXPECT_EQ(custom.m_offerCount, random.m_offerCount) << rating << seed;
-            EXPECT_EQ(custom.m_offers, random.m_offers) << rating << seed;
-            EXPECT_EQ(custom.generatorState(), random.generatorState()) << rating << seed;
+            runNewCustom(custom, fake);
+            runNewRandom(random, fake);
+            EXPECT_EQ(custom.document().m_offerCount, random.document().m_offerCount)
+                << rating << seed;
+            EXPECT_EQ(custom.document().m_offers, random.document().m_offers) << rating << seed;
+            EXPECT_EQ(custom.generator().state(), random.generator().state()) << rating << seed;
         }
     }
 }

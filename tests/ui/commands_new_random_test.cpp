@@ -3,11 +3,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUndoStack>
 #include <QtTest/QTest>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "session/DocumentSession.h"
+#include "tests/support/SeededDocument.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/Commands.h"
@@ -29,9 +30,10 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot take(const ContractDocument& doc) {
+Snapshot take(DocumentSession& session) {
+    const ContractDocument& doc = session.document();
     return {doc.m_offerCount, doc.m_rating, doc.m_customChoices,
-            doc.m_offers,     doc.title(),  doc.generatorState()};
+            doc.m_offers,     doc.title(),  session.generator().state()};
 }
 
 class NewRandomCommand : public ::testing::Test {
@@ -41,27 +43,27 @@ protected:
         doc.m_offers[0].location = "Tharkad";
     }
     MemorySettings settings;
-    ContractDocument doc{settings, kSeed};
+    DocumentSession session{settings, kSeed};
+    ContractDocument& doc = session.document();
     DialogPrompts prompts{nullptr};
     ModalDriver driver;
-    QUndoStack history;
 };
 
 TEST_F(NewRandomCommand, cancelInTheDialogChangesNothing) {
-    const Snapshot before = take(doc);
+    const Snapshot before = take(session);
     driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
         auto* combo = control<QComboBox>(dialog, NewRandomDialog::kRatingId);
         combo->lineEdit()->setText("A");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    runNewRandom(doc, history, prompts);
-    EXPECT_EQ(take(doc), before);
+    runNewRandom(session, prompts);
+    EXPECT_EQ(take(session), before);
 
     driver.whenShown<NewRandomDialog>([](NewRandomDialog& dialog) {
         QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
     });
-    runNewRandom(doc, history, prompts);
-    EXPECT_EQ(take(doc), before);
+    runNewRandom(session, prompts);
+    EXPECT_EQ(take(session), before);
 }
 
 TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
@@ -72,13 +74,13 @@ TEST_F(NewRandomCommand, enterAtOnceConfirmsTheRatingShownAndGenerates) {
         EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(dialog, 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    runNewRandom(doc, history, prompts);
+    runNewRandom(session, prompts);
     EXPECT_EQ(shown, "B");
     EXPECT_EQ(doc.m_rating, "B");
     // The reset ran: new title, default location back in every offer.
     EXPECT_EQ(doc.title(), "Untitled");
     EXPECT_EQ(doc.m_offers[0].location, "Outreach");
-    EXPECT_NE(doc.generatorState(), kSeed);
+    EXPECT_NE(session.generator().state(), kSeed);
 }
 
 TEST_F(NewRandomCommand, keepsATwoLetterRatingAsTyped) {
@@ -89,7 +91,7 @@ TEST_F(NewRandomCommand, keepsATwoLetterRatingAsTyped) {
         QTest::keyClicks(combo->lineEdit(), "AB");
         QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    runNewRandom(doc, history, prompts);
+    runNewRandom(session, prompts);
     EXPECT_EQ(doc.m_rating, "AB");
     EXPECT_EQ(doc.title(), "Untitled");
 }
@@ -99,10 +101,10 @@ TEST_F(NewRandomCommand, generatesWithEveryTermRandomAndKeepsTheCustomChoices) {
     doc.m_customChoices.support = "80%";
     FakePrompts fake;
     fake.ratingAnswer = "C";
-    runNewRandom(doc, history, fake);
+    runNewRandom(session, fake);
 
     MemorySettings otherSettings;
-    ContractDocument expected(otherSettings, kSeed);
+    testsupport::SeededDocument expected(otherSettings, kSeed);
     expected.m_rating = "C";
     expected.resetToUntitled();
     expected.generateOffers("C", OfferChoices{});

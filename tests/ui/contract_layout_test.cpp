@@ -84,6 +84,24 @@ TEST_P(ContractLayoutTest, signatureLinesAreCentredAndFitAboveTheCredit) {
     }
 }
 
+// One field of 200 MB crashed the text layout, and one of 100 MB left the body empty. A long
+// value is cut, and the page says so where the value ends.
+TEST_P(ContractLayoutTest, aHugeValueIsCutAndThePageSaysSo) {
+    Page page(GetParam());
+    ContractOffer offer = sampleOffer();
+    offer.employer.assign(1'000'000, 'W');
+    const ContractPageLayout layout = layOutContractPage(page.writer, offer, settings);
+    QString body;
+    for (const PlacedLine& line : layout.body) {
+        body += line.text + ' ';
+    }
+    EXPECT_TRUE(body.contains("This agreement, executed between WWW")) << body.toStdString();
+    EXPECT_TRUE(
+        body.contains(QString::fromUtf8("W\u2026 (cut: 1,000,000 characters in all) "
+                                        "(hereafter designated")))
+        << body.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(PageSizes, ContractLayoutTest,
                          ::testing::Values(QPageSize::A4, QPageSize::Letter));
 

@@ -24,7 +24,7 @@ class PrintContractTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     MemorySettings settings;
-    ContractDocument doc{settings, 1};
+    ContractDocument doc{settings};
     FakePrompts prompts;
     QString pdf;
 

@@ -32,7 +32,7 @@ const PdfWord* find(const std::vector<PdfWord>& words, const QString& text) {
 
 class ListingPrintTest : public ::testing::Test {
 protected:
-    ListingPrintTest() : doc(settings, 1u), printer(QPrinter::HighResolution) {
+    ListingPrintTest() : doc(settings), printer(QPrinter::HighResolution) {
         doc.resetToUntitled();
         doc.m_rating = "B";
         shelltest::fillOffers(doc, 4);

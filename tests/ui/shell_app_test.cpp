@@ -118,7 +118,7 @@ TEST(DesktopApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
     int removals = 0;
     DesktopApp app(settings, [&removals] {
         ++removals;
-        return true;
+        return QString();
     });
     EXPECT_FALSE(app.start({"/UNREGSERVER"}));
     EXPECT_EQ(removals, 1);
@@ -131,7 +131,7 @@ TEST(DesktopApp, unregisterRemovesTheSettingsAndWritesNothingBack) {
 // A settings file that could not be read cleanly is kept; saying it was removed would be false.
 TEST(DesktopApp, unregisterThatKeepsTheSettingsSaysSoAndEndsWithStatusOne) {
     MemorySettings settings;
-    DesktopApp app(settings, [] { return false; });
+    DesktopApp app(settings, [] { return QStringLiteral("kept"); });
     EXPECT_FALSE(app.start({"/Unregister"}));
     EXPECT_EQ(app.finish(), 1);
 }

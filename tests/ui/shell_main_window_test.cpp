@@ -30,6 +30,7 @@
 #include "document/MemorySettings.h"
 #include "listing/ListingPlan.h"
 #include "listing/RollExplanation.h"
+#include "session/DocumentSession.h"
 #include "shell/FramePlacement.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
@@ -48,7 +49,8 @@ using shelltest::writeFile;
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : doc(settings, 1u), window(doc, recent, &prompts) {
+    MainWindowTest()
+        : session(settings, 1u), doc(session.document()), window(session, recent, &prompts) {
         doc.resetToUntitled();
         window.updateWindowTitle();
         window.placeOnScreen();
@@ -77,7 +79,8 @@ protected:
 
     QTemporaryDir dir;
     MemorySettings settings;
-    ContractDocument doc;
+    DocumentSession session;
+    ContractDocument& doc;
     RecentFileList recent;
     FakePrompts prompts;
     MainWindow window;
@@ -439,10 +442,10 @@ TEST_F(MainWindowTest, helpShowsTheBundledPagesOrSaysItFailed) {
     EXPECT_TRUE(prompts.warnings.isEmpty());
 
     MemorySettings otherSettings;
-    ContractDocument otherDoc(otherSettings, 2u);
+    DocumentSession otherSession(otherSettings, 2u);
     RecentFileList otherRecent;
     FakePrompts otherPrompts;
-    MainWindow broken(otherDoc, otherRecent, &otherPrompts);
+    MainWindow broken(otherSession, otherRecent, &otherPrompts);
     broken.setHelpRoot(dir.filePath("no-help-here"));
     broken.action(Command::HelpTopics)->trigger();
     EXPECT_EQ(otherPrompts.warnings, QStringList({"Failed to launch help."}));
@@ -491,11 +494,11 @@ TEST_F(MainWindowTest, theTitleMarksChangesUntilUndoneOrSavedAndEditNamesTheStep
     prompts.ratingAnswer = "A";
     window.action(Command::NewRandom)->trigger();
     EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
-    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(session.isModified());
     EXPECT_EQ(window.action(Command::Undo)->text(), "&Undo New Random");
     window.action(Command::Undo)->trigger();
     EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(session.isModified());
     EXPECT_EQ(window.action(Command::Redo)->text(), "&Redo New Random");
     window.action(Command::Redo)->trigger();
     EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
@@ -517,7 +520,7 @@ TEST_F(MainWindowTest, theTitleMarksChangesUntilUndoneOrSavedAndEditNamesTheStep
     prompts.saveChangesAnswer = SaveAnswer::Discard;
     window.action(Command::NewDocument)->trigger();
     MemorySettings freshSettings;
-    ContractDocument fresh(freshSettings, 1u);
+    ContractDocument fresh(freshSettings);
     fresh.resetToUntitled();
     fresh.m_customChoices.employer = "Kell Hounds";
     EXPECT_EQ(doc.content(), fresh.content());
@@ -566,11 +569,12 @@ TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
         for (const auto& answer : answers) {
             ++row;
             MemorySettings settings;
-            ContractDocument doc(settings, 3u);
+            DocumentSession session(settings, 3u);
+            ContractDocument& doc = session.document();
             doc.resetToUntitled();
             RecentFileList recent;
             FakePrompts prompts;
-            MainWindow window(doc, recent, &prompts);
+            MainWindow window(session, recent, &prompts);
             window.show();
             prompts.editAnswer = "B";
             window.view()->setCurrentLine(1);
@@ -587,6 +591,10 @@ TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
             EXPECT_EQ(prompts.warnings.size(), answer.saveFails ? 1 : 0) << row;
             if (!answer.goesOn) {
                 EXPECT_EQ(doc.m_rating, "B") << row;
+            }
+            if (&command == &commands[2]) {
+                // File > Open settles the changes before the file is chosen.
+                EXPECT_EQ(prompts.openPathsAsked, answer.goesOn ? 1 : 0) << row;
             }
         }
     }
@@ -616,8 +624,11 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     EXPECT_EQ(rolled.toStdString(), *explainField(doc, 0, &ContractOffer::assignment));
 
     prompts.editAnswer = "Retainer";
+    int changes = 0;
+    QObject::connect(&session, &DocumentSession::changed, [&changes] { ++changes; });
     emit table->cellDoubleClicked(1, 0);
-    EXPECT_EQ(window.view()->history().undoText(), "Edit Assignment");
+    EXPECT_EQ(changes, 1) << "one edit, one notification: the details are rebuilt once";
+    EXPECT_EQ(session.history().undoText(), "Edit Assignment");
     EXPECT_EQ(window.view()->currentLine(), 6);
     EXPECT_EQ(table->item(1, 0)->text(), "Retainer");
     EXPECT_EQ(table->item(1, 0)->toolTip(), "edited by hand; before that: " + rolled);
@@ -636,7 +647,7 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     EXPECT_EQ(testsupport::pdfPageCount(prompts.pdfPath), 1);
     EXPECT_TRUE(testsupport::pdfPageText(prompts.pdfPath, 1).startsWith("Offer Details"));
 
-    MainWindow second(doc, recent, &prompts);
+    MainWindow second(session, recent, &prompts);
     EXPECT_TRUE(second.action(Command::OfferDetails)->isChecked());
     EXPECT_FALSE(second.offerDetails()->isHidden());
 }

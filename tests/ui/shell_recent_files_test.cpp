@@ -64,7 +64,7 @@ TEST_P(RecentDisplayName, shortensAsTheMenuShowsIt) {
     const DisplayCase& c = GetParam();
     const QString shown = RecentFileList::displayName(c.path, c.currentDir);
     EXPECT_EQ(shown, QString::fromUtf8(c.shown));
-    EXPECT_LE(shown.size(), std::max<qsizetype>(30, QString(c.path).section('/', -1).size()));
+    EXPECT_LE(shown.size(), RecentFileList::kMaxNameChars);
 }
 
 // clang-format off
@@ -76,6 +76,11 @@ const DisplayCase kDisplayCases[] = {
     {"/home/gm/campaigns/spring/third/offers.did",    "/elsewhere", "/.../spring/third/offers.did"},
     {"/home/gm/x/a-very-long-file-name-indeed.did",   "/elsewhere", "a-very-long-file-name-indeed.did"},
     {"/exactly/thirty/chars/abcd.did",                "/elsewhere", "/exactly/thirty/chars/abcd.did"},
+    // A name too long for any menu keeps its start and its end.
+    {"/home/gm/abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij.did",
+     "/home/gm", "abcdefghijabcdefghijabcdefgh...fghijabcdefghijabcdefghij.did"},
+    {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy",
+     "/elsewhere", "xxxxxxxxxxxxxxxxxxxxxxxxxxxx...yyyyyyyyyyyyyyyyyyyyyyyyyyyyy"},
 };
 // clang-format on
 

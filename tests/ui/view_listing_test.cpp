@@ -10,10 +10,10 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "session/DocumentSession.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/RecordingDevice.h"
 #include "tests/ui/shell_test_support.h"
@@ -33,9 +33,10 @@ std::vector<DrawnText> record(const ContractDocument& doc, int labelX, int value
 
 class ListingTest : public ::testing::Test {
 protected:
-    ListingTest() : doc(settings, 1u) { doc.resetToUntitled(); }
+    ListingTest() : session(settings, 1u), doc(session.document()) { doc.resetToUntitled(); }
     MemorySettings settings;
-    ContractDocument doc;
+    DocumentSession session;
+    ContractDocument& doc;
     FakePrompts prompts;
 };
 
@@ -158,7 +159,7 @@ TEST(visibleText, keepsShortTextsWholeAndNeverSplitsACharacter) {
 // ---- the view widget -------------------------------------------------------------------------
 
 TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLines) {
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     view.resize(300, 200);
     view.show();
     const QFontMetrics metrics(view.font());
@@ -177,7 +178,7 @@ TEST_F(ListingTest, viewMeasuresItsFontAndScrollsOverSeventyCharsBySeventyOneLin
 }
 
 TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     view.resize(300, 200);
     view.show();
     const int lh = view.lineHeight();
@@ -192,7 +193,7 @@ TEST_F(ListingTest, lineUnderAPointCountsTheScrollPosition) {
 }
 
 TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     view.resize(300, 200);
     view.show();
     QScrollBar* bar = view.verticalScrollBar();
@@ -218,25 +219,25 @@ TEST_F(ListingTest, homeAndEndGoToTheTopAndTheBottomWithOrWithoutCtrl) {
 
 TEST_F(ListingTest, doubleClickEditsTheLineUnderTheScrolledPointAndRedraws) {
     shelltest::fillOffers(doc, 1);
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     view.resize(300, 120);
     view.show();
     const int lh = view.lineHeight();
     view.verticalScrollBar()->setValue(2 * lh);
     prompts.editAnswer = "Davion";
-    bool changed = false;
-    QObject::connect(&view, &ListingView::documentChanged, [&changed] { changed = true; });
+    int changes = 0;
+    QObject::connect(&session, &DocumentSession::changed, [&changes] { ++changes; });
     // Line 5 (the first employer) is 3 lines below the top after scrolling by 2.
     QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(20, 3 * lh + lh / 2));
     EXPECT_EQ(doc.m_offers[0].employer, "Davion");
-    EXPECT_TRUE(changed);
+    EXPECT_EQ(changes, 1);
     ASSERT_EQ(prompts.editsShown.size(), 1u);
     EXPECT_EQ(prompts.editsShown[0].second, "o1-employer");
 }
 
 TEST_F(ListingTest, theCurrentLineFollowsClicksAndKeysOverEditableLinesAndShowsHighlighted) {
     shelltest::fillOffers(doc, 1);
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     view.resize(300, 220);
     view.show();
     const int lh = view.lineHeight();
@@ -271,12 +272,12 @@ TEST_F(ListingTest, theCurrentLineFollowsClicksAndKeysOverEditableLinesAndShowsH
     prompts.editAnswer = "Tharkad";
     QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(doc.m_offers[0].location, "Tharkad");
-    EXPECT_EQ(view.history().undoText(), "Edit Location");
+    EXPECT_EQ(session.history().undoText(), "Edit Location");
 }
 
 TEST_F(ListingTest, theLineMenuRollsOnlyTheTenTermsAndCopiesTheValue) {
     shelltest::fillOffers(doc, 1);
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     EXPECT_EQ(view.createLineMenu(4, &view), nullptr);  // a header
     for (int line : {1, 5, 16, 17, 19}) {
         std::unique_ptr<QMenu> menu(view.createLineMenu(line, &view));
@@ -291,12 +292,12 @@ TEST_F(ListingTest, theLineMenuRollsOnlyTheTenTermsAndCopiesTheValue) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "o1-assignment");
     menu->actions()[1]->trigger();
     EXPECT_NE(doc.m_offers[0].assignment, "o1-assignment");
-    EXPECT_EQ(view.history().undoText(), "Roll Assignment Again");
+    EXPECT_EQ(session.history().undoText(), "Roll Assignment Again");
 }
 
 TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
     shelltest::fillOffers(doc, 2);
-    ListingView view(doc, prompts);
+    ListingView view(session, prompts);
     QTemporaryDir dir;
     prompts.pdfPath = dir.filePath("listing.pdf");
     view.printListing();
@@ -307,7 +308,7 @@ TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
     EXPECT_TRUE(prompts.warnings.isEmpty());
 
     FakePrompts cancelled;
-    ListingView other(doc, cancelled);
+    ListingView other(session, cancelled);
     other.printListing();  // no pdfPath: the dialog is cancelled, nothing printed or said
     EXPECT_EQ(cancelled.listingPrintersAsked, 1);
     EXPECT_TRUE(cancelled.warnings.isEmpty());

@@ -16,6 +16,7 @@
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/OddsReport.h"
+#include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
 #include "tests/ui/FakePrompts.h"
@@ -142,16 +143,39 @@ TEST(OddsWindow, chartsFollowThePalette) {
     }
 }
 
+// Without its charts module (not found, or a file that is none) the window still opens, says
+// that the charts are unavailable, and shows the counts.
+TEST(OddsWindow, withoutTheChartsModuleShowsTheCountsAlone) {
+    QTemporaryDir dir;
+    QFile notAModule(dir.filePath("libzuvaduro_charts.so"));
+    ASSERT_TRUE(notAModule.open(QIODevice::WriteOnly) && notAModule.write("text") == 4);
+    notAModule.close();
+    EXPECT_EQ(loadOddsChartsFrom(notAModule.fileName()), nullptr);
+    EXPECT_NE(loadOddsCharts(), nullptr);  // the one beside the tests
+
+    OddsWindow window("A", OfferChoices{}, {}, nullptr, loadOddsChartsFrom(dir.filePath("none")));
+    EXPECT_NE(window.findChild<QLabel*>("oddsChartsUnavailable"), nullptr);
+    startRun(window, 300, "3");
+    ASSERT_TRUE(waitForEnd(window));
+    auto* tabs = window.findChild<QTabWidget*>("oddsTabs");
+    ASSERT_EQ(tabs->count(), 11);
+    EXPECT_EQ(tabs->widget(1)->findChild<QTableWidget*>()->rowCount(),
+              static_cast<int>(window.result()->terms[0].size()));
+    EXPECT_TRUE(window.findChildren<QChartView*>().isEmpty());
+    EXPECT_EQ(window.exportChart(dir.filePath("chart.png")), "");
+    EXPECT_FALSE(QFile::exists(dir.filePath("chart.png")));
+}
+
 // View > Odds... starts from the document's rating and custom choices; a second time it raises
 // the window that is open.
 TEST(OddsWindow, theViewMenuOpensOneWindowFromTheDocument) {
     MemorySettings settings;
-    ContractDocument doc(settings, 1u);
-    doc.m_rating = "D";
-    doc.m_customChoices.salvageRights = "Full Rights";
+    DocumentSession session(settings, 1u);
+    session.document().m_rating = "D";
+    session.document().m_customChoices.salvageRights = "Full Rights";
     RecentFileList recent;
     FakePrompts prompts;
-    MainWindow main(doc, recent, &prompts);
+    MainWindow main(session, recent, &prompts);
     main.action(Command::Odds)->trigger();
     main.action(Command::Odds)->trigger();
     const QList<OddsWindow*> windows = main.findChildren<OddsWindow*>();

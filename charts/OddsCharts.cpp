@@ -1,4 +1,4 @@
-#include "view/OddsCharts.h"
+#include "charts/OddsCharts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,4 +1,4 @@
-#include "generate/RollRecord.h"
+#include "document/RollRecord.h"
 
 const TermRecord* RollRecord::find(int offer, RolledTerm term) const {
     for (const TermRecord& record : terms) {

@@ -1,4 +1,4 @@
-#include "shell/WindowedMain.h"
+#include "app/WindowedMain.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
