@@ -3,31 +3,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMoveEvent>
-#include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <QWhatsThis>
-#include <algorithm>
 
 #include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
 #include "session/DocumentSession.h"
 #include "shell/AboutDialog.h"
 #include "shell/CommandTable.h"
+#include "shell/FileDrops.h"
+#include "shell/KeyboardReturn.h"
 #include "shell/MainWindowGeometry.h"
-#include "shell/OpenProgress.h"
 #include "shell/RecentFileList.h"
 #include "shell/RecentFilesMenu.h"
 #include "shell/SideWindows.h"
 #include "shell/SvgIcon.h"
 #include "shell/WindowCommandLine.h"
+#include "shell/WindowFileFlows.h"
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
 #include "view/OfferDetailsDock.h"
@@ -61,13 +56,16 @@ MainWindow::MainWindow(DocumentSession& session, RecentFileList& recent, UiPromp
     setWindowIcon(svgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
     m_view = new ListingView(m_session, *m_prompts, this);
     setCentralWidget(m_view);
+    m_files = std::make_unique<WindowFileFlows>(m_session, *m_prompts, *this, *m_view);
 
     createActions();
     createToolBar();
     createOfferDetails();
     createMenus();
     updateRecentFileMenu();
-    setAcceptDrops(true);
+    new FileDrops(
+        *this, [this] { return m_session.isReading(); },
+        [this](const QString& path) { return tryOpenDocument(path) != OpenOutcome::Cancelled; });
     updateWindowTitle();
     followSession();
     connect(m_view, &ListingView::currentLineChanged, this, &MainWindow::updateEditCommands);
@@ -75,13 +73,6 @@ MainWindow::MainWindow(DocumentSession& session, RecentFileList& recent, UiPromp
 }
 
 void MainWindow::followSession() {
-    m_questions.saveChanges = [this](const QString& title) {
-        return m_prompts->askSaveChanges(title);
-    };
-    m_questions.savePath = [this](const QString& proposed, QString& path) {
-        return m_prompts->askSavePath(proposed, path);
-    };
-    m_questions.read = [this](DocumentOpening& opening) { return readWithProgress(opening, this); };
     connect(&m_session, &DocumentSession::changed, this, [this] {
         updateWindowTitle();
         updateEditCommands();
@@ -243,15 +234,8 @@ void MainWindow::redo() {
     m_session.redo();
 }
 
-bool MainWindow::showOutcome(const FileOutcome& outcome) {
-    if (!outcome.message.isEmpty()) {
-        m_prompts->warn(outcome.message);
-    }
-    return outcome.done();
-}
-
 bool MainWindow::maybeSave() {
-    return showOutcome(m_session.maybeSave(m_questions));
+    return m_files->maybeSave();
 }
 
 void MainWindow::newDocument() {
@@ -273,20 +257,7 @@ bool MainWindow::openDocument(const QString& path) {
 }
 
 MainWindow::OpenOutcome MainWindow::tryOpenDocument(const QString& path) {
-    return openWith(path, m_questions);
-}
-
-MainWindow::OpenOutcome MainWindow::openWith(const QString& path, const FileQuestions& ask) {
-    const FileOutcome outcome = m_session.open(stripPathQuotes(path), ask);
-    showOutcome(outcome);
-    if (outcome.fresh) {
-        m_view->showFromTop();
-    }
-    if (outcome.alreadyOpen) {
-        raise();
-        activateWindow();
-    }
-    switch (outcome.status) {
+    switch (m_files->open(stripPathQuotes(path))) {
         case FileOutcome::Status::Done:
             return OpenOutcome::Opened;
         case FileOutcome::Status::Failed:
@@ -298,17 +269,7 @@ MainWindow::OpenOutcome MainWindow::openWith(const QString& path, const FileQues
 }
 
 void MainWindow::chooseAndOpenFile() {
-    // Unsaved changes are settled before the file is chosen, as File > New settles them; the
-    // open then asks no more.
-    if (!maybeSave()) {
-        return;
-    }
-    QString path;
-    if (m_prompts->askOpenPath(path)) {
-        FileQuestions settled = m_questions;
-        settled.saveChanges = [](const QString&) { return SaveAnswer::Discard; };
-        openWith(path, settled);
-    }
+    m_files->chooseAndOpen();
 }
 
 void MainWindow::save() {
@@ -320,11 +281,11 @@ void MainWindow::saveAs() {
 }
 
 bool MainWindow::saveDocument() {
-    return showOutcome(m_session.save(m_questions));
+    return m_files->save();
 }
 
 bool MainWindow::saveDocumentAs() {
-    return showOutcome(m_session.saveAs(m_questions));
+    return m_files->saveAs();
 }
 
 void MainWindow::openRecentFile(int index) {
@@ -335,46 +296,6 @@ void MainWindow::openRecentFile(int index) {
     if (tryOpenDocument(path) == OpenOutcome::Failed) {
         m_recent.remove(path);
         updateRecentFileMenu();
-    }
-}
-
-namespace {
-bool holdsLocalFiles(const QMimeData* data) {
-    const QList<QUrl> urls = data->urls();
-    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
-}
-}  // namespace
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!m_session.isReading() && holdsLocalFiles(event->mimeData())) {
-        event->acceptProposedAction();
-    }
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    if (!m_session.isReading() && holdsLocalFiles(event->mimeData())) {
-        event->acceptProposedAction();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            paths << url.toLocalFile();
-        }
-    }
-    if (paths.isEmpty() || m_session.isReading()) {
-        return;
-    }
-    event->acceptProposedAction();
-    raise();
-    activateWindow();
-    // One after the other, so the last one stays open; a cancel stops the rest.
-    for (const QString& path : paths) {
-        if (tryOpenDocument(path) == OpenOutcome::Cancelled) {
-            break;
-        }
     }
 }
 
@@ -405,16 +326,7 @@ void MainWindow::showOdds() {
 }
 
 void MainWindow::reactivateAfterDialog() {
-    // Later, so that a dialog that follows at once (the reminder before the contract selection)
-    // keeps the keyboard. Without a window manager nothing else gives it back to the main window,
-    // and keys would go nowhere until a click.
-    QTimer::singleShot(0, this, [this] {
-        const QWidget* active = QApplication::activeWindow();
-        const bool otherWindowActive = active != nullptr && active != this && active->isVisible();
-        if (isVisible() && QApplication::activeModalWidget() == nullptr && !otherWindowActive) {
-            activateWindow();
-        }
-    });
+    returnKeyboardAfterDialog(*this);
 }
 
 void MainWindow::exitProgram() {

@@ -5,7 +5,6 @@
 #include <memory>
 #include <span>
 
-#include "session/FileFlow.h"
 #include "shell/CommandTable.h"
 #include "shell/HelpWindow.h"
 #include "shell/SideWindows.h"
@@ -20,6 +19,7 @@ class QToolBar;
 class RecentFileList;
 class RecentFilesMenu;
 class UiPrompts;
+class WindowFileFlows;
 
 // The main window: menu, toolbar and accelerators over the one listing view, and the shell's
 // own commands (open, save, recent files, help, about, exit). The actions are made from the
@@ -90,9 +90,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -104,23 +101,18 @@ private:
     void createOfferDetails();
     // The entries of a menu or of the toolbar, in order.
     void addCommands(QWidget* target, std::span<const MenuEntry> entries);
-    // The file flows' questions, and the title, edit commands and recent files following the
-    // session's changes.
+    // The title, edit commands and recent files follow the session's changes.
     void followSession();
-    // Shows a file flow's message, if any; true when the flow was done.
-    bool showOutcome(const FileOutcome& outcome);
-    OpenOutcome openWith(const QString& path, const FileQuestions& ask);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
     void updateEditCommands();
 
     DocumentSession& m_session;
     ContractDocument& m_doc;
     RecentFileList& m_recent;
-    // The file flows' questions, answered through m_prompts and the progress of a read.
-    FileQuestions m_questions;
     std::unique_ptr<UiPrompts> m_ownPrompts;
     UiPrompts* m_prompts;
     ListingView* m_view = nullptr;
+    std::unique_ptr<WindowFileFlows> m_files;
     OfferDetailsDock* m_details = nullptr;
     std::unique_ptr<MainWindowGeometry> m_geometry;
     QToolBar* m_toolBar = nullptr;
