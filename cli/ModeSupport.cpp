@@ -6,33 +6,15 @@
 
 #include "cli/Modes.h"
 #include "document/ContractDocument.h"
+#include "document/OfferTerms.h"
 #include "listing/ListingJson.h"
 #include "listing/ListingPlan.h"
 #include "storage/DocumentFile.h"
 
-namespace {
-
-struct ChoiceOption {
-    std::string_view option;
-    ChoiceField field;
-};
-constexpr std::array<ChoiceOption, 8> kChoiceOptions = {{
-    {"--employer", &OfferChoices::employer},
-    {"--assignment", &OfferChoices::assignment},
-    {"--length", &OfferChoices::contractLength},
-    {"--multiplier", &OfferChoices::paymentMultiplier},
-    {"--support", &OfferChoices::support},
-    {"--transport", &OfferChoices::transport},
-    {"--salvage", &OfferChoices::salvageRights},
-    {"--command", &OfferChoices::commandRights},
-}};
-
-}  // namespace
-
 ChoiceField choiceOption(const std::string& option) {
-    for (const ChoiceOption& known : kChoiceOptions) {
+    for (const OfferChoiceTerm& known : kOfferChoiceTerms) {
         if (known.option == option) {
-            return known.field;
+            return known.choice;
         }
     }
     return nullptr;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,7 +19,6 @@
 #include "view/ContractPrinter.h"
 #include "view/ListingPrinter.h"
 #include "view/OfferDetailsPrinter.h"
-#include "view/PrintJob.h"
 
 namespace {
 
@@ -126,17 +126,17 @@ QPageSize::PageSizeId systemPageSize() {
                                                                               : QPageSize::A4;
 }
 
-// Paints `paint` for a PDF printer writing `request.outPath`; the file is replaced only once the
-// whole PDF is made.
+// Runs `printJob` (one of the printers' print functions, as the window calls them) on a PDF
+// printer writing `request.outPath`; the file is replaced only once the whole PDF is made.
 ModeOutcome writePdf(const ExportRequest& request, const ContractDocument& doc,
-                     const PaintPages& paint) {
+                     const std::function<PrintOutcome(QPrinter&)>& printJob) {
     QPrinter printer(QPrinterInfo(), QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.outPath);
     printer.setPageSize(QPageSize(request.pageSize.value_or(systemPageSize())));
     printer.setDocName(QString::fromStdString(doc.title()));
 
-    const PrintOutcome outcome = runPrintJob(printer, request.documentPath, paint);
+    const PrintOutcome outcome = printJob(printer);
     if (!outcome.printerOk) {
         return reportFailure(QStringLiteral("Could not write %1.").arg(request.outPath));
     }
@@ -154,14 +154,12 @@ ModeOutcome exportPdf(const ExportRequest& request) {
     }
 
     if (request.kind == ExportKind::Listing) {
-        return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
-            printListingPage(painter, device, doc);
-        });
+        return writePdf(request, doc,
+                        [&doc](QPrinter& printer) { return printListingOn(printer, doc); });
     }
     if (request.kind == ExportKind::Details) {
-        const QDate today = QDate::currentDate();
-        return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
-            printOfferDetailsPage(painter, device, doc, today);
+        return writePdf(request, doc, [&doc](QPrinter& printer) {
+            return printOfferDetailsOn(printer, doc, QDate::currentDate());
         });
     }
 
@@ -183,8 +181,8 @@ ModeOutcome exportPdf(const ExportRequest& request) {
             ticked[static_cast<std::size_t>(k)] = true;
         }
     }
-    return writePdf(request, doc, [&](QPainter& painter, QPagedPaintDevice& device) {
-        printContractPages(painter, device, doc, ticked);
+    return writePdf(request, doc, [&doc, &ticked](QPrinter& printer) {
+        return printContractsOn(printer, doc, ticked);
     });
 }
 

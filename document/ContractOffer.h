@@ -39,17 +39,7 @@ struct ContractOffer {
         &ContractOffer::startDate,        &ContractOffer::endDate,
         &ContractOffer::location,
     };
-
-    // The member names, in the same order; used as keys of the JSON output.
-    static constexpr std::array<const char*, kFieldCount> kFieldNames = {
-        "employer",         "assignment",
-        "contractLength",   "paymentMultiplier",
-        "straightSupport",  "battleLossCompensation",
-        "dsjsCompensation", "commercialCompensation",
-        "salvageRights",    "commandRights",
-        "startDate",        "endDate",
-        "location",
-    };
+    // Their names, labels and prompts: document/OfferTerms.h.
 
     bool operator==(const ContractOffer&) const = default;
 };

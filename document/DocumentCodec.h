@@ -13,10 +13,10 @@ class ContractDocument;
 inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
 
-// Whole-document reading and writing on bytes, built on ContractDocument::Serialize.
+// Whole-document reading and writing on bytes, built on ContractDocument::serialize.
 struct CodecResult {
     bool ok = true;
-    std::string message;  // the product's message when !ok
+    std::string message;  // what to tell the user when !ok
 };
 
 // The file's bytes: year (from the "Year" setting), count, rating, the offers the count calls for.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/ContractOffer.h"
+#include "document/OfferTerms.h"
 
 // What the dice of a generation did: every die in the order it was rolled, and for each term how
 // its text came about. Filled by a RollRecorder (generate/RollRecorder.h) while the dice fall.
@@ -29,11 +30,19 @@ enum class RolledTerm : std::uint8_t {
 };
 inline constexpr std::size_t kRolledTermCount = 11;
 
-// The names the command line's JSON gives the terms, in RolledTerm order.
-inline constexpr std::array<std::string_view, kRolledTermCount> kRolledTermNames = {
-    "count",      "employer", "assignment", "length",  "multiplier", "straightSupport",
-    "battleLoss", "dsjs",     "commercial", "salvage", "command",
-};
+static_assert(kRolledTermCount == 1 + kRolledFieldCount);
+
+// The names the command line's JSON gives the terms, in RolledTerm order: "count", then the
+// fields' own names, as the offers and their explanations use them.
+inline constexpr std::array<std::string_view, kRolledTermCount> kRolledTermNames = [] {
+    std::array<std::string_view, kRolledTermCount> names{"count"};
+    for (std::size_t f = 0; f < kRolledFieldCount; ++f) {
+        names[f + 1] = kOfferTerms[f].key;
+    }
+    return names;
+}();
+static_assert(kRolledTermNames[static_cast<std::size_t>(RolledTerm::Length)] == "contractLength");
+static_assert(kRolledTermNames[static_cast<std::size_t>(RolledTerm::Command)] == "commandRights");
 
 inline std::string_view rolledTermName(RolledTerm term) {
     return kRolledTermNames[static_cast<std::size_t>(term)];

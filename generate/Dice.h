@@ -26,8 +26,8 @@ public:
     RollRecorder* recorder() const { return m_recorder; }
 
     // One die of size `faces`: a value 0..faces, one generator step. Faces run from 0, not 1: a
-    // die of size n has n + 1 outcomes. The modulo's slight bias towards low faces belongs to the
-    // product's dice and is kept.
+    // die of size n has n + 1 outcomes. The plain modulo, with its slight bias towards low faces,
+    // is what makes a seed give the same offers in every saved roll and known answer.
     int rollDie(int faces) { return rollDieFor(m_recorder, faces); }
 
     // The dice of `toRoll`, rolled one after the other and summed.

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 // The program's one pseudo-random generator: a 32-bit linear congruential generator whose
-// outputs are 15-bit values. Its exact sequence is part of the product (a fixed seed reproduces
-// a whole set of offers), so it is not swapped for a better generator.
+// outputs are 15-bit values. A fixed seed reproduces a whole set of offers, the odds' samples
+// and the known answers, so the sequence must never change; a better generator would change it.
 class Generator {
 public:
     explicit Generator(std::uint32_t seed = 0) : m_state(seed) {}

@@ -16,16 +16,8 @@
 
 namespace {
 
-static_assert(kOddsTerms[kPaymentMultiplierTerm].key == "paymentMultiplier");
-constexpr bool termKeysAreFieldNames() {
-    for (std::size_t t = 0; t < kOddsTermCount; ++t) {
-        if (kOddsTerms[t].key != ContractOffer::kFieldNames[t]) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(termKeysAreFieldNames());
+static_assert(kOddsTerms[kAssignmentTerm].field == &ContractOffer::assignment);
+static_assert(kOddsTerms[kPaymentMultiplierTerm].field == &ContractOffer::paymentMultiplier);
 
 // Samples are handed out in chunks of this many; the cancel request and the progress are looked
 // at between chunks, a few milliseconds apart.

@@ -5,11 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "document/ContractOffer.h"
+#include "document/OfferTerms.h"
 
 // The odds of a rating: many independent generations, counted. Sample i of a run seeded S is the
 // very generation a document seeded with oddsSampleSeed(S, i) makes for the rating and choices
@@ -29,24 +31,11 @@ constexpr std::uint32_t oddsSampleSeed(std::uint64_t seed, std::uint64_t index) 
     return static_cast<std::uint32_t>(splitMix64(seed + index));
 }
 
-// The ten terms counted, in the listing's order; `key` is the term's field name.
-struct OddsTermName {
-    std::string_view key;
-    std::string_view label;
-};
-inline constexpr std::size_t kOddsTermCount = 10;
-inline constexpr std::array<OddsTermName, kOddsTermCount> kOddsTerms = {{
-    {"employer", "Employer"},
-    {"assignment", "Assignment"},
-    {"contractLength", "Contract Length"},
-    {"paymentMultiplier", "Payment Multiplier"},
-    {"straightSupport", "Straight Support"},
-    {"battleLossCompensation", "Battle-Loss Compensation"},
-    {"dsjsCompensation", "DS/JS Compensation"},
-    {"commercialCompensation", "Commercial Compensation"},
-    {"salvageRights", "Salvage Rights"},
-    {"commandRights", "Command Rights"},
-}};
+// The ten terms counted, in the listing's order: the rolled rows of the table of terms (their
+// `key` names them in the JSON and CSV, their `name` titles them).
+inline constexpr std::size_t kOddsTermCount = kRolledFieldCount;
+inline constexpr std::span<const OfferTerm, kOddsTermCount> kOddsTerms{kOfferTerms.data(),
+                                                                       kOddsTermCount};
 inline constexpr std::size_t kAssignmentTerm = 1;
 inline constexpr std::size_t kPaymentMultiplierTerm = 3;
 

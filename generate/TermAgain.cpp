@@ -4,6 +4,7 @@
 #include <array>
 
 #include "document/NumberText.h"
+#include "document/OfferTerms.h"
 #include "generate/AssignmentTables.h"
 #include "generate/Dice.h"
 #include "generate/PayMultiplier.h"
@@ -12,15 +13,6 @@
 namespace {
 
 using Field = std::string ContractOffer::*;
-
-// The first ten fields of an offer, in the order a generation rolls them.
-constexpr std::array<Field, 10> kRolledTerms = {
-    &ContractOffer::employer,         &ContractOffer::assignment,
-    &ContractOffer::contractLength,   &ContractOffer::paymentMultiplier,
-    &ContractOffer::straightSupport,  &ContractOffer::battleLossCompensation,
-    &ContractOffer::dsjsCompensation, &ContractOffer::commercialCompensation,
-    &ContractOffer::salvageRights,    &ContractOffer::commandRights,
-};
 
 struct AssignmentInput {
     std::string_view name;
@@ -38,8 +30,9 @@ AssignmentInput assignmentAsRolled(std::string_view listed) {
 }  // namespace
 
 bool isRolledTerm(Field field) {
-    return field != nullptr &&
-           std::find(kRolledTerms.begin(), kRolledTerms.end(), field) != kRolledTerms.end();
+    // The rolled terms are the table's first rows, in the order a generation rolls them.
+    const OfferTerm* term = offerTerm(field);
+    return term != nullptr && term < kOfferTerms.data() + kRolledFieldCount;
 }
 
 bool rollTermAgain(Dice& dice, std::string_view rating, Field field, double basePay,

@@ -7,6 +7,7 @@
 #include "document/ContractDocument.h"
 #include "document/Cp1252.h"
 #include "document/NumberText.h"
+#include "document/OfferTerms.h"
 #include "document/RollRecord.h"
 #include "listing/OfferPay.h"
 #include "listing/RollExplanation.h"
@@ -61,13 +62,9 @@ constexpr std::array<Field, 4> kStatedPercentages = {
     &ContractOffer::straightSupport, &ContractOffer::battleLossCompensation,
     &ContractOffer::dsjsCompensation, &ContractOffer::commercialCompensation};
 
-const char* fieldName(Field field) {
-    for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
-        if (ContractOffer::kFields[f] == field) {
-            return ContractOffer::kFieldNames[f];
-        }
-    }
-    return "";
+std::string fieldName(Field field) {
+    const OfferTerm* term = offerTerm(field);
+    return term != nullptr ? std::string(term->key) : std::string();
 }
 
 // A finite amount with two decimals; JSON has no infinity.
@@ -124,7 +121,7 @@ std::string renderListingJson(const ContractDocument& doc) {
         const ContractOffer& offer = doc.m_offers[static_cast<std::size_t>(k)];
         out += k == 0 ? "{" : ", {";
         for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
-            out += jsonString(ContractOffer::kFieldNames[f]);
+            out += jsonString(std::string(kOfferTerms[f].key));
             out += ": ";
             out += jsonString(offer.*ContractOffer::kFields[f]);
             out += ", ";

@@ -4,6 +4,7 @@
 
 #include "document/ContractDocument.h"
 #include "document/NumberText.h"
+#include "document/OfferTerms.h"
 #include "listing/RollExplanation.h"
 #include "listing/TerminalText.h"
 
@@ -18,25 +19,23 @@ struct OfferLine {
     std::string_view name;    // the value's name in the window's commands; empty likewise
 };
 
-// clang-format off
-constexpr std::array<OfferLine, 15> kOfferLines = {{
-    {"     Employer:",                 &ContractOffer::employer,               "Employer: ",                 "Employer"},
-    {"     Assignment:",               &ContractOffer::assignment,             "Assignment: ",               "Assignment"},
-    {"     Contract Length:",          &ContractOffer::contractLength,         "Length of Contract: ",       "Contract Length"},
-    {"     Payment Mulitplier:",       &ContractOffer::paymentMultiplier,      "Payment Modifier: ",         "Payment Multiplier"},
-    {"     Support:",                  nullptr,                                {},                           {}},
-    {"     Straight Support:",         &ContractOffer::straightSupport,        "Straight Support: ",         "Straight Support"},
-    {"     Battle-Loss Compensation:", &ContractOffer::battleLossCompensation, "Battle-Loss Compensation: ", "Battle-Loss Compensation"},
-    {"     Transport:",                nullptr,                                {},                           {}},
-    {"     DS/JS Compensation:",       &ContractOffer::dsjsCompensation,       "DS/JS Compensation: ",       "DS/JS Compensation"},
-    {"     Commercial Compensation:",  &ContractOffer::commercialCompensation, "Commercial Compensation: ",  "Commercial Compensation"},
-    {"     Salvage Rights:",           &ContractOffer::salvageRights,          "Salvage Rights: ",           "Salvage Rights"},
-    {"     Command Rights:",           &ContractOffer::commandRights,          "Command Rights: ",            "Command Rights"},
-    {"     Start Date:",               &ContractOffer::startDate,              "Start Date: ",               "Start Date"},
-    {"     End Date:",                 &ContractOffer::endDate,                "End Date: ",                 "End Date"},
-    {"     Location:",                 &ContractOffer::location,               "Location: ",                 "Location"},
-}};
+// The lines below an offer's header: each field of the table of terms, after its sub-heading
+// where it has one.
+constexpr std::size_t kOfferLineCount = 15;
+constexpr std::array<OfferLine, kOfferLineCount> kOfferLines = [] {
+    std::array<OfferLine, kOfferLineCount> lines{};
+    std::size_t n = 0;
+    for (const OfferTerm& term : kOfferTerms) {
+        if (!term.heading.empty()) {
+            lines.at(n++) = {term.heading, nullptr, {}, {}};
+        }
+        lines.at(n++) = {term.label, term.field, term.prompt, term.name};
+    }
+    return lines;
+}();
+static_assert(kOfferLines.back().field == &ContractOffer::location);
 
+// clang-format off
 constexpr std::array<std::string_view, 4> kHeaders = {
     "First Contract:", "Second Contract:", "Third Contract:", "Fourth Contract:"};
 // clang-format on
@@ -47,7 +46,7 @@ static_assert(kOfferLines.size() + 2 == listing::kLinesPerOffer);
 constexpr std::string_view kRatingPrompt = "Dragoon's Rating";
 constexpr std::string_view kRatingName = "Rating";
 // The second offer's length line asks in other words than the same line of the other offers.
-// Users of that line see this wording, so it stays as it is.
+// Users know each edit dialog by its words, so every prompt, this one too, shows as written here.
 constexpr std::string_view kSecondOfferLengthPrompt = "Contract Length: ";
 
 // A line that belongs to no offer's field.
@@ -75,12 +74,8 @@ std::string_view offerHeader(int k) {
 }
 
 std::string_view offerFieldName(Field field) {
-    for (const OfferLine& line : kOfferLines) {
-        if (field != nullptr && line.field == field) {
-            return line.name;
-        }
-    }
-    return {};
+    const OfferTerm* term = offerTerm(field);
+    return term != nullptr ? term->name : std::string_view();
 }
 
 ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {

@@ -6,26 +6,12 @@
 #include <string_view>
 
 #include "document/NumberText.h"
+#include "document/OfferTerms.h"
 #include "generate/Odds.h"
 #include "listing/ListingJson.h"
 #include "listing/TerminalText.h"
 
 namespace {
-
-struct ChoiceLabel {
-    std::string_view label;
-    std::string OfferChoices::*choice;
-};
-constexpr std::array<ChoiceLabel, 8> kChoiceLabels = {{
-    {"Employer", &OfferChoices::employer},
-    {"Assignment", &OfferChoices::assignment},
-    {"Contract Length", &OfferChoices::contractLength},
-    {"Payment Multiplier", &OfferChoices::paymentMultiplier},
-    {"Support", &OfferChoices::support},
-    {"Transport", &OfferChoices::transport},
-    {"Salvage Rights", &OfferChoices::salvageRights},
-    {"Command Rights", &OfferChoices::commandRights},
-}};
 
 constexpr std::size_t kHeaderColumn = 20;
 
@@ -142,7 +128,7 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
     appendHeaderLine(out, "Samples:", samples);
     appendHeaderLine(out, "Seed:", std::to_string(request.seed));
     std::string choices;
-    for (const ChoiceLabel& choice : kChoiceLabels) {
+    for (const OfferChoiceTerm& choice : kOfferChoiceTerms) {
         const std::string& text = request.choices.*choice.choice;
         if (text != kRandomChoice) {
             choices += choices.empty() ? "" : ", ";
@@ -165,7 +151,7 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
         for (const OddsValue& value : result.terms[t]) {
             rows.push_back({shown(value.text, controls), value.count});
         }
-        appendTable(out, kOddsTerms[t].label, rows, result.offers);
+        appendTable(out, kOddsTerms[t].name, rows, result.offers);
     }
     return out;
 }

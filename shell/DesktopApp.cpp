@@ -12,8 +12,8 @@
 #include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "storage/DocumentFile.h"
-#include "view/ListingView.h"
-#include "view/ProductMessage.h"
+#include "view/ListingPrinter.h"
+#include "view/ProgramMessage.h"
 #include "view/UiPrompts.h"
 
 DesktopApp::DesktopApp(SettingsStore& settings, std::function<QString()> removeSettings)
@@ -111,11 +111,9 @@ bool DesktopApp::printFromCommandLine(const WindowCommandLine& line) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(m_doc->title()));
-    const PrintOutcome outcome = ListingView::printListingOn(printer, *m_doc);
-    if (!outcome.printerOk) {
-        reportError(tr("Could not start print job."));
-    } else if (!outcome.fileProblem.isEmpty()) {
-        reportError(outcome.fileProblem);
+    const PrintOutcome outcome = printListingOn(printer, *m_doc);
+    if (const QString problem = printProblem(outcome); !problem.isEmpty()) {
+        reportError(problem);
     }
     return static_cast<bool>(outcome);
 }
@@ -132,7 +130,7 @@ bool DesktopApp::unregister() {
     const QString message = QStringLiteral(
         "System registry entries have been removed and the INI file (if any) was deleted.");
     if (hasRealDisplay()) {
-        showProductMessage(nullptr, QMessageBox::Information, message);
+        showProgramMessage(nullptr, QMessageBox::Information, message);
     } else {
         std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     }
@@ -142,7 +140,7 @@ bool DesktopApp::unregister() {
 void DesktopApp::reportError(const QString& message) {
     std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
     if (hasRealDisplay()) {
-        showProductMessage(nullptr, QMessageBox::Warning, message);
+        showProgramMessage(nullptr, QMessageBox::Warning, message);
     }
 }
 

@@ -1,28 +1,29 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
-#include <map>
 #include <memory>
+#include <span>
 
-#include "session/FileFlow.h"
-#include "shell/FramePlacement.h"
+#include "shell/CommandTable.h"
 #include "shell/HelpWindow.h"
+#include "shell/SideWindows.h"
 
 class ContractDocument;
 class DocumentSession;
 class ListingView;
-class OddsWindow;
+class MainWindowGeometry;
 class OfferDetailsDock;
 class QMenu;
 class QToolBar;
 class RecentFileList;
+class RecentFilesMenu;
 class UiPrompts;
+class WindowFileFlows;
 
 // The main window: menu, toolbar and accelerators over the one listing view, and the shell's
-// own commands (open, save, recent files, help, about, exit). Every QAction carries its command
-// number as objectName and data, so the same numbers reach it from menus, keys and tests.
+// own commands (open, save, recent files, help, about, exit). The actions are made from the
+// command table (shell/CommandTable.h); where the window stands is MainWindowGeometry's job.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -31,9 +32,7 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up place on the primary screen (FramePlacement). Once the window manager has
-    // framed the window, the place is fitted to the frame once, unless the window was moved or
-    // resized in between: nothing the user does to the window is undone.
+    // The start-up place on the primary screen (see MainWindowGeometry).
     void placeOnScreen();
 
     // The title and everything that shows the document's name follow the document: call after
@@ -50,11 +49,11 @@ public:
 
     ListingView* view() const { return m_view; }
     OfferDetailsDock* offerDetails() const { return m_details; }
-    QAction* action(int id) const;
+    QAction* action(Command command) const;
     UiPrompts& prompts() const { return *m_prompts; }
     // Where the help pages live (":/help" unless a test points elsewhere).
-    void setHelpRoot(const QString& root) { m_helpRoot = root; }
-    HelpWindow* helpWindow() const { return m_help; }
+    void setHelpRoot(const QString& root) { m_side->setHelpRoot(root); }
+    HelpWindow* helpWindow() const { return m_side->helpWindow(); }
 
     // ---- commands ----
     // New: back to the document of a fresh start, with a fresh history.
@@ -85,71 +84,40 @@ public:
     // would do.
     void reactivateAfterDialog();
 
-    // One row of the command table (menu text, key, toolbar tip and picture, what it runs).
-    struct CommandRow;
-
 signals:
     // The window was closed (Exit or the close button): the program ends.
     void windowClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void applyPlacement(const FramePlacement& placement);
-    QMargins frameMargins() const;
-    void fitToFrameOnce();
-    FramePlacement m_placement;
-    // The room the window was given for the offer details: at start, or when they were shown.
-    int m_startDetailsWidth = 0;
-    QSize m_sizeBeforeDetails;
-    QSize m_sizeWithDetails;
-    // Between placeOnScreen and the first event that knows the window manager's frame.
-    bool m_awaitingFrame = false;
-
     void createActions();
     void createMenus();
     void createToolBar();
     // View > Offer Details: the dock beside the listing, shown as the settings remember.
     void createOfferDetails();
-    // Shows or hides the details, widening the window by their width as the screen allows
-    // and narrowing it again if the user left that width as it was.
-    void showOfferDetails(bool on);
-    // Widens the window by up to `extraWidth` (not when maximized) and gives it to the details.
-    void makeRoomForDetails(int extraWidth);
-    // More offers need more room: the details grow to show them all, never shrink by themselves.
-    void growDetailsToFit();
-    void addCommands(QWidget* target, const int* ids, std::size_t count);
-    // The file flows' questions, and the title, edit commands and recent files following the
-    // session's changes.
+    // The entries of a menu or of the toolbar, in order.
+    void addCommands(QWidget* target, std::span<const MenuEntry> entries);
+    // The title, edit commands and recent files follow the session's changes.
     void followSession();
-    // Shows a file flow's message, if any; true when the flow was done.
-    bool showOutcome(const FileOutcome& outcome);
-    OpenOutcome openWith(const QString& path, const FileQuestions& ask);
     // Undo, Redo, Roll Term Again and the title's modified mark follow the history.
     void updateEditCommands();
-    bool showHelpPage(const QString& page);
 
     DocumentSession& m_session;
     ContractDocument& m_doc;
     RecentFileList& m_recent;
-    // The file flows' questions, answered through m_prompts and the progress of a read.
-    FileQuestions m_questions;
     std::unique_ptr<UiPrompts> m_ownPrompts;
     UiPrompts* m_prompts;
     ListingView* m_view = nullptr;
+    std::unique_ptr<WindowFileFlows> m_files;
     OfferDetailsDock* m_details = nullptr;
+    std::unique_ptr<MainWindowGeometry> m_geometry;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_fileMenu = nullptr;
-    QAction* m_recentPlaceholder = nullptr;
-    std::array<QAction*, 4> m_recentActions{};
-    std::map<int, QAction*> m_actions;
-    QString m_helpRoot = QStringLiteral(":/help");
-    QPointer<HelpWindow> m_help;
-    QPointer<OddsWindow> m_odds;
+    RecentFilesMenu* m_recentMenu = nullptr;
+    std::array<QAction*, kCommandCount> m_actions{};
+    std::unique_ptr<SideWindows> m_side;
 };

@@ -10,7 +10,7 @@
 
 class ContractDocument;
 
-// The open and save sequences. They return what happened and the product's message instead of
+// The open and save sequences. They return what happened and the message for the user instead of
 // showing it; the window shows the message, the command line prints it.
 
 enum class OpenStatus {
@@ -33,7 +33,7 @@ OpenResult openDocumentFile(ContractDocument& doc, const QString& path);
 
 // The same open in three steps, so that the slow middle one can run on another thread while the
 // window goes on painting: the constructor resolves the path and opens the file, readBytes()
-// reads it without touching any document, and Finish() decodes it into the document (or
+// reads it without touching any document, and finish() decodes it into the document (or
 // reports why not), on the document's thread.
 //
 // A regular file is read up to its size; pipes and devices, which have none, up to a bound.
@@ -46,7 +46,7 @@ public:
     DocumentOpening& operator=(const DocumentOpening&) = delete;
 
     // False when the open already ended (the file is the open document, or it could not be
-    // opened); Finish() then says how.
+    // opened); finish() then says how.
     bool needsReading() const { return !m_outcome.has_value(); }
     const QString& absolutePath() const { return m_absolute; }
     // The size of a regular file; 0 when the file does not say.

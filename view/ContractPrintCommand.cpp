@@ -34,10 +34,7 @@ void runPrintContract(ContractDocument& doc, UiPrompts& prompts) {
     }
 
     // A printer's own failures go unreported; a PDF file that could not be written is said.
-    const PrintOutcome outcome = runPrintJob(printer, QString::fromStdString(doc.pathName()),
-                                             [&](QPainter& painter, QPagedPaintDevice& device) {
-                                                 printContractPages(painter, device, doc, ticked);
-                                             });
+    const PrintOutcome outcome = printContractsOn(printer, doc, ticked);
     if (!outcome.fileProblem.isEmpty()) {
         prompts.warn(outcome.fileProblem);
     }

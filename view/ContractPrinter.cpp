@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <QTextLayout>
 #include <QTextOption>
 #include <string>
@@ -132,4 +133,12 @@ void printContractPages(QPainter& painter, QPagedPaintDevice& device, const Cont
         firstPage = false;
         paintContractPage(painter, layOutContractPage(device, doc.m_offers[k], doc.settings()));
     }
+}
+
+PrintOutcome printContractsOn(QPrinter& printer, const ContractDocument& doc,
+                              const std::array<bool, 4>& ticked) {
+    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
+                       [&doc, &ticked](QPainter& painter, QPagedPaintDevice& device) {
+                           printContractPages(painter, device, doc, ticked);
+                       });
 }

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "listing/PageGeometry.h"
+#include "view/PrintJob.h"
 
 class ContractDocument;
 class QPaintDevice;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 struct ContractOffer;
 class SettingsStore;
 
@@ -50,3 +52,7 @@ void paintContractPage(QPainter& painter, const ContractPageLayout& layout);
 // The painter must be active on `device`. Nothing is painted when no offer is ticked.
 void printContractPages(QPainter& painter, QPagedPaintDevice& device, const ContractDocument& doc,
                         const std::array<bool, 4>& ticked);
+
+// One print job of the ticked offers' contracts on `printer` (see printListingOn).
+PrintOutcome printContractsOn(QPrinter& printer, const ContractDocument& doc,
+                              const std::array<bool, 4>& ticked);

@@ -3,7 +3,7 @@
 #include <QPrinter>
 
 #include "view/DialogPrompts.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 
 namespace {
 
@@ -77,9 +77,9 @@ SaveAnswer DialogPrompts::askSaveChanges(const QString& title) {
 }
 
 void DialogPrompts::warn(const QString& message) {
-    showProductMessage(m_parent, QMessageBox::Warning, message);
+    showProgramMessage(m_parent, QMessageBox::Warning, message);
 }
 
 void DialogPrompts::inform(const QString& message) {
-    showProductMessage(m_parent, QMessageBox::Information, message);
+    showProgramMessage(m_parent, QMessageBox::Information, message);
 }

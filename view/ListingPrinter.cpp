@@ -3,8 +3,10 @@
 #include <QFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <QString>
 
+#include "document/ContractDocument.h"
 #include "listing/ContractText.h"
 #include "listing/PageGeometry.h"
 #include "view/DrawListing.h"
@@ -33,4 +35,14 @@ void printListingPage(QPainter& painter, QPagedPaintDevice& device, const Contra
 
     // End: the previous font comes back; the print font goes with this scope.
     painter.restore();
+}
+
+PrintOutcome printListingOn(QPrinter& printer, const ContractDocument& doc) {
+    // The listing is drawn from the top-left of the printable area, so the page's margins are
+    // the printer's own.
+    printer.setFullPage(false);
+    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
+                       [&doc](QPainter& painter, QPagedPaintDevice& device) {
+                           printListingPage(painter, device, doc);
+                       });
 }

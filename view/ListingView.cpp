@@ -25,7 +25,7 @@
 #include "view/DrawListing.h"
 #include "view/ListingPrinter.h"
 #include "view/OfferDetailsPrinter.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 #include "view/UiPrompts.h"
 
 namespace {
@@ -409,28 +409,7 @@ void ListingView::printOfferDetails() {
 }
 
 void ListingView::reportPrintOutcome(const PrintOutcome& outcome) {
-    if (!outcome.printerOk) {
-        m_prompts.warn(tr("Could not start print job."));
-    } else if (!outcome.fileProblem.isEmpty()) {
-        m_prompts.warn(outcome.fileProblem);
+    if (const QString problem = printProblem(outcome); !problem.isEmpty()) {
+        m_prompts.warn(problem);
     }
-}
-
-PrintOutcome ListingView::printOfferDetailsOn(QPrinter& printer, const ContractDocument& doc,
-                                              const QDate& date) {
-    printer.setFullPage(false);
-    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
-                       [&doc, &date](QPainter& painter, QPagedPaintDevice& device) {
-                           printOfferDetailsPage(painter, device, doc, date);
-                       });
-}
-
-PrintOutcome ListingView::printListingOn(QPrinter& printer, const ContractDocument& doc) {
-    // The listing is drawn from the top-left of the printable area, so the page's margins are
-    // the printer's own.
-    printer.setFullPage(false);
-    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
-                       [&doc](QPainter& painter, QPagedPaintDevice& device) {
-                           printListingPage(painter, device, doc);
-                       });
 }

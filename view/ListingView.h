@@ -6,9 +6,7 @@
 
 class ContractDocument;
 class DocumentSession;
-class QDate;
 class QMenu;
-class QPrinter;
 class UiPrompts;
 
 // The one view of the document: the scrolling offer listing with its current line, and the
@@ -51,13 +49,6 @@ public:
     // The menu of an editable line: Edit..., Roll Term Again (for the ten rolled terms only) and
     // Copy Value; nullptr for a line that cannot be edited. The caller owns the menu.
     QMenu* createLineMenu(int line, QWidget* parent);
-
-    // Prints the listing on `printer` without a dialog (see runPrintJob: a PDF file that is the
-    // document itself is refused, and any other is replaced only once complete).
-    static PrintOutcome printListingOn(QPrinter& printer, const ContractDocument& doc);
-    // The same for the offer details page, dated `date`.
-    static PrintOutcome printOfferDetailsOn(QPrinter& printer, const ContractDocument& doc,
-                                            const QDate& date);
 
     // The listing line under a viewport y coordinate, with the current scroll position.
     int lineAtViewportY(int y) const;

@@ -10,7 +10,7 @@
 #include "view/ComboExchange.h"
 #include "view/CustomChoiceCombos.h"
 #include "view/DialogControls.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ void NewCustomDialog::accept() {
         const QString text = readComboText(*box);
         this->*kComboRows[index].member = fromDialogText(text);
         if (id == kRatingId && text.size() > kMaxRatingLength) {
-            showProductMessage(this, QMessageBox::Warning, ratingTooLongMessage());
+            showProgramMessage(this, QMessageBox::Warning, ratingTooLongMessage());
             box->setFocus();
             if (box->lineEdit() != nullptr) {
                 box->lineEdit()->selectAll();

@@ -28,19 +28,13 @@
 #include "storage/ExportFile.h"
 #include "view/ComboExchange.h"
 #include "view/OddsRun.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 
 namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressMs = 50;
 constexpr int kCombosPerRow = 3;
-
-// The tabs' names, short enough that the eleven tabs fit side by side; in kOddsTerms order.
-constexpr std::array<const char*, kOddsTermCount> kTermTabs = {
-    "Employer",    "Assignment", "Length",     "Multiplier", "Support",
-    "Battle Loss", "DS/JS",      "Commercial", "Salvage",    "Command",
-};
 
 QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
@@ -296,13 +290,15 @@ void OddsWindow::showResult() {
     addResultTab(tr("Offers"), charts ? charts->offerCountView(result, palette()) : nullptr,
                  offerRows, result.samples);
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
-        const QString label = QString::fromUtf8(kOddsTerms[t].label.data(),
-                                                static_cast<qsizetype>(kOddsTerms[t].label.size()));
+        const OfferTerm& term = kOddsTerms[t];
+        const QString label =
+            QString::fromUtf8(term.name.data(), static_cast<qsizetype>(term.name.size()));
         QWidget* chart = charts == nullptr ? nullptr
                          : t == kPaymentMultiplierTerm
                              ? charts->multiplierView(result, palette())
                              : charts->termView(label, result.terms[t], result.offers, palette());
-        addResultTab(tr(kTermTabs[t]), chart, result.terms[t], result.offers);
+        // The tabs' names are short, so that the eleven tabs fit side by side.
+        addResultTab(tr(std::string(term.tab).c_str()), chart, result.terms[t], result.offers);
     }
     m_tabs->setCurrentIndex(std::max(0, current));
     m_exportCsv->setEnabled(true);
@@ -392,7 +388,7 @@ void OddsWindow::askAndExportChart() {
 
 void OddsWindow::warn(const QString& message) {
     if (!message.isEmpty()) {
-        showProductMessage(this, QMessageBox::Warning, message);
+        showProgramMessage(this, QMessageBox::Warning, message);
     }
 }
 

@@ -50,7 +50,7 @@ public:
     const OddsRequest& shownRequest() const { return m_shownRequest; }
 
     // Export the counts as CSV (as `zuvaduro --odds --csv` writes them) and the chart on show as
-    // PNG; each replaces the file only once complete. The product's message on failure, else
+    // PNG; each replaces the file only once complete. The message for the user on failure, else
     // empty.
     QString exportCsv(const QString& path) const;
     QString exportChart(const QString& path) const;

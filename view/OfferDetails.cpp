@@ -8,7 +8,7 @@
 #include <QObject>
 
 #include "document/ContractDocument.h"
-#include "generate/TermAgain.h"
+#include "document/OfferTerms.h"
 #include "listing/ListingPlan.h"
 #include "listing/OfferPay.h"
 #include "listing/RollExplanation.h"
@@ -113,11 +113,9 @@ OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& local
     for (int k = 0; k < offers; ++k) {
         details.offers << offerName(k);
     }
-    for (const Field field : ContractOffer::kFields) {
-        if (!isRolledTerm(field)) {
-            continue;
-        }
-        OfferDetailsRow row = makeRow(utf8Text(offerFieldName(field)), field);
+    for (std::size_t f = 0; f < kRolledFieldCount; ++f) {
+        const Field field = kOfferTerms[f].field;
+        OfferDetailsRow row = makeRow(utf8Text(kOfferTerms[f].name), field);
         for (int k = 0; k < offers; ++k) {
             const std::optional<std::string> why = explainField(doc, k, field);
             row.cells.push_back(makeCell(cellText(doc.m_offers[static_cast<std::size_t>(k)].*field),

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "document/OfferTerms.h"
+
 class ContractDocument;
 struct ContractOffer;
 
@@ -35,5 +37,5 @@ struct OfferDetails {
 
 OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& locale = QLocale());
 
-// The first pay row: the rows before it are the terms.
-inline constexpr int kFirstPayRow = 10;
+// The first pay row: the rows before it are the rolled terms.
+inline constexpr int kFirstPayRow = static_cast<int>(kRolledFieldCount);

@@ -11,7 +11,7 @@
 #include "document/ContractDocument.h"
 #include "listing/ListingPlan.h"
 #include "view/OfferDetails.h"
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <algorithm>
 
 #include "document/ContractDocument.h"
@@ -125,4 +126,13 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
         painter.drawLine(0, y, width, y);
     }
     painter.restore();
+}
+
+PrintOutcome printOfferDetailsOn(QPrinter& printer, const ContractDocument& doc,
+                                 const QDate& date) {
+    printer.setFullPage(false);
+    return runPrintJob(printer, QString::fromStdString(doc.pathName()),
+                       [&doc, &date](QPainter& painter, QPagedPaintDevice& device) {
+                           printOfferDetailsPage(painter, device, doc, date);
+                       });
 }

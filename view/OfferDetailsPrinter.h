@@ -3,9 +3,12 @@
 #include <QDate>
 #include <QLocale>
 
+#include "view/PrintJob.h"
+
 class ContractDocument;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 
 // Paints the offers side by side on one page (view/OfferDetails.h): a heading with the unit's
 // name (the "Unit Name" setting) and `date`, then one column per offer with the ten terms and
@@ -14,3 +17,6 @@ class QPainter;
 void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
                            const ContractDocument& doc, const QDate& date,
                            const QLocale& locale = QLocale());
+
+// One print job of the details page, dated `date`, on `printer` (see printListingOn).
+PrintOutcome printOfferDetailsOn(QPrinter& printer, const ContractDocument& doc, const QDate& date);

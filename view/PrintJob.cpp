@@ -58,3 +58,10 @@ PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const P
     }
     return {};
 }
+
+QString printProblem(const PrintOutcome& outcome) {
+    if (!outcome.printerOk) {
+        return QStringLiteral("Could not start print job.");
+    }
+    return outcome.fileProblem;
+}

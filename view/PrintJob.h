@@ -13,7 +13,7 @@ using PaintPages = std::function<void(QPainter&, QPagedPaintDevice&)>;
 // What became of a print job.
 struct PrintOutcome {
     bool printerOk = true;  // false: the printer could not be opened, or failed to finish
-    QString fileProblem;    // the product's message when the pages did not reach their file
+    QString fileProblem;    // what to tell the user when the pages did not reach their file
     explicit operator bool() const { return printerOk && fileProblem.isEmpty(); }
 };
 
@@ -23,3 +23,7 @@ struct PrintOutcome {
 // once that PDF is complete: a write that fails leaves the earlier file as it was. A file that is
 // `documentPath` itself, by its name or through a link, is never written.
 PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint);
+
+// What the window says about a job that failed ("Could not start print job." or the file's
+// problem); empty when the job went through.
+QString printProblem(const PrintOutcome& outcome);

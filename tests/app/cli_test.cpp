@@ -290,10 +290,16 @@ TEST_F(CommandLineTest, rollTellsItsDiceAsJsonAndUnderTheListingLines) {
               QJsonObject({{"offer", 0}, {"term", "count"}, {"sides", 6}, {"value", 5}}));
     EXPECT_EQ(dice[2].toObject(),
               QJsonObject({{"offer", 1}, {"term", "employer"}, {"sides", 6}, {"value", 4}}));
+    // A die names its term as the offers and their explanations name the field.
+    const QJsonObject firstOffer = root["offers"].toArray()[0].toObject();
+    const QJsonObject firstExplained = firstOffer["explain"].toObject();
     int offer = 0;
     for (const QJsonValue& value : dice) {
         const QJsonObject die = value.toObject();
         EXPECT_EQ(die.keys(), QStringList({"offer", "sides", "term", "value"}));
+        const QString term = die["term"].toString();
+        EXPECT_TRUE(term == "count" || (firstOffer.contains(term) && firstExplained.contains(term)))
+            << term.toStdString();
         EXPECT_GE(die["offer"].toInt(), offer) << "in the order rolled";
         offer = die["offer"].toInt();
         EXPECT_LE(die["value"].toInt(), die["sides"].toInt());

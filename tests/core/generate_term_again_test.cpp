@@ -2,6 +2,7 @@
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "document/OfferTerms.h"
 #include "document/SettingsStore.h"
 #include "generate/TermAgain.h"
 #include "generate_test_dice.h"
@@ -18,7 +19,7 @@ using Field = std::string ContractOffer::*;
 ContractOffer editedOffer() {
     ContractOffer offer;
     for (std::size_t i = 0; i < ContractOffer::kFieldCount; ++i) {
-        offer.*ContractOffer::kFields[i] = std::string("kept ") + ContractOffer::kFieldNames[i];
+        offer.*ContractOffer::kFields[i] = std::string("kept ").append(kOfferTerms[i].key);
     }
     offer.employer = "Draconis Combine";
     offer.assignment = "Objective Raid against Clans";

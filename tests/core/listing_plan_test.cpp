@@ -4,6 +4,7 @@
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "document/OfferTerms.h"
 #include "listing/EditableLines.h"
 #include "listing/ListingPlan.h"
 #include "listing/TerminalText.h"
@@ -15,7 +16,7 @@ void fillOffers(ContractDocument& doc) {
     for (std::size_t k = 0; k < doc.m_offers.size(); ++k) {
         for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
             doc.m_offers[k].*ContractOffer::kFields[f] =
-                "o" + std::to_string(k + 1) + "." + ContractOffer::kFieldNames[f];
+                "o" + std::to_string(k + 1) + "." + std::string(kOfferTerms[f].key);
         }
     }
 }

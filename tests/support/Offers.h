@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/ContractDocument.h"
+#include "document/OfferTerms.h"
 
 // Offers for tests whose every field names itself and its offer ("o2-contractLength"), so that a
 // test sees which field and which offer a line, a page or a file reached.
@@ -12,7 +13,7 @@ inline ContractOffer namedOffer(int k) {
     ContractOffer offer;
     const std::string tag = "o" + std::to_string(k + 1) + "-";
     for (std::size_t i = 0; i < ContractOffer::kFieldCount; ++i) {
-        offer.*ContractOffer::kFields[i] = tag + ContractOffer::kFieldNames[i];
+        offer.*ContractOffer::kFields[i] = tag + std::string(kOfferTerms[i].key);
     }
     return offer;
 }

@@ -12,7 +12,7 @@
 #include "tests/support/PdfTools.h"
 #include "tests/ui/FakePrompts.h"
 #include "view/Commands.h"
-#include "view/ListingView.h"
+#include "view/ListingPrinter.h"
 
 namespace {
 
@@ -165,7 +165,7 @@ TEST_F(PrintContractTest, aPdfFileThatIsTheOpenDocumentIsRefusedAndTheDocumentKe
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFileName(dir.filePath("hard.pdf"));
     ASSERT_EQ(::link(QFile::encodeName(document), QFile::encodeName(printer.outputFileName())), 0);
-    EXPECT_FALSE(ListingView::printListingOn(printer, doc).fileProblem.isEmpty());
+    EXPECT_FALSE(printListingOn(printer, doc).fileProblem.isEmpty());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "document");
 }

@@ -13,7 +13,7 @@
 #include "listing/PageGeometry.h"
 #include "tests/support/PdfTools.h"
 #include "tests/ui/shell_test_support.h"
-#include "view/ListingView.h"
+#include "view/ListingPrinter.h"
 #include "view/PrintFont.h"
 
 namespace {
@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(ListingPrintTest, fourOffersFitOnePageWithLabelsLeftOfValues) {
-    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
+    ASSERT_TRUE(printListingOn(printer, doc));
     const QString pdf = printer.outputFileName();
 
     const QString text = pdfLayoutText(pdf);
@@ -72,7 +72,7 @@ TEST_F(ListingPrintTest, columnsAtAThirteenthAndHalfTheWidthCreditAboveTheBottom
     const int H = printer.width();
     const int V = printer.height();
     const ListingPageGeometry page = computeListingPage(H, V, lineHeight);
-    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
+    ASSERT_TRUE(printListingOn(printer, doc));
 
     // Device pixels to PDF points: the printable area starts at the page's margins.
     const QRectF paint = printer.pageLayout().paintRectPoints();
@@ -111,7 +111,7 @@ TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
     doc.m_offers[0].employer = std::string(16 * 1024 * 1024, 'K');
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(ListingView::printListingOn(printer, doc));
+    ASSERT_TRUE(printListingOn(printer, doc));
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
     EXPECT_EQ(pdfLayoutText(printer.outputFileName()).count('\f'), 1);

@@ -182,7 +182,13 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         EXPECT_EQ(action->isEnabled(), !disabled.count(key.id)) << key.id;
         EXPECT_FALSE(action->whatsThis().isEmpty()) << key.id;
     }
-    EXPECT_EQ(window.action(57644)->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
+    EXPECT_EQ(window.action(Command::Redo)->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
+    // Each command's action is the one that carries its number.
+    for (std::size_t c = 0; c < kCommandCount; ++c) {
+        const CommandRow& row = commandRow(static_cast<Command>(c));
+        ASSERT_NE(window.action(row.command), nullptr) << row.id;
+        EXPECT_EQ(window.action(row.command)->data().toInt(), row.id);
+    }
     QAction* placeholder = window.findChild<QAction*>("recentFile");
     ASSERT_NE(placeholder, nullptr);
     EXPECT_FALSE(placeholder->isEnabled());
@@ -209,7 +215,7 @@ TEST_F(MainWindowTest, toolbarButtonsInOrderWithTheirTipsAndPictures) {
 TEST_F(MainWindowTest, toolbarItemIsTickedWhileTheToolbarShows) {
     window.show();
     auto* bar = window.findChild<QToolBar*>("toolbar");
-    QAction* toggle = window.action(59392);
+    QAction* toggle = window.action(Command::ToolBar);
     ASSERT_TRUE(toggle->isCheckable());
     EXPECT_TRUE(toggle->isChecked());
     toggle->trigger();
@@ -234,7 +240,7 @@ TEST_F(MainWindowTest, ctrlCIsNewCustomNotCopy) {
 TEST_F(MainWindowTest, openReadsTheFileAndNamesTheWindowAfterIt) {
     const QString path = writeDocument("spring.did", "B", 2);
     prompts.openAnswer = path;
-    window.action(57601)->trigger();
+    window.action(Command::Open)->trigger();
     EXPECT_TRUE(prompts.warnings.isEmpty()) << prompts.warnings.join('\n').toStdString();
     EXPECT_EQ(doc.m_rating, "B");
     EXPECT_EQ(doc.m_offerCount, 2);
@@ -255,7 +261,7 @@ TEST_F(MainWindowTest, newOffersAfterAnOpenRetitleTheWindowUntitledAndBothStartA
 
     bar->setValue(bar->maximum());
     prompts.ratingAnswer = "A";
-    window.action(32771)->trigger();
+    window.action(Command::NewRandom)->trigger();
     EXPECT_EQ(prompts.ratingsShown.size(), 1u);
     EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
     EXPECT_EQ(bar->value(), 0);
@@ -387,7 +393,7 @@ TEST_F(MainWindowTest, droppingThreeFilesLeavesTheLastOpenAndAllInTheRecentList)
 TEST_F(MainWindowTest, saveOfANewDocumentAsksForANameAndAddsTheDid) {
     doc.m_rating = "B";
     prompts.saveAnswer = tempPath("offers");
-    window.action(57603)->trigger();
+    window.action(Command::Save)->trigger();
     ASSERT_EQ(prompts.savesProposed.size(), 1u);
     EXPECT_EQ(prompts.savesProposed[0], "Untitled.DID");
     EXPECT_TRUE(QFileInfo::exists(tempPath("offers.DID")));
@@ -441,7 +447,7 @@ TEST_F(MainWindowTest, helpShowsTheBundledPagesOrSaysItFailed) {
     FakePrompts otherPrompts;
     MainWindow broken(otherSession, otherRecent, &otherPrompts);
     broken.setHelpRoot(dir.filePath("no-help-here"));
-    broken.action(57667)->trigger();
+    broken.action(Command::HelpTopics)->trigger();
     EXPECT_EQ(otherPrompts.warnings, QStringList({"Failed to launch help."}));
 }
 
@@ -464,7 +470,7 @@ TEST_F(MainWindowTest, aboutBoxClosesWithEscape) {
             QTest::keyClick(modal, Qt::Key_Escape);
         }
     });
-    window.action(57664)->trigger();
+    window.action(Command::About)->trigger();
     EXPECT_TRUE(sawAbout);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -474,7 +480,7 @@ TEST_F(MainWindowTest, exitWithNothingUnsavedClosesWithoutAsking) {
     window.openDocument(writeDocument("kept.did", "C", 2));
     bool closed = false;
     QObject::connect(&window, &MainWindow::windowClosed, [&closed] { closed = true; });
-    window.action(57665)->trigger();
+    window.action(Command::Exit)->trigger();
     EXPECT_TRUE(closed);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(prompts.warnings.isEmpty());
@@ -486,40 +492,40 @@ TEST_F(MainWindowTest, exitWithNothingUnsavedClosesWithoutAsking) {
 
 TEST_F(MainWindowTest, theTitleMarksChangesUntilUndoneOrSavedAndEditNamesTheStep) {
     prompts.ratingAnswer = "A";
-    window.action(32771)->trigger();
+    window.action(Command::NewRandom)->trigger();
     EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
     EXPECT_TRUE(session.isModified());
-    EXPECT_EQ(window.action(57643)->text(), "&Undo New Random");
-    window.action(57643)->trigger();
+    EXPECT_EQ(window.action(Command::Undo)->text(), "&Undo New Random");
+    window.action(Command::Undo)->trigger();
     EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
     EXPECT_FALSE(session.isModified());
-    EXPECT_EQ(window.action(57644)->text(), "&Redo New Random");
-    window.action(57644)->trigger();
+    EXPECT_EQ(window.action(Command::Redo)->text(), "&Redo New Random");
+    window.action(Command::Redo)->trigger();
     EXPECT_EQ(shownTitle(window), "Untitled* - Zuvaduro");
 
     prompts.saveAnswer = tempPath("a.did");
-    window.action(57603)->trigger();
+    window.action(Command::Save)->trigger();
     EXPECT_EQ(shownTitle(window), "a.did - Zuvaduro");
     window.view()->setCurrentLine(5);
-    EXPECT_TRUE(window.action(32792)->isEnabled());
-    window.action(32792)->trigger();
+    EXPECT_TRUE(window.action(Command::RollTermAgain)->isEnabled());
+    window.action(Command::RollTermAgain)->trigger();
     EXPECT_EQ(shownTitle(window), "a.did* - Zuvaduro");
-    EXPECT_EQ(window.action(57643)->text(), "&Undo Roll Employer Again");
+    EXPECT_EQ(window.action(Command::Undo)->text(), "&Undo Roll Employer Again");
 
-    window.action(32791)->trigger();
+    window.action(Command::CopyListing)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), renderListingText(doc));
 
     // File > New: the start-up document with a fresh history; the custom choices stay.
     doc.m_customChoices.employer = "Kell Hounds";
     prompts.saveChangesAnswer = SaveAnswer::Discard;
-    window.action(32790)->trigger();
+    window.action(Command::NewDocument)->trigger();
     MemorySettings freshSettings;
     ContractDocument fresh(freshSettings);
     fresh.resetToUntitled();
     fresh.m_customChoices.employer = "Kell Hounds";
     EXPECT_EQ(doc.content(), fresh.content());
     EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
-    EXPECT_FALSE(window.action(57643)->isEnabled());
+    EXPECT_FALSE(window.action(Command::Undo)->isEnabled());
 }
 
 TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
@@ -531,15 +537,15 @@ TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
     // Each command, returning whether it went on (Exit: the window closed).
     const std::function<bool(MainWindow&, ContractDocument&)> commands[] = {
         [](MainWindow& window, ContractDocument&) {
-            window.action(57665)->trigger();
+            window.action(Command::Exit)->trigger();
             return !window.isVisible();
         },
         [](MainWindow& window, ContractDocument& doc) {
-            window.action(32790)->trigger();
+            window.action(Command::NewDocument)->trigger();
             return doc.m_rating == "D";
         },
         [](MainWindow& window, ContractDocument& doc) {
-            window.action(57601)->trigger();
+            window.action(Command::Open)->trigger();
             return doc.m_rating == "C";
         },
         [&data](MainWindow& window, ContractDocument& doc) {
@@ -601,7 +607,7 @@ TEST(SaveQuestion, exitNewOpenAndDropAskFirstAndGoOnOnlyAfterASaveOrDiscard) {
 // File > Print Offer Details prints the page; and the choice to show the details is remembered.
 TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     OfferDetailsDock* details = window.offerDetails();
-    QAction* toggle = window.action(32794);
+    QAction* toggle = window.action(Command::OfferDetails);
     EXPECT_FALSE(toggle->isChecked());
     EXPECT_TRUE(details->isHidden()) << "the details stay hidden until the user shows them";
     toggle->trigger();
@@ -637,12 +643,12 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     EXPECT_EQ(QToolTip::text(), rolled + "\nDouble-click to change; right-click for more");
 
     prompts.pdfPath = tempPath("details.pdf");
-    window.action(32793)->trigger();
+    window.action(Command::PrintDetails)->trigger();
     EXPECT_EQ(testsupport::pdfPageCount(prompts.pdfPath), 1);
     EXPECT_TRUE(testsupport::pdfPageText(prompts.pdfPath, 1).startsWith("Offer Details"));
 
     MainWindow second(session, recent, &prompts);
-    EXPECT_TRUE(second.action(32794)->isChecked());
+    EXPECT_TRUE(second.action(Command::OfferDetails)->isChecked());
     EXPECT_FALSE(second.offerDetails()->isHidden());
 }
 
@@ -653,12 +659,12 @@ TEST_F(MainWindowTest, offerDetailsWidenTheWindowAndHidingThemNarrowsItAgain) {
     window.resize(kMainClientWidth, 400);
     prompts.ratingAnswer = "A";
     window.view()->newRandom();
-    window.action(32794)->trigger();
+    window.action(Command::OfferDetails)->trigger();
     QApplication::processEvents();
     EXPECT_GT(window.width(), kMainClientWidth);
     EXPECT_LE(window.frameGeometry().right(), window.screen()->availableGeometry().right());
     EXPECT_GE(window.centralWidget()->width() + window.offerDetails()->width(), kMainClientWidth);
-    window.action(32794)->trigger();
+    window.action(Command::OfferDetails)->trigger();
     EXPECT_EQ(window.width(), kMainClientWidth);
 }
 

@@ -63,6 +63,13 @@ TEST(OddsWindow, showsAndExportsWhatTheEngineCountsForItsChoices) {
 
     auto* tabs = window.findChild<QTabWidget*>("oddsTabs");
     ASSERT_EQ(tabs->count(), 11);
+    QStringList tabNames;
+    for (int t = 0; t < tabs->count(); ++t) {
+        tabNames << tabs->tabText(t);
+    }
+    EXPECT_EQ(tabNames,
+              QStringList({"Offers", "Employer", "Assignment", "Length", "Multiplier", "Support",
+                           "Battle Loss", "DS/JS", "Commercial", "Salvage", "Command"}));
     auto* employers = tabs->widget(1)->findChild<QTableWidget*>();
     ASSERT_EQ(employers->rowCount(), static_cast<int>(expected.terms[0].size()));
     EXPECT_EQ(employers->item(0, 0)->text().toStdString(), expected.terms[0][0].text);
@@ -169,8 +176,8 @@ TEST(OddsWindow, theViewMenuOpensOneWindowFromTheDocument) {
     RecentFileList recent;
     FakePrompts prompts;
     MainWindow main(session, recent, &prompts);
-    main.action(32776)->trigger();
-    main.action(32776)->trigger();
+    main.action(Command::Odds)->trigger();
+    main.action(Command::Odds)->trigger();
     const QList<OddsWindow*> windows = main.findChildren<OddsWindow*>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());

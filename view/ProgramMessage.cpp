@@ -1,9 +1,9 @@
-#include "view/ProductMessage.h"
+#include "view/ProgramMessage.h"
 
 #include <QString>
 #include <QTextDocument>
 
-void showProductMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
+void showProgramMessage(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
     QMessageBox box(icon, QStringLiteral("Zuvaduro"), message, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();

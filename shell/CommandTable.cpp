@@ -1,0 +1,163 @@
+#include "shell/CommandTable.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+#include "shell/MainWindow.h"
+#include "shell/SvgIcon.h"
+#include "view/ListingView.h"
+
+namespace {
+
+using Row = CommandRow;
+using C = Command;
+
+// clang-format off
+constexpr std::array<Row, kCommandCount> kCommands = {{
+    {C::NewDocument, 32790, "Ne&w", "Ctrl+N", "", "", nullptr, &MainWindow::newDocument,
+     "<b>New</b><p>Starts again with no offers and the rating D, as at start-up. When the "
+     "offers have unsaved changes, asks first whether to save them.</p>"},
+    {C::NewCustom, 57600, "&New Custom", "Ctrl+C", "New Custom", "new_custom",
+     &ListingView::newCustom, nullptr,
+     "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
+     "have, then rolls a new set of offers. Edit, Undo brings back the offers it replaced.</p>"},
+    {C::NewRandom, 32771, "New Random", "Ctrl+R", "New Random", "new_random",
+     &ListingView::newRandom, nullptr,
+     "<b>New Random</b><p>Asks for the unit's rating and rolls a new set of offers with every "
+     "term at random.</p>"},
+    {C::Open, 57601, "&Open...", "Ctrl+O", "Open", "open", nullptr, &MainWindow::chooseAndOpenFile,
+     "<b>Open</b><p>Opens a saved set of contract offers (a .did file).</p>"},
+    {C::Save, 57603, "&Save", "Ctrl+S", "Save", "save", nullptr, &MainWindow::save,
+     "<b>Save</b><p>Saves the offers under their file name; a new set asks for a name.</p>"},
+    {C::SaveAs, 57604, "Save &As...", "", "", "", nullptr, &MainWindow::saveAs,
+     "<b>Save As</b><p>Saves the offers under a new file name.</p>"},
+    {C::Print, 57607, "&Print...", "Ctrl+P", "Print", "print", &ListingView::printListing, nullptr,
+     "<b>Print</b><p>Prints the listing of the offers on one page, or writes it to a PDF "
+     "file.</p>"},
+    {C::PrintContract, 32773, "Print Contract", "Ctrl+T", "Print Contract", "print_contract",
+     &ListingView::printContracts, nullptr,
+     "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
+    {C::PrintDetails, 32793, "Print Offer &Details...", "", "", "", &ListingView::printOfferDetails,
+     nullptr,
+     "<b>Print Offer Details</b><p>Prints the offers side by side on one page, with what each "
+     "pays over its whole length, or writes them to a PDF file.</p>"},
+    {C::Exit, 57665, "E&xit", "", "", "", nullptr, &MainWindow::exitProgram,
+     "<b>Exit</b><p>Ends the program. When the offers have unsaved changes, asks first "
+     "whether to save them.</p>"},
+    {C::Undo, 57643, "&Undo", "Ctrl+Z", "", "", nullptr, &MainWindow::undo,
+     "<b>Undo</b><p>Takes back the last change: new offers, an edited line or a term rolled "
+     "again.</p>"},
+    {C::Redo, 57644, "&Redo", "Ctrl+Y", "", "", nullptr, &MainWindow::redo,
+     "<b>Redo</b><p>Makes the change that Undo took back once more; new offers come back as "
+     "they were rolled.</p>"},
+    {C::CopyListing, 32791, "Copy &Listing", "Ctrl+Shift+C", "", "", &ListingView::copyListing,
+     nullptr, "<b>Copy Listing</b><p>Copies the listing of the offers as text.</p>"},
+    {C::RollTermAgain, 32792, "Roll &Term Again", "", "", "", &ListingView::rollCurrentTermAgain,
+     nullptr,
+     "<b>Roll Term Again</b><p>Rolls the term on the current line again on its own table; the "
+     "rest of the offer stays.</p>"},
+    {C::Options, 32775, "&Options", "", "Options", "options", &ListingView::editOptions, nullptr,
+     "<b>Options</b><p>Sets the campaign year, the unit's name, its base pay and its size.</p>"},
+    {C::ToolBar, 59392, "&Toolbar", "", "", "", nullptr, nullptr,
+     "<b>Toolbar</b><p>Shows or hides the toolbar.</p>"},
+    {C::OfferDetails, 32794, "Offer &Details", "", "", "", nullptr, nullptr,
+     "<b>Offer Details</b><p>Shows or hides the offers side by side beside the listing, "
+     "with the dice behind every term and what each offer pays.</p>"},
+    {C::Odds, 32776, "O&dds...", "", "", "", nullptr, &MainWindow::showOdds,
+     "<b>Odds</b><p>Rolls the offers of a rating many times and shows, as charts and counts, "
+     "how often each outcome comes up.</p>"},
+    {C::HelpTopics, 57667, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
+     "<b>Help Topics</b><p>Opens the help pages.</p>"},
+    {C::About, 57664, "&About Rode...", "", "", "", nullptr, &MainWindow::showAbout,
+     "<b>About</b><p>Shows the program's version.</p>"},
+    {C::ContextHelp, 57670, "Help", "F1", "", "", nullptr, &MainWindow::showContextHelp,
+     "<b>Help</b><p>Opens help about what you are working on.</p>"},
+    {C::WhatsThis, 57669, "What's This?", "Shift+F1", "", "", nullptr,
+     &MainWindow::enterWhatsThisMode,
+     "<b>What's This?</b><p>Click on a part of the window to learn what it does.</p>"},
+}};
+
+constexpr MenuEntry kSeparator{MenuEntry::Separator};
+constexpr MenuEntry kRecentFiles{MenuEntry::RecentFiles};
+constexpr MenuEntry item(Command command) { return {MenuEntry::Item, command}; }
+
+constexpr MenuEntry kFileMenu[] = {
+    item(C::NewDocument), item(C::NewCustom), item(C::NewRandom), item(C::Open), item(C::Save),
+    item(C::SaveAs), kSeparator,
+    item(C::Print), item(C::PrintContract), item(C::PrintDetails), kSeparator,
+    kRecentFiles, kSeparator,
+    item(C::Exit),
+};
+constexpr MenuEntry kEditMenu[] = {
+    item(C::Undo), item(C::Redo), kSeparator, item(C::CopyListing), kSeparator,
+    item(C::RollTermAgain),
+};
+constexpr MenuEntry kViewMenu[] = {
+    item(C::Options), item(C::ToolBar), item(C::OfferDetails), kSeparator, item(C::Odds),
+};
+constexpr MenuEntry kHelpMenu[] = {item(C::HelpTopics), kSeparator, item(C::About)};
+constexpr MenuLayout kMenuBar[] = {
+    {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&View", kViewMenu}, {"&Help", kHelpMenu},
+};
+constexpr MenuEntry kToolBarButtons[] = {
+    item(C::NewCustom), item(C::NewRandom), item(C::Open), item(C::Save), kSeparator,
+    item(C::Options), kSeparator, item(C::Print), item(C::PrintContract),
+};
+// Not in any menu: the keys alone reach them.
+constexpr Command kKeysOnly[] = {C::ContextHelp, C::WhatsThis};
+// clang-format on
+
+constexpr bool rowsInCommandOrder() {
+    for (std::size_t c = 0; c < kCommands.size(); ++c) {
+        if (static_cast<std::size_t>(kCommands[c].command) != c) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsInCommandOrder());
+
+}  // namespace
+
+const std::array<CommandRow, kCommandCount>& commandTable() {
+    return kCommands;
+}
+
+const CommandRow& commandRow(Command command) {
+    return kCommands[static_cast<std::size_t>(command)];
+}
+
+std::span<const MenuLayout> menuBarLayout() {
+    return kMenuBar;
+}
+
+std::span<const MenuEntry> toolBarLayout() {
+    return kToolBarButtons;
+}
+
+std::span<const Command> keyOnlyCommands() {
+    return kKeysOnly;
+}
+
+void describeCommandAction(QAction& action, const CommandRow& row) {
+    action.setText(QString::fromUtf8(row.text));
+    action.setObjectName(QString::number(row.id));
+    action.setData(row.id);
+    action.setWhatsThis(QString::fromUtf8(row.whatsThis));
+}
+
+QAction* createCommandAction(const CommandRow& row, QObject* parent, bool sharp) {
+    auto* action = new QAction(parent);
+    describeCommandAction(*action, row);
+    if (*row.shortcut != '\0') {
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+    }
+    if (*row.toolTip != '\0') {
+        action->setToolTip(QString::fromUtf8(row.toolTip));
+    }
+    if (*row.icon != '\0') {
+        const QString path = QStringLiteral(":/toolbar/%1.svg").arg(row.icon);
+        action->setIcon(sharp ? svgIcon(path, {16, 32}) : svgIcon(path, {16}));
+    }
+    return action;
+}

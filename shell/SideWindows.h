@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class ContractDocument;
+class HelpWindow;
+class OddsWindow;
+class QWidget;
+class UiPrompts;
+
+// The main window's two companions, each made when first asked for and then raised again: the
+// help pages and the odds. Closing the main window closes them.
+class SideWindows {
+public:
+    SideWindows(QWidget& owner, const ContractDocument& doc, UiPrompts& prompts);
+
+    // Where the help pages live (":/help" unless a test points elsewhere).
+    void setHelpRoot(const QString& root) { m_helpRoot = root; }
+    HelpWindow* helpWindow() const { return m_help; }
+    // Shows `page` of the help; says "Failed to launch help." when it cannot.
+    bool showHelpPage(const QString& page);
+    // The odds, started from the document's rating and custom choices.
+    void showOdds();
+    // Closes both; a run of the odds is cancelled and its threads waited for.
+    void closeAll();
+
+private:
+    QWidget& m_owner;
+    const ContractDocument& m_doc;
+    UiPrompts& m_prompts;
+    QString m_helpRoot = QStringLiteral(":/help");
+    QPointer<HelpWindow> m_help;
+    QPointer<OddsWindow> m_odds;
+};
