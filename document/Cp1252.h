@@ -31,6 +31,12 @@ struct Utf8Step {
 };
 Utf8Step decodeUtf8Step(std::string_view text, std::size_t at);
 
+// True for a byte inside a UTF-8 character, never at its start: a text cut before such a byte
+// splits a character.
+constexpr bool isUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
+}
+
 // Decodes UTF-8. Each byte that does not begin a well-formed sequence (overlong forms,
 // surrogates and values past U+10FFFF included) becomes one U+FFFD; nothing is dropped.
 std::vector<char32_t> decodeUtf8(std::string_view text);

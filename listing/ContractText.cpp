@@ -3,6 +3,7 @@
 #include <array>
 
 #include "document/ContractOffer.h"
+#include "document/Cp1252.h"
 #include "document/SettingsStore.h"
 #include "listing/ContractPieces.h"
 
@@ -39,10 +40,6 @@ const std::string& valueText(ContractValue value, const ContractOffer& offer,
         default:
             return offer.*kOfferField[static_cast<std::size_t>(value)];
     }
-}
-
-bool isUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
 }
 
 // Writes 209715200 as "209,715,200".

@@ -4,16 +4,13 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "document/Cp1252.h"
 #include "listing/ListingPlan.h"
 
 namespace {
 
 // Characters kept past the right edge: glyphs that overhang, kern or combine backwards.
 constexpr int kSlackChars = 8;
-
-bool isUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
-}
 
 // Cuts a UTF-8 text to at most `maxBytes` bytes without splitting a character.
 std::string_view cutUtf8(std::string_view text, std::size_t maxBytes) {
