@@ -111,7 +111,7 @@ Utf8Step decodeUtf8Step(std::string_view text, std::size_t at) {
         return {lead, 1, true};
     }
     bool valid = length != 0 && at + static_cast<std::size_t>(length) <= text.size();
-    char32_t c = valid ? lead & (0xFF >> (length + 1)) : 0;
+    char32_t c = valid ? static_cast<char32_t>(lead & (0xFF >> (length + 1))) : 0;
     for (int k = 1; valid && k < length; ++k) {
         const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(k)]);
         valid = (next & 0xC0) == 0x80;
