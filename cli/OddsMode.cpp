@@ -1,11 +1,16 @@
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <future>
 #include <iostream>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "cli/Modes.h"
 #include "document/NumberText.h"
@@ -15,6 +20,9 @@
 namespace {
 
 constexpr int kMostThreads = 256;
+
+// The options of --odds that take a value, besides the term choices.
+constexpr std::array<std::string_view, 3> kOddsValueOptions = {"--rolls", "--seed", "--threads"};
 
 enum class OddsFormat { Text, Json, Csv };
 
@@ -40,8 +48,8 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
             (option == "--json" ? json : csv) = true;
             continue;
         }
-        if (i + 1 >= args.size()) {
-            return option + " needs a value";
+        if (std::optional<std::string> problem = valueOptionProblem(args, i, kOddsValueOptions)) {
+            return problem;
         }
         const std::string& value = args[++i];
         if (option == "--rolls") {
@@ -61,10 +69,8 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
                 return "--threads takes a whole number from 1 to " + std::to_string(kMostThreads);
             }
             request.threads = static_cast<int>(*threads);
-        } else if (const ChoiceField field = choiceOption(option)) {
-            request.choices.*field = value;
         } else {
-            return "unknown option '" + option + "'";
+            request.choices.*choiceOption(option) = value;
         }
     }
     if (json && csv) {
