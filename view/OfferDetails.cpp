@@ -76,6 +76,7 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
     }
     const std::vector<bool> best = bestTotals(pays);
     OfferDetailsRow monthly = makeRow(QObject::tr("Monthly Pay (C-Bills)"));
+    monthly.tip = QObject::tr("The payment multiplier times the base pay (View > Options)");
     OfferDetailsRow months = makeRow(QObject::tr("Months"));
     OfferDetailsRow total = makeRow(QObject::tr("Contract Total (C-Bills)"));
     OfferDetailsRow support = makeRow(QObject::tr("Support (straight, battle-loss)"));

@@ -38,6 +38,7 @@
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/ListingView.h"
+#include "view/OfferDetails.h"
 #include "view/OfferDetailsDock.h"
 
 namespace {
@@ -620,6 +621,11 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     ASSERT_EQ(table->columnCount(), doc.visibleOfferCount());
     ASSERT_GT(table->columnCount(), 0);
     EXPECT_EQ(table->item(1, 0)->text(), QString::fromStdString(doc.m_offers[0].assignment));
+    for (const QString& payTip : {table->verticalHeaderItem(kFirstPayRow)->toolTip(),
+                                  table->item(kFirstPayRow, 0)->toolTip()}) {
+        EXPECT_TRUE(payTip.contains("multiplier times the base pay (View > Options)"))
+            << payTip.toStdString();
+    }
     const QString rolled = table->item(1, 0)->toolTip();
     EXPECT_EQ(rolled.toStdString(), *explainField(doc, 0, &ContractOffer::assignment));
 
