@@ -112,7 +112,7 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
         OfferDetailsCell monthlyCell = makeCell(paySet ? amountText(locale, pay.monthly) : notSet);
         // The base pay may have changed since the roll: the listing keeps the amount of then.
         const std::string_view listed = listedPay(offer.paymentMultiplier);
-        if (paySet && !listed.empty() && listed != formatFixed2(pay.monthly)) {
+        if (paySet && pay.monthly && !listed.empty() && listed != formatFixed2(*pay.monthly)) {
             monthlyCell.tip = QObject::tr(
                                   "the listing shows the pay at the time of the roll: %1 "
                                   "C-Bills")
