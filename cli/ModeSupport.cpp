@@ -1,5 +1,6 @@
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <string_view>
@@ -18,6 +19,18 @@ ChoiceField choiceOption(const std::string& option) {
         }
     }
     return nullptr;
+}
+
+std::optional<std::string> valueOptionProblem(ModeArguments args, std::size_t at,
+                                              std::span<const std::string_view> own) {
+    const std::string& option = args[at];
+    if (std::ranges::find(own, option) == own.end() && choiceOption(option) == nullptr) {
+        return "unknown option '" + option + "'";
+    }
+    if (at + 1 >= args.size()) {
+        return option + " needs a value";
+    }
+    return std::nullopt;
 }
 
 void reportSettingsProblem(const QString& message) {

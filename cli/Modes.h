@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "cli/CommandLine.h"
@@ -35,6 +37,12 @@ ModeOutcome runOdds(ModeArguments args);
 // or nullptr.
 using ChoiceField = std::string OfferChoices::*;
 ChoiceField choiceOption(const std::string& option);
+
+// What is wrong with args[at], an option that is not a switch, or nothing: one the mode does not
+// take (neither in `own` nor a choice) is unknown wherever it stands, even last; one it takes
+// needs a value after it.
+std::optional<std::string> valueOptionProblem(ModeArguments args, std::size_t at,
+                                              std::span<const std::string_view> own);
 
 // How a headless mode tells of a settings file it keeps as it is: one line on stderr.
 void reportSettingsProblem(const QString& message);

@@ -1,11 +1,16 @@
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <future>
 #include <iostream>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "cli/Modes.h"
 #include "document/NumberText.h"
@@ -15,6 +20,9 @@
 namespace {
 
 constexpr int kMostThreads = 256;
+
+// The options of --odds that take a value, besides the term choices.
+constexpr std::array<std::string_view, 3> kOddsValueOptions = {"--rolls", "--seed", "--threads"};
 
 enum class OddsFormat { Text, Json, Csv };
 
@@ -40,8 +48,8 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
             (option == "--json" ? json : csv) = true;
             continue;
         }
-        if (i + 1 >= args.size()) {
-            return option + " needs a value";
+        if (std::optional<std::string> problem = valueOptionProblem(args, i, kOddsValueOptions)) {
+            return problem;
         }
         const std::string& value = args[++i];
         if (option == "--rolls") {
@@ -61,10 +69,8 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
                 return "--threads takes a whole number from 1 to " + std::to_string(kMostThreads);
             }
             request.threads = static_cast<int>(*threads);
-        } else if (const ChoiceField field = choiceOption(option)) {
-            request.choices.*field = value;
         } else {
-            return "unknown option '" + option + "'";
+            request.choices.*choiceOption(option) = value;
         }
     }
     if (json && csv) {
@@ -75,26 +81,60 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
     return std::nullopt;
 }
 
+// The columns of the terminal stderr shows on: asked of the terminal, else $COLUMNS, else 80.
+std::uint64_t terminalColumns() {
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col;
+    }
+    const char* columns = std::getenv("COLUMNS");
+    if (const std::optional<std::uint64_t> fromEnvironment =
+            parseWholeNumber(columns != nullptr ? columns : "");
+        fromEnvironment && *fromEnvironment > 0) {
+        return *fromEnvironment;
+    }
+    return 80;
+}
+
+// "zuvaduro: rolling [####....] 42%", narrowed to leave the terminal's last column free (a line
+// that fills it wraps on some terminals); a terminal too narrow for any bar gets the percentage.
+std::string progressLine(std::uint64_t done, std::uint64_t samples, std::uint64_t columns) {
+    constexpr std::uint64_t kWidestBar = 40;
+    constexpr std::uint64_t kAroundBar = 26;  // "zuvaduro: rolling [] 100%" and the free column
+    const std::string percent = std::to_string(done * 100 / samples) + "%";
+    if (columns <= kAroundBar) {
+        return percent;
+    }
+    const std::uint64_t width = std::min(kWidestBar, columns - kAroundBar);
+    const std::uint64_t filled = done * width / samples;
+    return "zuvaduro: rolling [" + std::string(filled, '#') + std::string(width - filled, '.') +
+           "] " + percent;
+}
+
 // Runs on other threads while this one draws a progress bar on the terminal, from the first
 // second on; a quick run draws nothing and is answered as soon as it ends.
 OddsResult rollWithProgressBar(const OddsRequest& request) {
     constexpr auto kQuiet = std::chrono::seconds(1);
     constexpr auto kRedraw = std::chrono::milliseconds(100);
-    constexpr std::uint64_t kBarWidth = 40;
     OddsProgress progress;
     std::future<OddsResult> run =
         std::async(std::launch::async, [&] { return rollOdds(request, &progress); });
     if (run.wait_for(kQuiet) == std::future_status::ready) {
         return run.get();
     }
+    std::size_t drawn = 0;
     do {
-        const std::uint64_t done = progress.samplesDone.load();
-        const std::uint64_t filled = done * kBarWidth / request.samples;
-        std::cerr << "\rzuvaduro: rolling [" << std::string(filled, '#')
-                  << std::string(kBarWidth - filled, '.') << "] " << done * 100 / request.samples
-                  << "%" << std::flush;
+        // Measured at every redraw: the terminal may be resized while the odds are rolled; a
+        // shorter line blanks what is left of the last one, up to the new width.
+        const std::uint64_t columns = terminalColumns();
+        const std::string line =
+            progressLine(progress.samplesDone.load(), request.samples, columns);
+        const std::size_t blank = std::min<std::size_t>(drawn, columns - 1);
+        std::cerr << "\r" << line << std::string(blank > line.size() ? blank - line.size() : 0, ' ')
+                  << std::flush;
+        drawn = line.size();
     } while (run.wait_for(kRedraw) != std::future_status::ready);
-    std::cerr << "\r" << std::string(kBarWidth + 30, ' ') << "\r" << std::flush;
+    std::cerr << "\r" << std::string(drawn, ' ') << "\r" << std::flush;
     return run.get();
 }
 

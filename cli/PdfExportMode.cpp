@@ -27,6 +27,9 @@ enum class ExportKind { Listing, Contracts, Details };
 constexpr std::array<const char*, 3> kExportNames = {"--export-pdf", "--export-contracts",
                                                      "--export-details"};
 
+// Contracts and details of a document without offers would be empty pages.
+constexpr const char* kNoOffersToExport = "no offers to export: the document holds none";
+
 struct PageSizeName {
     const char* name;
     QPageSize::PageSizeId id;
@@ -157,13 +160,16 @@ ModeOutcome exportPdf(const ExportRequest& request) {
         return writePdf(request, doc,
                         [&doc](QPrinter& printer) { return printListingOn(printer, doc); });
     }
+    const int available = doc.visibleOfferCount();
     if (request.kind == ExportKind::Details) {
+        if (available == 0) {
+            return UsageProblem{kNoOffersToExport};
+        }
         return writePdf(request, doc, [&doc](QPrinter& printer) {
             return printOfferDetailsOn(printer, doc, QDate::currentDate());
         });
     }
 
-    const int available = doc.visibleOfferCount();
     std::array<bool, 4> ticked{};
     if (request.offers) {
         if (request.highestOffer > available) {
@@ -175,7 +181,7 @@ ModeOutcome exportPdf(const ExportRequest& request) {
         ticked = *request.offers;
     } else {
         if (available == 0) {
-            return UsageProblem{"no offers to export: the document holds none"};
+            return UsageProblem{kNoOffersToExport};
         }
         for (int k = 0; k < available; ++k) {
             ticked[static_cast<std::size_t>(k)] = true;

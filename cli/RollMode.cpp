@@ -1,7 +1,9 @@
+#include <array>
 #include <cstdint>
 #include <iostream>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "cli/Modes.h"
 #include "document/ContractDocument.h"
@@ -65,6 +67,9 @@ std::optional<std::uint32_t> parseSeed(const std::string& text) {
     return static_cast<std::uint32_t>(*value);
 }
 
+// The options of --roll that take a value, besides the term choices.
+constexpr std::array<std::string_view, 3> kRollValueOptions = {"--seed", "--base-pay", "--save"};
+
 // Returns the problem, or nothing when the request is complete.
 std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
     if (args.empty()) {
@@ -81,8 +86,8 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
             request.explain = true;
             continue;
         }
-        if (i + 1 >= args.size()) {
-            return option + " needs a value";
+        if (std::optional<std::string> problem = valueOptionProblem(args, i, kRollValueOptions)) {
+            return problem;
         }
         const std::string& value = args[++i];
         if (option == "--seed") {
@@ -97,10 +102,8 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
                 return "--save needs a FILE";
             }
             request.savePath = value;
-        } else if (const ChoiceField field = choiceOption(option)) {
-            request.choices.*field = value;
         } else {
-            return "unknown option '" + option + "'";
+            request.choices.*choiceOption(option) = value;
         }
     }
     return std::nullopt;

@@ -133,6 +133,9 @@ AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string
         if (record.fixedTerm(RolledTerm::Assignment, choice)) {
             return {choice};
         }
+        if (!employerInTables(employer)) {
+            record.tell([](RollRecorder& recorder) { recorder.note(kNotInTables); });
+        }
         const AssignmentPick pick =
             rollNested(dice, record, assignmentTableFor(employer), tableFor);
         record.result(pick.name, pick.againstClans ? kAgainstClansSuffix : std::string_view());

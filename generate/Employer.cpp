@@ -127,6 +127,12 @@ std::string_view kindName(EmployerKind kind) {
     return kKindNames[static_cast<std::size_t>(kind)];
 }
 
+bool employerInTables(std::string_view employer) {
+    return namesRow(kMainTable, employer) || namesRow(kPeripheryTable, employer) ||
+           namesRow(kCorporationTable, employer) || namesRow(kMinorPeripheryTable, employer) ||
+           namesRow(kMercenaryTable, employer);
+}
+
 std::string_view rollEmployer(Dice& dice, std::string_view choice) {
     return withRecord(dice, [&](const auto& record) -> std::string_view {
         if (record.fixedTerm(RolledTerm::Employer, choice)) {

@@ -21,6 +21,10 @@ EmployerPick employerForRoll(EmployerTable table, int roll);
 EmployerKind kindOfEmployer(std::string_view employer);
 // "Mercenary", "Corp" or "Periphery".
 std::string_view kindName(EmployerKind kind);
+// Whether some employer table gives the name. Any other (a hand-written employer) counts as
+// Periphery, and its explanations say so.
+bool employerInTables(std::string_view employer);
+inline constexpr std::string_view kNotInTables = "not in the tables, taken as ";
 
 // The four great powers, as the term tables test them.
 inline constexpr std::string_view kCapellan = "Capellan Confederation";

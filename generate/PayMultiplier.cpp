@@ -133,7 +133,9 @@ std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
             });
         } else {
             record.tell([&](RollRecorder& recorder) {
-                recorder.factor(kNoFactor, kindName(kind), "employer");
+                recorder.factor(
+                    kNoFactor, kindName(kind),
+                    employerInTables(employer) ? "employer" : "employer (not in the tables)");
             });
         }
         const float assignmentFactor = assignmentPayFactor(assignment);

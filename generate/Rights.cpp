@@ -136,6 +136,7 @@ std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::s
         if (table == nullptr) {
             const EmployerKind kind = kindOfEmployer(employer);
             record.tell([&](RollRecorder& recorder) {
+                recorder.note(employerInTables(employer) ? std::string_view() : kNotInTables);
                 recorder.note(kindName(kind));
                 recorder.note(" employer, no roll");
             });

@@ -133,12 +133,39 @@ std::optional<int> contractMonths(std::string_view length) {
     return std::nullopt;
 }
 
+std::optional<double> paymentMultiplier(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && isBlank(text[at])) {
+        ++at;
+    }
+    const std::size_t start = at;
+    std::size_t digits = 0;
+    const auto skipDigits = [&] {
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+            ++at;
+            ++digits;
+        }
+    };
+    skipDigits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        skipDigits();
+    }
+    const bool ends = at == text.size() || isBlank(text[at]) || lower(text[at]) == 'x';
+    if (digits == 0 || !ends) {
+        return std::nullopt;
+    }
+    return parseNumber(text.substr(start, at - start));
+}
+
 OfferPay offerPay(const ContractOffer& offer, double basePay) {
     OfferPay pay;
-    pay.monthly = parseNumber(offer.paymentMultiplier) * basePay;
+    if (const std::optional<double> multiplier = paymentMultiplier(offer.paymentMultiplier)) {
+        pay.monthly = *multiplier * basePay;
+    }
     pay.months = contractMonths(offer.contractLength);
-    if (pay.months) {
-        const double total = pay.monthly * *pay.months;
+    if (pay.monthly && pay.months) {
+        const double total = *pay.monthly * *pay.months;
         if (std::isfinite(total)) {
             pay.total = total;
         }

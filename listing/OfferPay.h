@@ -14,14 +14,17 @@ struct ContractOffer;
 // each unit. Anything else ("Gamemaster's descretion", "six months", "") reads as nothing.
 std::optional<int> contractMonths(std::string_view length);
 
+// The multiplier a multiplier text starts with: a number without a sign, followed by "x", a blank
+// or nothing ("3.16x Pay = (...)" is 3.16, as a generation writes it). A text that does not
+// start so ("abc", "3,16x" with a decimal comma, "-2x") reads as nothing.
+std::optional<double> paymentMultiplier(std::string_view text);
+
 struct OfferPay {
-    double monthly = 0;           // the multiplier times the base pay
-    std::optional<int> months;    // nothing when the length does not read as one
-    std::optional<double> total;  // monthly times months, when both are known and finite
+    std::optional<double> monthly;  // the multiplier times the base pay, when the multiplier reads
+    std::optional<int> months;      // nothing when the length does not read as one
+    std::optional<double> total;    // monthly times months, when both are known and finite
 };
 
-// The multiplier is the number the multiplier text starts with, as a generation reads it
-// ("3.16x Pay = (...)" is 3.16; a text without a number is 0).
 OfferPay offerPay(const ContractOffer& offer, double basePay);
 
 // For each offer, whether its total is the best: the highest of all the totals, shared by every

@@ -242,13 +242,17 @@ void ListingView::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     const int line = lineAtViewportY(event->pos().y());
-    if (!isEditable(line)) {
+    std::unique_ptr<QMenu> menu(createLineMenu(line, this));
+    if (!menu) {
         event->ignore();
         return;
     }
     event->accept();
-    setCurrentLine(line);
-    showLineMenu(line, event->globalPos());
+    // The count only offers Copy Value; the current line stays one that can be edited.
+    if (isEditable(line)) {
+        setCurrentLine(line);
+    }
+    menu->exec(event->globalPos());
 }
 
 bool ListingView::openCurrentLineMenu() {
@@ -273,16 +277,20 @@ void ListingView::showLineMenu(int line, const QPoint& globalPos) {
 }
 
 QMenu* ListingView::createLineMenu(int line, QWidget* parent) {
-    if (!isEditable(line)) {
+    const ListingPlan lines(m_doc);
+    const ListingLine* shown = lines.find(line);
+    if (shown == nullptr || !shown->value) {
         return nullptr;
     }
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("lineMenu"));
-    menu->addAction(tr("&Edit..."), this,
-                    [this, line] { runLineEdit(m_session, m_prompts, line); });
-    QAction* roll = menu->addAction(tr("&Roll Term Again"), this,
-                                    [this, line] { runRollTermAgain(m_session, line); });
-    roll->setEnabled(canRollTermAgain(m_doc, line));
+    if (!shown->prompt.empty()) {
+        menu->addAction(tr("&Edit..."), this,
+                        [this, line] { runLineEdit(m_session, m_prompts, line); });
+        QAction* roll = menu->addAction(tr("&Roll Term Again"), this,
+                                        [this, line] { runRollTermAgain(m_session, line); });
+        roll->setEnabled(canRollTermAgain(m_doc, line));
+    }
     menu->addAction(tr("&Copy Value"), this, [this, line] {
         const ListingPlan plan(m_doc);
         const ListingLine* found = plan.find(line);

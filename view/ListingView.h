@@ -46,8 +46,9 @@ public:
     int currentLine() const;
     // Makes `line` current (0: none) and scrolls it into view.
     void setCurrentLine(int line);
-    // The menu of an editable line: Edit..., Roll Term Again (for the ten rolled terms only) and
-    // Copy Value; nullptr for a line that cannot be edited. The caller owns the menu.
+    // The menu of a line with a value: Edit... and Roll Term Again (for the ten rolled terms only)
+    // where the line can be edited, and Copy Value; nullptr for a line without a value (headers,
+    // sub-headings, blank lines). The caller owns the menu.
     QMenu* createLineMenu(int line, QWidget* parent);
 
     // The listing line under a viewport y coordinate, with the current scroll position.

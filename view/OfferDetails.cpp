@@ -1,5 +1,6 @@
 #include "view/OfferDetails.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -8,7 +9,9 @@
 #include <QObject>
 
 #include "document/ContractDocument.h"
+#include "document/NumberText.h"
 #include "document/OfferTerms.h"
+#include "document/SettingsStore.h"
 #include "listing/ListingPlan.h"
 #include "listing/OfferPay.h"
 #include "listing/RollExplanation.h"
@@ -47,6 +50,20 @@ QString amountText(const QLocale& locale, std::optional<double> amount) {
     return locale.toString(*amount, 'f', 2);
 }
 
+// The monthly amount the listing states in the multiplier's text, fixed when the offer was rolled
+// ("1.50x Pay = (150000.00 C-Bills)" states "150000.00"); empty when the text states none.
+std::string_view listedPay(std::string_view multiplier) {
+    constexpr std::string_view kOpen = "x Pay = (";
+    constexpr std::string_view kClose = " C-Bills)";
+    const std::size_t open = multiplier.find(kOpen);
+    if (open == std::string_view::npos || !multiplier.ends_with(kClose)) {
+        return {};
+    }
+    // Neither marker can overlap the other, so the amount lies between them.
+    const std::size_t first = open + kOpen.size();
+    return multiplier.substr(first, multiplier.size() - kClose.size() - first);
+}
+
 OfferDetailsCell makeCell(QString text, QString tip = {}) {
     OfferDetailsCell cell;
     cell.text = std::move(text);
@@ -74,8 +91,13 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
     for (int k = 0; k < offers; ++k) {
         pays.push_back(offerPay(doc.m_offers[static_cast<std::size_t>(k)], doc.basePay()));
     }
-    const std::vector<bool> best = bestTotals(pays);
+    // Without a stored base pay every amount would be 0: the cells say why instead.
+    const bool paySet =
+        !doc.settings().readText(settings::kSection, settings::kPay, std::string()).empty();
+    const QString notSet = QObject::tr("base pay not set: View > Options");
+    const std::vector<bool> best = paySet ? bestTotals(pays) : std::vector<bool>(pays.size());
     OfferDetailsRow monthly = makeRow(QObject::tr("Monthly Pay (C-Bills)"));
+    monthly.tip = QObject::tr("The payment multiplier times the base pay (View > Options)");
     OfferDetailsRow months = makeRow(QObject::tr("Months"));
     OfferDetailsRow total = makeRow(QObject::tr("Contract Total (C-Bills)"));
     OfferDetailsRow support = makeRow(QObject::tr("Support (straight, battle-loss)"));
@@ -87,10 +109,19 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
         const auto index = static_cast<std::size_t>(k);
         const ContractOffer& offer = doc.m_offers[index];
         const OfferPay& pay = pays[index];
-        monthly.cells.push_back(makeCell(amountText(locale, pay.monthly)));
+        OfferDetailsCell monthlyCell = makeCell(paySet ? amountText(locale, pay.monthly) : notSet);
+        // The base pay may have changed since the roll: the listing keeps the amount of then.
+        const std::string_view listed = listedPay(offer.paymentMultiplier);
+        if (paySet && pay.monthly && !listed.empty() && listed != formatFixed2(*pay.monthly)) {
+            monthlyCell.tip = QObject::tr(
+                                  "the listing shows the pay at the time of the roll: %1 "
+                                  "C-Bills")
+                                  .arg(utf8Text(listed));
+        }
+        monthly.cells.push_back(monthlyCell);
         months.cells.push_back(
             makeCell(pay.months ? locale.toString(*pay.months) : utf8Text(kNoValue)));
-        OfferDetailsCell totalCell = makeCell(amountText(locale, pay.total));
+        OfferDetailsCell totalCell = makeCell(paySet ? amountText(locale, pay.total) : notSet);
         if (best[index]) {
             totalCell.text += QObject::tr(" (best)");
             totalCell.best = true;

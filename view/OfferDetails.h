@@ -23,6 +23,7 @@ struct OfferDetailsCell {
 
 struct OfferDetailsRow {
     QString label;
+    QString tip;  // how the row's amounts are reached; empty where the label says it all
     // The term the row shows, whose cells edit it; nullptr on the pay rows.
     std::string ContractOffer::*field = nullptr;
     std::vector<OfferDetailsCell> cells;  // one per offer

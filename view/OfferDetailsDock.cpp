@@ -67,13 +67,15 @@ void OfferDetailsDock::refresh() {
     for (std::size_t r = 0; r < details.rows.size(); ++r) {
         const OfferDetailsRow& row = details.rows[r];
         m_rowFields.push_back(row.field);
-        m_table->setVerticalHeaderItem(static_cast<int>(r), new QTableWidgetItem(row.label));
+        auto* header = new QTableWidgetItem(row.label);
+        header->setToolTip(plainToolTip(row.tip));
+        m_table->setVerticalHeaderItem(static_cast<int>(r), header);
         for (std::size_t k = 0; k < row.cells.size(); ++k) {
             const OfferDetailsCell& cell = row.cells[k];
             auto* item = new QTableWidgetItem(cell.text);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (!cell.tip.isEmpty()) {
-                item->setToolTip(plainToolTip(cell.tip));
+            if (const QString& tip = cell.tip.isEmpty() ? row.tip : cell.tip; !tip.isEmpty()) {
+                item->setToolTip(plainToolTip(tip));
             }
             if (row.field == nullptr) {
                 item->setBackground(palette().alternateBase());

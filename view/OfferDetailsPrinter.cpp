@@ -5,6 +5,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringList>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "document/ContractDocument.h"
@@ -16,7 +18,7 @@ namespace {
 // Point sizes; the fonts are sized for the device's resolution.
 constexpr int kBodyPoints = 9;
 constexpr int kTitlePoints = 14;
-// A cell wraps to at most this many lines; what does not fit is cut.
+// A cell wraps to at most this many lines; what does not fit ends in an ellipsis.
 constexpr int kMostCellLines = 3;
 // The label column takes at most this share of the width.
 constexpr double kWidestLabelShare = 0.22;
@@ -29,15 +31,46 @@ QFont pageFont(QPaintDevice& device, int points, bool bold) {
     return font;
 }
 
-// Between words; a word too long for its cell is cut at the cell's edge.
-constexpr int kWrap = Qt::TextWordWrap;
+// A cell wraps to at most kMostCellLines lines between words (a word wider than the cell breaks
+// anywhere); a text longer still ends its last line with an ellipsis. The lines come back joined
+// by line breaks, ready to draw without further wrapping.
+QString fittedLines(const QFont& font, const QPaintDevice& device, int width, const QString& text) {
+    width = std::max(1, width);
+    const QFontMetrics metrics(font, &device);
+    QTextLayout layout(text, font, &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines.size() + 1 == kMostCellLines &&
+            line.textStart() + line.textLength() < text.size()) {
+            lines << metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, width);
+            break;
+        }
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines.join(QLatin1Char('\n'));
+}
 
-// The height a text wraps to in `width`, at most kMostCellLines lines.
-int wrappedHeight(const QFontMetrics& metrics, int width, const QString& text) {
-    const QRect bounds = metrics.boundingRect(QRect(0, 0, std::max(1, width), 1 << 20),
-                                              Qt::AlignLeft | Qt::AlignTop | kWrap, text);
-    return std::clamp(bounds.height(), metrics.lineSpacing(),
-                      kMostCellLines * metrics.lineSpacing());
+// The font at which `text` fits `width` on one line: amounts shrink rather than lose digits.
+QFont fittedFont(const QFont& font, const QPaintDevice& device, int width, const QString& text) {
+    QFont fitted = font;
+    for (int size = font.pixelSize(); size > 1; --size) {
+        fitted.setPixelSize(size);
+        if (QFontMetrics(fitted, &device).horizontalAdvance(text) <= width) {
+            break;
+        }
+    }
+    return fitted;
+}
+
+// The height of `lines` drawn one under another.
+int linesHeight(const QFontMetrics& metrics, const QString& lines) {
+    return static_cast<int>(lines.count(QLatin1Char('\n')) + 1) * metrics.lineSpacing();
 }
 
 }  // namespace
@@ -70,9 +103,11 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
         doc.settings().readText(settings::kSection, settings::kUnitName, std::string()));
     const QString dateText = locale.toString(date, QLocale::LongFormat);
     const QString subtitle = unit.isEmpty() ? dateText : unit + QStringLiteral(", ") + dateText;
-    painter.drawText(QRect(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop, subtitle);
+    painter.drawText(QRect(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                     metrics.elidedText(subtitle, Qt::ElideRight, width));
     y += lineHeight;
-    painter.drawText(QRect(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop, details.summary);
+    painter.drawText(QRect(0, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                     metrics.elidedText(details.summary, Qt::ElideRight, width));
     y += 2 * lineHeight;
 
     // The columns: the labels as wide as the widest (within its share), the offers alike.
@@ -89,8 +124,10 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
 
     painter.setFont(bold);
     for (int k = 0; k < offers; ++k) {
-        painter.drawText(QRect(columnLeft(k) + pad, y, columnWidth - 2 * pad, lineHeight),
-                         Qt::AlignLeft | Qt::AlignTop, details.offers[k]);
+        painter.drawText(
+            QRect(columnLeft(k) + pad, y, columnWidth - 2 * pad, lineHeight),
+            Qt::AlignLeft | Qt::AlignTop,
+            boldMetrics.elidedText(details.offers[k], Qt::ElideRight, columnWidth - 2 * pad));
     }
     y += lineHeight;
     painter.setPen(rule);
@@ -98,10 +135,18 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
 
     for (std::size_t r = 0; r < details.rows.size(); ++r) {
         const OfferDetailsRow& row = details.rows[r];
-        int rowHeight = wrappedHeight(boldMetrics, labelWidth - pad, row.label);
+        const QString label = fittedLines(bold, device, labelWidth - pad, row.label);
+        int rowHeight = linesHeight(boldMetrics, label);
+        // The terms wrap; the pay rows hold amounts, kept whole on one line at a smaller font.
+        const bool amounts = row.field == nullptr;
+        std::vector<QString> texts;
+        std::vector<QFont> fonts;
         for (const OfferDetailsCell& cell : row.cells) {
-            rowHeight =
-                std::max(rowHeight, wrappedHeight(metrics, columnWidth - 2 * pad, cell.text));
+            const QFont& font = cell.best ? bold : body;
+            const int cellWidth = columnWidth - 2 * pad;
+            texts.push_back(amounts ? cell.text : fittedLines(font, device, cellWidth, cell.text));
+            fonts.push_back(amounts ? fittedFont(font, device, cellWidth, cell.text) : font);
+            rowHeight = std::max(rowHeight, linesHeight(QFontMetrics(font, &device), texts.back()));
         }
         rowHeight += lineHeight / 3;
         if (y + rowHeight > height) {
@@ -110,15 +155,14 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
         painter.setPen(Qt::black);
         painter.setFont(bold);
         painter.drawText(QRect(0, y + lineHeight / 6, labelWidth - pad, rowHeight),
-                         Qt::AlignLeft | Qt::AlignTop | kWrap, row.label);
-        for (std::size_t k = 0; k < row.cells.size(); ++k) {
-            const OfferDetailsCell& cell = row.cells[k];
-            painter.setFont(cell.best ? bold : body);
+                         Qt::AlignLeft | Qt::AlignTop, label);
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            painter.setFont(fonts[k]);
             const int left = columnLeft(static_cast<int>(k));
-            const Qt::Alignment align = row.field == nullptr ? Qt::AlignRight : Qt::AlignLeft;
+            const Qt::Alignment align = amounts ? Qt::AlignRight : Qt::AlignLeft;
             painter.drawText(QRect(left + pad, y + lineHeight / 6, columnWidth - 2 * pad,
                                    rowHeight - lineHeight / 3),
-                             static_cast<int>(align | Qt::AlignTop) | kWrap, cell.text);
+                             static_cast<int>(align | Qt::AlignTop), texts[k]);
         }
         y += rowHeight;
         // A heavier rule between the terms and the pay.

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <array>
 
+#include "document/NumberText.h"
 #include "view/ComboExchange.h"
 #include "view/DialogControls.h"
 
@@ -29,6 +30,13 @@ QLineEdit* addEdit(QDialog& dialog, const DialogUnits& units, int id, const QStr
 }
 
 }  // namespace
+
+QString basePayReading(const QString& typed, const QLocale& locale) {
+    // The generation reads the stored text with parseNumber: "100,000" pays 100 a month.
+    const double pay = parseNumber(fromDialogText(typed));
+    return QObject::tr("read as %1 C-Bills")
+        .arg(locale.toString(pay, 'f', QLocale::FloatingPointShortest));
+}
 
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(controlName(kTemplateId));
@@ -65,12 +73,17 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
                                "offer's payment multiplier. Write it without separators, "
                                "for example 100000."));
     m_basePayEdit->setAlignment(Qt::AlignRight);
+    // Beside the box, what the offers' pay will be computed from, as the user types.
+    QLabel* reading =
+        addStaticText(*this, units, kBasePayReadingId, basePayReading({}), {120, 83, 100, 8});
+    connect(m_basePayEdit, &QLineEdit::textChanged, reading,
+            [reading](const QString& text) { reading->setText(basePayReading(text)); });
 
     m_unitSizeEdit =
         addEdit(*this, units, kUnitSizeId, tr("Size of Unit (eg. 2 Regiments)"), {10, 100, 94, 8},
                 {10, 110, 105, 14}, tr("Your unit's size, as printed in contracts."));
 
-    finishDialogGeometry(*this, units, 127, 151);
+    finishDialogGeometry(*this, units, 227, 151);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {

@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QDialog>
+#include <QLocale>
+#include <QString>
 #include <string>
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+
+// What the offers' pay is computed from when `typed` is stored as the base pay: "read as 100
+// C-Bills" for "100,000", the number in `locale`.
+QString basePayReading(const QString& typed, const QLocale& locale = QLocale());
 
 // "Options": the campaign period (shown, not changeable here), the unit's name, base pay and
 // size. The caller fills the members before running it and reads them after OK; nothing typed is
@@ -18,6 +24,7 @@ public:
     static constexpr int kUnitNameId = 1021;
     static constexpr int kBasePayId = 1024;
     static constexpr int kUnitSizeId = 1026;
+    static constexpr int kBasePayReadingId = 1027;
 
     explicit OptionsDialog(QWidget* parent = nullptr);
 

@@ -599,6 +599,17 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_THAT(run.err.toStdString(), HasSubstr("Usage:")) << args.join(' ').toStdString();
     }
+    // An option the mode does not take is unknown even last; one it takes wants its value.
+    const QList<std::pair<QStringList, std::string>> named = {
+        {{"--odds", "A", "--explain"}, "zuvaduro: unknown option '--explain'\n"},
+        {{"--roll", "A", "--csv"}, "zuvaduro: unknown option '--csv'\n"},
+        {{"--odds", "A", "--employer"}, "zuvaduro: --employer needs a value\n"},
+        {{"--roll", "A", "--base-pay"}, "zuvaduro: --base-pay needs a value\n"},
+    };
+    for (const auto& [args, message] : named) {
+        EXPECT_THAT(runProgram(args).err.toStdString(), StartsWith(message))
+            << args.join(' ').toStdString();
+    }
 }
 
 // "zuvaduro -foo" once looked for a file named "-foo" in the current folder.
@@ -614,7 +625,7 @@ TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
     EXPECT_THAT(runProgram({"-\x1b[2J"}).err.toStdString(),
                 StartsWith("zuvaduro: unknown switch '-\\x1b[2J'\n"));
     EXPECT_THAT(runProgram({"--roll", "A", "--\x1b[2J"}).err.toStdString(),
-                StartsWith("zuvaduro: --\\x1b[2J needs a value\n"));
+                StartsWith("zuvaduro: unknown option '--\\x1b[2J'\n"));
     // A "/word" is still a path: without a display it gets the no-display message instead.
     noDisplay = true;
     const Outcome path = runProgram({"/no/such/file.did"});

@@ -185,6 +185,45 @@ TEST_F(ExportPdfTest, detailsExportPutsTheOffersSideBySideOnOnePage) {
     EXPECT_EQ(layout.count("(best)"), 1);
 }
 
+// Nothing on the page is cut silently: a long employer wraps and ends in an ellipsis, and a total
+// too wide for its column keeps every digit.
+TEST_F(ExportPdfTest, detailsPageWrapsLongTextsAndKeepsEveryDigit) {
+    QString employer;
+    for (int word = 0; employer.size() < 300; ++word) {
+        employer += QStringLiteral("Qx%1 ").arg(word, 2, 10, QLatin1Char('0'));
+    }
+    employer.truncate(300);
+    const QString document = writeDocument(
+        "long.did",
+        documentBytes("3025", "B",
+                      {offer(employer.toStdString(), "Planet One"), offer("Short", "Planet Two")}));
+    QDir().mkpath(configDir + "/Rezurudo");
+    writeDocument("config/Rezurudo/Zuvaduro.conf", "[Settings]\nPay=1000000000000000000\n");
+    const ExportRun run = runExport({"--export-details", out, document});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+    // 1.50x of the pay, then over 24 months: nineteen and twenty digits, whatever the grouping.
+    const QString text = pdfPageText(out, 1).remove(QRegularExpression("[,.'\\s\\x{202f}\\x{a0}]"));
+    EXPECT_TRUE(
+        text.contains("1500000000000000000"
+                      "00"))
+        << text.toStdString();
+    EXPECT_TRUE(
+        text.contains("36000000000000000000"
+                      "00"))
+        << text.toStdString();
+    QStringList shown;  // the employer's words, as wrapped on the page
+    for (const testsupport::PdfWord& word : testsupport::pdfWords(out)) {
+        if (word.text.startsWith('Q') || word.text == QStringLiteral("\u2026")) {
+            shown << word.text;
+        }
+    }
+    const QString cell = shown.join(' ');
+    ASSERT_TRUE(cell.endsWith(QStringLiteral("\u2026"))) << cell.toStdString();
+    EXPECT_GT(cell.size(), 100);
+    EXPECT_TRUE(employer.startsWith(cell.chopped(1).trimmed())) << cell.toStdString();
+}
+
 TEST_F(ExportPdfTest, unreadableDocumentFailsWithItsMessageAndWritesNothing) {
     const QString truncated = writeDocument("bad.did", documentBytes("3055", "B", {}).left(3));
     for (const QString& document : {dir.filePath("missing.did"), truncated}) {
@@ -215,6 +254,7 @@ TEST_F(ExportPdfTest, badArgumentsAreUsageErrorsAndWriteNothing) {
         {"--export-pdf", "", document},  // an empty name is no file, not the default printer
         {"--export-contracts", "", document},
         {"--export-details", out, ""},
+        {"--export-details", out, empty},  // an empty table of offers is no export either
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());

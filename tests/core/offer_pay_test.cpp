@@ -78,7 +78,7 @@ TEST(offerPay, paysTheMultiplierTimesTheBasePayForEveryMonthAndMarksTheBestTotal
     offer.paymentMultiplier = "3.16x Pay = (316000.00 C-Bills)";
     offer.contractLength = "1 year, 2 months";
     const OfferPay pay = offerPay(offer, 100000);
-    EXPECT_DOUBLE_EQ(pay.monthly, 316000);
+    EXPECT_DOUBLE_EQ(*pay.monthly, 316000);
     EXPECT_EQ(pay.months, 14);
     EXPECT_DOUBLE_EQ(*pay.total, 316000.0 * 14);
 
@@ -86,6 +86,17 @@ TEST(offerPay, paysTheMultiplierTimesTheBasePayForEveryMonthAndMarksTheBestTotal
     EXPECT_EQ(offerPay(offer, 100000).total, std::nullopt);
     offer.contractLength = "2 months";
     EXPECT_EQ(offerPay(offer, 1e308).total, std::nullopt) << "an amount past any number";
+
+    // A multiplier that does not read as a generation writes one leaves the amounts unknown.
+    const std::pair<const char*, std::optional<double>> multipliers[] = {
+        {"3.16x Pay", 3.16}, {" 2x", 2}, {"0.5X", 0.5}, {"7", 7},     {"3,16x", {}},
+        {"abc", {}},         {"", {}},   {"-2x", {}},   {"1e2x", {}}, {".x", {}},
+    };
+    for (const auto& [text, multiplier] : multipliers) {
+        EXPECT_EQ(paymentMultiplier(text), multiplier) << text;
+        offer.paymentMultiplier = text;
+        EXPECT_EQ(offerPay(offer, 100).total.has_value(), multiplier.has_value()) << text;
+    }
 
     const auto totals = [](std::initializer_list<std::optional<double>> list) {
         std::vector<OfferPay> pays;

@@ -234,6 +234,23 @@ TEST(RollRecord, explanationsNameTheDiceModifiersRowsAndTablesMovedThrough) {
          [](Dice& d) { rollCommandRights(d, "Magistracy of Canopus", "Random"); },
          RolledTerm::Command,
          "Periphery employer, no roll: Independent Command"},
+        // A hand-written employer no table names counts as Periphery, and says so.
+        {"unknown employer, no roll",
+         {},
+         [](Dice& d) { rollCommandRights(d, "Smith's Raiders", "Random"); },
+         RolledTerm::Command,
+         "not in the tables, taken as Periphery employer, no roll: Independent Command"},
+        {"unknown employer's assignment", twoDice(8),
+         [](Dice& d) { rollAssignment(d, "Smith's Raiders", "Random"); }, RolledTerm::Assignment,
+         "not in the tables, taken as Periphery employer table, dice 6+2 = 8, row 7-9: Garrison "
+         "Duty"},
+        {"unknown employer's pay",
+         {},
+         [](Dice& d) {
+             rollPayMultiplier(d, "A", "Smith's Raiders", "Defensive Campaign", false, "Random");
+         },
+         RolledTerm::Multiplier,
+         "3 rating A x 1 Periphery employer (not in the tables) x 1.5 Defensive Campaign = 4.50"},
         {"fixed",
          {},
          [](Dice& d) { rollEmployer(d, "Wolf's Dragoons"); },

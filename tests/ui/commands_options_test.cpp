@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -112,6 +113,7 @@ TEST_F(OptionsCommand, anUnknownPeriodIsShownAndWrittenBackUnchanged) {
     settings.writeText(settings::kSection, settings::kYear, "3067");
     settings.writeText(settings::kSection, settings::kPay, "1.5e5");
     Shown shown;
+    QString reading;
     driver.whenShown<OptionsDialog>([&](OptionsDialog& dialog) {
         shown = read(dialog);
         auto* size = control<QLineEdit>(dialog, OptionsDialog::kUnitSizeId);
@@ -120,16 +122,40 @@ TEST_F(OptionsCommand, anUnknownPeriodIsShownAndWrittenBackUnchanged) {
         auto* pay = control<QLineEdit>(dialog, OptionsDialog::kBasePayId);
         pay->selectAll();
         QTest::keyClicks(pay, "lots");
+        reading = control<QLabel>(dialog, OptionsDialog::kBasePayReadingId)->text();
         QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
     runOptions(settings, prompts);
     EXPECT_EQ(shown.period, "3067");
     EXPECT_EQ(shown.periodIndex, -1);
     EXPECT_EQ(shown.basePay, "1.5e5");
+    EXPECT_EQ(reading, "read as 0 C-Bills");  // follows the typing
     EXPECT_EQ(stored(settings, settings::kYear), "3067");
     EXPECT_EQ(stored(settings, settings::kUnitSize), "2 Regiments");
     EXPECT_EQ(stored(settings, settings::kPay), "lots");
     EXPECT_EQ(stored(settings, settings::kUnitName), "Unknown");
+}
+
+// What the generation will read, shown beside the base pay: separators end the number.
+TEST(OptionsBasePayReading, showsTheNumberTheGenerationReads) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const struct {
+        const char* typed;
+        const QLocale& locale;
+        const char* shown;
+    } cases[] = {
+        {"100,000", english, "read as 100 C-Bills"},
+        {"100000", english, "read as 100,000 C-Bills"},
+        {"100.000", german, "read as 100 C-Bills"},
+        {" 1.5e5x", english, "read as 150,000 C-Bills"},
+        {"12.25", english, "read as 12.25 C-Bills"},
+        {"abc", english, "read as 0 C-Bills"},
+        {"", english, "read as 0 C-Bills"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(basePayReading(c.typed, c.locale), c.shown) << c.typed;
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -38,6 +39,7 @@
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/ListingView.h"
+#include "view/OfferDetails.h"
 #include "view/OfferDetailsDock.h"
 
 namespace {
@@ -620,8 +622,34 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     ASSERT_EQ(table->columnCount(), doc.visibleOfferCount());
     ASSERT_GT(table->columnCount(), 0);
     EXPECT_EQ(table->item(1, 0)->text(), QString::fromStdString(doc.m_offers[0].assignment));
+    for (const QString& payTip : {table->verticalHeaderItem(kFirstPayRow)->toolTip(),
+                                  table->item(kFirstPayRow, 0)->toolTip()}) {
+        EXPECT_TRUE(payTip.contains("multiplier times the base pay (View > Options)"))
+            << payTip.toStdString();
+    }
     const QString rolled = table->item(1, 0)->toolTip();
     EXPECT_EQ(rolled.toStdString(), *explainField(doc, 0, &ContractOffer::assignment));
+
+    // No base pay stored: the amounts say so rather than show zeros, and no best is marked. Once
+    // the base pay is stored they show, and the best total is marked.
+    const auto payCells = [table](int row) {
+        QStringList texts;
+        for (int k = 0; k < table->columnCount(); ++k) {
+            texts << table->item(row, k)->text();
+        }
+        return texts;
+    };
+    const QString notSet = "base pay not set: View > Options";
+    EXPECT_EQ(payCells(kFirstPayRow).count(notSet), table->columnCount());
+    EXPECT_EQ(payCells(kFirstPayRow + 2).count(notSet), table->columnCount());
+    settings.writeText("Settings", "Pay", "100000");
+    details->refresh();
+    EXPECT_EQ(payCells(kFirstPayRow).filter(QRegularExpression("^[1-9]")).size(),
+              table->columnCount());
+    EXPECT_GE(payCells(kFirstPayRow + 2).filter("(best)").size(), 1);
+    // Rolled at a base pay of 0, the listing states that amount; the tip says so.
+    EXPECT_EQ(table->item(kFirstPayRow, 0)->toolTip(),
+              "the listing shows the pay at the time of the roll: 0.00 C-Bills");
 
     prompts.editAnswer = "Retainer";
     int changes = 0;

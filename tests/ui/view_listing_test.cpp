@@ -13,6 +13,7 @@
 
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
+#include "listing/ListingPlan.h"
 #include "session/DocumentSession.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/RecordingDevice.h"
@@ -287,6 +288,11 @@ TEST_F(ListingTest, theLineMenuRollsOnlyTheTenTermsAndCopiesTheValue) {
         EXPECT_EQ(actions[1]->text(), "&Roll Term Again");
         EXPECT_EQ(actions[1]->isEnabled(), line >= 5 && line <= 16) << line;
     }
+    std::unique_ptr<QMenu> count(view.createLineMenu(listing::kCountLine, &view));
+    ASSERT_NE(count, nullptr) << "the offer count cannot be edited but can be copied";
+    ASSERT_EQ(count->actions().size(), 1);
+    count->actions()[0]->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1");
     std::unique_ptr<QMenu> menu(view.createLineMenu(6, &view));
     menu->actions()[2]->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "o1-assignment");
