@@ -56,16 +56,23 @@ private:
     bool m_done = false;
 };
 
-int runMinimal(int argc, char** argv) {
+// Starts an application with a 525x600 main window that `fill` furnishes, and runs it until the
+// probe has seen the first paint.
+int runWindow(int argc, char** argv, void (*fill)(QApplication&, QMainWindow&)) {
     QElapsedTimer started;
     started.start();
     QApplication app(argc, argv);
     QMainWindow window;
     window.resize(525, 600);
+    fill(app, window);
     FirstPaintProbe probe(&window, started);
     app.installEventFilter(&probe);
     window.show();
     return QApplication::exec();
+}
+
+int runMinimal(int argc, char** argv) {
+    return runWindow(argc, argv, [](QApplication&, QMainWindow&) {});
 }
 
 // The main window's menus as counts of commands (separators apart), and its toolbar's buttons.
@@ -76,12 +83,7 @@ struct MenuShape {
 constexpr MenuShape kMenus[] = {{"&File", 10}, {"&Edit", 4}, {"&View", 4}, {"&Help", 2}};
 constexpr int kToolBarButtons = 7;
 
-int runMenus(int argc, char** argv) {
-    QElapsedTimer started;
-    started.start();
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.resize(525, 600);
+void addMenusAndToolBar(QApplication& app, QMainWindow& window) {
     int shortcut = 0;
     QList<QAction*> actions;
     for (const MenuShape& shape : kMenus) {
@@ -107,10 +109,10 @@ int runMenus(int argc, char** argv) {
     auto* text = new QLabel(QStringLiteral("Offer 1\nEmployer: ...\nAssignment: ...\n"));
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     window.setCentralWidget(text);
-    FirstPaintProbe probe(&window, started);
-    app.installEventFilter(&probe);
-    window.show();
-    return QApplication::exec();
+}
+
+int runMenus(int argc, char** argv) {
+    return runWindow(argc, argv, addMenusAndToolBar);
 }
 
 struct Case {
