@@ -51,27 +51,6 @@ std::string groupedDigits(std::size_t number) {
     return digits;
 }
 
-// Appends the value, or, past kLongestContractValue characters, its start and how long it was:
-// a page shows a few thousand characters in all, and the page's text layout fails on a value of
-// a hundred million.
-void appendValue(std::string& out, const std::string& value) {
-    std::size_t characters = 0;
-    std::size_t cut = value.size();
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (isUtf8Continuation(value[i])) {
-            continue;
-        }
-        if (characters == contract::kLongestValue) {
-            cut = i;
-        }
-        ++characters;
-    }
-    out.append(value, 0, cut);
-    if (cut < value.size()) {
-        out.append("\xE2\x80\xA6 (cut: " + groupedDigits(characters) + " characters in all)");
-    }
-}
-
 // Copies the piece, putting each value where its "%s" stands. The scan runs over the piece only,
 // never over what was already inserted, so a '%' in a field is printed as typed.
 void appendPiece(std::string& out, const ContractPiece& piece, const ContractOffer& offer,
@@ -80,7 +59,7 @@ void appendPiece(std::string& out, const ContractPiece& piece, const ContractOff
     for (std::size_t i = 0; i < piece.valueCount; ++i) {
         const std::size_t at = piece.text.find(contract::kPlaceholder, from);
         out.append(piece.text.substr(from, at - from));
-        appendValue(out, valueText(piece.values[i], offer, unit));
+        appendCutValue(out, valueText(piece.values[i], offer, unit));
         from = at + contract::kPlaceholder.size();
     }
     out.append(piece.text.substr(from));
@@ -110,4 +89,22 @@ std::string contractSignatureBlock() {
 
 std::string creditLine() {
     return "Printed by Zuvaduro, the mercenary contract generator";
+}
+
+void appendCutValue(std::string& out, std::string_view value) {
+    std::size_t characters = 0;
+    std::size_t cut = value.size();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (isUtf8Continuation(value[i])) {
+            continue;
+        }
+        if (characters == contract::kLongestValue) {
+            cut = i;
+        }
+        ++characters;
+    }
+    out.append(value.substr(0, cut));
+    if (cut < value.size()) {
+        out.append("\xE2\x80\xA6 (cut: " + groupedDigits(characters) + " characters in all)");
+    }
 }

@@ -1,10 +1,12 @@
 #include "listing/ListingPlan.h"
 
+#include <algorithm>
 #include <array>
 
 #include "document/ContractDocument.h"
 #include "document/NumberText.h"
 #include "document/OfferTerms.h"
+#include "listing/ContractText.h"
 #include "listing/RollExplanation.h"
 #include "listing/TerminalText.h"
 
@@ -76,6 +78,23 @@ std::string_view offerHeader(int k) {
 std::string_view offerFieldName(Field field) {
     const OfferTerm* term = offerTerm(field);
     return term != nullptr ? term->name : std::string_view();
+}
+
+std::string spokenLine(const ListingLine& line) {
+    std::string_view words = line.name;
+    if (words.empty()) {
+        words = line.label;
+        words.remove_prefix(std::min(words.find_first_not_of(' '), words.size()));
+        if (!words.empty() && words.back() == ':') {
+            words.remove_suffix(1);
+        }
+    }
+    std::string spoken(words);
+    if (line.value) {
+        spoken += ": ";
+        appendCutValue(spoken, *line.value);
+    }
+    return spoken;
 }
 
 ListingPlan::ListingPlan(const ContractDocument& doc) : m_countText(formatInt(doc.m_offerCount)) {

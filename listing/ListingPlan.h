@@ -72,6 +72,11 @@ std::string_view offerHeader(int k);
 // How the window's commands name an offer's field ("Contract Length"); empty for a null field.
 std::string_view offerFieldName(std::string ContractOffer::*field);
 
+// The line as a person reads it aloud: the value's name (or the label, without its indent and
+// colon), then ": " and the value, cut as a contract cuts a long one: "Assignment: Objective Raid
+// against Clans", "Second Contract", "Contract Offers: 4". Empty for a blank line.
+std::string spokenLine(const ListingLine& line);
+
 // How the values' control characters are written: as stored (a pipe or a file gets the
 // document's bytes) or spelled out for a terminal (see visibleControls).
 enum class ValueControls { AsStored, Visible };

@@ -21,7 +21,7 @@ constexpr std::array<Row, kCommandCount> kCommands = {{
      &ListingView::newCustom, nullptr,
      "<b>New Custom</b><p>Asks for the unit's rating and for the terms the first offer must "
      "have, then rolls a new set of offers. Edit, Undo brings back the offers it replaced.</p>"},
-    {C::NewRandom, 32771, "New Random", "Ctrl+R", "New Random", "new_random",
+    {C::NewRandom, 32771, "New &Random", "Ctrl+R", "New Random", "new_random",
      &ListingView::newRandom, nullptr,
      "<b>New Random</b><p>Asks for the unit's rating and rolls a new set of offers with every "
      "term at random.</p>"},
@@ -34,7 +34,7 @@ constexpr std::array<Row, kCommandCount> kCommands = {{
     {C::Print, 57607, "&Print...", "Ctrl+P", "Print", "print", &ListingView::printListing, nullptr,
      "<b>Print</b><p>Prints the listing of the offers on one page, or writes it to a PDF "
      "file.</p>"},
-    {C::PrintContract, 32773, "Print Contract", "Ctrl+T", "Print Contract", "print_contract",
+    {C::PrintContract, 32773, "Print &Contract", "Ctrl+T", "Print Contract", "print_contract",
      &ListingView::printContracts, nullptr,
      "<b>Print Contract</b><p>Prints a formal contract for each offer you tick.</p>"},
     {C::PrintDetails, 32793, "Print Offer &Details...", "", "", "", &ListingView::printOfferDetails,
@@ -63,7 +63,7 @@ constexpr std::array<Row, kCommandCount> kCommands = {{
     {C::OfferDetails, 32794, "Offer &Details", "", "", "", nullptr, nullptr,
      "<b>Offer Details</b><p>Shows or hides the offers side by side beside the listing, "
      "with the dice behind every term and what each offer pays.</p>"},
-    {C::Odds, 32776, "O&dds...", "", "", "", nullptr, &MainWindow::showOdds,
+    {C::Odds, 32776, "Odd&s...", "", "", "", nullptr, &MainWindow::showOdds,
      "<b>Odds</b><p>Rolls the offers of a rating many times and shows, as charts and counts, "
      "how often each outcome comes up.</p>"},
     {C::HelpTopics, 57667, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
@@ -74,7 +74,9 @@ constexpr std::array<Row, kCommandCount> kCommands = {{
      "<b>Help</b><p>Opens help about what you are working on.</p>"},
     {C::WhatsThis, 57669, "What's This?", "Shift+F1", "", "", nullptr,
      &MainWindow::enterWhatsThisMode,
-     "<b>What's This?</b><p>Click on a part of the window to learn what it does.</p>"},
+     "<b>What's This?</b><p>Click on a part of the window to learn what it does. On the "
+     "current line of the listing or the current term of the offer details it says at once how "
+     "that term was rolled.</p>"},
 }};
 
 constexpr MenuEntry kSeparator{MenuEntry::Separator};

@@ -12,6 +12,7 @@
 #include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "storage/DocumentFile.h"
+#include "view/ListingAccessibility.h"
 #include "view/ListingPrinter.h"
 #include "view/ProgramMessage.h"
 #include "view/UiPrompts.h"
@@ -19,6 +20,8 @@
 DesktopApp::DesktopApp(SettingsStore& settings, std::function<QString()> removeSettings)
     : m_settings(settings), m_removeSettings(std::move(removeSettings)) {
     qApp->installEventFilter(this);
+    // Before the splash: a reader names every window from the first.
+    installWindowAccessibility();
 }
 
 DesktopApp::~DesktopApp() {

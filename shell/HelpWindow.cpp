@@ -1,5 +1,6 @@
 #include "shell/HelpWindow.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -15,6 +16,11 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     resize(560, 480);
+    // Escape closes the help, as it closes a dialog.
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 bool HelpWindow::showTopic(const QString& page) {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -137,6 +138,7 @@ void MainWindow::createOfferDetails() {
             [this] { m_geometry->growDetailsToFit(); });
     connect(m_view, &ListingView::optionsChanged, m_details, &OfferDetailsDock::refresh);
     connect(m_details, &OfferDetailsDock::editRequested, m_view, &ListingView::editLine);
+    connect(m_details, &OfferDetailsDock::lineMenuRequested, m_view, &ListingView::showLineMenu);
 
     // The dock has no close button (a dock that cannot close disables its own toggle action):
     // this menu item alone shows and hides it, and its choice is the one to remember.
@@ -313,6 +315,16 @@ void MainWindow::showContextHelp() {
 }
 
 void MainWindow::enterWhatsThisMode() {
+    // On the current line of the listing or of the details the key says at once how that term
+    // was rolled, so the keyboard reaches what the mouse's tip shows; elsewhere a click picks
+    // what to explain.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == m_view && m_view->showCurrentLineHelp()) {
+        return;
+    }
+    if (focus == m_details->table() && m_details->showCurrentCellHelp()) {
+        return;
+    }
     QWhatsThis::enterWhatsThisMode();
 }
 

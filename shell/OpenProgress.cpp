@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QTimer>
 #include <algorithm>
@@ -43,6 +44,10 @@ bool readWithProgress(DocumentOpening& opening, QWidget* parent) {
         label->setText(
             QStringLiteral("Opening %1...").arg(QFileInfo(opening.absolutePath()).fileName()));
         progress.setLabel(label);
+        progress.setAccessibleName(label->text());
+        if (auto* bar = progress.findChild<QProgressBar*>()) {
+            bar->setAccessibleName(QStringLiteral("Share of the file read"));
+        }
         progress.setCancelButtonText(QStringLiteral("Cancel"));
         progress.setWindowModality(Qt::ApplicationModal);
         progress.setAutoClose(false);

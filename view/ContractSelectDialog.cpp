@@ -33,6 +33,8 @@ ContractSelectDialog::ContractSelectDialog(SettingsStore& settings, QWidget* par
     // The template has no caption text, but the dialog keeps the frame and title bar that every
     // dialog has, so that it can be moved and looks like the others.
     setUpModalDialog(*this, QString(), false);
+    // A reader names the dialog by what it asks, the title bar being empty.
+    setAccessibleName(tr("Choose Contracts to Print"));
     setWhatsThis(tr("Tick the offers whose formal contract you want to print, one page each."));
     const DialogUnits units(font());
 

@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolTip>
+#include <QWhatsThis>
 #include <algorithm>
 #include <memory>
 
@@ -23,6 +25,7 @@
 #include "session/DocumentSession.h"
 #include "view/Commands.h"
 #include "view/DrawListing.h"
+#include "view/ListingAccessibility.h"
 #include "view/ListingPrinter.h"
 #include "view/OfferDetailsPrinter.h"
 #include "view/ProgramMessage.h"
@@ -43,7 +46,9 @@ ListingView::ListingView(DocumentSession& session, UiPrompts& prompts, QWidget* 
       m_session(session),
       m_doc(session.document()),
       m_prompts(prompts) {
+    installWindowAccessibility();
     setObjectName(QStringLiteral("listing"));
+    setAccessibleName(tr("Offer listing"));
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     // The cursor shows which lines can be edited.
@@ -57,6 +62,7 @@ ListingView::ListingView(DocumentSession& session, UiPrompts& prompts, QWidget* 
     // Every change, the view's own commands, undo and redo and an opened file alike.
     connect(&m_session, &DocumentSession::changed, this, [this] {
         redraw();
+        announceListingChange(*this);
         emit currentLineChanged();
     });
     showFromTop();
@@ -125,7 +131,7 @@ void ListingView::paintEvent(QPaintEvent*) {
     }
     // The current line's band in the highlight colours; each text is drawn once, in the colour
     // of the part it falls in, so no other colour shows at the edges of its letters.
-    const QRect band(0, current * m_lineHeight - vscroll, viewport()->width(), m_lineHeight);
+    const QRect band = lineRect(current);
     painter.fillRect(band, palette().color(QPalette::Highlight));
     painter.setClipRegion(QRegion(viewport()->rect()).subtracted(band));
     draw(QPalette::Text);
@@ -189,6 +195,17 @@ int ListingView::lineAtViewportY(int y) const {
     return lineAtY(y, verticalScrollBar()->value(), m_lineHeight);
 }
 
+QPoint ListingView::belowLineAtValue(int line) const {
+    return viewport()->mapToGlobal(
+        QPoint(listing::kValueColumnChars * m_charWidth - horizontalScrollBar()->value(),
+               (line + 1) * m_lineHeight - verticalScrollBar()->value()));
+}
+
+QRect ListingView::lineRect(int line) const {
+    return {0, line * m_lineHeight - verticalScrollBar()->value(), viewport()->width(),
+            m_lineHeight};
+}
+
 void ListingView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
@@ -220,13 +237,7 @@ bool ListingView::viewportEvent(QEvent* event) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const int line = lineAtViewportY(help->pos().y());
         if (isEditable(line)) {
-            // A rolled term says first how it was rolled.
-            QString tip = tr(kEditableLineTip);
-            const ListingPlan plan(m_doc);
-            if (const std::optional<std::string> why = explainLine(m_doc, *plan.find(line))) {
-                tip.prepend(QString::fromStdString(*why) + QLatin1Char('\n'));
-            }
-            QToolTip::showText(help->globalPos(), plainToolTip(tip), viewport());
+            QToolTip::showText(help->globalPos(), plainToolTip(lineTip(line)), viewport());
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -255,17 +266,37 @@ void ListingView::contextMenuEvent(QContextMenuEvent* event) {
     menu->exec(event->globalPos());
 }
 
+QString ListingView::lineTip(int line) const {
+    // A rolled term says first how it was rolled.
+    QString tip = tr(kEditableLineTip);
+    const ListingPlan plan(m_doc);
+    if (const std::optional<std::string> why = explainLine(m_doc, *plan.find(line))) {
+        tip.prepend(QString::fromStdString(*why) + QLatin1Char('\n'));
+    }
+    return tip;
+}
+
 bool ListingView::openCurrentLineMenu() {
     const int line = currentLine();
     if (!isEditable(line)) {
         return false;
     }
-    // From the keyboard the menu opens below the current line, at the value column.
+    openLineMenu(line);
+    return true;
+}
+
+void ListingView::openLineMenu(int line) {
     scrollToLine(line);
-    showLineMenu(
-        line, viewport()->mapToGlobal(
-                  QPoint(listing::kValueColumnChars * m_charWidth - horizontalScrollBar()->value(),
-                         (line + 1) * m_lineHeight - verticalScrollBar()->value())));
+    showLineMenu(line, belowLineAtValue(line));
+}
+
+bool ListingView::showCurrentLineHelp() {
+    const int line = currentLine();
+    if (!isEditable(line)) {
+        return false;
+    }
+    scrollToLine(line);
+    QWhatsThis::showText(belowLineAtValue(line), plainToolTip(lineTip(line)), viewport());
     return true;
 }
 
@@ -327,7 +358,14 @@ void ListingView::setCurrentLine(int line) {
     m_currentLine = line;
     scrollToLine(line);
     redraw();
+    announceCurrentLine(*this);
     emit currentLineChanged();
+}
+
+void ListingView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // The toolkit tells readers of the listing's focus after this: the current line follows it.
+    QTimer::singleShot(0, this, [this] { announceCurrentLine(*this); });
 }
 
 void ListingView::scrollToLine(int line) {

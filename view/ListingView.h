@@ -51,8 +51,18 @@ public:
     // sub-headings, blank lines). The caller owns the menu.
     QMenu* createLineMenu(int line, QWidget* parent);
 
+    // The menu of `line` below it, at the value column, as the keyboard opens it.
+    void openLineMenu(int line);
+    // The menu of `line` at `globalPos` (global coordinates): the details' cells open it too.
+    void showLineMenu(int line, const QPoint& globalPos);
+    // How the current line was rolled, in a popup at the line, as the mouse's tip says it; false
+    // when no line is current.
+    bool showCurrentLineHelp();
+
     // The listing line under a viewport y coordinate, with the current scroll position.
     int lineAtViewportY(int y) const;
+    // The band `line` fills, in viewport coordinates, with the current scroll position.
+    QRect lineRect(int line) const;
 
     int lineHeight() const { return m_lineHeight; }
     int charWidth() const { return m_charWidth; }
@@ -73,6 +83,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void measureFont();
@@ -83,7 +94,10 @@ private:
     // The next editable line after (step 1) or before (step -1) the current one.
     int nextEditableLine(int step) const;
     void scrollToLine(int line);
-    void showLineMenu(int line, const QPoint& globalPos);
+    // Where the keyboard's menu and help of a line open: below it, at the value column (global).
+    QPoint belowLineAtValue(int line) const;
+    // The tip of an editable line: how it was rolled, then how to change it.
+    QString lineTip(int line) const;
     // A print job that failed says so.
     void reportPrintOutcome(const PrintOutcome& outcome);
     // The menu of the current line, opened from the keyboard; false when it has none.

@@ -56,6 +56,7 @@ OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,
       m_openDocumentPath(std::move(openDocumentPath)) {
     setObjectName(QStringLiteral("oddsWindow"));
     setWindowTitle(tr("Odds - Zuvaduro"));
+    setAccessibleName(tr("Odds"));
     setWhatsThis(
         tr("Rolls the offers of a rating many times, with the first offer's terms fixed as in "
            "New Custom, and shows how often each outcome comes up."));
@@ -134,6 +135,7 @@ void OddsWindow::createRunControls() {
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("oddsProgress"));
+    m_progress->setAccessibleName(tr("Rolls done"));
     m_progress->setRange(0, kProgressSteps);
     m_progress->setValue(0);
 

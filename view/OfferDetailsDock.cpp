@@ -1,11 +1,14 @@
 #include "view/OfferDetailsDock.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 #include <algorithm>
 
 #include "document/ContractDocument.h"
@@ -36,11 +39,17 @@ OfferDetailsDock::OfferDetailsDock(const ContractDocument& doc, QWidget* parent)
            "change it.</p>"));
 
     m_table->setObjectName(QStringLiteral("offerDetailsTable"));
+    m_table->setAccessibleName(tr("Offer Details"));
+    // Tab moves on to the listing instead of walking every cell: the arrows walk the cells.
+    m_table->setTabKeyNavigation(false);
+    // The edits are the listing's, asked for by the keys and the double-click below.
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &OfferDetailsDock::onDoubleClick);
+    m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
 
     m_summary->setObjectName(QStringLiteral("offerDetailsSummary"));
     auto* body = new QWidget;
@@ -57,6 +66,9 @@ void OfferDetailsDock::refresh() {
     m_summary->setText(details.summary);
     m_summary->setToolTip(plainToolTip(details.summaryTip));
 
+    // The keyboard's place survives an edit made from it.
+    const int currentRow = m_table->currentRow();
+    const int currentColumn = m_table->currentColumn();
     m_table->clear();
     m_rowFields.clear();
     m_table->setColumnCount(static_cast<int>(details.offers.size()));
@@ -87,6 +99,9 @@ void OfferDetailsDock::refresh() {
             m_table->setItem(static_cast<int>(r), static_cast<int>(k), item);
         }
     }
+    if (currentRow < m_table->rowCount() && currentColumn < m_table->columnCount()) {
+        m_table->setCurrentCell(currentRow, currentColumn);
+    }
     m_table->resizeColumnsToContents();
     const int widest = kWidestColumnChars * m_table->fontMetrics().averageCharWidth();
     for (int c = 0; c < m_table->columnCount(); ++c) {
@@ -105,15 +120,74 @@ int OfferDetailsDock::preferredWidth() const {
            2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
 }
 
-void OfferDetailsDock::onDoubleClick(int row, int column) {
+int OfferDetailsDock::lineOfCell(int row, int column) const {
     if (row < 0 || row >= static_cast<int>(m_rowFields.size())) {
-        return;
+        return 0;
     }
     const auto field = m_rowFields[static_cast<std::size_t>(row)];
-    if (field == nullptr) {
-        return;
-    }
-    if (const int line = ListingPlan(m_doc).lineOf(column, field)) {
+    return field != nullptr ? ListingPlan(m_doc).lineOf(column, field) : 0;
+}
+
+void OfferDetailsDock::onDoubleClick(int row, int column) {
+    if (const int line = lineOfCell(row, column)) {
         emit editRequested(line);
     }
+}
+
+QPoint OfferDetailsDock::belowCurrentCell() const {
+    const QRect cell = m_table->visualItemRect(m_table->currentItem());
+    return m_table->viewport()->mapToGlobal(cell.bottomLeft() + QPoint(0, 1));
+}
+
+bool OfferDetailsDock::openCurrentCellMenu() {
+    const int line = lineOfCell(m_table->currentRow(), m_table->currentColumn());
+    if (line == 0) {
+        return false;
+    }
+    m_table->scrollToItem(m_table->currentItem());
+    emit lineMenuRequested(line, belowCurrentCell());
+    return true;
+}
+
+bool OfferDetailsDock::showCurrentCellHelp() {
+    const QTableWidgetItem* cell = m_table->currentItem();
+    if (cell == nullptr || cell->toolTip().isEmpty()) {
+        return false;
+    }
+    m_table->scrollToItem(cell);
+    QWhatsThis::showText(belowCurrentCell(), cell->toolTip(), m_table);
+    return true;
+}
+
+bool OfferDetailsDock::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        const bool edit = modifiers == Qt::NoModifier &&
+                          (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                           key->key() == Qt::Key_F2);
+        if (edit) {
+            onDoubleClick(m_table->currentRow(), m_table->currentColumn());
+            return true;
+        }
+        if (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+            openCurrentCellMenu();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        if (menu->reason() != QContextMenuEvent::Mouse) {
+            return openCurrentCellMenu();
+        }
+        if (watched == m_table->viewport()) {
+            const QModelIndex cell = m_table->indexAt(menu->pos());
+            if (const int line = lineOfCell(cell.row(), cell.column())) {
+                m_table->setCurrentIndex(cell);
+                emit lineMenuRequested(line, menu->globalPos());
+                return true;
+            }
+        }
+    }
+    return QDockWidget::eventFilter(watched, event);
 }

@@ -23,15 +23,32 @@ public:
     // The width that shows the whole table without a horizontal scroll bar.
     int preferredWidth() const;
 
+    // How the current cell's term was rolled, in a popup at the cell, as its tip says it; false
+    // when the current cell has no tip.
+    bool showCurrentCellHelp();
+
     QTableWidget* table() const { return m_table; }
     QLabel* summary() const { return m_summary; }
 
 signals:
     // A term's cell was double-clicked: `line` is the listing line that shows it.
     void editRequested(int line);
+    // A term's cell asked for its menu (right-click, the Menu key or Shift+F10): the listing's
+    // menu of `line`, at `globalPos`.
+    void lineMenuRequested(int line, const QPoint& globalPos);
+
+protected:
+    // The table's keys: Enter and F2 edit the current term, Shift+F10 opens its menu; and its
+    // context menus, from the mouse or the keyboard.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onDoubleClick(int row, int column);
+    // The listing line of the term in a cell, or 0 (the money rows, no cell).
+    int lineOfCell(int row, int column) const;
+    // Below the current cell, where the keyboard's menu and help open (global).
+    QPoint belowCurrentCell() const;
+    bool openCurrentCellMenu();
 
     const ContractDocument& m_doc;
     QLabel* m_summary;

@@ -178,3 +178,26 @@ TEST(lineAtY, addsTheScrollPositionBeforeDividing) {
 }
 
 }  // namespace
+
+// Each line is read aloud by its value's name (the label where it has none) and its value; a
+// reader gets a huge value cut as a contract prints it, never hundreds of megabytes at once.
+TEST_F(ListingPlanTest, spokenLinesNameTheirValueAndCutAHugeOne) {
+    doc.m_offerCount = 1;
+    doc.m_offers[0].location = std::string(3000, 'x') + "\xC3\xA9" + std::string(1999, 'y');
+    const ListingPlan plan(doc);
+    const struct {
+        int line;
+        std::string spoken;
+    } rows[] = {
+        {1, "Rating: D"},
+        {2, "Contract Offers: 1"},
+        {3, ""},
+        {4, "First Contract"},
+        {8, "Payment Multiplier: o1.paymentMultiplier"},
+        {9, "Support"},
+        {19, "Location: " + std::string(3000, 'x') + "\xE2\x80\xA6 (cut: 5,000 characters in all)"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(spokenLine(*plan.find(row.line)), row.spoken) << row.line;
+    }
+}

@@ -24,7 +24,9 @@
 #include <QToolTip>
 #include <QUndoStack>
 #include <QUrl>
+#include <QWhatsThis>
 #include <functional>
+#include <memory>
 #include <set>
 
 #include "document/ContractDocument.h"
@@ -150,13 +152,13 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
     EXPECT_EQ(visibleTexts(window.menuBar()->actions()),
               QStringList({"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(visibleTexts(menu(0)->actions()),
-              QStringList({"Ne&w", "&New Custom", "New Random", "&Open...", "&Save", "Save &As...",
-                           "-", "&Print...", "Print Contract", "Print Offer &Details...", "-",
+              QStringList({"Ne&w", "&New Custom", "New &Random", "&Open...", "&Save", "Save &As...",
+                           "-", "&Print...", "Print &Contract", "Print Offer &Details...", "-",
                            "Recent File", "-", "E&xit"}));
     EXPECT_EQ(visibleTexts(menu(1)->actions()),
               QStringList({"&Undo", "&Redo", "-", "Copy &Listing", "-", "Roll &Term Again"}));
     EXPECT_EQ(visibleTexts(menu(2)->actions()),
-              QStringList({"&Options", "&Toolbar", "Offer &Details", "-", "O&dds..."}));
+              QStringList({"&Options", "&Toolbar", "Offer &Details", "-", "Odd&s..."}));
     EXPECT_EQ(visibleTexts(menu(3)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
@@ -194,6 +196,95 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
     QAction* placeholder = window.findChild<QAction*>("recentFile");
     ASSERT_NE(placeholder, nullptr);
     EXPECT_FALSE(placeholder->isEnabled());
+}
+
+// Alt and one letter reach every entry of every menu, each letter once per menu.
+TEST_F(MainWindowTest, everyMenuEntryHasItsOwnMnemonic) {
+    for (const char* name : {"a.did", "b.did", "c.did", "d.did"}) {
+        recent.add(writeDocument(name, "B", 1));
+    }
+    window.updateRecentFileMenu();
+    shelltest::fillOffers(doc, 1);
+    std::unique_ptr<QMenu> lineMenu(window.view()->createLineMenu(6, &window));
+    const struct {
+        const char* name;
+        QWidget* menu;
+    } menus[] = {
+        {"menu bar", window.menuBar()},
+        {"File", menu(0)},
+        {"Edit", menu(1)},
+        {"View", menu(2)},
+        {"Help", menu(3)},
+        {"line menu", lineMenu.get()},
+    };
+    for (const auto& row : menus) {
+        std::set<int> letters;
+        int entries = 0;
+        for (QAction* action : row.menu->actions()) {
+            if (action->isSeparator() || !action->isVisible()) {
+                continue;
+            }
+            ++entries;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+            EXPECT_FALSE(mnemonic.isEmpty()) << row.name << ": " << action->text().toStdString();
+            letters.insert(mnemonic[0].toCombined());
+        }
+        EXPECT_EQ(static_cast<int>(letters.size()), entries) << row.name;
+    }
+}
+
+// Tab moves between the listing and the details, never cell by cell; in the details Enter and F2
+// edit the current term, and its menu and its roll are a key away, as in the listing.
+TEST_F(MainWindowTest, tabWalksTheListingAndTheDetailsAndTheDetailsKeysActOnTheCurrentTerm) {
+    window.action(Command::OfferDetails)->trigger();
+    prompts.ratingAnswer = "A";
+    window.view()->newRandom();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.view()->setFocus();
+    QTableWidget* table = window.offerDetails()->table();
+    table->setCurrentCell(1, 0);
+    const auto walk = [](Qt::KeyboardModifiers modifiers) {
+        QStringList visited;
+        for (int step = 0; step < 4; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited;
+    };
+    const QStringList there = {"offerDetailsTable", "listing", "offerDetailsTable", "listing"};
+    EXPECT_EQ(walk(Qt::NoModifier), there);
+    EXPECT_EQ(walk(Qt::ShiftModifier), there);
+    EXPECT_EQ(table->currentRow(), 1) << "Tab moved the current cell";
+
+    table->setFocus();
+    int edits = 0;
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2}) {
+        prompts.editAnswer = "Retainer " + std::to_string(++edits);
+        QTest::keyClick(table, key);
+        EXPECT_EQ(doc.m_offers[0].assignment, *prompts.editAnswer) << key;
+    }
+    EXPECT_EQ(session.history().undoText(), "Edit Assignment");
+
+    QStringList menuTexts;
+    QTimer::singleShot(0, [&menuTexts] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            for (QAction* action : popup->actions()) {
+                menuTexts << action->text();
+            }
+            popup->close();
+        }
+    });
+    QTest::keyClick(table, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(menuTexts, QStringList({"&Edit...", "&Roll Term Again", "&Copy Value"}));
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    table->setFocus();
+    window.action(Command::WhatsThis)->trigger();
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode()) << "the current term's roll shows at once";
+    QWhatsThis::leaveWhatsThisMode();
+    QWhatsThis::hideText();
 }
 
 TEST_F(MainWindowTest, toolbarButtonsInOrderWithTheirTipsAndPictures) {

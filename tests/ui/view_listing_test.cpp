@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -14,6 +15,7 @@
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/ListingPlan.h"
+#include "listing/RollExplanation.h"
 #include "session/DocumentSession.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/RecordingDevice.h"
@@ -318,6 +320,65 @@ TEST_F(ListingTest, printCommandWritesOnePageWhereTheDialogPoints) {
     other.printListing();  // no pdfPath: the dialog is cancelled, nothing printed or said
     EXPECT_EQ(cancelled.listingPrintersAsked, 1);
     EXPECT_TRUE(cancelled.warnings.isEmpty());
+}
+
+// ---- what a screen reader gets ----------------------------------------------------------------
+
+TEST_F(ListingTest, aReaderGetsTheLinesByNameWithTheirRollsAndFollowsTheCurrentLine) {
+    shelltest::fillOffers(doc, 2);
+    ListingView view(session, prompts);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), "Offer listing");
+    // The rating, the count, then each offer's header and fifteen lines; blank lines are left out.
+    ASSERT_EQ(list->childCount(), 2 + 2 * 16);
+    const struct {
+        int index;
+        const char* name;
+        bool editable;
+    } rows[] = {
+        {0, "Rating: D", true},
+        {1, "Contract Offers: 2", false},
+        {2, "First Contract", false},
+        {4, "Assignment: o1-assignment", true},
+        {5, "Contract Length: o1-contractLength", true},
+        {7, "Support", false},
+        {18, "Second Contract", false},
+        {33, "Location: o2-location", true},
+    };
+    for (const auto& row : rows) {
+        QAccessibleInterface* line = list->child(row.index);
+        ASSERT_NE(line, nullptr) << row.name;
+        EXPECT_EQ(line->role(), QAccessible::ListItem) << row.name;
+        EXPECT_EQ(line->text(QAccessible::Name), row.name);
+        EXPECT_EQ(line->state().editable, row.editable) << row.name;
+        EXPECT_EQ(list->indexOfChild(line), row.index) << row.name;
+        EXPECT_EQ(line->parent(), list) << row.name;
+    }
+    QAccessibleInterface* assignment = list->child(4);
+    EXPECT_EQ(assignment->text(QAccessible::Description).toStdString(),
+              *explainField(doc, 0, &ContractOffer::assignment));
+
+    // Edit is the default action; it runs once the reader's request is answered.
+    auto* actions = assignment->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_EQ(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
+    prompts.editAnswer = "Retainer";
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(doc.m_offers[0].assignment, "Retainer");
+    EXPECT_EQ(assignment->text(QAccessible::Name), "Assignment: Retainer");
+    EXPECT_EQ(list->focusChild(), assignment) << "the edit made its line current";
+
+    // The events that tell a reader of the moves need its bus: scripts/a11y-check hears them.
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(list->focusChild(), list->child(5));
+    EXPECT_TRUE(list->child(5)->state().focused);
+    EXPECT_FALSE(assignment->state().focused);
 }
 
 }  // namespace
