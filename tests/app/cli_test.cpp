@@ -417,10 +417,10 @@ TEST_F(CommandLineTest, oddsJsonAndCsvCarryTheSameCountsThatAddUp) {
     QStringList lines = splitLines(csv.out);
     ASSERT_GT(lines.size(), 5);
     // What repeats the run comes first, as comments; a control character is spelled out there.
-    EXPECT_EQ(lines.mid(0, 5),
-              QStringList({"# Rating: C", "# Samples: 3000", "# Seed: 18446744073709551615",
-                           "# Choices: Employer \"Smith, \"Jr\"\\x09\"",
-                           "term,value,count,percentage"}));
+    EXPECT_EQ(
+        lines.mid(0, 5),
+        QStringList({"# Rating: C", "# Samples: 3000", "# Seed: 18446744073709551615",
+                     "# Choices: Employer \"Smith, \"Jr\"\\x09\"", "term,value,count,percentage"}));
     lines.remove(0, 5);
     std::map<std::pair<QString, QString>, int> csvCounts;
     const QRegularExpression row(R"(^(\w+),("(?:[^"]|"")*"|[^",]*),(\d+),(\d+\.\d{4})$)");
@@ -466,7 +466,8 @@ TEST_F(CommandLineTest, oddsPrintTheirSeedSoTheRunCanBeRepeated) {
         ASSERT_TRUE(seed.hasMatch()) << first.out.toStdString();
         EXPECT_TRUE(QRegularExpression(format.carries).match(first.out).hasMatch())
             << first.out.toStdString();
-        const Outcome again = runProgram(args + QStringList{"--seed", seed.captured(1), "--threads", "1"});
+        const Outcome again =
+            runProgram(args + QStringList{"--seed", seed.captured(1), "--threads", "1"});
         EXPECT_EQ(again.out, first.out) << format.format.toStdString();
     }
 }

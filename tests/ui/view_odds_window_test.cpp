@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QChartView>
 #include <QAbstractButton>
+#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
@@ -67,10 +67,11 @@ TEST(OddsWindow, showsAndExportsWhatTheEngineCountsForItsChoices) {
     ASSERT_TRUE(window.result().has_value());
     EXPECT_EQ(*window.result(), expected);
     // The line above the charts says how to roll them again.
-    EXPECT_TRUE(window.findChild<QLabel*>("oddsSummary")
-                    ->text()
-                    .startsWith("Rating C, 5,000 rolls, seed 77; choices: Employer \"Kell Hounds\", "
-                                "Payment Multiplier \"5.5\". "));
+    EXPECT_TRUE(
+        window.findChild<QLabel*>("oddsSummary")
+            ->text()
+            .startsWith("Rating C, 5,000 rolls, seed 77; choices: Employer \"Kell Hounds\", "
+                        "Payment Multiplier \"5.5\". "));
 
     auto* tabs = window.findChild<QTabWidget*>("oddsTabs");
     ASSERT_EQ(tabs->count(), 11);
