@@ -376,12 +376,7 @@ TEST_F(CommandLineTest, oddsJsonAndCsvCarryTheSameCountsThatAddUp) {
     EXPECT_EQ(root.keys(), QStringList({"choices", "meanMultiplier", "offerCount", "offers",
                                         "rating", "samples", "seed", "terms"}));
     EXPECT_EQ(root["rating"].toString(), "C");
-    const QJsonObject choices = root["choices"].toObject();
-    EXPECT_EQ(choices.keys(),
-              QStringList({"assignment", "commandRights", "contractLength", "employer",
-                           "paymentMultiplier", "salvageRights", "support", "transport"}));
-    EXPECT_EQ(choices["employer"].toString(), "Smith, \"Jr\"\t");
-    EXPECT_EQ(choices["support"].toString(), "Random");
+    EXPECT_EQ(root["choices"].toObject()["employer"].toString(), "Smith, \"Jr\"\t");
     EXPECT_EQ(root["samples"].toInt(), 3000);
     const QJsonObject offerCount = root["offerCount"].toObject();
     EXPECT_EQ(offerCount.keys(), QStringList({"0", "1", "2", "3", "4"}));
