@@ -376,7 +376,9 @@ void OddsWindow::addResultTab(const QString& name, QWidget* chart,
         const OddsValue& row = rows[static_cast<std::size_t>(r)];
         const double share =
             total == 0 ? 0.0 : 100.0 * static_cast<double>(row.count) / static_cast<double>(total);
-        table->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.text)));
+        auto* value = new QTableWidgetItem(QString::fromStdString(row.text));
+        value->setToolTip(value->text());  // a long value is cut in its column
+        table->setItem(r, 0, value);
         table->setItem(r, 1, numberItem(locale.toString(static_cast<qulonglong>(row.count))));
         table->setItem(r, 2, numberItem(locale.toString(share, 'f', 2)));
     }
