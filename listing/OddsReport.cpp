@@ -117,24 +117,28 @@ void appendCsvRow(std::string& out, std::string_view term, std::string_view valu
 
 }  // namespace
 
+std::string oddsChoicesText(const OfferChoices& choices, ValueControls controls) {
+    std::string out;
+    for (const OfferChoiceTerm& choice : kOfferChoiceTerms) {
+        const std::string& text = choices.*choice.choice;
+        if (text != kRandomChoice) {
+            out += out.empty() ? "" : ", ";
+            out += std::string(choice.label) + " \"" + shown(text, controls) + "\"";
+        }
+    }
+    return out.empty() ? "every term Random" : out;
+}
+
 std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsResult& result,
                                        ValueControls controls) {
     std::string samples = countText(result.samples);
     if (result.cancelled) {
         samples += " of " + countText(request.samples) + " (cancelled)";
     }
-    std::string choices;
-    for (const OfferChoiceTerm& choice : kOfferChoiceTerms) {
-        const std::string& text = request.choices.*choice.choice;
-        if (text != kRandomChoice) {
-            choices += choices.empty() ? "" : ", ";
-            choices += std::string(choice.label) + " \"" + shown(text, controls) + "\"";
-        }
-    }
     return {{"Rating", shown(request.rating, controls)},
             {"Samples", samples},
             {"Seed", std::to_string(request.seed)},
-            {"Choices", choices.empty() ? "every term Random" : choices}};
+            {"Choices", oddsChoicesText(request.choices, controls)}};
 }
 
 std::string renderOddsText(const OddsRequest& request, const OddsResult& result,

@@ -5,15 +5,20 @@
 
 #include "listing/ListingPlan.h"
 
+struct OfferChoices;
 struct OddsRequest;
 struct OddsResult;
 
 // The counts of an odds run as text for people, as JSON and as CSV. Offer counts are shares of
 // the samples, term values shares of the offers.
 
+// The choices that are not "Random" ("Employer \"Kell Hounds\", Support \"80%\""), or "every term
+// Random". `controls` as for the listing.
+std::string oddsChoicesText(const OfferChoices& choices,
+                            ValueControls controls = ValueControls::AsStored);
+
 // What repeats a run: the rating, the samples counted ("2000", or "150 of 2000 (cancelled)"),
-// the seed and the choices that are not "Random" ("Employer \"Kell Hounds\", Support \"80%\"", or
-// "every term Random"). Every odds output starts with these four; `controls` as for the listing.
+// the seed and the choices. Every odds output starts with these four.
 struct OddsHeaderLine {
     std::string label;  // "Rating", "Samples", "Seed", "Choices"
     std::string value;

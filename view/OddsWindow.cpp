@@ -47,10 +47,9 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The choices of a run as the odds' outputs name them ("every term Random"), control characters
-// spelled out.
+// The choices of a run as the odds' outputs name them, control characters spelled out.
 QString choicesText(const OddsRequest& request) {
-    return QString::fromStdString(oddsHeader(request, {}, ValueControls::Visible).back().value);
+    return QString::fromStdString(oddsChoicesText(request.choices, ValueControls::Visible));
 }
 
 // `chart` under a caption that says how to roll it again, which also goes into the PNG's text
