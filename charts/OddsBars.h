@@ -10,6 +10,7 @@
 // value stays legible at any font size; the widget grows as tall as its bars need (the window
 // scrolls it). Hovering a bar shows its text, count and share. Drawn in the palette's colours.
 class OddsBars : public QWidget {
+    Q_OBJECT
 public:
     struct Bar {
         QString text;
