@@ -58,7 +58,7 @@ OddsBars::OddsBars(const QString& title, std::vector<Bar> bars, QWidget* parent)
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setMouseTracking(true);
-    setAutoFillBackground(false);
+    setAccessibleName(title);
 }
 
 OddsBars::Layout OddsBars::layoutFor(int width) const {
