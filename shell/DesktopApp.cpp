@@ -70,8 +70,10 @@ bool DesktopApp::handOverOrReceive(const WindowCommandLine& line) {
             break;
         case WindowHandOver::Role::Unanswered:
             m_exitCode = 1;
-            reportError(tr("The running Zuvaduro did not answer, so %1 was not opened.")
-                            .arg(file.isEmpty() ? tr("no window") : file));
+            reportError(
+                file.isEmpty()
+                    ? tr("The running Zuvaduro did not answer.")
+                    : tr("The running Zuvaduro did not answer, so %1 was not opened.").arg(file));
             break;
     }
     // This start opened nothing and has nothing of its own to remember.
