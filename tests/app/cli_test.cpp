@@ -45,6 +45,8 @@ protected:
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        // A window start hands its file over to a program running on this folder's socket.
+        env.insert("XDG_RUNTIME_DIR", home.path());
         env.insert("LC_ALL", locale);
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
@@ -660,6 +662,14 @@ TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
     EXPECT_EQ(path.exitCode, 2);
     EXPECT_THAT(path.err.toStdString(), Not(HasSubstr("unknown switch")));
     EXPECT_THAT(path.err.toStdString(), HasSubstr("no display"));
+}
+
+// A launcher's print action may come without a file: that is said, not an empty path's fault.
+TEST_F(CommandLineTest, printWithoutAFileSaysThatNoFileWasNamed) {
+    noDisplay = true;
+    const Outcome run = runProgram({"/p"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err.toStdString(), HasSubstr("No file was named, so nothing was printed."));
 }
 
 TEST_F(CommandLineTest, largestSeedIsAccepted) {
