@@ -22,3 +22,12 @@ inline constexpr int kMainHeightBelowScreen = 25;
 // listing), as far as the available area allows.
 FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame,
                                int extraWidth = 0);
+
+// The client area `client` widened to `width`, as far as the available area allows with the frame
+// (never narrower than it is), and moved left as far as the frame's right edge needs to stay on
+// the available area, never past its left edge.
+QRect widenedClient(const QRect& client, const QMargins& frame, const QRect& available, int width);
+
+// A side window's client area: `wanted`, shrunk where its frame would not fit the available area,
+// centred on it.
+QRect placeSideWindow(const QSize& wanted, const QRect& available, const QMargins& frame);

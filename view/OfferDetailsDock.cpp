@@ -1,5 +1,6 @@
 #include "view/OfferDetailsDock.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
@@ -17,6 +18,8 @@ namespace {
 
 // Columns fit their texts up to this many average characters; a longer text wraps.
 constexpr int kWidestColumnChars = 28;
+// Where the dock is narrower than its columns, none narrows below this many characters.
+constexpr int kNarrowestColumnChars = 9;
 
 }  // namespace
 
@@ -41,6 +44,7 @@ OfferDetailsDock::OfferDetailsDock(const ContractDocument& doc, QWidget* parent)
     m_table->setWordWrap(true);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &OfferDetailsDock::onDoubleClick);
+    m_table->installEventFilter(this);
 
     m_summary->setObjectName(QStringLiteral("offerDetailsSummary"));
     auto* body = new QWidget;
@@ -89,20 +93,59 @@ void OfferDetailsDock::refresh() {
     }
     m_table->resizeColumnsToContents();
     const int widest = kWidestColumnChars * m_table->fontMetrics().averageCharWidth();
+    m_naturalWidths.clear();
     for (int c = 0; c < m_table->columnCount(); ++c) {
-        m_table->setColumnWidth(c, std::min(m_table->columnWidth(c), widest));
+        m_naturalWidths.push_back(std::min(m_table->columnWidth(c), widest));
     }
+    fitColumns();
+}
+
+int OfferDetailsDock::widthBesideColumns() const {
+    // The vertical scroll bar's room is kept whether it shows or not, so that its coming and
+    // going never changes the columns.
+    return m_table->verticalHeader()->sizeHint().width() + 2 * m_table->frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 int OfferDetailsDock::preferredWidth() const {
     int columns = 0;
-    for (int c = 0; c < m_table->columnCount(); ++c) {
-        columns += m_table->columnWidth(c);
+    for (const int width : m_naturalWidths) {
+        columns += width;
     }
     const QMargins margins = widget()->layout()->contentsMargins();
-    return m_table->verticalHeader()->sizeHint().width() + columns + 2 * m_table->frameWidth() +
-           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right() +
-           2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
+    const int preferred = widthBesideColumns() + columns + margins.left() + margins.right() +
+                          2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
+    return std::max(preferred, minimumSizeHint().width());
+}
+
+void OfferDetailsDock::fitColumns() {
+    const int room = m_table->width() - widthBesideColumns();
+    const int narrowest = kNarrowestColumnChars * m_table->fontMetrics().averageCharWidth();
+    // The widest columns give way first, down to a common cap, until the columns fit.
+    int cap = 0;
+    for (const int width : m_naturalWidths) {
+        cap = std::max(cap, width);
+    }
+    const auto total = [this](int limit) {
+        int sum = 0;
+        for (const int width : m_naturalWidths) {
+            sum += std::min(width, limit);
+        }
+        return sum;
+    };
+    while (cap > narrowest && total(cap) > room) {
+        --cap;
+    }
+    for (std::size_t c = 0; c < m_naturalWidths.size(); ++c) {
+        m_table->setColumnWidth(static_cast<int>(c), std::min(m_naturalWidths[c], cap));
+    }
+}
+
+bool OfferDetailsDock::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::Resize) {
+        fitColumns();
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 void OfferDetailsDock::onDoubleClick(int row, int column) {

@@ -20,11 +20,15 @@ public:
     // Shows the document as it is now.
     void refresh();
 
-    // The width that shows the whole table without a horizontal scroll bar.
+    // The width that shows every column at its natural width (a long text wraps at
+    // kWidestColumnChars characters); a narrower dock narrows the widest columns first.
     int preferredWidth() const;
 
     QTableWidget* table() const { return m_table; }
     QLabel* summary() const { return m_summary; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // A term's cell was double-clicked: `line` is the listing line that shows it.
@@ -32,9 +36,14 @@ signals:
 
 private:
     void onDoubleClick(int row, int column);
+    // Narrows the columns to the table's width, wrapping their texts, rather than scroll.
+    void fitColumns();
+    // Everything the table's width holds beside its columns.
+    int widthBesideColumns() const;
 
     const ContractDocument& m_doc;
     QLabel* m_summary;
     QTableWidget* m_table;
     std::vector<std::string ContractOffer::*> m_rowFields;  // the term of each row, or nullptr
+    std::vector<int> m_naturalWidths;                       // of each column
 };
