@@ -18,8 +18,15 @@ namespace {
 
 // Columns fit their texts up to this many average characters; a longer text wraps.
 constexpr int kWidestColumnChars = 28;
-// Where the dock is narrower than its columns, none narrows below this many characters.
-constexpr int kNarrowestColumnChars = 9;
+
+// The width of the longest word of `text`.
+int longestWordWidth(const QString& text, const QFontMetrics& metrics) {
+    int longest = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        longest = std::max(longest, metrics.horizontalAdvance(word));
+    }
+    return longest;
+}
 
 }  // namespace
 
@@ -42,6 +49,9 @@ OfferDetailsDock::OfferDetailsDock(const ContractDocument& doc, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(true);
+    // Narrowed columns wrap their names too ("Second / Contract").
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter |
+                                                     Qt::Alignment::fromInt(Qt::TextWordWrap));
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &OfferDetailsDock::onDoubleClick);
     m_table->installEventFilter(this);
@@ -93,9 +103,33 @@ void OfferDetailsDock::refresh() {
     }
     m_table->resizeColumnsToContents();
     const int widest = kWidestColumnChars * m_table->fontMetrics().averageCharWidth();
+    // A wrapped text is drawn inside a further margin on each side.
+    const int wrapMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1);
     m_naturalWidths.clear();
+    m_leastWidths.clear();
     for (int c = 0; c < m_table->columnCount(); ++c) {
-        m_naturalWidths.push_back(std::min(m_table->columnWidth(c), widest));
+        // A column fitted to its texts is their widest line and the room the cells keep beside
+        // their text; its longest word needs that room too.
+        int widestLine = 0;
+        int longestWord = 0;
+        for (int r = 0; r < m_table->rowCount(); ++r) {
+            if (const QTableWidgetItem* item = m_table->item(r, c)) {
+                QFont font = m_table->font();  // the desktop's font for lists and tables
+                font.setBold(item->font().bold());
+                const QFontMetrics metrics(font);
+                widestLine = std::max(widestLine, metrics.horizontalAdvance(item->text()));
+                longestWord = std::max(longestWord, longestWordWidth(item->text(), metrics));
+            }
+        }
+        if (const QTableWidgetItem* header = m_table->horizontalHeaderItem(c)) {
+            longestWord = std::max(
+                longestWord,
+                longestWordWidth(header->text(), m_table->horizontalHeader()->fontMetrics()));
+        }
+        const int fitted = m_table->columnWidth(c);
+        m_naturalWidths.push_back(std::min(fitted, widest));
+        m_leastWidths.push_back(longestWord + std::max(0, fitted - widestLine) + wrapMargins);
     }
     fitColumns();
 }
@@ -120,30 +154,51 @@ int OfferDetailsDock::preferredWidth() const {
 
 void OfferDetailsDock::fitColumns() {
     const int room = m_table->width() - widthBesideColumns();
-    const int narrowest = kNarrowestColumnChars * m_table->fontMetrics().averageCharWidth();
-    // The widest columns give way first, down to a common cap, until the columns fit.
+    // The widest columns give way first, down to a common cap, until the columns fit; none
+    // becomes narrower than its longest word, which would cut the word.
+    const auto widthAt = [this](std::size_t c, int cap) {
+        return std::min(m_naturalWidths[c], std::max(m_leastWidths[c], cap));
+    };
+    const auto total = [&](int cap) {
+        int sum = 0;
+        for (std::size_t c = 0; c < m_naturalWidths.size(); ++c) {
+            sum += widthAt(c, cap);
+        }
+        return sum;
+    };
     int cap = 0;
     for (const int width : m_naturalWidths) {
         cap = std::max(cap, width);
     }
-    const auto total = [this](int limit) {
-        int sum = 0;
-        for (const int width : m_naturalWidths) {
-            sum += std::min(width, limit);
-        }
-        return sum;
-    };
-    while (cap > narrowest && total(cap) > room) {
+    while (cap > 0 && total(cap) > room) {
         --cap;
     }
+    QHeaderView* names = m_table->horizontalHeader();
+    bool namesWrap = false;
     for (std::size_t c = 0; c < m_naturalWidths.size(); ++c) {
-        m_table->setColumnWidth(static_cast<int>(c), std::min(m_naturalWidths[c], cap));
+        const int column = static_cast<int>(c);
+        m_table->setColumnWidth(column, widthAt(c, cap));
+        namesWrap = namesWrap || names->sectionSizeHint(column) > names->sectionSize(column);
     }
+    // A name wrapped onto two lines needs a header two lines tall.
+    names->setMinimumHeight(
+        namesWrap ? names->sizeHint().height() + names->fontMetrics().lineSpacing() : 0);
 }
 
 bool OfferDetailsDock::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_table && event->type() == QEvent::Resize) {
-        fitColumns();
+    if (watched == m_table) {
+        switch (event->type()) {
+            case QEvent::Resize:
+                fitColumns();
+                break;
+            case QEvent::FontChange:
+            case QEvent::StyleChange:
+                // The desktop's font for tables arrives once the table is shown: measure again.
+                refresh();
+                break;
+            default:
+                break;
+        }
     }
     return QDockWidget::eventFilter(watched, event);
 }

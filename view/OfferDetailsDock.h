@@ -21,7 +21,8 @@ public:
     void refresh();
 
     // The width that shows every column at its natural width (a long text wraps at
-    // kWidestColumnChars characters); a narrower dock narrows the widest columns first.
+    // kWidestColumnChars characters); a narrower dock narrows the widest columns first, down to
+    // their longest words.
     int preferredWidth() const;
 
     QTableWidget* table() const { return m_table; }
@@ -46,4 +47,5 @@ private:
     QTableWidget* m_table;
     std::vector<std::string ContractOffer::*> m_rowFields;  // the term of each row, or nullptr
     std::vector<int> m_naturalWidths;                       // of each column
+    std::vector<int> m_leastWidths;                         // of each column: its longest word
 };
