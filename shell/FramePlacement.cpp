@@ -1,6 +1,8 @@
 #include "shell/FramePlacement.h"
 
+#include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 FramePlacement placeMainWindow(const QRect& screen, const QRect& available, const QMargins& frame,
                                int extraWidth) {
@@ -37,4 +39,13 @@ QRect placeSideWindow(const QSize& wanted, const QRect& available, const QMargin
         available.x() + std::max(0, (available.width() - frameSize.width()) / 2),
         available.y() + std::max(0, (available.height() - frameSize.height()) / 2));
     return {frameTopLeft + QPoint(frame.left(), frame.top()), client};
+}
+
+QRect usableArea(const QScreen& screen) {
+    QRect area = screen.availableGeometry();
+    const double ratio = screen.devicePixelRatio();
+    if (ratio != std::floor(ratio)) {
+        area.setSize(area.size() - QSize(1, 1));
+    }
+    return area;
 }

@@ -26,7 +26,7 @@ void MainWindowGeometry::placeOnScreen(bool detailsShown) {
 
 void MainWindowGeometry::placeWithFrame(const QScreen& screen, const QMargins& frame) {
     const FramePlacement placement =
-        placeMainWindow(screen.geometry(), screen.availableGeometry(), frame, m_startDetailsRoom);
+        placeMainWindow(screen.geometry(), usableArea(screen), frame, m_startDetailsRoom);
     m_window.resize(placement.clientSize);
     // move() places the frame's top-left corner, as far as the frame is known.
     m_window.move(placement.frameTopLeft);
@@ -35,7 +35,7 @@ void MainWindowGeometry::placeWithFrame(const QScreen& screen, const QMargins& f
         // Hiding the details later gives back what a start without them would have had.
         const QPoint toClient(frame.left(), frame.top());
         const FramePlacement without =
-            placeMainWindow(screen.geometry(), screen.availableGeometry(), frame);
+            placeMainWindow(screen.geometry(), usableArea(screen), frame);
         m_beforeDetails = QRect(without.frameTopLeft + toClient, without.clientSize);
         m_withDetails = QRect(placement.frameTopLeft + toClient, placement.clientSize);
         fitDetailsBesideListing();
@@ -121,7 +121,7 @@ void MainWindowGeometry::makeRoomForDetails() {
     const QScreen* screen = m_window.screen();
     if (screen != nullptr && isNormal()) {
         const QRect widened = widenedClient(m_window.geometry(), frameMargins(),
-                                            screen->availableGeometry(), kMainClientWidth + room);
+                                            usableArea(*screen), kMainClientWidth + room);
         if (widened != m_window.geometry()) {
             m_window.setGeometry(widened);
         }

@@ -20,7 +20,7 @@ void placeBesideOwner(QWidget& side, const QWidget& owner) {
     }
     const QWindow* handle = owner.windowHandle();
     const QMargins frame = handle != nullptr ? handle->frameMargins() : QMargins();
-    side.setGeometry(placeSideWindow(side.size(), screen->availableGeometry(), frame));
+    side.setGeometry(placeSideWindow(side.size(), usableArea(*screen), frame));
 }
 
 }  // namespace
