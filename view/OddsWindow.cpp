@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -37,6 +38,8 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressMs = 50;
+// A choice box narrows to this many characters where the screen is small.
+constexpr int kNarrowestChoiceChars = 10;
 constexpr int kCombosPerRow = 3;
 
 QString withSuffix(const QString& path, const QString& suffix) {
@@ -103,7 +106,17 @@ OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,
     setWhatsThis(
         tr("Rolls the offers of a rating many times, with the first offer's terms fixed as in "
            "New Custom, and shows how often each outcome comes up."));
-    m_layout = new QVBoxLayout(this);
+    // Below its natural size (a small or scaled screen) the window scrolls rather than leave
+    // the screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* body = new QWidget(scroll);
+    m_layout = new QVBoxLayout(body);
+    scroll->setWidget(body);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
     createChoices(rating, choices);
     createRunControls();
     createResults();
@@ -125,6 +138,10 @@ void OddsWindow::createChoices(const std::string& rating, const OfferChoices& ch
         auto* combo = new QComboBox(group);
         combo->setObjectName(QStringLiteral("choice%1").arg(i));
         setUpChoiceCombo(*combo, choice.entries, choice.sorted);
+        // The longest entries would make the window wider than a small or scaled screen: the
+        // boxes narrow instead.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(kNarrowestChoiceChars);
         combo->setWhatsThis(tr(choice.whatsThis));
         loadComboText(*combo, toDialogText(customChoiceText(choice, shownRating, shownChoices)));
         auto* label = new QLabel(tr(choice.label), group);
