@@ -32,9 +32,6 @@ public:
     QTableWidget* table() const { return m_table; }
     QLabel* summary() const { return m_summary; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 signals:
     // A term's cell was double-clicked: `line` is the listing line that shows it.
     void editRequested(int line);
@@ -43,8 +40,8 @@ signals:
     void lineMenuRequested(int line, const QPoint& globalPos);
 
 protected:
-    // The table's keys: Enter and F2 edit the current term, Shift+F10 opens its menu; and its
-    // context menus, from the mouse or the keyboard.
+    // The table's size and font (the columns are fitted again); its keys: Enter and F2 edit the
+    // current term, Shift+F10 opens its menu; and its context menus, from the mouse or the keyboard.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
