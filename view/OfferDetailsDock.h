@@ -41,7 +41,8 @@ signals:
 
 protected:
     // The table's size and font (the columns are fitted again); its keys: Enter and F2 edit the
-    // current term, Shift+F10 opens its menu; and its context menus, from the mouse or the keyboard.
+    // current term, Shift+F10 opens its menu; and its context menus, from the mouse or the
+    // keyboard.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
