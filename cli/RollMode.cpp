@@ -128,7 +128,8 @@ ModeOutcome runRoll(ModeArguments args) {
     doc.resetToUntitled();
     doc.m_rating = request.rating;
     DocumentContent content = doc.content();
-    generateOffers(content, content.rating, request.choices, doc.basePay(), generator);
+    generateOffers(content, content.rating, request.choices, doc.basePay(), builtInRules(),
+                   generator);
     doc.setContent(std::move(content));
     if (request.savePath) {
         const std::string& path = *request.savePath;
