@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "listing/ListingPlan.h"
 
@@ -26,3 +27,19 @@ std::string renderOddsJson(const OddsRequest& request, const OddsResult& result)
 // is quoted, its quotes doubled. `controls` as for the listing.
 std::string renderOddsCsv(const OddsResult& result,
                           ValueControls controls = ValueControls::AsStored);
+
+// ---- two runs from the same seeds: the built-in tables and house rules named `rulesName` ----
+
+// The header of renderOddsText (with the rules), then per table each value that came up in either
+// run with its share in each and the difference in percentage points (house minus built-in),
+// values ordered by their built-in count, then their house count (most common first).
+std::string renderOddsCompareText(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName,
+                                  ValueControls controls = ValueControls::AsStored);
+// {"rules": NAME, "builtIn": <renderOddsJson of the built-in run>, "house": <of the house run>}
+std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName);
+// "term,value,builtInCount,builtInPercentage,houseCount,housePercentage,difference", rows as
+// renderOddsCsv's.
+std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& house,
+                                 ValueControls controls = ValueControls::AsStored);
