@@ -53,6 +53,11 @@ TEST(readRules, namesEveryKindOfProblemAtItsLineAndColumn) {
     const std::vector<ProblemCase> cases = {
         {"syntax", "name = \"My house rules\"", "name = \"My house", "\n",
          "unescaped control characters"},
+        // Characters the parser of the TOML library must not see (they reach undefined behaviour).
+        {"beyond ASCII outside quotes", "description", "\u3000description", "\u3000",
+         "only plain ASCII"},
+        {"strings of several lines", "description = ", "description = \"\"\"", "\"\"\"",
+         "no strings of several lines"},
         {"unknown key", "description", "colour = \"red\"\ndescription", "colour",
          "unknown key 'colour'"},
         {"uncovered total", "{ low = 4, high = 5, value = 1 }", "{ low = 5, high = 5, value = 1 }",
