@@ -257,7 +257,11 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result) {
     std::string out = "{\"rating\": " + jsonString(request.rating) +
                       ", \"samples\": " + countText(result.samples) +
-                      ", \"seed\": " + std::to_string(request.seed) + ", \"offerCount\": {";
+                      ", \"seed\": " + std::to_string(request.seed);
+    if (request.rules && !request.rules->isBuiltIn()) {
+        out += ", \"rules\": " + jsonString(request.rules->name);
+    }
+    out += ", \"offerCount\": {";
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         out += (n == 0 ? "\"" : ", \"") + std::to_string(n) +
                "\": " + countText(result.offerCounts[n]);
@@ -325,7 +329,9 @@ std::string renderOddsCompareText(const OddsRequest& request, const OddsResult& 
 
 std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& builtIn,
                                   const OddsResult& house, std::string_view rulesName) {
-    std::string before = renderOddsJson(request, builtIn);
+    OddsRequest withoutRules = request;
+    withoutRules.rules.reset();
+    std::string before = renderOddsJson(withoutRules, builtIn);
     std::string after = renderOddsJson(request, house);
     before.pop_back();  // each ends its line
     after.pop_back();

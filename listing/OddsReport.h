@@ -17,7 +17,9 @@ struct OddsResult;
 std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
                            ValueControls controls = ValueControls::AsStored);
 
-// {"rating": ..., "samples": N, "seed": S, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
+// {"rating": ..., "samples": N, "seed": S, ["rules": NAME, for house rules,] "offerCount": {"0":
+// n0,
+//  ... "4": n4}, "offers": total,
 //  "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n, ...}, ...}}
 // on one line, always valid UTF-8 (as the listing's JSON).
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result);
@@ -36,7 +38,8 @@ std::string renderOddsCsv(const OddsResult& result,
 std::string renderOddsCompareText(const OddsRequest& request, const OddsResult& builtIn,
                                   const OddsResult& house, std::string_view rulesName,
                                   ValueControls controls = ValueControls::AsStored);
-// {"rules": NAME, "builtIn": <renderOddsJson of the built-in run>, "house": <of the house run>}
+// {"rules": NAME, "builtIn": <renderOddsJson of the built-in run>, "house": <of the house run,
+// which names the rules too>}
 std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& builtIn,
                                   const OddsResult& house, std::string_view rulesName);
 // "term,value,builtInCount,builtInPercentage,houseCount,housePercentage,difference", rows as
