@@ -247,8 +247,8 @@ void checkAssignments(const RuleSet& rules, const RulesPositions& at, Checker& c
                         });
         if (!served && !at.assignmentTables.empty()) {
             check.problem(at.assignmentTables.front().table,
-                          "no assignment table has kind = \"" + std::string(kKindWords[kind]) +
-                              "\", so " + std::string(kKindWords[kind]) +
+                          "no assignment table has kind = \"" + std::string(kindWord(kind)) +
+                              "\", so " + std::string(kindWord(kind)) +
                               " employers have none to roll on");
         }
     }

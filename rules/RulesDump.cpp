@@ -166,7 +166,7 @@ void writeEmployers(std::string& out, const RuleSet& rules) {
         "# assignment table, pay and command. Great powers are named where they matter. ----\n";
     for (const EmployerTableRules& table : rules.employerTables) {
         out += "\n[[employer.table]]\nname = " + quoted(table.table.name) + "\n";
-        out += "kind = " + quoted(kKindWords[static_cast<std::size_t>(table.kind)]) + "\n";
+        out += "kind = " + quoted(kindName(table.kind)) + "\n";
         out += diceLines(table.table.dice);
         writeNestedRows(out, table.table, rules.employerTables);
     }
@@ -182,7 +182,7 @@ void writeAssignments(std::string& out, const RuleSet& rules) {
             out += "employers = " + nameList(table.employers) + "\n";
         }
         if (table.kind) {
-            out += "kind = " + quoted(kKindWords[static_cast<std::size_t>(*table.kind)]) + "\n";
+            out += "kind = " + quoted(kindName(*table.kind)) + "\n";
         }
         out += diceLines(table.table.dice);
         writeNestedRows(out, table.table, rules.assignmentTables);
@@ -258,7 +258,7 @@ void writeRights(std::string& out, const RuleSet& rules) {
         "# employer gets the command of its kind without a roll. ----\n";
     out += "[command]\nby_kind = { ";
     for (std::size_t kind = 0; kind < kEmployerKindCount; ++kind) {
-        out += (kind == 0 ? "" : ", ") + std::string(kKindWords[kind]) + " = " +
+        out += (kind == 0 ? "" : ", ") + std::string(kindWord(kind)) + " = " +
                quoted(rules.commandByKind[kind]);
     }
     out += " }\n";

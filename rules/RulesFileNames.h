@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string_view>
 
+#include "generate/EmployerTables.h"
 #include "generate/RuleSet.h"
 
 // What the reader and the dump share: the words a rules file spells its tables with, and its
@@ -13,9 +13,10 @@ namespace rulesfile {
 inline constexpr std::string_view kOrLess = "or less";
 inline constexpr std::string_view kOrMore = "or more";
 
-// By EmployerKind.
-inline constexpr std::array<std::string_view, kEmployerKindCount> kKindWords = {"Mercenary", "Corp",
-                                                                                "Periphery"};
+// The word a file spells an employer kind with: its name, as explanations give it.
+inline std::string_view kindWord(std::size_t kind) {
+    return kindName(static_cast<EmployerKind>(kind));
+}
 
 // The listing gives a value 35 characters; an assignment against the Clans also shows " against
 // Clans" there.

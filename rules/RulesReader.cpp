@@ -174,7 +174,7 @@ private:
     std::optional<EmployerKind> kindOf(const toml::node& node) {
         if (const auto* word = node.as_string()) {
             for (std::size_t kind = 0; kind < kEmployerKindCount; ++kind) {
-                if (word->get() == kKindWords[kind]) {
+                if (word->get() == kindWord(kind)) {
                     return static_cast<EmployerKind>(kind);
                 }
             }
@@ -535,9 +535,9 @@ private:
         const toml::table& command = section(root, "command");
         allowKeys(command, {"by_kind", "table"});
         const toml::table& byKind = section(command, "by_kind");
-        allowKeys(byKind, {kKindWords[0], kKindWords[1], kKindWords[2]});
+        allowKeys(byKind, {kindWord(0), kindWord(1), kindWord(2)});
         for (std::size_t kind = 0; kind < kEmployerKindCount; ++kind) {
-            rules.commandByKind[kind] = text(byKind, kKindWords[kind]).value_or("");
+            rules.commandByKind[kind] = text(byKind, kindWord(kind)).value_or("");
         }
         const toml::node* node = command.get("table");
         const toml::array* tables = node != nullptr ? arrayOf(*node, kMostTables) : nullptr;
