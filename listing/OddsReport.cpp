@@ -226,8 +226,8 @@ std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsRes
     }
     std::vector<OddsHeaderLine> header{{"Rating", shown(request.rating, controls)},
                                        {"Samples", samples},
-            {"Seed", std::to_string(request.seed)},
-            {"Choices", oddsChoicesText(request.choices, controls)}};
+                                       {"Seed", std::to_string(request.seed)},
+                                       {"Choices", oddsChoicesText(request.choices, controls)}};
     if (request.rules && !request.rules->isBuiltIn()) {
         header.push_back({"Rules", "house rules '" + shown(request.rules->name, controls) + "'"});
     }

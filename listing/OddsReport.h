@@ -34,8 +34,9 @@ std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsRes
 std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
                            ValueControls controls = ValueControls::AsStored);
 
-// {"rating": ..., "samples": N, "seed": S, ["rules": NAME, for house rules,] "choices": {"employer":
-// "Random", ... (every choice by its key)}, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
+// {"rating": ..., "samples": N, "seed": S, ["rules": NAME, for house rules,] "choices":
+// {"employer": "Random", ... (every choice by its key)}, "offerCount": {"0": n0, ... "4": n4},
+// "offers": total,
 //  "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n, ...}, ...}}
 // on one line, always valid UTF-8 (as the listing's JSON).
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result);
