@@ -109,7 +109,7 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -175,7 +175,7 @@ void MainWindow::addCommands(QWidget* target, std::span<const MenuEntry> entries
 
 void MainWindow::createMenus() {
     for (const MenuLayout& layout : menuBarLayout()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        QMenu* menu = menuBar()->addMenu(commandText(layout.title));
         addCommands(menu, layout.entries);
         if (m_fileMenu == nullptr) {  // the first menu is File
             m_fileMenu = menu;
@@ -220,10 +220,10 @@ void MainWindow::updateEditCommands() {
     };
     QAction* undo = action(Command::Undo);
     undo->setEnabled(history.canUndo());
-    undo->setText(stepText(QStringLiteral("&Undo"), history.undoText()));
+    undo->setText(stepText(commandText(commandRow(Command::Undo).text), history.undoText()));
     QAction* redo = action(Command::Redo);
     redo->setEnabled(history.canRedo());
-    redo->setText(stepText(QStringLiteral("&Redo"), history.redoText()));
+    redo->setText(stepText(commandText(commandRow(Command::Redo).text), history.redoText()));
     action(Command::RollTermAgain)->setEnabled(m_view->canRollCurrentTerm());
     setWindowModified(!history.isClean());
 }

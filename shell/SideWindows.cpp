@@ -1,5 +1,7 @@
 #include "shell/SideWindows.h"
 
+#include <QCoreApplication>
+
 #include "document/ContractDocument.h"
 #include "shell/HelpWindow.h"
 #include "view/OddsWindow.h"
@@ -13,7 +15,7 @@ bool SideWindows::showHelpPage(const QString& page) {
         m_help = new HelpWindow(m_helpRoot, &m_owner);
     }
     if (!m_help->showTopic(page)) {
-        m_prompts.warn(QStringLiteral("Failed to launch help."));
+        m_prompts.warn(QCoreApplication::translate("SideWindows", "Failed to launch help."));
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -82,7 +83,7 @@ void OddsWindow::createChoices(const std::string& rating, const OfferChoices& ch
         auto* combo = new QComboBox(group);
         combo->setObjectName(QStringLiteral("choice%1").arg(i));
         setUpChoiceCombo(*combo, choice.entries, choice.sorted);
-        combo->setWhatsThis(tr(choice.whatsThis));
+        combo->setWhatsThis(QCoreApplication::translate("NewCustomDialog", choice.whatsThis));
         loadComboText(*combo, toDialogText(customChoiceText(choice, shownRating, shownChoices)));
         auto* label = new QLabel(tr(choice.label), group);
         label->setBuddy(combo);

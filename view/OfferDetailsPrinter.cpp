@@ -77,7 +77,7 @@ int linesHeight(const QFontMetrics& metrics, const QString& lines) {
 
 void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
                            const ContractDocument& doc, const QDate& date, const QLocale& locale) {
-    const OfferDetails details = buildOfferDetails(doc, locale);
+    const OfferDetails details = buildOfferDetails(doc, locale, DetailsWords::Document);
     const QFont body = pageFont(device, kBodyPoints, false);
     const QFont bold = pageFont(device, kBodyPoints, true);
     const QFont title = pageFont(device, kTitlePoints, true);
@@ -96,7 +96,7 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
     painter.setFont(title);
     const int titleHeight = QFontMetrics(title, &device).lineSpacing();
     painter.drawText(QRect(0, y, width, titleHeight), Qt::AlignLeft | Qt::AlignTop,
-                     QObject::tr("Offer Details"));
+                     QStringLiteral("Offer Details"));
     y += titleHeight;
     painter.setFont(body);
     const QString unit = QString::fromStdString(

@@ -1,6 +1,7 @@
 #include "view/PrintJob.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -61,7 +62,7 @@ PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const P
 
 QString printProblem(const PrintOutcome& outcome) {
     if (!outcome.printerOk) {
-        return QStringLiteral("Could not start print job.");
+        return QCoreApplication::translate("PrintJob", "Could not start print job.");
     }
     return outcome.fileProblem;
 }
