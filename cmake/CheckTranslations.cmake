@@ -8,7 +8,7 @@ foreach(ts ${TS_FILES})
     get_filename_component(name ${ts} NAME)
     set(copy ${WORK_DIR}/${name})
     file(COPY_FILE ${ts} ${copy})
-    execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none ${SOURCE_DIRS}
+    execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -I . ${SOURCE_DIRS}
                             -ts ${copy}
                     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
     if(NOT status EQUAL 0)
