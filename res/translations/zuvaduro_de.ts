@@ -775,6 +775,38 @@
         <source>read as %1 C-Bills</source>
         <translation>gelesen als %1 C-Bills</translation>
     </message>
+    <message>
+        <source>Offers per roll</source>
+        <translation>Angebote je Wurf</translation>
+    </message>
+    <message>
+        <source>% of rolls</source>
+        <translation>% der Würfe</translation>
+    </message>
+    <message>
+        <source>offers</source>
+        <translation>Angebote</translation>
+    </message>
+    <message>
+        <source>Payment multiplier</source>
+        <translation>Soldmultiplikator</translation>
+    </message>
+    <message>
+        <source> (%1 offers whose multiplier is no finite number are not shown)</source>
+        <translation> (%1 Angebote, deren Multiplikator keine endliche Zahl ist, werden nicht gezeigt)</translation>
+    </message>
+    <message>
+        <source>% of offers</source>
+        <translation>% der Angebote</translation>
+    </message>
+    <message>
+        <source>multiplier (each bar from its value to the next)</source>
+        <translation>Multiplikator (jeder Balken von seinem Wert bis zum nächsten)</translation>
+    </message>
+    <message>
+        <source>%1 others</source>
+        <translation>%1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>RecentFilesMenu</name>

@@ -775,6 +775,38 @@
         <source>read as %1 C-Bills</source>
         <translation>lu comme %1 C-Bills</translation>
     </message>
+    <message>
+        <source>Offers per roll</source>
+        <translation>Offres par tirage</translation>
+    </message>
+    <message>
+        <source>% of rolls</source>
+        <translation>% des tirages</translation>
+    </message>
+    <message>
+        <source>offers</source>
+        <translation>offres</translation>
+    </message>
+    <message>
+        <source>Payment multiplier</source>
+        <translation>Multiplicateur de solde</translation>
+    </message>
+    <message>
+        <source> (%1 offers whose multiplier is no finite number are not shown)</source>
+        <translation> (%1 offres dont le multiplicateur n&apos;est pas un nombre fini ne sont pas montrées)</translation>
+    </message>
+    <message>
+        <source>% of offers</source>
+        <translation>% des offres</translation>
+    </message>
+    <message>
+        <source>multiplier (each bar from its value to the next)</source>
+        <translation>multiplicateur (chaque barre de sa valeur à la suivante)</translation>
+    </message>
+    <message>
+        <source>%1 others</source>
+        <translation>%1 autres</translation>
+    </message>
 </context>
 <context>
     <name>RecentFilesMenu</name>
