@@ -130,14 +130,15 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
         const ContractOffer& offer = doc.m_offers[index];
         const OfferPay& pay = pays[index];
         OfferDetailsCell monthlyCell = makeCell(paySet ? amountText(locale, pay.monthly) : notSet);
-        // The base pay may have changed since the roll: the listing keeps the amount of then.
+        // The base pay may have changed since the roll: the listing keeps the amount of then,
+        // which the tip writes as the dock writes amounts.
         const std::string_view listed = listedPay(offer.paymentMultiplier);
         if (paySet && pay.monthly && !listed.empty() && listed != formatFixed2(*pay.monthly)) {
             monthlyCell.tip =
                 say(QT_TRANSLATE_NOOP("OfferDetails",
                                       "the listing shows the pay at the time of the roll: %1 "
                                       "C-Bills"))
-                    .arg(utf8Text(listed));
+                    .arg(amountText(locale, parseNumber(listed)));
         }
         monthly.cells.push_back(monthlyCell);
         months.cells.push_back(
