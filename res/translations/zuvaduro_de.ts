@@ -308,6 +308,13 @@
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Das Dokument konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>EditLineDialog</name>
     <message>
         <source>Edit Information</source>
@@ -336,6 +343,65 @@
     <message>
         <source>The line being changed and its current text.</source>
         <translation>Die zu ändernde Zeile und ihr aktueller Text.</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Mit %1 war ein ungültiges Dateihandle verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 konnte nicht angelegt werden, weil das Verzeichnis voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Hardware-E/A-Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Sperrverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Datenträger voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
     </message>
 </context>
 <context>
@@ -806,6 +872,25 @@
     <message>
         <source>%1 others</source>
         <translation>%1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read completely. It is kept as it is, and settings changed now last only until the program ends.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht vollständig gelesen werden. Sie bleibt, wie sie ist, und jetzt geänderte Einstellungen gelten nur, bis das Programm endet.</translation>
+    </message>
+    <message>
+        <source>The settings were not removed: their file could not be read completely and is kept as it is.</source>
+        <translation>Die Einstellungen wurden nicht entfernt: Ihre Datei konnte nicht vollständig gelesen werden und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The settings were not removed: %1 could not be changed.</source>
+        <translation>Die Einstellungen wurden nicht entfernt: %1 konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The settings were cleared, but their file %1 could not be deleted: %2.</source>
+        <translation>Die Einstellungen wurden geleert, aber ihre Datei %1 konnte nicht gelöscht werden: %2.</translation>
     </message>
 </context>
 <context>

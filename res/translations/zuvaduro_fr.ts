@@ -308,6 +308,13 @@
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Impossible d&apos;enregistrer le document.</translation>
+    </message>
+</context>
+<context>
     <name>EditLineDialog</name>
     <message>
         <source>Edit Information</source>
@@ -336,6 +343,65 @@
     <message>
         <source>The line being changed and its current text.</source>
         <translation>La ligne modifiée et son texte actuel.</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Une erreur inconnue s&apos;est produite lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n&apos;a pas pu être ouvert : trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Un descripteur de fichier non valide était associé à %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 n&apos;a pas pu être supprimé, car c&apos;est le dossier courant.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 n&apos;a pas pu être créé, car le dossier est plein.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Échec du positionnement dans %1</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d&apos;entrée/sortie a été signalée lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s&apos;est produite lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Une violation de verrouillage s&apos;est produite lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Une tentative d&apos;accès au-delà de la fin de %1 a eu lieu.</translation>
     </message>
 </context>
 <context>
@@ -806,6 +872,25 @@
     <message>
         <source>%1 others</source>
         <translation>%1 autres</translation>
+    </message>
+</context>
+<context>
+    <name>QtSettingsStore</name>
+    <message>
+        <source>The settings file %1 could not be read completely. It is kept as it is, and settings changed now last only until the program ends.</source>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu entièrement. Il est conservé tel quel, et les paramètres modifiés maintenant ne durent que jusqu&apos;à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>The settings were not removed: their file could not be read completely and is kept as it is.</source>
+        <translation>Les paramètres n&apos;ont pas été supprimés : leur fichier n&apos;a pas pu être lu entièrement et est conservé tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings were not removed: %1 could not be changed.</source>
+        <translation>Les paramètres n&apos;ont pas été supprimés : %1 n&apos;a pas pu être modifié.</translation>
+    </message>
+    <message>
+        <source>The settings were cleared, but their file %1 could not be deleted: %2.</source>
+        <translation>Les paramètres ont été effacés, mais leur fichier %1 n&apos;a pas pu être supprimé : %2.</translation>
     </message>
 </context>
 <context>
