@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <memory>
@@ -14,10 +17,29 @@
 #include "shell/WindowTranslations.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/shell_test_support.h"
+#include "view/ContractSelectDialog.h"
+#include "view/EditLineDialog.h"
 #include "view/ListingView.h"
+#include "view/NewCustomDialog.h"
+#include "view/NewRandomDialog.h"
 #include "view/OfferDetails.h"
+#include "view/OptionsDialog.h"
 
 namespace {
+
+// How wide a control's own text is when shown whole; 0 for a control without one.
+int textWidth(const QWidget& control) {
+    const QFontMetrics metrics = control.fontMetrics();
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        return metrics.horizontalAdvance(QString(button->text()).remove('&'));
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(&control)) {
+        return metrics.horizontalAdvance(group->title());
+    }
+    const bool label =
+        qobject_cast<const QLabel*>(&control) || qobject_cast<const QCheckBox*>(&control);
+    return label ? control.sizeHint().width() : 0;
+}
 
 // The window in German and French: the menus, Qt's own buttons and the dock speak the language,
 // every menu keeps a letter per entry, and the listing and the printed details keep the
@@ -79,6 +101,33 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
             }
             EXPECT_EQ(static_cast<int>(letters.size()), entries)
                 << locale.name().toStdString() << " " << menu->objectName().toStdString();
+        }
+
+        // No dialog cuts a text, pushes a control out of its frame or over its neighbour.
+        NewRandomDialog newRandom;
+        NewCustomDialog newCustom;
+        EditLineDialog editLine;
+        OptionsDialog options;
+        ContractSelectDialog contracts(settings);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&newRandom, &newCustom, &editLine,
+                                                               &options, &contracts}) {
+            const QList<QWidget*> controls =
+                dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (const QWidget* control : controls) {
+                const std::string what = locale.name().toStdString() + " " +
+                                         dialog->windowTitle().toStdString() + " " +
+                                         control->objectName().toStdString();
+                EXPECT_LE(textWidth(*control), control->width()) << what;
+                EXPECT_LE(control->geometry().right(), dialog->width()) << what;
+                for (const QWidget* other : controls) {
+                    const bool inGroup = qobject_cast<const QGroupBox*>(other) ||
+                                         qobject_cast<const QGroupBox*>(control);
+                    EXPECT_TRUE(other == control || inGroup ||
+                                !qobject_cast<const QPushButton*>(other) ||
+                                !control->geometry().intersects(other->geometry()))
+                        << what;
+                }
+            }
         }
 
         // The dock speaks the language; the listing and the printed page do not.
