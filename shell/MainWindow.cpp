@@ -24,6 +24,7 @@
 #include "shell/SvgIcon.h"
 #include "shell/WindowCommandLine.h"
 #include "shell/WindowFileFlows.h"
+#include "shell/WindowTranslations.h"
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
 #include "view/OfferDetailsDock.h"
@@ -208,8 +209,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::updateWindowTitle() {
     // "[*]" after the name: a modified document shows "Untitled* - Zuvaduro".
-    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title())) + QStringLiteral("[*]") +
-                   kAppTitle);
+    setWindowTitle(qtTitleText(windowDocumentName(m_doc)) + QStringLiteral("[*]") + kAppTitle);
     setWindowModified(m_session.isModified());
 }
 

@@ -4,6 +4,14 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "document/ContractDocument.h"
+
+QString windowDocumentName(const ContractDocument& doc) {
+    const bool untitled = doc.pathName().empty() && doc.title() == ContractDocument::kUntitled;
+    return untitled ? QCoreApplication::translate("MainWindow", "Untitled")
+                    : QString::fromStdString(doc.title());
+}
+
 WindowTranslations::WindowTranslations(const QLocale& locale) {
     // The build embeds every res/translations/zuvaduro_LANG.ts as :/i18n/zuvaduro_LANG.qm.
     m_programLoaded = m_program.load(locale, QStringLiteral("zuvaduro"), QStringLiteral("_"),

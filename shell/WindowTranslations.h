@@ -2,7 +2,12 @@
 
 #include <QTranslator>
 
+class ContractDocument;
 class QLocale;
+
+// The document's name as the window's title and questions show it: a document that has no file
+// yet is "Untitled" in the user's language; a file keeps its own name.
+QString windowDocumentName(const ContractDocument& doc);
 
 // The window's texts and Qt's own (standard buttons, file and print dialogs) in the language of
 // a locale, installed for as long as this object lives. A language without a translation stays

@@ -471,6 +471,10 @@
         <source>&lt;b&gt;Toolbar&lt;/b&gt;&lt;p&gt;Buttons for New Custom, New Random, Open, Save, Options, Print and Print Contract. Drag it to any side of the window; View, Toolbar hides it.&lt;/p&gt;</source>
         <translation>&lt;b&gt;Werkzeugleiste&lt;/b&gt;&lt;p&gt;Knöpfe für Neu nach Vorgabe, Neu nach Zufall, Öffnen, Speichern, Optionen, Drucken und Vertrag drucken. Ziehen Sie sie an eine beliebige Seite des Fensters; Ansicht, Werkzeugleiste verbirgt sie.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
 </context>
 <context>
     <name>NewCustomDialog</name>

@@ -471,6 +471,10 @@
         <source>&lt;b&gt;Toolbar&lt;/b&gt;&lt;p&gt;Buttons for New Custom, New Random, Open, Save, Options, Print and Print Contract. Drag it to any side of the window; View, Toolbar hides it.&lt;/p&gt;</source>
         <translation>&lt;b&gt;Barre d&apos;outils&lt;/b&gt;&lt;p&gt;Boutons pour Nouveau personnalisé, Nouveau aléatoire, Ouvrir, Enregistrer, Options, Imprimer et Imprimer le contrat. Faites-la glisser sur n&apos;importe quel côté de la fenêtre ; Affichage, Barre d&apos;outils la masque.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
 </context>
 <context>
     <name>NewCustomDialog</name>

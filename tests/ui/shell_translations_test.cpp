@@ -51,17 +51,20 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
         const char* newDocument;
         const char* cancel;
         const char* monthlyPay;
+        const char* untitled;
     } languages[] = {
         {QLocale::German,
          {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"},
          "&Neu",
          "Abbrechen",
-         "Monatssold (C-Bills)"},
+         "Monatssold (C-Bills)",
+         "Unbenannt"},
         {QLocale::French,
          {"&Fichier", "&Édition", "&Affichage", "A&ide"},
          "&Nouveau",
          "Annuler",
-         "Solde mensuelle (C-Bills)"},
+         "Solde mensuelle (C-Bills)",
+         "Sans titre"},
     };
     for (const auto& row : languages) {
         const QLocale locale(row.language);
@@ -69,6 +72,7 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
         ASSERT_TRUE(translations.hasProgramTexts()) << locale.name().toStdString();
         MemorySettings settings;
         DocumentSession session(settings, 1u);
+        session.document().resetToUntitled();
         shelltest::fillOffers(session.document(), 2);
         RecentFileList recent;
         FakePrompts prompts;
@@ -81,6 +85,9 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
         }
         EXPECT_EQ(titles, row.menuTitles);
         EXPECT_EQ(window.action(Command::NewDocument)->text(), row.newDocument);
+        window.updateWindowTitle();
+        EXPECT_TRUE(window.windowTitle().startsWith(row.untitled))
+            << window.windowTitle().toStdString();
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
 
