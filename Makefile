@@ -37,12 +37,12 @@ bench: deps
 	./build-bench/bench_core
 	./build-bench/bench_startup
 
-# An optimised build of the program alone (the tests are configured but not built), packed by
-# CPack; the package's dependencies come from dpkg-shlibdeps.
+# An optimised build of the program and its manual page (the tests are configured but not
+# built), packed by CPack; the package's dependencies come from dpkg-shlibdeps.
 package: deps
 	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZUVADURO_BENCH=OFF \
 		-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zuvaduro
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zuvaduro zuvaduro_manpage
 	@cd $(PACKAGE_BUILD) && cpack -G DEB -B $(CURDIR)/$(PACKAGE_BUILD)/out >/dev/null
 	@cp $(PACKAGE_BUILD)/out/zuvaduro_*.deb .
 	@ls zuvaduro_*.deb

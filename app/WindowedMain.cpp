@@ -17,6 +17,7 @@
 #include "listing/TerminalText.h"
 #include "shell/DesktopApp.h"
 #include "shell/WindowCommandLine.h"
+#include "shell/WindowHandOver.h"
 #include "shell/WindowTranslations.h"
 #include "storage/AppIdentity.h"
 #include "storage/QtSettingsStore.h"
@@ -143,8 +144,11 @@ int runWindowed(int argc, char** argv) {
     DesktopApp desktop(settings, [&settings] { return settings.removeAll(); });
     settings.setProblemReporter(
         [&desktop](const QString& message) { desktop.reportError(message); });
+    // The start-up probe times a window of its own, whatever else runs.
     if (qgetenv("ZUVADURO_STARTUP_PROBE") == "1") {
         desktop.enableStartupProbe(started);
+    } else {
+        desktop.enableHandOver(WindowHandOver::userServerName());
     }
     // The toolkit has taken its own options out of the arguments by now.
     if (desktop.start(QCoreApplication::arguments().mid(1))) {

@@ -4,9 +4,8 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QHorizontalBarSeries>
+#include <QLocale>
 #include <QPalette>
-#include <QSet>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -15,11 +14,6 @@
 namespace {
 
 constexpr int kBinsWanted = 12;  // as many as the axis can label side by side
-// Longer texts (a typed choice may be any length) are cut in the chart; the table holds them.
-constexpr int kLongestCategory = 40;
-// A chart shows this many values of a term at most; the rest share one bar (the table lists all).
-constexpr std::size_t kMostBars = 12;
-
 double percentOf(std::uint64_t count, std::uint64_t total) {
     return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
 }
@@ -35,25 +29,9 @@ double roundWidth(double step) {
     return 10.0 * power;
 }
 
-// Axis categories must differ from each other; cut texts get a number where they would not.
-QStringList categoryNames(const std::vector<QString>& texts) {
-    QStringList names;
-    QSet<QString> used;
-    for (const QString& text : texts) {
-        QString name =
-            text.size() > kLongestCategory ? text.left(kLongestCategory - 1) + QChar(0x2026) : text;
-        for (int n = 2; used.contains(name); ++n) {
-            name = text.left(kLongestCategory - 6) + QStringLiteral("\u2026 (%1)").arg(n);
-        }
-        used.insert(name);
-        names << name;
-    }
-    return names;
-}
-
 QChart* barChart(const QString& title, const QStringList& categories,
                  const std::vector<double>& percentages, const QString& valueTitle,
-                 const QString& categoryTitle, bool horizontal) {
+                 const QString& categoryTitle) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->hide();
@@ -63,8 +41,7 @@ QChart* barChart(const QString& title, const QStringList& categories,
         *set << percentage;
         highest = std::max(highest, percentage);
     }
-    QAbstractBarSeries* series =
-        horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QBarSeries;
+    auto* series = new QBarSeries;
     series->append(set);
     series->setBarWidth(0.8);
     chart->addSeries(series);
@@ -77,8 +54,8 @@ QChart* barChart(const QString& title, const QStringList& categories,
     valueAxis->setLabelFormat(QStringLiteral("%.0f%%"));
     valueAxis->setTitleText(valueTitle);
     valueAxis->applyNiceNumbers();
-    chart->addAxis(categoryAxis, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
-    chart->addAxis(valueAxis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    chart->addAxis(categoryAxis, Qt::AlignBottom);
+    chart->addAxis(valueAxis, Qt::AlignLeft);
     series->attachAxis(categoryAxis);
     series->attachAxis(valueAxis);
     return chart;
@@ -124,7 +101,7 @@ QChart* offerCountChart(const OddsResult& result) {
         percentages.push_back(percentOf(result.offerCounts[n], result.samples));
     }
     return barChart(QObject::tr("Offers per roll"), categories, percentages,
-                    QObject::tr("% of rolls"), QObject::tr("offers"), false);
+                    QObject::tr("% of rolls"), QObject::tr("offers"));
 }
 
 QChart* multiplierHistogram(const OddsResult& result) {
@@ -132,7 +109,7 @@ QChart* multiplierHistogram(const OddsResult& result) {
     QStringList categories;
     std::vector<double> percentages;
     for (std::size_t i = 0; i < bins.counts.size(); ++i) {
-        categories << QString::number(bins.start + static_cast<double>(i) * bins.width, 'g', 6);
+        categories << QLocale().toString(bins.start + static_cast<double>(i) * bins.width, 'g', 6);
         percentages.push_back(percentOf(bins.counts[i], result.offers));
     }
     QString title = QObject::tr("Payment multiplier");
@@ -141,29 +118,7 @@ QChart* multiplierHistogram(const OddsResult& result) {
                      .arg(bins.leftOut);
     }
     return barChart(title, categories, percentages, QObject::tr("% of offers"),
-                    QObject::tr("multiplier (each bar from its value to the next)"), false);
-}
-
-QChart* termChart(const QString& title, const std::vector<OddsValue>& values,
-                  std::uint64_t offers) {
-    std::vector<QString> texts;
-    std::vector<double> percentages;
-    const std::size_t shown = values.size() > kMostBars ? kMostBars - 1 : values.size();
-    if (shown < values.size()) {
-        std::uint64_t rest = 0;
-        for (std::size_t i = shown; i < values.size(); ++i) {
-            rest += values[i].count;
-        }
-        texts.push_back(QObject::tr("%1 others").arg(values.size() - shown));
-        percentages.push_back(percentOf(rest, offers));
-    }
-    // Horizontal bars are drawn from the bottom up: the most common goes last.
-    for (std::size_t i = shown; i-- > 0;) {
-        texts.push_back(QString::fromStdString(values[i].text));
-        percentages.push_back(percentOf(values[i].count, offers));
-    }
-    return barChart(title, categoryNames(texts), percentages, QObject::tr("% of offers"), QString(),
-                    true);
+                    QObject::tr("multiplier (each bar from its value to the next)"));
 }
 
 void paintOddsChart(QChart& chart, const QPalette& palette) {

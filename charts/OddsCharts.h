@@ -9,15 +9,14 @@
 class QChart;
 class QPalette;
 
-// The charts of an odds run: bars as percentages, one colour, no legend. They take their colours
-// from a palette (paintOddsChart), so that they follow the desktop's light or dark scheme.
+// The charts of an odds run's offer counts and multipliers (a term's values are OddsBars): bars
+// as percentages, one colour, no legend. They take their colours from a palette
+// (paintOddsChart), so that they follow the desktop's light or dark scheme.
 
 // Samples with 0 to 4 offers.
 QChart* offerCountChart(const OddsResult& result);
 // The multipliers' numbers in bins of equal width.
 QChart* multiplierHistogram(const OddsResult& result);
-// One term's values, most common on top.
-QChart* termChart(const QString& title, const std::vector<OddsValue>& values, std::uint64_t offers);
 
 // Background, texts, grid and bars in the palette's colours.
 void paintOddsChart(QChart& chart, const QPalette& palette);

@@ -1,11 +1,18 @@
-// The module's side of OddsChartMaker: the charts of charts/OddsCharts.h, each in its own view.
+// The module's side of OddsChartMaker: the charts of charts/OddsCharts.h, each in its own view,
+// and a term's values as OddsBars in a scroll area.
 
 #include <QChartView>
+#include <QScrollArea>
 
+#include "charts/OddsBars.h"
 #include "charts/OddsCharts.h"
 #include "view/OddsChartMaker.h"
 
 namespace {
+
+double percentOf(std::uint64_t count, std::uint64_t total) {
+    return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
+}
 
 class ChartMaker final : public OddsChartMaker {
 public:
@@ -16,13 +23,33 @@ public:
         return viewOf(multiplierHistogram(result), palette);
     }
     QWidget* termView(const QString& title, const std::vector<OddsValue>& values,
-                      std::uint64_t offers, const QPalette& palette) const override {
-        return viewOf(termChart(title, values, offers), palette);
+                      std::uint64_t offers, const QPalette& /*palette*/) const override {
+        std::vector<OddsBars::Bar> bars;
+        bars.reserve(values.size());
+        for (const OddsValue& value : values) {
+            bars.push_back(
+                {QString::fromStdString(value.text), value.count, percentOf(value.count, offers)});
+        }
+        auto* area = new QScrollArea;
+        area->setObjectName(QStringLiteral("oddsBarsArea"));
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        // The bars paint in the palette they inherit from the window, light or dark.
+        area->setWidget(new OddsBars(title, std::move(bars)));
+        return area;
     }
     void repaint(QWidget& view, const QPalette& palette) const override {
         if (auto* chartView = qobject_cast<QChartView*>(&view)) {
             paintOddsChart(*chartView->chart(), palette);
+        } else {
+            view.update();  // the bars read the palette as they paint
         }
+    }
+    QPixmap picture(QWidget& view) const override {
+        if (auto* area = qobject_cast<QScrollArea*>(&view); area != nullptr && area->widget()) {
+            return area->widget()->grab();  // every bar, also those scrolled out of sight
+        }
+        return view.grab();
     }
 
 private:
@@ -37,6 +64,6 @@ private:
 }  // namespace
 
 // Named as kOddsChartsEntry says.
-extern "C" Q_DECL_EXPORT OddsChartMaker* zuvaduroOddsChartsV1() {
+extern "C" Q_DECL_EXPORT OddsChartMaker* zuvaduroOddsChartsV2() {
     return new ChartMaker;
 }

@@ -156,7 +156,7 @@ ModeOutcome runOdds(ModeArguments args) {
             std::cout << renderOddsJson(request, result);
             break;
         case OddsFormat::Csv:
-            std::cout << renderOddsCsv(result, controls);
+            std::cout << renderOddsCsv(request, result, controls);
             break;
         case OddsFormat::Text:
             std::cout << renderOddsText(request, result, controls);

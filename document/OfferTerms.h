@@ -7,6 +7,10 @@
 
 #include "document/ContractOffer.h"
 
+// What a term's texts are: names, or amounts that have an order of their own (the odds show
+// amounts in that order, names most common first).
+enum class TermValues { Names, Months, Multiplier, Percentage };
+
 // The one table of an offer's fields: every list of terms in the program (the JSON keys, the
 // listing's lines and edit prompts, the choices of the command line and of the odds, the details'
 // rows, the odds' tabs and the dice's names) is read from here, so a term is named in one place.
@@ -19,24 +23,25 @@ struct OfferTerm {
     std::string_view name;     // the details' row, the odds' title, the window's commands
     std::string_view tab;      // the odds window's tab; empty for the fields no one rolls
     std::string_view option;   // the New Custom choice that fixes it (--employer); empty likewise
+    TermValues values;         // names, or the amount the texts give
 };
 
 // clang-format off
 inline constexpr std::array<OfferTerm, ContractOffer::kFieldCount> kOfferTerms = {{
-//   field                                   key                       heading           label                             prompt                        name                        tab            option
-    {&ContractOffer::employer,               "employer",               {},               "     Employer:",                 "Employer: ",                 "Employer",                 "Employer",    "--employer"},
-    {&ContractOffer::assignment,             "assignment",             {},               "     Assignment:",               "Assignment: ",               "Assignment",               "Assignment",  "--assignment"},
-    {&ContractOffer::contractLength,         "contractLength",         {},               "     Contract Length:",          "Length of Contract: ",       "Contract Length",          "Length",      "--length"},
-    {&ContractOffer::paymentMultiplier,      "paymentMultiplier",      {},               "     Payment Mulitplier:",       "Payment Modifier: ",         "Payment Multiplier",       "Multiplier",  "--multiplier"},
-    {&ContractOffer::straightSupport,        "straightSupport",        "     Support:",   "     Straight Support:",         "Straight Support: ",         "Straight Support",         "Support",     "--support"},
-    {&ContractOffer::battleLossCompensation, "battleLossCompensation", {},               "     Battle-Loss Compensation:", "Battle-Loss Compensation: ", "Battle-Loss Compensation", "Battle Loss", "--support"},
-    {&ContractOffer::dsjsCompensation,       "dsjsCompensation",       "     Transport:", "     DS/JS Compensation:",       "DS/JS Compensation: ",       "DS/JS Compensation",       "DS/JS",       "--transport"},
-    {&ContractOffer::commercialCompensation, "commercialCompensation", {},               "     Commercial Compensation:",  "Commercial Compensation: ",  "Commercial Compensation",  "Commercial",  "--transport"},
-    {&ContractOffer::salvageRights,          "salvageRights",          {},               "     Salvage Rights:",           "Salvage Rights: ",           "Salvage Rights",           "Salvage",     "--salvage"},
-    {&ContractOffer::commandRights,          "commandRights",          {},               "     Command Rights:",           "Command Rights: ",           "Command Rights",           "Command",     "--command"},
-    {&ContractOffer::startDate,              "startDate",              {},               "     Start Date:",               "Start Date: ",               "Start Date",               {},            {}},
-    {&ContractOffer::endDate,                "endDate",                {},               "     End Date:",                 "End Date: ",                 "End Date",                 {},            {}},
-    {&ContractOffer::location,               "location",               {},               "     Location:",                 "Location: ",                 "Location",                 {},            {}},
+//   field                                   key                       heading           label                             prompt                        name                        tab            option          values
+    {&ContractOffer::employer,               "employer",               {},               "     Employer:",                 "Employer: ",                 "Employer",                 "Employer",    "--employer",   TermValues::Names},
+    {&ContractOffer::assignment,             "assignment",             {},               "     Assignment:",               "Assignment: ",               "Assignment",               "Assignment",  "--assignment", TermValues::Names},
+    {&ContractOffer::contractLength,         "contractLength",         {},               "     Contract Length:",          "Length of Contract: ",       "Contract Length",          "Length",      "--length",     TermValues::Months},
+    {&ContractOffer::paymentMultiplier,      "paymentMultiplier",      {},               "     Payment Mulitplier:",       "Payment Modifier: ",         "Payment Multiplier",       "Multiplier",  "--multiplier", TermValues::Multiplier},
+    {&ContractOffer::straightSupport,        "straightSupport",        "     Support:",   "     Straight Support:",         "Straight Support: ",         "Straight Support",         "Support",     "--support",    TermValues::Percentage},
+    {&ContractOffer::battleLossCompensation, "battleLossCompensation", {},               "     Battle-Loss Compensation:", "Battle-Loss Compensation: ", "Battle-Loss Compensation", "Battle Loss", "--support",    TermValues::Percentage},
+    {&ContractOffer::dsjsCompensation,       "dsjsCompensation",       "     Transport:", "     DS/JS Compensation:",       "DS/JS Compensation: ",       "DS/JS Compensation",       "DS/JS",       "--transport",  TermValues::Percentage},
+    {&ContractOffer::commercialCompensation, "commercialCompensation", {},               "     Commercial Compensation:",  "Commercial Compensation: ",  "Commercial Compensation",  "Commercial",  "--transport",  TermValues::Percentage},
+    {&ContractOffer::salvageRights,          "salvageRights",          {},               "     Salvage Rights:",           "Salvage Rights: ",           "Salvage Rights",           "Salvage",     "--salvage",    TermValues::Names},
+    {&ContractOffer::commandRights,          "commandRights",          {},               "     Command Rights:",           "Command Rights: ",           "Command Rights",           "Command",     "--command",    TermValues::Names},
+    {&ContractOffer::startDate,              "startDate",              {},               "     Start Date:",               "Start Date: ",               "Start Date",               {},            {},             TermValues::Names},
+    {&ContractOffer::endDate,                "endDate",                {},               "     End Date:",                 "End Date: ",                 "End Date",                 {},            {},             TermValues::Names},
+    {&ContractOffer::location,               "location",               {},               "     Location:",                 "Location: ",                 "Location",                 {},            {},             TermValues::Names},
 }};
 // clang-format on
 
@@ -47,20 +52,21 @@ inline constexpr std::size_t kRolledFieldCount = 10;
 // (support fixes straight support and battle-loss compensation; transport both transports).
 struct OfferChoiceTerm {
     std::string OfferChoices::*choice;
+    std::string_view key;     // the odds' JSON key
     std::string_view option;  // the command line's option
     std::string_view label;   // the odds report's heading
 };
 
 // clang-format off
 inline constexpr std::array<OfferChoiceTerm, 8> kOfferChoiceTerms = {{
-    {&OfferChoices::employer,          "--employer",   "Employer"},
-    {&OfferChoices::assignment,        "--assignment", "Assignment"},
-    {&OfferChoices::contractLength,    "--length",     "Contract Length"},
-    {&OfferChoices::paymentMultiplier, "--multiplier", "Payment Multiplier"},
-    {&OfferChoices::support,           "--support",    "Support"},
-    {&OfferChoices::transport,         "--transport",  "Transport"},
-    {&OfferChoices::salvageRights,     "--salvage",    "Salvage Rights"},
-    {&OfferChoices::commandRights,     "--command",    "Command Rights"},
+    {&OfferChoices::employer,          "employer",          "--employer",   "Employer"},
+    {&OfferChoices::assignment,        "assignment",        "--assignment", "Assignment"},
+    {&OfferChoices::contractLength,    "contractLength",    "--length",     "Contract Length"},
+    {&OfferChoices::paymentMultiplier, "paymentMultiplier", "--multiplier", "Payment Multiplier"},
+    {&OfferChoices::support,           "support",           "--support",    "Support"},
+    {&OfferChoices::transport,         "transport",         "--transport",  "Transport"},
+    {&OfferChoices::salvageRights,     "salvageRights",     "--salvage",    "Salvage Rights"},
+    {&OfferChoices::commandRights,     "commandRights",     "--command",    "Command Rights"},
 }};
 // clang-format on
 
@@ -75,13 +81,15 @@ constexpr const OfferTerm* offerTerm(std::string ContractOffer::*field) {
 }
 
 namespace offer_terms_checks {
-// The table follows the offer's own order, every rolled term and no other names a choice, and
+// The table follows the offer's own order, every rolled term and no other names a choice (and
+// may be an amount), and
 // the choices are the terms' options, once each, in the terms' order.
 constexpr bool followsTheOffer() {
     for (std::size_t f = 0; f < ContractOffer::kFieldCount; ++f) {
         if (kOfferTerms[f].field != ContractOffer::kFields[f] ||
             kOfferTerms[f].option.empty() != (f >= kRolledFieldCount) ||
-            kOfferTerms[f].tab.empty() != (f >= kRolledFieldCount)) {
+            kOfferTerms[f].tab.empty() != (f >= kRolledFieldCount) ||
+            (f >= kRolledFieldCount && kOfferTerms[f].values != TermValues::Names)) {
             return false;
         }
     }

@@ -117,25 +117,36 @@ void appendCsvRow(std::string& out, std::string_view term, std::string_view valu
 
 }  // namespace
 
-std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
-                           ValueControls controls) {
+std::string oddsChoicesText(const OfferChoices& choices, ValueControls controls) {
     std::string out;
-    appendHeaderLine(out, "Rating:", shown(request.rating, controls));
+    for (const OfferChoiceTerm& choice : kOfferChoiceTerms) {
+        const std::string& text = choices.*choice.choice;
+        if (text != kRandomChoice) {
+            out += out.empty() ? "" : ", ";
+            out += std::string(choice.label) + " \"" + shown(text, controls) + "\"";
+        }
+    }
+    return out.empty() ? "every term Random" : out;
+}
+
+std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsResult& result,
+                                       ValueControls controls) {
     std::string samples = countText(result.samples);
     if (result.cancelled) {
         samples += " of " + countText(request.samples) + " (cancelled)";
     }
-    appendHeaderLine(out, "Samples:", samples);
-    appendHeaderLine(out, "Seed:", std::to_string(request.seed));
-    std::string choices;
-    for (const OfferChoiceTerm& choice : kOfferChoiceTerms) {
-        const std::string& text = request.choices.*choice.choice;
-        if (text != kRandomChoice) {
-            choices += choices.empty() ? "" : ", ";
-            choices += std::string(choice.label) + " \"" + shown(text, controls) + "\"";
-        }
+    return {{"Rating", shown(request.rating, controls)},
+            {"Samples", samples},
+            {"Seed", std::to_string(request.seed)},
+            {"Choices", oddsChoicesText(request.choices, controls)}};
+}
+
+std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
+                           ValueControls controls) {
+    std::string out;
+    for (const OddsHeaderLine& line : oddsHeader(request, result, controls)) {
+        appendHeaderLine(out, line.label + ":", line.value);
     }
-    appendHeaderLine(out, "Choices:", choices.empty() ? "every term Random" : choices);
 
     std::vector<Row> rows;
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
@@ -159,7 +170,13 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result) {
     std::string out = "{\"rating\": " + jsonString(request.rating) +
                       ", \"samples\": " + countText(result.samples) +
-                      ", \"seed\": " + std::to_string(request.seed) + ", \"offerCount\": {";
+                      ", \"seed\": " + std::to_string(request.seed) + ", \"choices\": {";
+    for (const OfferChoiceTerm& choice : kOfferChoiceTerms) {
+        out += (choice.choice == kOfferChoiceTerms[0].choice ? "" : ", ") +
+               jsonString(std::string(choice.key)) + ": " +
+               jsonString(request.choices.*choice.choice);
+    }
+    out += "}, \"offerCount\": {";
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         out += (n == 0 ? "\"" : ", \"") + std::to_string(n) +
                "\": " + countText(result.offerCounts[n]);
@@ -187,8 +204,14 @@ std::string renderOddsJson(const OddsRequest& request, const OddsResult& result)
     return out;
 }
 
-std::string renderOddsCsv(const OddsResult& result, ValueControls controls) {
-    std::string out = "term,value,count,percentage\n";
+std::string renderOddsCsv(const OddsRequest& request, const OddsResult& result,
+                          ValueControls controls) {
+    std::string out;
+    // Spelled out whatever `controls` says: a line break in a choice would end the comment.
+    for (const OddsHeaderLine& line : oddsHeader(request, result, ValueControls::Visible)) {
+        out += "# " + line.label + ": " + line.value + "\n";
+    }
+    out += "term,value,count,percentage\n";
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         appendCsvRow(out, "offerCount", std::to_string(n), result.offerCounts[n], result.samples);
     }

@@ -1,28 +1,46 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "listing/ListingPlan.h"
 
+struct OfferChoices;
 struct OddsRequest;
 struct OddsResult;
 
 // The counts of an odds run as text for people, as JSON and as CSV. Offer counts are shares of
 // the samples, term values shares of the offers.
 
-// A header (rating, samples, seed, the choices that are not "Random"), the offer counts 0..4,
+// The choices that are not "Random" ("Employer \"Kell Hounds\", Support \"80%\""), or "every term
+// Random". `controls` as for the listing.
+std::string oddsChoicesText(const OfferChoices& choices,
+                            ValueControls controls = ValueControls::AsStored);
+
+// What repeats a run: the rating, the samples counted ("2000", or "150 of 2000 (cancelled)"),
+// the seed and the choices. Every odds output starts with these four.
+struct OddsHeaderLine {
+    std::string label;  // "Rating", "Samples", "Seed", "Choices"
+    std::string value;
+};
+std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsResult& result,
+                                       ValueControls controls = ValueControls::AsStored);
+
+// The header (as "Rating:          C" lines), the offer counts 0..4,
 // the offers and their mean multiplier, then per term a table of value, count and percentage in
 // the result's order (most common first). `controls` as for the listing.
 std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
                            ValueControls controls = ValueControls::AsStored);
 
-// {"rating": ..., "samples": N, "seed": S, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
+// {"rating": ..., "samples": N, "seed": S, "choices": {"employer": "Random", ... (every choice by
+// its key)}, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
 //  "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n, ...}, ...}}
 // on one line, always valid UTF-8 (as the listing's JSON).
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result);
 
+// The header as comment lines ("# Seed: 77", control characters always spelled out), then
 // "term,value,count,percentage", then one row per offer count ("offerCount", "0".."4") and per
 // term value (the term's field name, the text); a value holding a comma, a quote or a line break
 // is quoted, its quotes doubled. `controls` as for the listing.
-std::string renderOddsCsv(const OddsResult& result,
+std::string renderOddsCsv(const OddsRequest& request, const OddsResult& result,
                           ValueControls controls = ValueControls::AsStored);

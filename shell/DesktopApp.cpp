@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "generate/DocumentGeneration.h"
 #include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
+#include "shell/WindowHandOver.h"
 #include "storage/DocumentFile.h"
 #include "view/ListingAccessibility.h"
 #include "view/ListingPrinter.h"
@@ -33,6 +35,9 @@ bool DesktopApp::start(const QStringList& args) {
     // 1. Only /Embedding and /Automation keep the splash away.
     const WindowCommandLine early = parseWindowCommandLine(args);
     m_splash.setEnabled(early.showSplash);
+    if (!handOverOrReceive(early)) {
+        return false;
+    }
     // 2.-3. Dialog looks and the settings' company key are the toolkit's and the store's.
     // 4. The recent files.
     m_recent.readList(m_settings);
@@ -43,6 +48,69 @@ bool DesktopApp::start(const QStringList& args) {
     // 6.-7. Desktop registration is the installed .desktop and MIME files; nothing at run time.
     // 8. The command line's request.
     return runCommandLine(parseWindowCommandLine(args));
+}
+
+void DesktopApp::enableHandOver(const QString& serverName) {
+    m_handOver = std::make_unique<WindowHandOver>(serverName);
+    connect(m_handOver.get(), &WindowHandOver::requested, this, &DesktopApp::takeRequest);
+}
+
+bool DesktopApp::handOverOrReceive(const WindowCommandLine& line) {
+    using Action = WindowCommandLine::Action;
+    // Printing, removing the settings and /dde do their work alone and end.
+    if (!m_handOver || (line.action != Action::FileNew && line.action != Action::FileOpen)) {
+        return true;
+    }
+    // The running program has another current folder: it gets the whole path.
+    const QString file = line.action == Action::FileOpen
+                             ? QFileInfo(stripPathQuotes(line.file)).absoluteFilePath()
+                             : QString();
+    switch (m_handOver->claim(file)) {
+        case WindowHandOver::Role::Receiving:
+        case WindowHandOver::Role::Alone:
+            return true;
+        case WindowHandOver::Role::HandedOver:
+            break;
+        case WindowHandOver::Role::Unanswered:
+            m_exitCode = 1;
+            reportError(
+                file.isEmpty()
+                    ? tr("The running Zuvaduro did not answer.")
+                    : tr("The running Zuvaduro did not answer, so %1 was not opened.").arg(file));
+            break;
+    }
+    // This start opened nothing and has nothing of its own to remember.
+    m_writeRecentAtExit = false;
+    return false;
+}
+
+void DesktopApp::takeRequest(const QString& file) {
+    m_waitingRequests.append(file);
+    // Taken from the event loop, not from inside the socket's own signal.
+    QTimer::singleShot(0, this, &DesktopApp::takeWaitingRequests);
+}
+
+void DesktopApp::takeWaitingRequests() {
+    if (m_waitingRequests.isEmpty() || !m_mainWindow) {
+        return;
+    }
+    // A question or a read under way finishes first; the request waits its turn.
+    if (QApplication::activeModalWidget() != nullptr || m_session->isReading()) {
+        QTimer::singleShot(200, this, &DesktopApp::takeWaitingRequests);
+        return;
+    }
+    const QString file = m_waitingRequests.takeFirst();
+    MainWindow& window = *m_mainWindow;
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (!file.isEmpty()) {
+        window.tryOpenDocument(file);
+    }
+    if (!m_waitingRequests.isEmpty()) {
+        QTimer::singleShot(0, this, &DesktopApp::takeWaitingRequests);
+    }
 }
 
 void DesktopApp::createMainWindow() {
@@ -94,6 +162,13 @@ bool DesktopApp::runCommandLine(const WindowCommandLine& line) {
 }
 
 bool DesktopApp::printFromCommandLine(const WindowCommandLine& line) {
+    // A launcher may start a print without a file; there is then no path to complain about.
+    if (line.file.isEmpty()) {
+        reportError(
+            tr("No file was named, so nothing was printed. Print a file with: zuvaduro "
+               "/p FILE"));
+        return false;
+    }
     m_doc->resetToUntitled();
     const OpenResult opened = openDocumentFile(*m_doc, line.file);
     if (opened.status == OpenStatus::Failed) {

@@ -14,6 +14,7 @@ class MainWindow;
 class ContractDocument;
 class DocumentSession;
 class SettingsStore;
+class WindowHandOver;
 
 // The application: start-up in its fixed order, the application-wide event filter that closes
 // the splash, the command line of the window modes, and the exit.
@@ -35,6 +36,11 @@ public:
     // stderr always; a message box as well when there is a screen to show it on.
     void reportError(const QString& message);
 
+    // A start of the window first offers its file to a program already running on the socket
+    // `serverName` (see WindowHandOver), and ends when that one takes it; otherwise it takes the
+    // later starts' files itself. Without this call every start has its own window.
+    void enableHandOver(const QString& serverName);
+
     // Set when ZUVADURO_STARTUP_PROBE=1: the main window's first paint prints the time since
     // `started` and ends the program.
     void enableStartupProbe(const QElapsedTimer& started);
@@ -54,6 +60,12 @@ private:
     bool runCommandLine(const WindowCommandLine& line);
     bool printFromCommandLine(const WindowCommandLine& line);
     bool unregister();
+    // False when this start is to end because a running program took its request.
+    bool handOverOrReceive(const WindowCommandLine& line);
+    // The requests of later starts, one at a time, each when no dialog is open and no file is
+    // being read: the window comes to the front, and a file is opened as File > Open would.
+    void takeRequest(const QString& file);
+    void takeWaitingRequests();
     bool hasRealDisplay() const;
 
     SettingsStore& m_settings;
@@ -63,6 +75,8 @@ private:
     RecentFileList m_recent;
     SplashGate m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<WindowHandOver> m_handOver;
+    QStringList m_waitingRequests;
     int m_exitCode = 0;
     bool m_writeRecentAtExit = true;
     bool m_probe = false;

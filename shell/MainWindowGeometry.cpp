@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -18,30 +19,52 @@ void MainWindowGeometry::placeOnScreen(bool detailsShown) {
         m_window.resize(kMainClientWidth, 480);
         return;
     }
-    m_startDetailsWidth = detailsShown ? m_details.preferredWidth() : 0;
-    applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frameMargins(),
-                                   m_startDetailsWidth));
+    m_startDetailsRoom = detailsShown ? detailsRoom() : 0;
+    placeWithFrame(*screen, frameMargins());
     m_awaitingFrame = true;
 }
 
-void MainWindowGeometry::applyPlacement(const FramePlacement& placement) {
+void MainWindowGeometry::placeWithFrame(const QScreen& screen, const QMargins& frame) {
+    const FramePlacement placement =
+        placeMainWindow(screen.geometry(), usableArea(screen), frame, m_startDetailsRoom);
     m_window.resize(placement.clientSize);
     // move() places the frame's top-left corner, as far as the frame is known.
     m_window.move(placement.frameTopLeft);
     m_placement = placement;
-    if (m_startDetailsWidth > 0) {
-        m_sizeBeforeDetails = QSize(kMainClientWidth, placement.clientSize.height());
-        m_sizeWithDetails = placement.clientSize;
-        m_window.resizeDocks(
-            {&m_details},
-            {std::min(m_startDetailsWidth, placement.clientSize.width() - kMainClientWidth)},
-            Qt::Horizontal);
+    if (m_startDetailsRoom > 0) {
+        // Hiding the details later gives back what a start without them would have had.
+        const QPoint toClient(frame.left(), frame.top());
+        const FramePlacement without =
+            placeMainWindow(screen.geometry(), usableArea(screen), frame);
+        m_beforeDetails = QRect(without.frameTopLeft + toClient, without.clientSize);
+        m_withDetails = QRect(placement.frameTopLeft + toClient, placement.clientSize);
+        fitDetailsBesideListing();
     }
 }
 
 QMargins MainWindowGeometry::frameMargins() const {
     const QWindow* handle = m_window.windowHandle();
     return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+int MainWindowGeometry::separatorWidth() const {
+    return m_window.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &m_window);
+}
+
+int MainWindowGeometry::detailsRoom() const {
+    return m_details.preferredWidth() + separatorWidth();
+}
+
+void MainWindowGeometry::fitDetailsBesideListing() {
+    const int besideListing = m_window.width() - kMainClientWidth - separatorWidth();
+    m_window.resizeDocks({&m_details},
+                         {std::max(std::min(besideListing, m_details.preferredWidth()),
+                                   m_details.minimumSizeHint().width())},
+                         Qt::Horizontal);
+}
+
+bool MainWindowGeometry::isNormal() const {
+    return !m_window.isMaximized() && !m_window.isFullScreen();
 }
 
 void MainWindowGeometry::windowMovedOrResized() {
@@ -64,54 +87,45 @@ void MainWindowGeometry::windowMovedOrResized() {
                            (client == asked || client == asked + QPoint(frame.left(), frame.top()));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (untouched && screen != nullptr) {
-        applyPlacement(placeMainWindow(screen->geometry(), screen->availableGeometry(), frame,
-                                       m_startDetailsWidth));
+        placeWithFrame(*screen, frame);
     }
 }
 
 void MainWindowGeometry::showDetails(bool on) {
-    if (!on) {
-        m_details.setVisible(false);
-        if (m_sizeBeforeDetails.isValid() && m_window.size() == m_sizeWithDetails &&
-            !m_window.isMaximized() && !m_window.isFullScreen()) {
-            m_window.resize(m_sizeBeforeDetails);
-        }
+    if (on) {
+        m_beforeDetails = m_window.geometry();
+        m_details.setVisible(true);
+        makeRoomForDetails();
         return;
     }
-    m_sizeBeforeDetails = m_window.size();
-    m_details.setVisible(true);
-    makeRoomForDetails(m_details.preferredWidth());
+    m_details.setVisible(false);
+    const QRect now = m_window.geometry();
+    if (m_beforeDetails.isValid() && now.size() == m_withDetails.size() && isNormal()) {
+        // The width goes back; so does the place, unless the user has moved the window since.
+        const bool moved = now.topLeft() != m_withDetails.topLeft();
+        m_window.setGeometry(
+            QRect(moved ? now.topLeft() : m_beforeDetails.topLeft(), m_beforeDetails.size()));
+    }
+    m_beforeDetails = QRect();
 }
 
 void MainWindowGeometry::growDetailsToFit() {
     if (m_window.isVisible() && m_details.isVisible() &&
         m_details.preferredWidth() > m_details.width()) {
-        makeRoomForDetails(m_details.preferredWidth() - m_details.width());
+        makeRoomForDetails();
     }
 }
 
-void MainWindowGeometry::makeRoomForDetails(int extraWidth) {
-    const int wanted = m_details.preferredWidth();
+void MainWindowGeometry::makeRoomForDetails() {
+    const int room = detailsRoom();
     const QScreen* screen = m_window.screen();
-    if (extraWidth > 0 && screen != nullptr && !m_window.isMaximized() &&
-        !m_window.isFullScreen()) {
-        const QRect available = screen->availableGeometry();
-        const QMargins frame = frameMargins();
-        const int widest = available.width() - frame.left() - frame.right();
-        // The client area moves, not the frame: its height on the screen is known for sure.
-        QRect client = m_window.geometry();
-        const int width = m_window.width();
-        client.setWidth(std::max(width, std::min(width + extraWidth, widest)));
-        const int overRight = client.right() + frame.right() - available.right();
-        if (overRight > 0) {
-            client.moveLeft(std::max(available.left() + frame.left(), client.left() - overRight));
+    if (screen != nullptr && isNormal()) {
+        const QRect widened = widenedClient(m_window.geometry(), frameMargins(),
+                                            usableArea(*screen), kMainClientWidth + room);
+        if (widened != m_window.geometry()) {
+            m_window.setGeometry(widened);
         }
-        m_window.setGeometry(client);
     }
-    m_sizeWithDetails = m_window.size();
-    // The listing keeps its usual width where the window has it; the details scroll instead.
-    m_window.resizeDocks(
-        {&m_details},
-        {std::max(std::min(wanted, m_window.width() - kMainClientWidth), m_details.width())},
-        Qt::Horizontal);
+    m_withDetails = m_window.geometry();
+    fitDetailsBesideListing();
 }

@@ -18,9 +18,23 @@ void RecentFileList::add(const QString& path) {
     if (path.isEmpty()) {
         return;
     }
+    m_changes.push_back({path, true});
+    apply(m_changes.back());
+}
+
+void RecentFileList::remove(const QString& path) {
+    m_changes.push_back({path, false});
+    apply(m_changes.back());
+}
+
+void RecentFileList::apply(const Change& change) {
+    const QString& path = change.path;
     const int existing = indexOf(path);
     if (existing >= 0) {
         m_entries.removeAt(existing);
+    }
+    if (!change.added) {
+        return;
     }
     m_entries.prepend(path);
     while (size() > kMaxEntries) {
@@ -28,15 +42,9 @@ void RecentFileList::add(const QString& path) {
     }
 }
 
-void RecentFileList::remove(const QString& path) {
-    const int existing = indexOf(path);
-    if (existing >= 0) {
-        m_entries.removeAt(existing);
-    }
-}
-
 void RecentFileList::readList(SettingsStore& settings) {
     m_entries.clear();
+    m_changes.clear();
     for (int n = 1; n <= kMaxEntries; ++n) {
         const std::string value =
             settings.readText(settings::kRecentSection, settings::recentFileKey(n), "");
@@ -47,7 +55,12 @@ void RecentFileList::readList(SettingsStore& settings) {
     }
 }
 
-void RecentFileList::writeList(SettingsStore& settings) const {
+void RecentFileList::writeList(SettingsStore& settings) {
+    const std::vector<Change> changes = std::move(m_changes);
+    readList(settings);
+    for (const Change& change : changes) {
+        apply(change);
+    }
     settings.removeSection(settings::kRecentSection);
     for (int i = 0; i < size(); ++i) {
         settings.writeText(settings::kRecentSection, settings::recentFileKey(i + 1),

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class SettingsStore;
 
@@ -27,8 +28,10 @@ public:
 
     // "File1".."File4" of "Recent File List"; empty values are skipped.
     void readList(SettingsStore& settings);
-    // Rewrites the section: everything is removed, then File1..FileN.
-    void writeList(SettingsStore& settings) const;
+    // Reads the section again, so that what another running copy wrote since is kept, does this
+    // list's own additions and removals since it was read over it, in their order, and rewrites
+    // the section (everything removed, then File1..FileN). The list then holds what was written.
+    void writeList(SettingsStore& settings);
 
     // The menu text of entry `index` (0-based): "&1 " and the display name with '&' doubled.
     QString menuLabel(int index, const QString& currentDir) const;
@@ -41,7 +44,14 @@ public:
                                int maxChars = kMaxDisplayChars);
 
 private:
+    struct Change {
+        QString path;
+        bool added = true;  // false: removed
+    };
+
     int indexOf(const QString& path) const;
+    void apply(const Change& change);
 
     QStringList m_entries;
+    std::vector<Change> m_changes;  // since the list was last read or written
 };

@@ -35,8 +35,12 @@ void runPrintContract(ContractDocument& doc, UiPrompts& prompts) {
         return;
     }
 
-    // A printer's own failures go unreported; a PDF file that could not be written is said.
+    // A printer that could not be opened goes unreported; a queue that refused the job and a
+    // PDF file that could not be written are said.
     const PrintOutcome outcome = printContractsOn(printer, doc, ticked);
+    if (!outcome.queueProblem.isEmpty()) {
+        prompts.warn(outcome.queueProblem);
+    }
     if (!outcome.fileProblem.isEmpty()) {
         prompts.warn(outcome.fileProblem);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -23,15 +24,17 @@ public:
     virtual QWidget* offerCountView(const OddsResult& result, const QPalette& palette) const = 0;
     // The multipliers' numbers in bins of equal width:
     virtual QWidget* multiplierView(const OddsResult& result, const QPalette& palette) const = 0;
-    // One term's values, most common on top:
+    // One term's values as bars, top to bottom in the order given, each with its full text:
     virtual QWidget* termView(const QString& title, const std::vector<OddsValue>& values,
                               std::uint64_t offers, const QPalette& palette) const = 0;
     // Paints a chart made above again, when the desktop's colours change.
     virtual void repaint(QWidget& view, const QPalette& palette) const = 0;
+    // A chart made above as a picture, whole even where its view scrolls.
+    virtual QPixmap picture(QWidget& view) const = 0;
 };
 
 // The module's entry point: a new maker, owned by the caller.
-inline constexpr char kOddsChartsEntry[] = "zuvaduroOddsChartsV1";
+inline constexpr char kOddsChartsEntry[] = "zuvaduroOddsChartsV2";
 using OddsChartsEntry = OddsChartMaker* (*)();
 
 // The chart maker of the module beside the program or in the package's library folder

@@ -11,11 +11,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -25,6 +28,7 @@
 #include <array>
 
 #include "document/NumberText.h"
+#include "listing/OddsOrder.h"
 #include "listing/OddsReport.h"
 #include "storage/ExportFile.h"
 #include "view/ComboExchange.h"
@@ -35,10 +39,52 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr int kProgressMs = 50;
+// A choice box narrows to this many characters where the screen is small.
+constexpr int kNarrowestChoiceChars = 10;
 constexpr int kCombosPerRow = 3;
 
 QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The choices of a run as the odds' outputs name them, control characters spelled out.
+QString choicesText(const OddsRequest& request) {
+    return QString::fromStdString(oddsChoicesText(request.choices, ValueControls::Visible));
+}
+
+// `chart` under a caption that says how to roll it again, which also goes into the PNG's text
+// (one entry per header line: "Rating", "Samples", "Seed", "Choices").
+QImage captioned(const QPixmap& chart, const OddsRequest& request, const OddsResult& result,
+                 const QPalette& palette, const QFont& font) {
+    const std::vector<OddsHeaderLine> header = oddsHeader(request, result, ValueControls::Visible);
+    QStringList parts;
+    for (const OddsHeaderLine& line : header) {
+        parts << QString::fromStdString(line.label + ": " + line.value);
+    }
+    const QString caption = parts.join(QStringLiteral("; "));
+    const int width = std::max(chart.width(), 480);
+    const QFontMetrics metrics(font);
+    const int margin = metrics.height() / 2;
+    const QRect text = metrics.boundingRect(QRect(0, 0, width - 2 * margin, 100000),
+                                            Qt::TextWrapAnywhere, caption);
+    const int captionHeight = text.height() + 2 * margin;
+    QImage image(width, chart.height() + captionHeight, QImage::Format_RGB32);
+    image.fill(palette.color(QPalette::Base));
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(palette.color(QPalette::Text));
+    painter.drawText(QRect(margin, margin, width - 2 * margin, text.height()), Qt::TextWrapAnywhere,
+                     caption);
+    painter.drawPixmap(0, captionHeight, chart);
+    painter.end();
+    for (const OddsHeaderLine& line : header) {
+        image.setText(QString::fromStdString(line.label), QString::fromStdString(line.value));
+    }
+    return image;
 }
 
 QTableWidgetItem* numberItem(const QString& text) {
@@ -61,7 +107,17 @@ OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,
     setWhatsThis(
         tr("Rolls the offers of a rating many times, with the first offer's terms fixed as in "
            "New Custom, and shows how often each outcome comes up."));
-    m_layout = new QVBoxLayout(this);
+    // Below its natural size (a small or scaled screen) the window scrolls rather than leave
+    // the screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* body = new QWidget(scroll);
+    m_layout = new QVBoxLayout(body);
+    scroll->setWidget(body);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
     createChoices(rating, choices);
     createRunControls();
     createResults();
@@ -83,6 +139,10 @@ void OddsWindow::createChoices(const std::string& rating, const OfferChoices& ch
         auto* combo = new QComboBox(group);
         combo->setObjectName(QStringLiteral("choice%1").arg(i));
         setUpChoiceCombo(*combo, choice.entries, choice.sorted);
+        // The longest entries would make the window wider than a small or scaled screen: the
+        // boxes narrow instead.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(kNarrowestChoiceChars);
         combo->setWhatsThis(QCoreApplication::translate("NewCustomDialog", choice.whatsThis));
         loadComboText(*combo, toDialogText(customChoiceText(choice, shownRating, shownChoices)));
         auto* label = new QLabel(tr(choice.label), group);
@@ -122,7 +182,7 @@ void OddsWindow::createRunControls() {
     m_runButton->setObjectName(QStringLiteral("oddsRun"));
     m_runButton->setDefault(true);
     connect(m_runButton, &QPushButton::clicked, this, &OddsWindow::run);
-    m_cancelButton = new QPushButton(tr("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("C&ancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("oddsCancel"));
     m_cancelButton->setEnabled(false);
     connect(m_cancelButton, &QPushButton::clicked, this, &OddsWindow::cancel);
@@ -163,7 +223,8 @@ void OddsWindow::createResults() {
     m_exportChart = new QPushButton(tr("Export Chart as &PNG..."), this);
     m_exportChart->setObjectName(QStringLiteral("oddsExportChart"));
     connect(m_exportChart, &QPushButton::clicked, this, &OddsWindow::askAndExportChart);
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(tr("Cl&ose"), this);
+    close->setObjectName(QStringLiteral("oddsClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     m_exportCsv->setEnabled(false);
     m_exportChart->setEnabled(false);
@@ -225,11 +286,30 @@ void OddsWindow::run() {
     m_runButton->setEnabled(false);
     m_cancelButton->setEnabled(true);
     m_progress->setValue(0);
-    m_summary->setText(
-        tr("Rolling %1 times, seed %2...")
-            .arg(QLocale().toString(static_cast<qulonglong>(m_run->request().samples)))
-            .arg(m_run->request().seed));
+    clearResult();
+    const OddsRequest& running = m_run->request();
+    m_summary->setText(tr("Rolling rating %1 %2 times with seed %3; choices: %4...")
+                           .arg(QString::fromStdString(running.rating),
+                                QLocale().toString(static_cast<qulonglong>(running.samples)),
+                                QString::number(running.seed), choicesText(running)));
     m_progressTimer->start();
+}
+
+// The counts of the last run go as soon as the next starts: no chart of the old choices may be
+// taken for one of the new while they are rolled.
+void OddsWindow::clearResult() {
+    if (m_tabs->count() > 0) {
+        m_lastTab = m_tabs->currentIndex();
+    }
+    while (m_tabs->count() > 0) {
+        QWidget* page = m_tabs->widget(0);
+        m_tabs->removeTab(0);
+        delete page;
+    }
+    m_charts.clear();
+    m_result.reset();
+    m_exportCsv->setEnabled(false);
+    m_exportChart->setEnabled(false);
 }
 
 void OddsWindow::cancel() {
@@ -264,13 +344,15 @@ void OddsWindow::showResult() {
     m_progress->setValue(static_cast<int>(result.samples * kProgressSteps /
                                           std::max<std::uint64_t>(1, m_shownRequest.samples)));
     QString summary =
-        tr("Rating %1: %2 rolls with seed %3 gave %4 offers, mean payment multiplier %5.")
+        tr("Rating %1, %2 rolls, seed %3; choices: %4. They gave %5 offers, mean payment "
+           "multiplier %6.")
             .arg(QString::fromStdString(m_shownRequest.rating),
                  locale.toString(static_cast<qulonglong>(result.samples)),
-                 QString::number(m_shownRequest.seed),
+                 QString::number(m_shownRequest.seed), choicesText(m_shownRequest),
                  locale.toString(static_cast<qulonglong>(result.offers)),
-                 result.meanMultiplier ? QString::number(*result.meanMultiplier, 'f', 4) + "x"
-                                       : tr("none"));
+                 result.meanMultiplier
+                     ? locale.toString(*result.meanMultiplier, 'f', 4) + QLatin1Char('x')
+                     : tr("none"));
     if (result.cancelled) {
         summary +=
             QLatin1Char(' ') + tr("Cancelled: these are the counts of the %1 rolls done before.")
@@ -278,13 +360,6 @@ void OddsWindow::showResult() {
     }
     m_summary->setText(summary);
 
-    const int current = m_tabs->currentIndex();
-    while (m_tabs->count() > 0) {
-        QWidget* page = m_tabs->widget(0);
-        m_tabs->removeTab(0);
-        delete page;
-    }
-    m_charts.clear();
     std::vector<OddsValue> offerRows;
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         offerRows.push_back({std::to_string(n), result.offerCounts[n]});
@@ -294,16 +369,16 @@ void OddsWindow::showResult() {
                  offerRows, result.samples);
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
         const OfferTerm& term = kOddsTerms[t];
-        const QString label =
-            QString::fromUtf8(term.name.data(), static_cast<qsizetype>(term.name.size()));
-        QWidget* chart = charts == nullptr ? nullptr
-                         : t == kPaymentMultiplierTerm
-                             ? charts->multiplierView(result, palette())
-                             : charts->termView(label, result.terms[t], result.offers, palette());
+        const std::vector<OddsValue> shown = inShownOrder(term.values, result.terms[t]);
+        QWidget* chart =
+            charts == nullptr ? nullptr
+            : t == kPaymentMultiplierTerm
+                ? charts->multiplierView(result, palette())
+                : charts->termView(fromUtf8(term.name), shown, result.offers, palette());
         // The tabs' names are short, so that the eleven tabs fit side by side.
-        addResultTab(tr(std::string(term.tab).c_str()), chart, result.terms[t], result.offers);
+        addResultTab(tr(std::string(term.tab).c_str()), chart, shown, result.offers);
     }
-    m_tabs->setCurrentIndex(std::max(0, current));
+    m_tabs->setCurrentIndex(std::max(0, m_lastTab));
     m_exportCsv->setEnabled(true);
     m_exportChart->setEnabled(charts != nullptr);
 }
@@ -320,7 +395,9 @@ void OddsWindow::addResultTab(const QString& name, QWidget* chart,
         const OddsValue& row = rows[static_cast<std::size_t>(r)];
         const double share =
             total == 0 ? 0.0 : 100.0 * static_cast<double>(row.count) / static_cast<double>(total);
-        table->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.text)));
+        auto* value = new QTableWidgetItem(QString::fromStdString(row.text));
+        value->setToolTip(value->text());  // a long value is cut in its column
+        table->setItem(r, 0, value);
         table->setItem(r, 1, numberItem(locale.toString(static_cast<qulonglong>(row.count))));
         table->setItem(r, 2, numberItem(locale.toString(share, 'f', 2)));
     }
@@ -347,7 +424,7 @@ QString OddsWindow::exportCsv(const QString& path) const {
     if (!m_result) {
         return {};
     }
-    const std::string csv = renderOddsCsv(*m_result);
+    const std::string csv = renderOddsCsv(m_shownRequest, *m_result);
     return writeExportFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())),
                            m_openDocumentPath ? m_openDocumentPath() : QString());
 }
@@ -357,11 +434,12 @@ QString OddsWindow::exportChart(const QString& path) const {
     if (tab >= m_charts.size()) {
         return {};  // no result yet, or no charts
     }
-    QWidget* view = m_charts[tab];
+    const QImage image = captioned(m_chartMaker->picture(*m_charts[tab]), m_shownRequest, *m_result,
+                                   palette(), font());
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    view->grab().save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return writeExportFile(path, png, m_openDocumentPath ? m_openDocumentPath() : QString());
 }
 
@@ -402,6 +480,20 @@ void OddsWindow::changeEvent(QEvent* event) {
             m_chartMaker->repaint(*chart, palette());
         }
     }
+}
+
+// Escape stops a run first; with nothing running it closes the window.
+void OddsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (isRunning()) {
+            cancel();
+        } else {
+            close();
+        }
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void OddsWindow::closeEvent(QCloseEvent* event) {

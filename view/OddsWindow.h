@@ -39,8 +39,9 @@ public:
                std::unique_ptr<OddsChartMaker> charts = loadOddsCharts());
     ~OddsWindow() override;
 
-    // Run and Cancel. Run refuses a rating New Custom would refuse, and a seed that is no whole
-    // number from 0 to 2^64-1 (an empty seed is taken from the clock).
+    // Run and Cancel (also Escape, which closes the window when nothing runs). A run clears the
+    // counts on show as it starts. Run refuses a rating New Custom would refuse, and a seed that is
+    // no whole number from 0 to 2^64-1 (an empty seed is taken from the clock).
     void run();
     void cancel();
     bool isRunning() const { return m_run != nullptr; }
@@ -50,8 +51,9 @@ public:
     const OddsRequest& shownRequest() const { return m_shownRequest; }
 
     // Export the counts as CSV (as `zuvaduro --odds --csv` writes them) and the chart on show as
-    // PNG; each replaces the file only once complete. The message for the user on failure, else
-    // empty.
+    // PNG under a caption of the rating, samples, seed and choices (also the PNG's text entries
+    // "Rating", "Samples", "Seed" and "Choices"); each replaces the file only once complete. The
+    // message for the user on failure, else empty.
     QString exportCsv(const QString& path) const;
     QString exportChart(const QString& path) const;
 
@@ -61,6 +63,7 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createChoices(const std::string& rating, const OfferChoices& choices);
@@ -69,6 +72,7 @@ private:
     std::optional<OddsRequest> readRequest();
     void showProgress();
     void finishRun();
+    void clearResult();
     void showResult();
     void addResultTab(const QString& name, QWidget* chart, const std::vector<OddsValue>& rows,
                       std::uint64_t total);
@@ -90,6 +94,7 @@ private:
     QTimer* m_progressTimer = nullptr;
     std::unique_ptr<OddsChartMaker> m_chartMaker;
     std::vector<QWidget*> m_charts;  // one per tab, in the tabs' order
+    int m_lastTab = 0;               // the tab on show before the counts were cleared
 
     std::unique_ptr<OddsRun> m_run;
     OddsRequest m_shownRequest;

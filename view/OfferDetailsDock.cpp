@@ -1,6 +1,7 @@
 #include "view/OfferDetailsDock.h"
 
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,15 @@ namespace {
 
 // Columns fit their texts up to this many average characters; a longer text wraps.
 constexpr int kWidestColumnChars = 28;
+
+// The width of the longest word of `text`.
+int longestWordWidth(const QString& text, const QFontMetrics& metrics) {
+    int longest = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        longest = std::max(longest, metrics.horizontalAdvance(word));
+    }
+    return longest;
+}
 
 }  // namespace
 
@@ -46,6 +56,9 @@ OfferDetailsDock::OfferDetailsDock(const ContractDocument& doc, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(true);
+    // Narrowed columns wrap their names too ("Second / Contract").
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter |
+                                                     Qt::Alignment::fromInt(Qt::TextWordWrap));
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &OfferDetailsDock::onDoubleClick);
     m_table->installEventFilter(this);
@@ -104,20 +117,86 @@ void OfferDetailsDock::refresh() {
     }
     m_table->resizeColumnsToContents();
     const int widest = kWidestColumnChars * m_table->fontMetrics().averageCharWidth();
+    // A wrapped text is drawn inside a further margin on each side.
+    const int wrapMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1);
+    m_naturalWidths.clear();
+    m_leastWidths.clear();
     for (int c = 0; c < m_table->columnCount(); ++c) {
-        m_table->setColumnWidth(c, std::min(m_table->columnWidth(c), widest));
+        // A column fitted to its texts is their widest line and the room the cells keep beside
+        // their text; its longest word needs that room too.
+        int widestLine = 0;
+        int longestWord = 0;
+        for (int r = 0; r < m_table->rowCount(); ++r) {
+            if (const QTableWidgetItem* item = m_table->item(r, c)) {
+                QFont font = m_table->font();  // the desktop's font for lists and tables
+                font.setBold(item->font().bold());
+                const QFontMetrics metrics(font);
+                widestLine = std::max(widestLine, metrics.horizontalAdvance(item->text()));
+                longestWord = std::max(longestWord, longestWordWidth(item->text(), metrics));
+            }
+        }
+        if (const QTableWidgetItem* header = m_table->horizontalHeaderItem(c)) {
+            longestWord = std::max(
+                longestWord,
+                longestWordWidth(header->text(), m_table->horizontalHeader()->fontMetrics()));
+        }
+        const int fitted = m_table->columnWidth(c);
+        m_naturalWidths.push_back(std::min(fitted, widest));
+        m_leastWidths.push_back(longestWord + std::max(0, fitted - widestLine) + wrapMargins);
     }
+    fitColumns();
+}
+
+int OfferDetailsDock::widthBesideColumns() const {
+    // The vertical scroll bar's room is kept whether it shows or not, so that its coming and
+    // going never changes the columns.
+    return m_table->verticalHeader()->sizeHint().width() + 2 * m_table->frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 int OfferDetailsDock::preferredWidth() const {
     int columns = 0;
-    for (int c = 0; c < m_table->columnCount(); ++c) {
-        columns += m_table->columnWidth(c);
+    for (const int width : m_naturalWidths) {
+        columns += width;
     }
     const QMargins margins = widget()->layout()->contentsMargins();
-    return m_table->verticalHeader()->sizeHint().width() + columns + 2 * m_table->frameWidth() +
-           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right() +
-           2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
+    const int preferred = widthBesideColumns() + columns + margins.left() + margins.right() +
+                          2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
+    return std::max(preferred, minimumSizeHint().width());
+}
+
+void OfferDetailsDock::fitColumns() {
+    const int room = m_table->width() - widthBesideColumns();
+    // The widest columns give way first, down to a common cap, until the columns fit; none
+    // becomes narrower than its longest word, which would cut the word.
+    const auto widthAt = [this](std::size_t c, int cap) {
+        return std::min(m_naturalWidths[c], std::max(m_leastWidths[c], cap));
+    };
+    const auto total = [&](int cap) {
+        int sum = 0;
+        for (std::size_t c = 0; c < m_naturalWidths.size(); ++c) {
+            sum += widthAt(c, cap);
+        }
+        return sum;
+    };
+    int cap = 0;
+    for (const int width : m_naturalWidths) {
+        cap = std::max(cap, width);
+    }
+    while (cap > 0 && total(cap) > room) {
+        --cap;
+    }
+    QHeaderView* names = m_table->horizontalHeader();
+    bool namesWrap = false;
+    for (std::size_t c = 0; c < m_naturalWidths.size(); ++c) {
+        const int column = static_cast<int>(c);
+        m_table->setColumnWidth(column, widthAt(c, cap));
+        namesWrap = namesWrap || names->sectionSizeHint(column) > names->sectionSize(column);
+    }
+    // A name wrapped onto two lines needs a header two lines tall.
+    names->setMinimumHeight(
+        namesWrap ? names->sizeHint().height() + names->fontMetrics().lineSpacing() : 0);
 }
 
 int OfferDetailsDock::lineOfCell(int row, int column) const {
@@ -160,6 +239,20 @@ bool OfferDetailsDock::showCurrentCellHelp() {
 }
 
 bool OfferDetailsDock::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table) {
+        switch (event->type()) {
+            case QEvent::Resize:
+                fitColumns();
+                break;
+            case QEvent::FontChange:
+            case QEvent::StyleChange:
+                // The desktop's font for tables arrives once the table is shown: measure again.
+                refresh();
+                break;
+            default:
+                break;
+        }
+    }
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;

@@ -20,7 +20,9 @@ public:
     // Shows the document as it is now.
     void refresh();
 
-    // The width that shows the whole table without a horizontal scroll bar.
+    // The width that shows every column at its natural width (a long text wraps at
+    // kWidestColumnChars characters); a narrower dock narrows the widest columns first, down to
+    // their longest words.
     int preferredWidth() const;
 
     // How the current cell's term was rolled, in a popup at the cell, as its tip says it; false
@@ -38,8 +40,9 @@ signals:
     void lineMenuRequested(int line, const QPoint& globalPos);
 
 protected:
-    // The table's keys: Enter and F2 edit the current term, Shift+F10 opens its menu; and its
-    // context menus, from the mouse or the keyboard.
+    // The table's size and font (the columns are fitted again); its keys: Enter and F2 edit the
+    // current term, Shift+F10 opens its menu; and its context menus, from the mouse or the
+    // keyboard.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -49,9 +52,15 @@ private:
     // Below the current cell, where the keyboard's menu and help open (global).
     QPoint belowCurrentCell() const;
     bool openCurrentCellMenu();
+    // Narrows the columns to the table's width, wrapping their texts, rather than scroll.
+    void fitColumns();
+    // Everything the table's width holds beside its columns.
+    int widthBesideColumns() const;
 
     const ContractDocument& m_doc;
     QLabel* m_summary;
     QTableWidget* m_table;
     std::vector<std::string ContractOffer::*> m_rowFields;  // the term of each row, or nullptr
+    std::vector<int> m_naturalWidths;                       // of each column
+    std::vector<int> m_leastWidths;                         // of each column: its longest word
 };

@@ -73,6 +73,54 @@ int linesHeight(const QFontMetrics& metrics, const QString& lines) {
     return static_cast<int>(lines.count(QLatin1Char('\n')) + 1) * metrics.lineSpacing();
 }
 
+// The table's rows laid out for one width: each cell's text (wrapped, or an amount whole on one
+// line) and font, and each row's height.
+struct TableLayout {
+    int labelWidth = 0;
+    int columnWidth = 0;
+    std::vector<QString> labels;
+    std::vector<std::vector<QString>> texts;
+    std::vector<std::vector<QFont>> fonts;
+    std::vector<int> rowHeights;
+    int height = 0;  // the offers' names and every row
+};
+
+TableLayout layOutTable(const OfferDetails& details, const QFont& body, const QFont& bold,
+                        const QPaintDevice& device, int width) {
+    const QFontMetrics metrics(body, &device);
+    const QFontMetrics boldMetrics(bold, &device);
+    const int pad = metrics.averageCharWidth();
+    const int lineHeight = metrics.lineSpacing();
+    TableLayout table;
+    // The columns: the labels as wide as the widest (within its share), the offers alike.
+    for (const OfferDetailsRow& row : details.rows) {
+        table.labelWidth =
+            std::max(table.labelWidth, boldMetrics.horizontalAdvance(row.label) + 2 * pad);
+    }
+    table.labelWidth = std::min(table.labelWidth, static_cast<int>(width * kWidestLabelShare));
+    const int offers = static_cast<int>(details.offers.size());
+    table.columnWidth = offers > 0 ? (width - table.labelWidth) / offers : 0;
+    table.height = lineHeight;
+    for (const OfferDetailsRow& row : details.rows) {
+        table.labels.push_back(fittedLines(bold, device, table.labelWidth - pad, row.label));
+        int rowHeight = linesHeight(boldMetrics, table.labels.back());
+        // The terms wrap; the pay rows hold amounts, kept whole on one line at a smaller font.
+        const bool amounts = row.field == nullptr;
+        std::vector<QString>& texts = table.texts.emplace_back();
+        std::vector<QFont>& fonts = table.fonts.emplace_back();
+        for (const OfferDetailsCell& cell : row.cells) {
+            const QFont& font = cell.best ? bold : body;
+            const int cellWidth = table.columnWidth - 2 * pad;
+            texts.push_back(amounts ? cell.text : fittedLines(font, device, cellWidth, cell.text));
+            fonts.push_back(amounts ? fittedFont(font, device, cellWidth, cell.text) : font);
+            rowHeight = std::max(rowHeight, linesHeight(QFontMetrics(font, &device), texts.back()));
+        }
+        table.rowHeights.push_back(rowHeight + lineHeight / 3);
+        table.height += table.rowHeights.back();
+    }
+    return table;
+}
+
 }  // namespace
 
 void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
@@ -83,18 +131,29 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
     const QFont title = pageFont(device, kTitlePoints, true);
     const QFontMetrics metrics(body, &device);
     const QFontMetrics boldMetrics(bold, &device);
-    const int width = device.width();
-    const int height = device.height();
     const int pad = metrics.averageCharWidth();
     const int lineHeight = metrics.lineSpacing();
+    const int titleHeight = QFontMetrics(title, &device).lineSpacing();
+    const int headingHeight = titleHeight + 3 * lineHeight;
 
+    // A table longer than the page (a small page, long texts in every cell) is drawn smaller, as
+    // a whole: laid out again for the wider page the smaller scale gives, it is never longer.
+    int width = device.width();
+    int height = device.height();
+    TableLayout table = layOutTable(details, body, bold, device, width);
     painter.save();
+    if (const int needed = headingHeight + table.height; needed > height) {
+        const double scale = static_cast<double>(height) / needed;
+        painter.scale(scale, scale);
+        width = static_cast<int>(width / scale);
+        height = static_cast<int>(height / scale);
+        table = layOutTable(details, body, bold, device, width);
+    }
     painter.setPen(Qt::black);
 
     // The heading: what the page is, for whom, when, and the offers' rating and count.
     int y = 0;
     painter.setFont(title);
-    const int titleHeight = QFontMetrics(title, &device).lineSpacing();
     painter.drawText(QRect(0, y, width, titleHeight), Qt::AlignLeft | Qt::AlignTop,
                      QStringLiteral("Offer Details"));
     y += titleHeight;
@@ -110,19 +169,13 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
                      metrics.elidedText(details.summary, Qt::ElideRight, width));
     y += 2 * lineHeight;
 
-    // The columns: the labels as wide as the widest (within its share), the offers alike.
-    int labelWidth = 0;
-    for (const OfferDetailsRow& row : details.rows) {
-        labelWidth = std::max(labelWidth, boldMetrics.horizontalAdvance(row.label) + 2 * pad);
-    }
-    labelWidth = std::min(labelWidth, static_cast<int>(width * kWidestLabelShare));
-    const int offers = static_cast<int>(details.offers.size());
-    const int columnWidth = offers > 0 ? (width - labelWidth) / offers : 0;
-    const auto columnLeft = [&](int k) { return labelWidth + k * columnWidth; };
+    const int columnWidth = table.columnWidth;
+    const auto columnLeft = [&](int k) { return table.labelWidth + k * columnWidth; };
     const QPen rule(Qt::black, std::max(1, device.logicalDpiY() / 144));
     const QPen thinRule(Qt::gray, std::max(1, device.logicalDpiY() / 300));
 
     painter.setFont(bold);
+    const int offers = static_cast<int>(details.offers.size());
     for (int k = 0; k < offers; ++k) {
         painter.drawText(
             QRect(columnLeft(k) + pad, y, columnWidth - 2 * pad, lineHeight),
@@ -134,35 +187,19 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
     painter.drawLine(0, y, width, y);
 
     for (std::size_t r = 0; r < details.rows.size(); ++r) {
-        const OfferDetailsRow& row = details.rows[r];
-        const QString label = fittedLines(bold, device, labelWidth - pad, row.label);
-        int rowHeight = linesHeight(boldMetrics, label);
-        // The terms wrap; the pay rows hold amounts, kept whole on one line at a smaller font.
-        const bool amounts = row.field == nullptr;
-        std::vector<QString> texts;
-        std::vector<QFont> fonts;
-        for (const OfferDetailsCell& cell : row.cells) {
-            const QFont& font = cell.best ? bold : body;
-            const int cellWidth = columnWidth - 2 * pad;
-            texts.push_back(amounts ? cell.text : fittedLines(font, device, cellWidth, cell.text));
-            fonts.push_back(amounts ? fittedFont(font, device, cellWidth, cell.text) : font);
-            rowHeight = std::max(rowHeight, linesHeight(QFontMetrics(font, &device), texts.back()));
-        }
-        rowHeight += lineHeight / 3;
-        if (y + rowHeight > height) {
-            break;  // one page: the foot of a very long table is cut
-        }
+        const bool amounts = details.rows[r].field == nullptr;
+        const int rowHeight = table.rowHeights[r];
         painter.setPen(Qt::black);
         painter.setFont(bold);
-        painter.drawText(QRect(0, y + lineHeight / 6, labelWidth - pad, rowHeight),
-                         Qt::AlignLeft | Qt::AlignTop, label);
-        for (std::size_t k = 0; k < texts.size(); ++k) {
-            painter.setFont(fonts[k]);
+        painter.drawText(QRect(0, y + lineHeight / 6, table.labelWidth - pad, rowHeight),
+                         Qt::AlignLeft | Qt::AlignTop, table.labels[r]);
+        for (std::size_t k = 0; k < table.texts[r].size(); ++k) {
+            painter.setFont(table.fonts[r][k]);
             const int left = columnLeft(static_cast<int>(k));
             const Qt::Alignment align = amounts ? Qt::AlignRight : Qt::AlignLeft;
             painter.drawText(QRect(left + pad, y + lineHeight / 6, columnWidth - 2 * pad,
                                    rowHeight - lineHeight / 3),
-                             static_cast<int>(align | Qt::AlignTop), texts[k]);
+                             static_cast<int>(align | Qt::AlignTop), table.texts[r][k]);
         }
         y += rowHeight;
         // A heavier rule between the terms and the pay.

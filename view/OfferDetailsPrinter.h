@@ -12,7 +12,7 @@ class QPrinter;
 
 // Paints the offers side by side on one page (view/OfferDetails.h): a heading with the unit's
 // name (the "Unit Name" setting) and `date`, then one column per offer with the ten terms and
-// what each offer pays, the best total in bold. A table too long for the page is cut at its foot.
+// what each offer pays, the best total in bold. A table too long for the page is drawn smaller.
 // File > Print Offer Details and --export-details both call this one routine.
 void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
                            const ContractDocument& doc, const QDate& date,

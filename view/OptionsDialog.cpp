@@ -29,13 +29,28 @@ QLineEdit* addEdit(QDialog& dialog, const DialogUnits& units, int id, const QStr
     return edit;
 }
 
+// The generation reads the stored text with parseNumber: "100,000" pays 100 a month.
+double readBasePay(const QString& typed) {
+    return parseNumber(fromDialogText(typed));
+}
+
+QString readingText(const QString& amount) {
+    return QObject::tr("read as %1 C-Bills").arg(amount);
+}
+
+// The reading in the room beside the box. A number too long for it is written with an exponent,
+// which still tells its size (the point of the reading), and the tip holds every digit.
+void showBasePayReading(QLabel& label, const QString& typed) {
+    const QString whole = basePayReading(typed);
+    const bool fits = label.fontMetrics().horizontalAdvance(whole) <= label.width();
+    label.setText(fits ? whole : readingText(QLocale().toString(readBasePay(typed), 'e', 3)));
+    label.setToolTip(fits ? QString() : whole);
+}
+
 }  // namespace
 
 QString basePayReading(const QString& typed, const QLocale& locale) {
-    // The generation reads the stored text with parseNumber: "100,000" pays 100 a month.
-    const double pay = parseNumber(fromDialogText(typed));
-    return QObject::tr("read as %1 C-Bills")
-        .arg(locale.toString(pay, 'f', QLocale::FloatingPointShortest));
+    return readingText(locale.toString(readBasePay(typed), 'f', QLocale::FloatingPointShortest));
 }
 
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
@@ -77,7 +92,7 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     QLabel* reading =
         addStaticText(*this, units, kBasePayReadingId, basePayReading({}), {120, 83, 100, 8});
     connect(m_basePayEdit, &QLineEdit::textChanged, reading,
-            [reading](const QString& text) { reading->setText(basePayReading(text)); });
+            [reading](const QString& text) { showBasePayReading(*reading, text); });
 
     m_unitSizeEdit =
         addEdit(*this, units, kUnitSizeId, tr("Size of Unit (eg. 2 Regiments)"), {10, 100, 94, 8},

@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include "storage/ExportFile.h"
+#include "view/PrintQueue.h"
 
 namespace {
 
@@ -38,29 +39,41 @@ QByteArray renderPdf(const QPrinter& printer, const PaintPages& paint) {
 PrintOutcome runPrintJob(QPrinter& printer, const QString& documentPath, const PaintPages& paint) {
     const QString file = printer.outputFileName();
     if (file.isEmpty()) {
+        if (QString refused = queueRefusal(printer); !refused.isEmpty()) {
+            return {false, {}, refused};
+        }
         QPainter painter;
         if (!painter.begin(&printer)) {
-            return {false, {}};
+            return {false, {}, {}};
         }
         paint(painter, printer);
-        return {painter.end(), {}};
+        if (!painter.end()) {
+            return {false, {}, {}};
+        }
+        if (QString refused = jobRefusal(printer); !refused.isEmpty()) {
+            return {false, {}, refused};
+        }
+        return {};
     }
 
     // Refused before the pages are painted: the document stays as it is and nothing is made.
     if (QString refused = refuseOpenDocument(file, documentPath); !refused.isEmpty()) {
-        return {true, refused};
+        return {true, refused, {}};
     }
     const QByteArray pdf = renderPdf(printer, paint);
     if (pdf.isEmpty()) {
-        return {false, {}};
+        return {false, {}, {}};
     }
     if (QString problem = writeExportFile(file, pdf, documentPath); !problem.isEmpty()) {
-        return {true, problem};
+        return {true, problem, {}};
     }
     return {};
 }
 
 QString printProblem(const PrintOutcome& outcome) {
+    if (!outcome.queueProblem.isEmpty()) {
+        return outcome.queueProblem;
+    }
     if (!outcome.printerOk) {
         return QCoreApplication::translate("PrintJob", "Could not start print job.");
     }

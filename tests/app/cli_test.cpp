@@ -45,6 +45,8 @@ protected:
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        // A window start hands its file over to a program running on this folder's socket.
+        env.insert("XDG_RUNTIME_DIR", home.path());
         env.insert("LC_ALL", locale);
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
@@ -373,9 +375,10 @@ TEST_F(CommandLineTest, oddsJsonAndCsvCarryTheSameCountsThatAddUp) {
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
-    EXPECT_EQ(root.keys(), QStringList({"meanMultiplier", "offerCount", "offers", "rating",
-                                        "samples", "seed", "terms"}));
+    EXPECT_EQ(root.keys(), QStringList({"choices", "meanMultiplier", "offerCount", "offers",
+                                        "rating", "samples", "seed", "terms"}));
     EXPECT_EQ(root["rating"].toString(), "C");
+    EXPECT_EQ(root["choices"].toObject()["employer"].toString(), "Smith, \"Jr\"\t");
     EXPECT_EQ(root["samples"].toInt(), 3000);
     const QJsonObject offerCount = root["offerCount"].toObject();
     EXPECT_EQ(offerCount.keys(), QStringList({"0", "1", "2", "3", "4"}));
@@ -403,13 +406,19 @@ TEST_F(CommandLineTest, oddsJsonAndCsvCarryTheSameCountsThatAddUp) {
     }
     EXPECT_GT(terms["employer"].toObject()["Smith, \"Jr\"\t"].toInt(), 0);
     // Keys in the listing's order, values most common first.
-    EXPECT_LT(json.out.indexOf("\"employer\": {\"Smith"), json.out.indexOf("\"assignment\""));
+    EXPECT_LT(json.out.indexOf("\"employer\": {\"Smith"),
+              json.out.indexOf("\"assignment\"", json.out.indexOf("\"terms\"")));
 
     const Outcome csv = runProgram(args + QStringList{"--csv"});
     ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
     QStringList lines = splitLines(csv.out);
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.takeFirst(), "term,value,count,percentage");
+    ASSERT_GT(lines.size(), 5);
+    // What repeats the run comes first, as comments; a control character is spelled out there.
+    EXPECT_EQ(
+        lines.mid(0, 5),
+        QStringList({"# Rating: C", "# Samples: 3000", "# Seed: 18446744073709551615",
+                     "# Choices: Employer \"Smith, \"Jr\"\\x09\"", "term,value,count,percentage"}));
+    lines.remove(0, 5);
     std::map<std::pair<QString, QString>, int> csvCounts;
     const QRegularExpression row(R"(^(\w+),("(?:[^"]|"")*"|[^",]*),(\d+),(\d+\.\d{4})$)");
     for (const QString& line : lines) {
@@ -424,19 +433,40 @@ TEST_F(CommandLineTest, oddsJsonAndCsvCarryTheSameCountsThatAddUp) {
     EXPECT_EQ(csvCounts, counts);
 }
 
-// A run without a seed prints the one it took, and that seed repeats it.
+// A run without a seed says in every format which one it took, with the rating, the rolls and
+// the choices, and that seed repeats it.
 TEST_F(CommandLineTest, oddsPrintTheirSeedSoTheRunCanBeRepeated) {
-    const Outcome first = runProgram({"--odds", "B", "--rolls", "2000"});
-    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
-    const QRegularExpressionMatch seed =
-        QRegularExpression(R"(^Seed: +(\d+)$)", QRegularExpression::MultilineOption)
-            .match(first.out);
-    ASSERT_TRUE(seed.hasMatch()) << first.out.toStdString();
-    const Outcome again = runProgram(
-        {"--odds", "B", "--rolls", "2000", "--seed", seed.captured(1), "--threads", "1"});
-    EXPECT_EQ(again.out, first.out);
-    EXPECT_THAT(first.out.toStdString(),
-                StartsWith("Rating:             B\nSamples:            2000\n"));
+    const struct {
+        QString format;
+        QString seed;     // finds the seed the run took
+        QString carries;  // the rest of what repeats it
+    } formats[] = {
+        {"", R"(^Seed: +(\d+)$)",
+         R"(^Rating: +B\nSamples: +2000\nSeed: +\d+\nChoices: +Salvage Rights "Full Rights"\n)"},
+        {"--json", R"("seed": (\d+),)",
+         R"(^\{"rating": "B", "samples": 2000, "seed": \d+, "choices": \{.*"salvageRights": )"
+         R"("Full Rights", )"},
+        {"--csv", R"(^# Seed: (\d+)$)",
+         R"(^# Rating: B\n# Samples: 2000\n# Seed: \d+\n# Choices: Salvage Rights "Full Rights"\n)"
+         R"(term,value,count,percentage\n)"},
+    };
+    for (const auto& format : formats) {
+        QStringList args = {"--odds", "B", "--rolls", "2000", "--salvage", "Full Rights"};
+        if (!format.format.isEmpty()) {
+            args << format.format;
+        }
+        const Outcome first = runProgram(args);
+        ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+        EXPECT_EQ(first.err, "");
+        const QRegularExpressionMatch seed =
+            QRegularExpression(format.seed, QRegularExpression::MultilineOption).match(first.out);
+        ASSERT_TRUE(seed.hasMatch()) << first.out.toStdString();
+        EXPECT_TRUE(QRegularExpression(format.carries).match(first.out).hasMatch())
+            << first.out.toStdString();
+        const Outcome again =
+            runProgram(args + QStringList{"--seed", seed.captured(1), "--threads", "1"});
+        EXPECT_EQ(again.out, first.out) << format.format.toStdString();
+    }
 }
 
 // ---- files --------------------------------------------------------------------------------
@@ -632,6 +662,14 @@ TEST_F(CommandLineTest, anUnknownDashSwitchShowsTheUsageAndExitsWithTwo) {
     EXPECT_EQ(path.exitCode, 2);
     EXPECT_THAT(path.err.toStdString(), Not(HasSubstr("unknown switch")));
     EXPECT_THAT(path.err.toStdString(), HasSubstr("no display"));
+}
+
+// A launcher's print action may come without a file: that is said, not an empty path's fault.
+TEST_F(CommandLineTest, printWithoutAFileSaysThatNoFileWasNamed) {
+    noDisplay = true;
+    const Outcome run = runProgram({"/p"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err.toStdString(), HasSubstr("No file was named, so nothing was printed."));
 }
 
 TEST_F(CommandLineTest, largestSeedIsAccepted) {

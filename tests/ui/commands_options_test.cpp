@@ -169,4 +169,21 @@ TEST(OptionsBasePayReading, showsTheNumberTheGenerationReads) {
     }
 }
 
+// Beside the box the reading is never clipped: a number too long for the room shows with an
+// exponent, and its tip holds every digit.
+TEST(OptionsBasePayReading, aLongNumberFitsBesideTheBoxWithEveryDigitInTheTip) {
+    OptionsDialog dialog;
+    auto* pay = control<QLineEdit>(dialog, OptionsDialog::kBasePayId);
+    auto* reading = control<QLabel>(dialog, OptionsDialog::kBasePayReadingId);
+    for (const char* typed : {"100000", "123456789012345678901234"}) {
+        pay->setText(typed);
+        EXPECT_LE(reading->fontMetrics().horizontalAdvance(reading->text()), reading->width())
+            << typed;
+        const QString whole = basePayReading(typed);
+        EXPECT_EQ(reading->text() == whole, reading->toolTip().isEmpty()) << typed;
+        EXPECT_TRUE(reading->text() == whole || reading->toolTip() == whole) << typed;
+    }
+    EXPECT_TRUE(reading->text().contains("e+23")) << reading->text().toStdString();
+}
+
 }  // namespace

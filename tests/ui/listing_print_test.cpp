@@ -14,6 +14,7 @@
 #include "tests/support/PdfTools.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/ListingPrinter.h"
+#include "view/OfferDetailsPrinter.h"
 #include "view/PrintFont.h"
 
 namespace {
@@ -115,6 +116,34 @@ TEST_F(ListingPrintTest, aHugeValuePrintsQuicklyOnOnePage) {
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_LT(QFileInfo(printer.outputFileName()).size(), 1024 * 1024);
     EXPECT_EQ(pdfLayoutText(printer.outputFileName()).count('\f'), 1);
+}
+
+// A details table longer than its page (long texts in every cell, a small page) is drawn smaller
+// rather than cut at its foot: the last row, transport "21%, 31%", is on the page, inside it.
+TEST_F(ListingPrintTest, detailsTableLongerThanThePageIsDrawnSmallerNotCut) {
+    const std::string words =
+        "Objective Raid against Clans on a planet far beyond the periphery's edge, with notes";
+    for (int k = 0; k < kMaxOffers; ++k) {
+        ContractOffer& offer = doc.m_offers[static_cast<std::size_t>(k)];
+        for (const auto field : ContractOffer::kFields) {
+            offer.*field = words;
+        }
+        offer.dsjsCompensation = "2" + std::to_string(k + 1) + "%";
+        offer.commercialCompensation = "3" + std::to_string(k + 1) + "%";
+    }
+    printer.setPageSize(QPageSize(QPageSize::A6));
+    ASSERT_TRUE(printOfferDetailsOn(printer, doc, QDate(3055, 1, 1)));
+    const QString pdf = printer.outputFileName();
+    EXPECT_EQ(pdfInfoField(pdf, "Pages"), "1");
+    const double pageHeight =
+        pdfInfoField(pdf, "Page size").section(' ', 2, 2).toDouble();  // "297.6 x 419.5 pts"
+    ASSERT_GT(pageHeight, 400.0);
+    const std::vector<PdfWord> all = pdfWords(pdf);
+    for (const char* lastRow : {"21%,", "31%", "24%,", "34%"}) {
+        const PdfWord* word = find(all, lastRow);
+        ASSERT_NE(word, nullptr);
+        EXPECT_LE(word->yMax, pageHeight) << lastRow;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressDialog>
@@ -104,31 +105,58 @@ TEST_F(MainWindowTest, startsUntitled525WideScreenLess25TallCentredWithoutStatus
     EXPECT_EQ(shownTitle(window), "Untitled - Zuvaduro");
 }
 
-// Under a window manager the title bar once started above the screen: the whole frame must lie
-// on the available area, the client area keeping its width and, room permitting, its height.
-TEST(FramePlacementTest, theWholeFrameLiesOnTheAvailableArea) {
+// The main window at start (with room for the details), widened for them, and a 960x720 side
+// window all lie with their frames on the available area; a scaled screen ("at1.5") is given as
+// Qt sees it, its size and frame divided by the scale.
+TEST(FramePlacementTest, placesEveryWindowWithItsFrameOnTheAvailableArea) {
     const struct {
         const char* name;
         QRect screen;
         QRect available;
         QMargins frame;
-        FramePlacement expected;
+        int detailsRoom;
+        FramePlacement start;  // with the details' room
+        QRect widened;         // the start without the details, widened for them
+        QRect side;
     } rows[] = {
         // clang-format off
-        {"unframed",   {0, 0, 800, 600},  {0, 0, 800, 600},   {},            {{137, 12}, {525, 575}}},
-        {"framed",     {0, 0, 1024, 768}, {0, 0, 1024, 768},  {1, 20, 1, 5}, {{248, 0},  {525, 743}}},
-        {"panelAbove", {0, 0, 1024, 768}, {0, 30, 1024, 738}, {1, 20, 1, 5}, {{248, 30}, {525, 713}}},
-        {"narrow",     {0, 0, 480, 640},  {0, 0, 480, 640},   {},            {{0, 12},   {525, 615}}},
+        {"unframed",   {0, 0, 800, 600},  {0, 0, 800, 600},   {},            500, {{0, 12},   {800, 575}},
+         {0, 12, 800, 575},    {0, 0, 800, 600}},
+        {"framed",     {0, 0, 1024, 768}, {0, 0, 1024, 768},  {1, 20, 1, 5}, 500, {{0, 0},    {1022, 743}},
+         {1, 20, 1022, 743},   {32, 31, 960, 720}},
+        {"panelAbove", {0, 0, 1024, 768}, {0, 30, 1024, 738}, {1, 20, 1, 5}, 500, {{0, 30},   {1022, 713}},
+         {1, 50, 1022, 713},   {32, 50, 960, 713}},
+        {"narrow",     {0, 0, 480, 640},  {0, 0, 480, 640},   {},            500, {{0, 12},   {525, 615}},
+         {0, 12, 525, 615},    {0, 0, 480, 640}},
+        {"1366",       {0, 0, 1366, 768}, {0, 0, 1366, 768},  {1, 20, 1, 5}, 833, {{3, 0},    {1358, 743}},
+         {7, 20, 1358, 743},   {203, 31, 960, 720}},
+        {"1366at1.5",  {0, 0, 910, 512},  {0, 0, 910, 512},   {1, 13, 1, 3}, 600, {{0, 4},    {908, 487}},
+         {1, 17, 908, 487},    {1, 13, 908, 496}},
+        {"1600at2",    {0, 0, 800, 450},  {0, 0, 800, 450},   {1, 10, 1, 3}, 675, {{0, 6},    {798, 425}},
+         {1, 16, 798, 425},    {1, 10, 798, 437}},
         // clang-format on
     };
     for (const auto& row : rows) {
-        const FramePlacement placed = placeMainWindow(row.screen, row.available, row.frame);
-        EXPECT_EQ(placed.frameTopLeft, row.expected.frameTopLeft) << row.name;
-        EXPECT_EQ(placed.clientSize, row.expected.clientSize) << row.name;
-        const QRect frame(placed.frameTopLeft, placed.clientSize.grownBy(row.frame));
-        if (row.available.width() >= frame.width()) {
-            EXPECT_TRUE(row.available.contains(frame)) << row.name;
-        }
+        const auto onArea = [&row](const QRect& client) {
+            const QRect frame = client.marginsAdded(row.frame);
+            return row.available.contains(frame) || frame.width() > row.available.width();
+        };
+        const FramePlacement start =
+            placeMainWindow(row.screen, row.available, row.frame, row.detailsRoom);
+        EXPECT_EQ(start, row.start) << row.name;
+        const QPoint toClient(row.frame.left(), row.frame.top());
+        EXPECT_TRUE(onArea(QRect(start.frameTopLeft + toClient, start.clientSize))) << row.name;
+
+        const FramePlacement alone = placeMainWindow(row.screen, row.available, row.frame);
+        const QRect aloneClient(alone.frameTopLeft + toClient, alone.clientSize);
+        const QRect widened = widenedClient(aloneClient, row.frame, row.available,
+                                            kMainClientWidth + row.detailsRoom);
+        EXPECT_EQ(widened, row.widened) << row.name;
+        EXPECT_TRUE(onArea(widened)) << row.name;
+
+        const QRect side = placeSideWindow(QSize(960, 720), row.available, row.frame);
+        EXPECT_EQ(side, row.side) << row.name;
+        EXPECT_TRUE(row.available.contains(side.marginsAdded(row.frame))) << row.name;
     }
 }
 
@@ -771,20 +799,48 @@ TEST_F(MainWindowTest, offerDetailsFollowEveryChangeAndEditAsTheListingDoes) {
     EXPECT_FALSE(second.offerDetails()->isHidden());
 }
 
-// Showing the details widens the window for them rather than squeezing the listing, and hiding
-// them gives the width back.
-TEST_F(MainWindowTest, offerDetailsWidenTheWindowAndHidingThemNarrowsItAgain) {
+// Showing the details widens the window for them rather than squeezing the listing, moving it
+// left where its right edge would leave the screen; hiding them gives the width and the place
+// back. Where the dock is narrower than its columns, they narrow and wrap rather than scroll.
+TEST_F(MainWindowTest, offerDetailsWidenTheWindowAndHidingThemGivesItBack) {
+    const QRect available = window.screen()->availableGeometry();
     window.show();
-    window.resize(kMainClientWidth, 400);
-    prompts.ratingAnswer = "A";
-    window.view()->newRandom();
+    window.setGeometry(available.right() - kMainClientWidth - 10, available.top() + 20,
+                       kMainClientWidth, 400);
+    const QRect before = window.geometry();
     window.action(Command::OfferDetails)->trigger();
     QApplication::processEvents();
-    EXPECT_GT(window.width(), kMainClientWidth);
-    EXPECT_LE(window.frameGeometry().right(), window.screen()->availableGeometry().right());
-    EXPECT_GE(window.centralWidget()->width() + window.offerDetails()->width(), kMainClientWidth);
+    ASSERT_GE(available.width(), kMainClientWidth + window.offerDetails()->preferredWidth() + 10)
+        << "the test screen leaves no room for the details";
+    EXPECT_EQ(window.centralWidget()->width(), kMainClientWidth);
+    EXPECT_LT(window.x(), before.x());
+    EXPECT_LE(window.frameGeometry().right(), available.right());
     window.action(Command::OfferDetails)->trigger();
-    EXPECT_EQ(window.width(), kMainClientWidth);
+    QApplication::processEvents();
+    EXPECT_EQ(window.geometry(), before);
+
+    testsupport::fillOffers(doc, kMaxOffers);
+    for (ContractOffer& offer : doc.m_offers) {
+        for (const auto field : ContractOffer::kFields) {
+            offer.*field = "Federated Commonwealth";
+        }
+        offer.paymentMultiplier = "7.02x Pay = (702000.00 C-Bills)";
+    }
+    OfferDetailsDock& dock = *window.offerDetails();
+    dock.refresh();
+    QTableWidget& table = *dock.table();
+    dock.setFloating(true);
+    dock.show();
+    dock.resize(dock.preferredWidth(), 500);
+    QApplication::processEvents();
+    const auto columns = [&table] { return table.horizontalHeader()->length(); };
+    const int natural = columns();
+    EXPECT_LE(natural, table.viewport()->width());
+    dock.resize(dock.preferredWidth() - 100, 500);
+    QApplication::processEvents();
+    EXPECT_LT(columns(), natural);
+    EXPECT_LE(columns(), table.viewport()->width()) << "no horizontal scrolling";
+    EXPECT_GT(table.rowHeight(3), table.rowHeight(kFirstPayRow + 1)) << "the multiplier wraps";
 }
 
 }  // namespace

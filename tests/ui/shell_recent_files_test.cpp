@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
 #include "document/MemorySettings.h"
 #include "shell/RecentFileList.h"
+#include "storage/QtSettingsStore.h"
+#include "tests/ui/shell_test_support.h"
 
 namespace {
 
@@ -45,11 +51,56 @@ TEST(RecentFileList, readsFile1ToFile4AndRewritesTheWholeSection) {
     EXPECT_FALSE(settings.contains("Recent File List", "File4"));
 }
 
-TEST(RecentFileList, writingAnEmptyListLeavesNoEntries) {
+// Two programs that each read the list at their start: each write keeps what the other wrote
+// in between, and this program's own additions come first.
+TEST(RecentFileList, writingKeepsWhatAnotherProgramWroteMeanwhile) {
     MemorySettings settings;
-    settings.writeText("Recent File List", "File1", "/d/a.did");
-    RecentFileList().writeList(settings);
-    EXPECT_FALSE(settings.contains("Recent File List", "File1"));
+    settings.writeText("Recent File List", "File1", "/d/old.did");
+    settings.writeText("Recent File List", "File2", "/d/gone.did");
+    RecentFileList mine;
+    RecentFileList theirs;
+    mine.readList(settings);
+    theirs.readList(settings);
+    mine.add("/d/mine.did");
+    mine.remove("/d/gone.did");
+    theirs.add("/d/theirs.did");
+    theirs.add("/d/more.did");
+    theirs.writeList(settings);
+    mine.writeList(settings);
+    const QStringList expected{"/d/mine.did", "/d/more.did", "/d/theirs.did", "/d/old.did"};
+    EXPECT_EQ(mine.entries(), expected);
+    EXPECT_EQ(settings.readText("Recent File List", "File2", ""), "/d/more.did");
+}
+
+// The same through the settings file, with the other program a real one: a print start opens
+// its file and so adds it to the list while this list is held.
+TEST(RecentFileList, keepsWhatAnotherProcessWroteToTheSettingsFile) {
+    QTemporaryDir home;
+    const QByteArray ownConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    const QString printed = home.filePath("printed.did");
+    ASSERT_TRUE(shelltest::writeFile(printed, shelltest::documentBytes("A", 0, {})));
+    {
+        QtSettingsStore settings;
+        RecentFileList mine;
+        mine.readList(settings);
+        mine.add("/d/mine.did");
+
+        QProcess other;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("XDG_RUNTIME_DIR", home.path());
+        other.setProcessEnvironment(env);
+        other.start(ZUVADURO_EXE, {"/pt", printed, "No Such Printer 4711", "drv", "port"});
+        ASSERT_TRUE(other.waitForFinished(30000));
+        ASSERT_EQ(settings.readText("Recent File List", "File1", ""), printed.toStdString());
+
+        mine.writeList(settings);
+    }
+    QSettings written(home.filePath("config/Rezurudo/Zuvaduro.conf"), QSettings::IniFormat);
+    EXPECT_EQ(written.value("Recent File List/File1").toString(), "/d/mine.did");
+    EXPECT_EQ(written.value("Recent File List/File2").toString(), printed);
+    qputenv("XDG_CONFIG_HOME", ownConfig);
 }
 
 struct DisplayCase {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
@@ -7,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -16,6 +19,7 @@
 #include "document/ContractDocument.h"
 #include "document/MemorySettings.h"
 #include "listing/OddsReport.h"
+#include "listing/OfferPay.h"
 #include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
@@ -47,8 +51,15 @@ TEST(OddsWindow, showsAndExportsWhatTheEngineCountsForItsChoices) {
     OfferChoices choices;
     choices.employer = "Kell Hounds";
     choices.paymentMultiplier = "5.5";  // typed: no entry starts with it
-    // New Custom's rule: "c" selects the entry "C".
+    // New Custom's rule: "c" selects the entry "C". The status line speaks the user's locale.
+    struct RestoreLocale {
+        QLocale before;
+        ~RestoreLocale() { QLocale::setDefault(before); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     OddsWindow window("c", choices, [&] { return document; });
+    window.resize(700, 520);
+    window.show();
     EXPECT_EQ(choice(window, 0)->currentText(), "C");
     EXPECT_EQ(choice(window, 1)->currentText(), "Kell Hounds");
     EXPECT_EQ(choice(window, 4)->currentText(), "5.5");
@@ -59,7 +70,13 @@ TEST(OddsWindow, showsAndExportsWhatTheEngineCountsForItsChoices) {
     const OddsResult expected = rollOdds(request);
     ASSERT_TRUE(window.result().has_value());
     EXPECT_EQ(*window.result(), expected);
-    EXPECT_TRUE(window.findChild<QLabel*>("oddsSummary")->text().contains("seed 77"));
+    // The line above the charts says how to roll them again.
+    const QString summary = window.findChild<QLabel*>("oddsSummary")->text();
+    EXPECT_TRUE(
+        summary.startsWith("Rating C, 5.000 rolls, seed 77; choices: Employer \"Kell "
+                           "Hounds\", Payment Multiplier \"5.5\". "));
+    EXPECT_TRUE(summary.endsWith(
+        " " + QString::number(*expected.meanMultiplier, 'f', 4).replace('.', ',') + "x."));
 
     auto* tabs = window.findChild<QTabWidget*>("oddsTabs");
     ASSERT_EQ(tabs->count(), 11);
@@ -73,14 +90,31 @@ TEST(OddsWindow, showsAndExportsWhatTheEngineCountsForItsChoices) {
     auto* employers = tabs->widget(1)->findChild<QTableWidget*>();
     ASSERT_EQ(employers->rowCount(), static_cast<int>(expected.terms[0].size()));
     EXPECT_EQ(employers->item(0, 0)->text().toStdString(), expected.terms[0][0].text);
+    // Lengths read by their months, shortest first, as the chart beside them.
+    auto* lengths = tabs->widget(3)->findChild<QTableWidget*>();
+    ASSERT_GT(lengths->rowCount(), 2);
+    for (int r = 1; r < lengths->rowCount(); ++r) {
+        EXPECT_LT(contractMonths(lengths->item(r - 1, 0)->text().toStdString()),
+                  contractMonths(lengths->item(r, 0)->text().toStdString()));
+    }
 
     EXPECT_EQ(window.exportCsv(dir.filePath("odds.csv")), "");
     QFile csv(dir.filePath("odds.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_EQ(csv.readAll().toStdString(), renderOddsCsv(expected));
-    tabs->setCurrentIndex(4);
-    EXPECT_EQ(window.exportChart(dir.filePath("chart.png")), "");
-    EXPECT_FALSE(QImage(dir.filePath("chart.png"), "PNG").isNull());
+    EXPECT_EQ(csv.readAll().toStdString(), renderOddsCsv(request, expected));
+    for (const int tab : {4, 3}) {  // a histogram, and bars that scroll
+        tabs->setCurrentIndex(tab);
+        EXPECT_EQ(window.exportChart(dir.filePath("chart.png")), "");
+        const QImage png(dir.filePath("chart.png"), "PNG");
+        ASSERT_FALSE(png.isNull());
+        EXPECT_EQ(QStringList({png.text("Rating"), png.text("Samples"), png.text("Seed")}),
+                  QStringList({"C", "5000", "77"}));
+        EXPECT_EQ(png.text("Choices"), "Employer \"Kell Hounds\", Payment Multiplier \"5.5\"");
+        // The caption above the chart, which is whole where its view scrolls.
+        QWidget* chart = qobject_cast<QSplitter*>(tabs->widget(tab))->widget(0);
+        auto* area = qobject_cast<QScrollArea*>(chart);
+        EXPECT_GT(png.height(), (area != nullptr ? area->widget() : chart)->height());
+    }
     EXPECT_NE(window.exportCsv(dir.filePath("no-folder/odds.csv")), "");
 
     QFile open(document);
@@ -127,6 +161,44 @@ TEST(OddsWindow, cancelAndCloseStopARunningRoll) {
     EXPECT_FALSE(window.isRunning());
 }
 
+// Escape stops a run and keeps the window with what was counted; a second Escape closes it. A
+// new run clears the last counts at once. Every button and label has a mnemonic of its own.
+TEST(OddsWindow, escapeCancelsThenClosesAndARunClearsTheLastCounts) {
+    OddsWindow window("B", OfferChoices{});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    startRun(window, 200, "4");
+    ASSERT_TRUE(waitForEnd(window));
+    auto* tabs = window.findChild<QTabWidget*>("oddsTabs");
+    ASSERT_EQ(tabs->count(), 11);
+
+    startRun(window, 1'000'000'000, "5");
+    ASSERT_TRUE(window.isRunning());
+    EXPECT_EQ(tabs->count(), 0);
+    EXPECT_FALSE(window.result().has_value());
+    EXPECT_FALSE(window.findChild<QAbstractButton*>("oddsExportCsv")->isEnabled());
+
+    auto* seed = window.findChild<QLineEdit*>("oddsSeed");
+    QTest::keyClick(seed, Qt::Key_Escape);
+    ASSERT_TRUE(waitForEnd(window));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.result() && window.result()->cancelled);
+    EXPECT_EQ(tabs->count(), 11);
+    QTest::keyClick(seed, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+
+    QString keys;  // of every button and label
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString text = widget->property("text").toString();
+        if (const qsizetype amp = text.indexOf('&'); amp >= 0 && amp + 1 < text.size()) {
+            EXPECT_FALSE(keys.contains(text[amp + 1].toLower())) << text.toStdString();
+            keys += text[amp + 1].toLower();
+        }
+    }
+    EXPECT_TRUE(window.findChild<QAbstractButton*>("oddsCancel")->text().contains('&'));
+    EXPECT_TRUE(window.findChild<QAbstractButton*>("oddsClose")->text().contains('&'));
+}
+
 TEST(OddsWindow, chartsFollowThePalette) {
     OddsWindow window("A", OfferChoices{});
     startRun(window, 100, "1");
@@ -136,10 +208,15 @@ TEST(OddsWindow, chartsFollowThePalette) {
     dark.setColor(QPalette::Text, QColor(230, 230, 230));
     window.setPalette(dark);
     const QList<QChartView*> views = window.findChildren<QChartView*>();
-    ASSERT_EQ(views.size(), 11);
+    ASSERT_EQ(views.size(), 2);  // the offers per roll and the multipliers
     for (QChartView* view : views) {
         EXPECT_EQ(view->chart()->backgroundBrush().color(), QColor(20, 20, 24));
         EXPECT_EQ(view->chart()->titleBrush().color(), QColor(230, 230, 230));
+    }
+    const QList<QScrollArea*> bars = window.findChildren<QScrollArea*>("oddsBarsArea");
+    ASSERT_EQ(bars.size(), 9);  // every other term
+    for (QScrollArea* area : bars) {
+        EXPECT_EQ(area->widget()->palette().color(QPalette::Base), QColor(20, 20, 24));
     }
 }
 

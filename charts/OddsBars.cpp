@@ -1,0 +1,188 @@
+#include "charts/OddsBars.h"
+
+#include <QHelpEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QTextLayout>
+#include <QToolTip>
+#include <algorithm>
+
+namespace {
+
+// A text of pathological length (a typed choice may be any length) stops after this many lines
+// with an ellipsis; its tooltip holds it whole.
+constexpr int kMostLines = 6;
+// The label column takes at most this share of the width; the bars need the rest.
+constexpr double kLabelShare = 0.45;
+
+// `text` in lines at most `width` wide: at word boundaries where it can, anywhere in a word wider
+// than the column.
+QStringList wrapped(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines.size() == kMostLines) {
+            const QFontMetrics metrics(font);
+            lines.back() = metrics.elidedText(lines.back() + text.mid(line.textStart()),
+                                              Qt::ElideRight, width);
+            break;
+        }
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    if (lines.isEmpty()) {
+        lines << QString();
+    }
+    return lines;
+}
+
+QString percentText(double percent) {
+    return QLocale().toString(percent, 'f', 2) + QStringLiteral(" %");
+}
+
+QFont titleFont(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+OddsBars::OddsBars(const QString& title, std::vector<Bar> bars, QWidget* parent)
+    : QWidget(parent), m_title(title), m_bars(std::move(bars)) {
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setMouseTracking(true);
+    setAccessibleName(title);
+}
+
+OddsBars::Layout OddsBars::layoutFor(int width) const {
+    const QFontMetrics metrics(font());
+    Layout layout;
+    layout.margin = metrics.height() / 2 + 2;
+    layout.titleHeight = QFontMetrics(titleFont(font())).height() + layout.margin;
+    const int inner = std::max(1, width - 2 * layout.margin);
+    int widest = 0;
+    for (const Bar& bar : m_bars) {
+        widest = std::max(widest, metrics.horizontalAdvance(bar.text));
+    }
+    const int gap = metrics.averageCharWidth();
+    layout.labelWidth =
+        std::max(1, std::min(widest, static_cast<int>(static_cast<double>(inner) * kLabelShare)));
+    layout.barLeft = layout.margin + layout.labelWidth + gap;
+    layout.barSpace = std::max(1, width - layout.barLeft - layout.margin - gap -
+                                      metrics.horizontalAdvance(percentText(100.0)));
+    int top = layout.margin + layout.titleHeight;
+    const int rowPadding = metrics.height() / 3;
+    for (const Bar& bar : m_bars) {
+        Row row;
+        row.lines = wrapped(bar.text, font(), layout.labelWidth);
+        row.top = top;
+        row.height = static_cast<int>(row.lines.size()) * metrics.lineSpacing() + 2 * rowPadding;
+        top += row.height;
+        layout.rows.push_back(std::move(row));
+    }
+    layout.height = top + layout.margin;
+    return layout;
+}
+
+int OddsBars::heightForWidth(int width) const {
+    return layoutFor(width).height;
+}
+
+QSize OddsBars::sizeHint() const {
+    const int width = std::max(480, fontMetrics().averageCharWidth() * 80);
+    return {width, heightForWidth(width)};
+}
+
+QSize OddsBars::minimumSizeHint() const {
+    const int width = fontMetrics().averageCharWidth() * 40;
+    return {width, 0};
+}
+
+int OddsBars::barAt(QPoint point) const {
+    const Layout layout = layoutFor(width());
+    for (std::size_t i = 0; i < layout.rows.size(); ++i) {
+        const Row& row = layout.rows[i];
+        if (point.y() >= row.top && point.y() < row.top + row.height) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool OddsBars::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int index = barAt(help->pos());
+        if (index < 0) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+        const Bar& bar = m_bars[static_cast<std::size_t>(index)];
+        QToolTip::showText(
+            help->globalPos(),
+            tr("%1\n%2 offers, %3")
+                .arg(bar.text, QLocale().toString(static_cast<qulonglong>(bar.count)),
+                     percentText(bar.percent)),
+            this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void OddsBars::paintEvent(QPaintEvent* /*event*/) {
+    const Layout layout = layoutFor(width());
+    const QFontMetrics metrics(font());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setFont(titleFont(font()));
+    painter.drawText(
+        QRect(layout.margin, layout.margin, width() - 2 * layout.margin, layout.titleHeight),
+        Qt::AlignHCenter | Qt::AlignTop, m_title);
+    painter.setFont(font());
+
+    double highest = 0;
+    for (const Bar& bar : m_bars) {
+        highest = std::max(highest, bar.percent);
+    }
+    const QColor fill = palette().color(QPalette::Highlight);
+    for (std::size_t i = 0; i < m_bars.size(); ++i) {
+        const Bar& bar = m_bars[i];
+        const Row& row = layout.rows[i];
+        painter.setPen(palette().color(QPalette::Text));
+        const int textHeight = static_cast<int>(row.lines.size()) * metrics.lineSpacing();
+        int y = row.top + (row.height - textHeight) / 2;
+        for (const QString& line : row.lines) {
+            painter.drawText(QRect(layout.margin, y, layout.labelWidth, metrics.lineSpacing()),
+                             Qt::AlignRight | Qt::AlignVCenter, line);
+            y += metrics.lineSpacing();
+        }
+        const int barHeight = std::min(row.height - 4, metrics.height() + metrics.height() / 3);
+        const int length =
+            highest > 0 ? static_cast<int>(bar.percent / highest * layout.barSpace) : 0;
+        const QRect shape(layout.barLeft, row.top + (row.height - barHeight) / 2,
+                          std::max(1, length), barHeight);
+        painter.setPen(fill.darker(130));
+        painter.setBrush(fill);
+        painter.drawRect(shape);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRect(shape.right() + metrics.averageCharWidth(), row.top,
+                               width() - shape.right(), row.height),
+                         Qt::AlignLeft | Qt::AlignVCenter, percentText(bar.percent));
+    }
+    if (m_bars.empty()) {
+        painter.drawText(rect(), Qt::AlignCenter, tr("No offers were rolled."));
+    }
+}

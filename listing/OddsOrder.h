@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "document/OfferTerms.h"
+#include "generate/Odds.h"
+
+// The order in which the odds window shows a term's values. Names keep the count's order (most
+// common first); amounts (months, a multiplier, a percentage) go by what they read as, smallest
+// first, so that neighbouring bars are neighbouring amounts.
+
+// What `text` reads as for a term of kind `values`: the months of a length, the factor of a
+// multiplier, the number before "%" of a percentage ("60%" is 60); nothing for names and for a
+// text that does not read ("Gamemaster's descretion", a typed "abc").
+std::optional<double> termAmount(TermValues values, std::string_view text);
+
+// `counted` (most common first, as the odds count them) in the order they are shown: for amounts,
+// those that read by amount, equal amounts in count order, then those that do not read in count
+// order; names unchanged.
+std::vector<OddsValue> inShownOrder(TermValues values, std::vector<OddsValue> counted);
