@@ -283,6 +283,18 @@
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
         <translation>Die Einträge in der Systemregistrierung wurden entfernt und die INI-Datei (falls vorhanden) wurde gelöscht.</translation>
     </message>
+    <message>
+        <source>The running Zuvaduro did not answer.</source>
+        <translation>Das laufende Zuvaduro hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The running Zuvaduro did not answer, so %1 was not opened.</source>
+        <translation>Das laufende Zuvaduro hat nicht geantwortet, daher wurde %1 nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>No file was named, so nothing was printed. Print a file with: zuvaduro /p FILE</source>
+        <translation>Es wurde keine Datei angegeben, daher wurde nichts gedruckt. Eine Datei druckt: zuvaduro /p DATEI</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -567,6 +579,19 @@
     </message>
 </context>
 <context>
+    <name>OddsBars</name>
+    <message>
+        <source>%1
+%2 offers, %3</source>
+        <translation>%1
+%2 Angebote, %3</translation>
+    </message>
+    <message>
+        <source>No offers were rolled.</source>
+        <translation>Es wurden keine Angebote gewürfelt.</translation>
+    </message>
+</context>
+<context>
     <name>OddsWindow</name>
     <message>
         <source>Odds - Zuvaduro</source>
@@ -609,10 +634,6 @@
         <translation>&amp;Los</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Rolls done</source>
         <translation>Erledigte Würfe</translation>
     </message>
@@ -629,24 +650,12 @@
         <translation>Diagramm als &amp;PNG exportieren...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>The charts are unavailable: their module (%1) could not be loaded from beside the program or from its library folder. The counts are shown as tables.</source>
         <translation>Die Diagramme sind nicht verfügbar: Ihr Modul (%1) konnte weder neben dem Programm noch aus seinem Bibliotheksordner geladen werden. Die Zählungen werden als Tabellen gezeigt.</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
         <translation>Der Startwert ist eine ganze Zahl von 0 bis 18446744073709551615.</translation>
-    </message>
-    <message>
-        <source>Rolling %1 times, seed %2...</source>
-        <translation>%1 Würfe, Startwert %2...</translation>
-    </message>
-    <message>
-        <source>Rating %1: %2 rolls with seed %3 gave %4 offers, mean payment multiplier %5.</source>
-        <translation>Einstufung %1: %2 Würfe mit Startwert %3 ergaben %4 Angebote, mittlerer Soldmultiplikator %5.</translation>
     </message>
     <message>
         <source>none</source>
@@ -687,6 +696,22 @@
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <translation>PNG-Bilder (*.png);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Rolling rating %1 %2 times with seed %3; choices: %4...</source>
+        <translation>Einstufung %1 wird %2-mal gewürfelt, Startwert %3; Auswahl: %4...</translation>
+    </message>
+    <message>
+        <source>Rating %1, %2 rolls, seed %3; choices: %4. They gave %5 offers, mean payment multiplier %6.</source>
+        <translation>Einstufung %1, %2 Würfe, Startwert %3; Auswahl: %4. Sie ergaben %5 Angebote, mittlerer Soldmultiplikator %6.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +854,17 @@
     </message>
 </context>
 <context>
+    <name>PrintQueue</name>
+    <message>
+        <source>The printer &quot;%1&quot; does not accept print jobs now, so nothing was printed.</source>
+        <translation>Der Drucker „%1“ nimmt zurzeit keine Druckaufträge an, daher wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print job, so nothing was printed: %2</source>
+        <translation>Der Drucker „%1“ hat den Druckauftrag nicht angenommen, daher wurde nichts gedruckt: %2</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -872,10 +908,6 @@
     <message>
         <source>multiplier (each bar from its value to the next)</source>
         <translation>Multiplikator (jeder Balken von seinem Wert bis zum nächsten)</translation>
-    </message>
-    <message>
-        <source>%1 others</source>
-        <translation>%1 weitere</translation>
     </message>
 </context>
 <context>

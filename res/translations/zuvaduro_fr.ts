@@ -283,6 +283,18 @@
         <source>System registry entries have been removed and the INI file (if any) was deleted.</source>
         <translation>Les entrées du registre système ont été supprimées et le fichier INI (s&apos;il existait) a été effacé.</translation>
     </message>
+    <message>
+        <source>The running Zuvaduro did not answer.</source>
+        <translation>Le Zuvaduro en cours d&apos;exécution n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The running Zuvaduro did not answer, so %1 was not opened.</source>
+        <translation>Le Zuvaduro en cours d&apos;exécution n&apos;a pas répondu, %1 n&apos;a donc pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>No file was named, so nothing was printed. Print a file with: zuvaduro /p FILE</source>
+        <translation>Aucun fichier n&apos;a été indiqué, rien n&apos;a donc été imprimé. Pour imprimer un fichier : zuvaduro /p FICHIER</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -567,6 +579,19 @@
     </message>
 </context>
 <context>
+    <name>OddsBars</name>
+    <message>
+        <source>%1
+%2 offers, %3</source>
+        <translation>%1
+%2 offres, %3</translation>
+    </message>
+    <message>
+        <source>No offers were rolled.</source>
+        <translation>Aucune offre n&apos;a été tirée.</translation>
+    </message>
+</context>
+<context>
     <name>OddsWindow</name>
     <message>
         <source>Odds - Zuvaduro</source>
@@ -609,10 +634,6 @@
         <translation>&amp;Lancer</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Rolls done</source>
         <translation>Tirages effectués</translation>
     </message>
@@ -629,24 +650,12 @@
         <translation>Exporter le graphique en &amp;PNG...</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>The charts are unavailable: their module (%1) could not be loaded from beside the program or from its library folder. The counts are shown as tables.</source>
         <translation>Les graphiques ne sont pas disponibles : leur module (%1) n&apos;a pu être chargé ni à côté du programme ni depuis son dossier de bibliothèques. Les comptes sont affichés en tableaux.</translation>
     </message>
     <message>
         <source>The seed is a whole number from 0 to 18446744073709551615.</source>
         <translation>La graine est un nombre entier de 0 à 18446744073709551615.</translation>
-    </message>
-    <message>
-        <source>Rolling %1 times, seed %2...</source>
-        <translation>%1 tirages, graine %2...</translation>
-    </message>
-    <message>
-        <source>Rating %1: %2 rolls with seed %3 gave %4 offers, mean payment multiplier %5.</source>
-        <translation>Cote %1 : %2 tirages avec la graine %3 ont donné %4 offres, multiplicateur de solde moyen %5.</translation>
     </message>
     <message>
         <source>none</source>
@@ -687,6 +696,22 @@
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <translation>Images PNG (*.png);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Rolling rating %1 %2 times with seed %3; choices: %4...</source>
+        <translation>Tirage de la cote %1, %2 fois, graine %3 ; choix : %4...</translation>
+    </message>
+    <message>
+        <source>Rating %1, %2 rolls, seed %3; choices: %4. They gave %5 offers, mean payment multiplier %6.</source>
+        <translation>Cote %1, %2 tirages, graine %3 ; choix : %4. Ils ont donné %5 offres, multiplicateur de solde moyen %6.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +854,17 @@
     </message>
 </context>
 <context>
+    <name>PrintQueue</name>
+    <message>
+        <source>The printer &quot;%1&quot; does not accept print jobs now, so nothing was printed.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de travaux pour le moment, rien n&apos;a donc été imprimé.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print job, so nothing was printed: %2</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pris le travail d&apos;impression, rien n&apos;a donc été imprimé : %2</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -872,10 +908,6 @@
     <message>
         <source>multiplier (each bar from its value to the next)</source>
         <translation>multiplicateur (chaque barre de sa valeur à la suivante)</translation>
-    </message>
-    <message>
-        <source>%1 others</source>
-        <translation>%1 autres</translation>
     </message>
 </context>
 <context>
