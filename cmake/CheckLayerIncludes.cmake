@@ -5,22 +5,23 @@
 # Folders: the arrows point down only. A folder always includes itself, and otherwise only the
 # folders its row names; app/ (the executable) includes anything and is not checked here.
 #
-#   document   <- generate <- listing <- storage <- session <- view <- shell, cli, charts
+#   document   <- generate <- rules, listing <- storage <- session <- view <- shell, cli, charts
 #
 # clang-format off
 set(allowed_document "")
 set(allowed_generate document)
+set(allowed_rules    document generate)
 set(allowed_listing  document generate)
-set(allowed_storage  document generate listing)
-set(allowed_session  document generate listing storage)
-set(allowed_view     document generate listing storage session)
-set(allowed_shell    document generate listing storage session view)
-set(allowed_cli      document generate listing storage session view)
-set(allowed_charts   document generate listing storage session view)
+set(allowed_storage  document generate rules listing)
+set(allowed_session  document generate rules listing storage)
+set(allowed_view     document generate rules listing storage session)
+set(allowed_shell    document generate rules listing storage session view)
+set(allowed_cli      document generate rules listing storage session view)
+set(allowed_charts   document generate rules listing storage session view)
 # clang-format on
-set(folders document generate listing storage session view shell cli charts app)
+set(folders document generate rules listing storage session view shell cli charts app)
 #
-# Qt, by library: core (document/, generate/, listing/) is standard C++ only, so no Qt header at
+# Qt, by library: core (document/, generate/, rules/, listing/) is standard C++ only, so no Qt header at
 # all; storage and session take only headers that one of QT_DIRS holds (QtCore; QtCore and QtGui);
 # ui takes any.
 

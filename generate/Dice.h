@@ -6,6 +6,8 @@
 struct DiceSpec {
     int faces = 6;
     int count = 1;
+
+    bool operator==(const DiceSpec&) const = default;
 };
 inline constexpr DiceSpec kOneDie{6, 1};
 inline constexpr DiceSpec kTwoDice{6, 2};

@@ -28,22 +28,25 @@ ChoiceViews viewsOf(const OfferChoices& choices) {
 
 // The order of these calls fixes which rolls each term consumes. The later terms read the
 // earlier ones without the Clans suffix.
-RolledTerms rollViews(Dice& dice, std::string_view rating, const ChoiceViews& choice) {
+RolledTerms rollViews(Dice& dice, std::string_view rating, const ChoiceViews& choice,
+                      const RuleSet& rules) {
     RolledTerms terms;
-    terms.employer = rollEmployer(dice, choice.employer);
-    terms.assignment = rollAssignment(dice, terms.employer, choice.assignment);
-    terms.contractLength = rollContractLength(dice, terms.assignment.name, choice.contractLength);
+    terms.employer = rollEmployer(dice, choice.employer, rules);
+    terms.assignment = rollAssignment(dice, terms.employer, choice.assignment, rules);
+    terms.contractLength =
+        rollContractLength(dice, terms.assignment.name, choice.contractLength, rules);
     terms.multiplierHundredths =
         rollPayMultiplier(dice, rating, terms.employer, terms.assignment.name,
-                          terms.assignment.againstClans, choice.paymentMultiplier);
+                          terms.assignment.againstClans, choice.paymentMultiplier, rules);
     terms.fixedMultiplier = choice.paymentMultiplier;
-    terms.straightSupport = rollStraightSupport(dice, rating, terms.employer, choice.support);
+    terms.straightSupport =
+        rollStraightSupport(dice, rating, terms.employer, choice.support, rules);
     terms.battleLossCompensation =
-        rollBattleLossCompensation(dice, rating, terms.employer, choice.support);
-    terms.dsjsCompensation = rollDsJsCompensation(dice, choice.transport);
-    terms.commercialCompensation = rollCommercialCompensation(dice, choice.transport);
-    terms.salvageRights = rollSalvageRights(dice, terms.employer, choice.salvageRights);
-    terms.commandRights = rollCommandRights(dice, terms.employer, choice.commandRights);
+        rollBattleLossCompensation(dice, rating, terms.employer, choice.support, rules);
+    terms.dsjsCompensation = rollDsJsCompensation(dice, choice.transport, rules);
+    terms.commercialCompensation = rollCommercialCompensation(dice, choice.transport, rules);
+    terms.salvageRights = rollSalvageRights(dice, terms.employer, choice.salvageRights, rules);
+    terms.commandRights = rollCommandRights(dice, terms.employer, choice.commandRights, rules);
     return terms;
 }
 
@@ -77,19 +80,21 @@ double RolledTerms::multiplier() const {
                                 : parseNumber(fixedMultiplier);
 }
 
-RolledTerms rollTerms(Dice& dice, std::string_view rating, const OfferChoices& choices) {
-    return rollViews(dice, rating, viewsOf(choices));
+RolledTerms rollTerms(Dice& dice, std::string_view rating, const OfferChoices& choices,
+                      const RuleSet& rules) {
+    return rollViews(dice, rating, viewsOf(choices), rules);
 }
 
-RolledTerms rollTerms(Dice& dice, std::string_view rating) {
-    return rollViews(dice, rating, ChoiceViews{});
+RolledTerms rollTerms(Dice& dice, std::string_view rating, const RuleSet& rules) {
+    return rollViews(dice, rating, ChoiceViews{}, rules);
 }
 
 double rollOfferTerms(Dice& dice, std::string_view rating, const OfferChoices& choices,
-                      ContractOffer& offer) {
-    return writeOffer(rollTerms(dice, rating, choices), offer);
+                      ContractOffer& offer, const RuleSet& rules) {
+    return writeOffer(rollTerms(dice, rating, choices, rules), offer);
 }
 
-double rollOfferTerms(Dice& dice, std::string_view rating, ContractOffer& offer) {
-    return writeOffer(rollTerms(dice, rating), offer);
+double rollOfferTerms(Dice& dice, std::string_view rating, ContractOffer& offer,
+                      const RuleSet& rules) {
+    return writeOffer(rollTerms(dice, rating, rules), offer);
 }

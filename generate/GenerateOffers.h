@@ -5,6 +5,7 @@
 
 #include "document/ContractOffer.h"
 #include "generate/AssignmentTables.h"
+#include "generate/RuleSet.h"
 
 class Dice;
 
@@ -14,7 +15,7 @@ class Dice;
 // pay, and it may follow each offer at once.
 
 // The ten terms of one offer as they fall, before they become an offer's texts: views into the
-// static tables or into the choices, so that rolling them copies no text. The assignment's name
+// rules or into the choices, so that rolling them copies no text. The assignment's name
 // comes without " against Clans" (its flag says so); a rolled multiplier is a count of hundredths
 // (its text is formatHundredths of it), a fixed one is the choice's text.
 struct RolledTerms {
@@ -36,13 +37,15 @@ struct RolledTerms {
 
 // The ten terms of one offer, rolled in their fixed order. `choices` fix terms as they stand
 // ("Random" rolls them); the views into them live as long as `choices`.
-RolledTerms rollTerms(Dice& dice, std::string_view rating, const OfferChoices& choices);
+RolledTerms rollTerms(Dice& dice, std::string_view rating, const OfferChoices& choices,
+                      const RuleSet& rules = builtInRules());
 // The same with every term rolled.
-RolledTerms rollTerms(Dice& dice, std::string_view rating);
+RolledTerms rollTerms(Dice& dice, std::string_view rating, const RuleSet& rules = builtInRules());
 
 // The ten terms rolled as rollTerms rolls them, written into `offer`; its dates and location are
 // left alone. Returns the number the multiplier text reads as, for appendPayAmount.
 double rollOfferTerms(Dice& dice, std::string_view rating, const OfferChoices& choices,
-                      ContractOffer& offer);
+                      ContractOffer& offer, const RuleSet& rules = builtInRules());
 // The same with every term rolled.
-double rollOfferTerms(Dice& dice, std::string_view rating, ContractOffer& offer);
+double rollOfferTerms(Dice& dice, std::string_view rating, ContractOffer& offer,
+                      const RuleSet& rules = builtInRules());

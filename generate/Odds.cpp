@@ -58,22 +58,24 @@ void countTerms(Tally& tally, const RolledTerms& terms) {
 }
 
 // Sample `index`: the generation a document seeded for it makes.
-void rollSample(Tally& tally, const OddsRequest& request, std::uint64_t index) {
+void rollSample(Tally& tally, const OddsRequest& request, const RuleSet& rules,
+                std::uint64_t index) {
     Generator generator(oddsSampleSeed(request.seed, index));
     Dice dice(generator);
-    const int count = rollOfferCount(dice, request.rating);
+    const int count = rollOfferCount(dice, request.rating, rules);
     ++tally.offerCounts[static_cast<std::size_t>(count)];
     if (count > 0) {
-        countTerms(tally, rollTerms(dice, request.rating, request.choices));
+        countTerms(tally, rollTerms(dice, request.rating, request.choices, rules));
     }
     for (int k = 1; k < count; ++k) {
-        countTerms(tally, rollTerms(dice, request.rating));
+        countTerms(tally, rollTerms(dice, request.rating, rules));
     }
 }
 
 void work(Tally& tally, const OddsRequest& request, std::atomic<std::uint64_t>& nextChunk,
           OddsProgress* progress) {
     const std::uint64_t total = request.samples;
+    const RuleSet& rules = request.rulesInUse();
     for (;;) {
         if (progress != nullptr && progress->cancel.load(std::memory_order_relaxed)) {
             return;
@@ -85,7 +87,7 @@ void work(Tally& tally, const OddsRequest& request, std::atomic<std::uint64_t>& 
         const std::uint64_t first = chunk * kChunkSamples;
         const std::uint64_t end = std::min(total, first + kChunkSamples);
         for (std::uint64_t i = first; i < end; ++i) {
-            rollSample(tally, request, i);
+            rollSample(tally, request, rules, i);
         }
         tally.samples += end - first;
         if (progress != nullptr) {

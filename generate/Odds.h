@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "document/ContractOffer.h"
 #include "document/OfferTerms.h"
+#include "generate/RuleSet.h"
 
 // The odds of a rating: many independent generations, counted. Sample i of a run seeded S is the
 // very generation a document seeded with oddsSampleSeed(S, i) makes for the rating and choices
@@ -54,6 +56,11 @@ struct OddsRequest {
     std::uint64_t samples = kDefaultOddsSamples;
     std::uint64_t seed = 0;
     int threads = 1;  // at least one; more than the work can use are not started
+    // The tables rolled on; null for the built-in ones. Shared, so that a run in the background
+    // keeps them alive however long it takes.
+    std::shared_ptr<const RuleSet> rules;
+
+    const RuleSet& rulesInUse() const { return rules ? *rules : builtInRules(); }
 };
 
 // Shared between a run and the thread that watches it: how far the run is, and the request to

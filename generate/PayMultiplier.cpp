@@ -6,60 +6,17 @@
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
 
 // Multiplying by 1 is exact in single and double precision, so "no factor" is written as 1.
 constexpr float kNoFactor = 1.0f;
-constexpr float kAgainstClansFactor = 2.0f;
 
-// clang-format off
-constexpr std::array<Keyed<float>, 3> kBaseByRating = {{
-    {"A", 3.0f},
-    {"B", 2.7f},
-    {"C", 2.4f},
-}};
-constexpr float kDefaultBase = 2.1f;  // "D" and any other text
-
-constexpr std::array<Keyed<float>, 5> kEmployerFactors = {{
-    {kFedCom,     1.3f},
-    {kRasalhague, 1.1f},
-    {kDraconis,   1.5f},
-    {kCapellan,   2.0f},
-    {kFreeWorlds, 1.6f},
-}};
-
-// Two dice, for "Corp" employers only.
-constexpr std::array<Range<float>, 3> kCorpFactors = {{
-    {0,   3, kNoFactor},
-    {4,   5, 1.4f},
-    {6,  12, 1.75f},
-}};
-
-constexpr std::array<Keyed<float>, 14> kAssignmentFactors = {{
-    {"Cadre Duty",         0.75f},
-    {"Defensive Campaign", 1.5f},
-    {"Diversionary Raid",  1.8f},
-    {"Extraction Raid",    1.4f},
-    {"Garrison Duty",      0.9f},
-    {"Guerrilla Warfare",  2.1f},
-    {"Objective Raid",     1.6f},
-    {"Pirate Hunting",     kNoFactor},
-    {"Planetary Assault",  1.5f},
-    {"Recon Raid",         1.4f},
-    {"Relief Duty",        1.3f},
-    {"Retainer",           1.3f},
-    {"Riot Duty",          kNoFactor},
-    {"Security Duty",      1.3f},
-}};
-// clang-format on
-
-static_assert(coversTotals(kCorpFactors, 0, 12));
-
-// "2.7 rating B"; a rating without a base of its own takes the base of "D".
-void recordBase(RollRecorder& recorder, std::string_view rating, float base) {
-    if (findKeyed(kBaseByRating, rating) || rating == "D") {
+// "2.7 rating B"; a rating the rules do not list takes their other-rating base.
+void recordBase(RollRecorder& recorder, std::string_view rating, float base, const RuleSet& rules) {
+    if (findKeyed(rules.payBases, rating)) {
         recorder.factor(base, "rating", rating);
     } else {
         recorder.factor(base, "other rating");
@@ -68,10 +25,10 @@ void recordBase(RollRecorder& recorder, std::string_view rating, float base) {
 
 // "x 0.9 Garrison Duty", "x 2 against Clans", "x 1 other assignment".
 void recordAssignment(RollRecorder& recorder, std::string_view assignment, float factor,
-                      bool againstClans) {
+                      bool againstClans, const RuleSet& rules) {
     if (againstClans) {
-        recorder.factor(kAgainstClansFactor, "against Clans");
-    } else if (findKeyed(kAssignmentFactors, assignment)) {
+        recorder.factor(rules.againstClansPayFactor, "against Clans");
+    } else if (assignmentFacts(assignment, rules).payFactor) {
         recorder.factor(factor, assignment);
     } else {
         recorder.factor(factor, "other assignment");
@@ -80,27 +37,27 @@ void recordAssignment(RollRecorder& recorder, std::string_view assignment, float
 
 }  // namespace
 
-float payBaseFor(std::string_view rating) {
-    return findKeyed(kBaseByRating, rating).value_or(kDefaultBase);
+float payBaseFor(std::string_view rating, const RuleSet& rules) {
+    return findKeyed(rules.payBases, rating).value_or(rules.otherRatingPayBase);
 }
 
-std::optional<float> namedEmployerPayFactor(std::string_view employer) {
-    return findKeyed(kEmployerFactors, employer);
+std::optional<float> namedEmployerPayFactor(std::string_view employer, const RuleSet& rules) {
+    return employerFacts(employer, rules).payFactor;
 }
 
-float corpPayFactorForRoll(int roll) {
-    return lookupRange(kCorpFactors, roll);
+float corpPayFactorForRoll(int roll, const RuleSet& rules) {
+    return lookupRange(rules.corpPayFactors, roll);
 }
 
-float assignmentPayFactor(std::string_view assignment) {
-    return findKeyed(kAssignmentFactors, assignment).value_or(kNoFactor);
+float assignmentPayFactor(std::string_view assignment, const RuleSet& rules) {
+    return assignmentFacts(assignment, rules).payFactor.value_or(rules.otherAssignmentPayFactor);
 }
 
 double payMultiplierProduct(float base, float employerFactor, float assignmentFactor,
-                            bool againstClans) {
+                            bool againstClans, const RuleSet& rules) {
     // Stored in single precision before the second factor: this rounding decides several texts.
     const float withEmployer = base * employerFactor;
-    const float last = againstClans ? kAgainstClansFactor : assignmentFactor;
+    const float last = againstClans ? rules.againstClansPayFactor : assignmentFactor;
     // Two single-precision values multiply exactly in double precision.
     return static_cast<double>(withEmployer) * static_cast<double>(last);
 }
@@ -113,38 +70,40 @@ void appendPayAmount(std::string& multiplierField, double multiplier, double bas
 
 std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
                                            std::string_view employer, std::string_view assignment,
-                                           bool againstClans, std::string_view choice) {
+                                           bool againstClans, std::string_view choice,
+                                           const RuleSet& rules) {
     return withRecord(dice, [&](const auto& record) -> std::optional<long long> {
         if (record.fixedTerm(RolledTerm::Multiplier, choice)) {
             return std::nullopt;
         }
-        const float base = payBaseFor(rating);
-        record.tell([&](RollRecorder& recorder) { recordBase(recorder, rating, base); });
+        const float base = payBaseFor(rating, rules);
+        record.tell([&](RollRecorder& recorder) { recordBase(recorder, rating, base, rules); });
+        const EmployerFacts facts = employerFacts(employer, rules);
         float employerFactor = kNoFactor;
-        if (const auto named = namedEmployerPayFactor(employer)) {
-            employerFactor = *named;
+        if (facts.payFactor) {
+            employerFactor = *facts.payFactor;
             record.tell([&](RollRecorder& recorder) { recorder.factor(employerFactor, employer); });
-        } else if (const EmployerKind kind = kindOfEmployer(employer); kind == EmployerKind::Corp) {
+        } else if (facts.kind == EmployerKind::Corp) {
             const int roll = dice.roll(kTwoDice);
-            const auto& row = lookupRow(kCorpFactors, roll);
+            const auto& row = lookupRow(rules.corpPayFactors, roll);
             employerFactor = row.value;
             record.tell([&](RollRecorder& recorder) {
                 recorder.rolledFactor(employerFactor, "Corp employer", roll, spanOf(row));
             });
         } else {
             record.tell([&](RollRecorder& recorder) {
-                recorder.factor(
-                    kNoFactor, kindName(kind),
-                    employerInTables(employer) ? "employer" : "employer (not in the tables)");
+                recorder.factor(kNoFactor, kindName(facts.kind),
+                                facts.inTables ? "employer" : "employer (not in the tables)");
             });
         }
-        const float assignmentFactor = assignmentPayFactor(assignment);
+        const float assignmentFactor = assignmentPayFactor(assignment, rules);
         const double product =
-            payMultiplierProduct(base, employerFactor, assignmentFactor, againstClans);
-        // Rolled products lie between 1.57 and 12.60, so they always have a hundredths form.
+            payMultiplierProduct(base, employerFactor, assignmentFactor, againstClans, rules);
+        // The built-in products lie between 1.57 and 12.60; a rules file's factors are checked to
+        // keep every product within what hundredths can hold.
         const long long inHundredths = *hundredths(product);
         record.tell([&](RollRecorder& recorder) {
-            recordAssignment(recorder, assignment, assignmentFactor, againstClans);
+            recordAssignment(recorder, assignment, assignmentFactor, againstClans, rules);
             recorder.product(formatHundredths(inHundredths));
         });
         return inHundredths;

@@ -32,7 +32,12 @@ void appendRow(std::string& text, RowSpan row) {
 
 }  // namespace
 
-RollRecorder::RollRecorder(RollRecord& record, bool again) : m_record(record), m_again(again) {}
+RollRecorder::RollRecorder(RollRecord& record, bool again, std::string_view rulesName)
+    : m_record(record), m_again(again) {
+    if (!rulesName.empty()) {
+        m_rulesPrefix.append("house rules '").append(rulesName).append("': ");
+    }
+}
 
 void RollRecorder::beginTerm(RolledTerm term, bool fixed) {
     const int offer = term == RolledTerm::Count ? 0 : m_offer;
@@ -53,6 +58,8 @@ void RollRecorder::beginTerm(RolledTerm term, bool fixed) {
     }
     if (fixed) {
         earlier->explanation += kFixedByChoice;
+    } else {
+        earlier->explanation += m_rulesPrefix;
     }
     m_pendingDice.clear();
     m_modifiers.clear();

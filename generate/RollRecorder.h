@@ -25,8 +25,10 @@ struct RowSpan {
 //   2.7 rating B x 1.3 Federated Commonwealth x 0.9 Garrison Duty = 3.16
 class RollRecorder {
 public:
-    // With `again`, each term is rolled again on its own and its explanation says so.
-    explicit RollRecorder(RollRecord& record, bool again = false);
+    // With `again`, each term is rolled again on its own and its explanation says so. A
+    // `rulesName` (empty for the built-in tables) starts the explanation of every rolled term:
+    // "house rules 'NAME': main table, ...".
+    explicit RollRecorder(RollRecord& record, bool again = false, std::string_view rulesName = {});
 
     // The offer (1..4) whose terms follow; the offer count is always offer 0.
     void beginOffer(int offer) { m_offer = offer; }
@@ -59,6 +61,7 @@ private:
 
     RollRecord& m_record;
     bool m_again;
+    std::string m_rulesPrefix;  // empty, or "house rules 'NAME': "
     int m_offer = 0;
     std::size_t m_current = 0;
     std::vector<int> m_pendingDice;  // the values rolled since the last step

@@ -2,50 +2,20 @@
 
 #include <cstddef>
 #include <iterator>
-#include <limits>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <type_traits>
 
 #include "document/ContractOffer.h"
 #include "generate/Dice.h"
 #include "generate/RollRecorder.h"
+#include "generate/RuleSet.h"
 
-// Building blocks shared by the term tables: ranges of totals, rows keyed by a name, tables that
-// lead to other tables, and the "Random" roll marker.
+// Building blocks shared by the term functions: looking up ranges of totals and rows keyed by a
+// name, rolling through tables that lead on, and the "Random" roll marker.
 
-// Open ends of ranges such as "3 or less" and "14 or more"; modifiers push totals past the dice.
-inline constexpr int kOrLess = std::numeric_limits<int>::min();
-inline constexpr int kOrMore = std::numeric_limits<int>::max();
-
-// A row of a printed table: every total from `low` to `high` inclusive gives `value`.
-template <typename T>
-struct Range {
-    int low;
-    int high;
-    T value;
-};
-
-// True when the rows are in ascending order, with no gap and no overlap, and cover [from, to].
-// Tables assert this at compile time, so a lookup can stop at the first row that reaches the total.
-template <typename Rows>
-constexpr bool coversTotals(const Rows& rows, int from, int to) {
-    if (std::size(rows) == 0 || rows[0].low > from) {
-        return false;
-    }
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        if (rows[i].low > rows[i].high) {
-            return false;
-        }
-        if (i > 0 && rows[i].low != rows[i - 1].high + 1) {
-            return false;
-        }
-    }
-    return rows[std::size(rows) - 1].high >= to;
-}
-
-// The row `total` reaches; a total outside the table is clamped to its first or last row.
+// The row `total` reaches; a total outside the table is clamped to its first or last row. The
+// rows run in ascending order without gaps (the built-in tables do, and rules files are checked).
 template <typename Rows>
 constexpr const auto& lookupRow(const Rows& rows, int total) {
     for (std::size_t i = 0; i + 1 < std::size(rows); ++i) {
@@ -125,58 +95,39 @@ auto withRecord(const Dice& dice, const Roll& roll) {
     return roll(Unrecorded{});
 }
 
-// Exact, whole-text membership test over a table of names; blank slots name nothing.
-template <typename Names>
-constexpr bool isOneOf(std::string_view text, const Names& names) {
-    for (std::string_view name : names) {
-        if (!name.empty() && text == name) {
-            return true;
-        }
-    }
-    return false;
+// Whether a table's text is exactly `text`. Most texts a roll compares differ in their length or
+// their first character, so those are looked at before the rest.
+inline bool sameText(const std::string& tableText, std::string_view text) {
+    return tableText.size() == text.size() &&
+           (text.empty() || (tableText[0] == text[0] && tableText.compare(text) == 0));
 }
-
-// A row keyed by an exact name: a rating, an employer or an assignment.
-template <typename T>
-struct Keyed {
-    std::string_view key;
-    T value;
-};
 
 // The value of the row whose key is exactly `key`, or nothing.
 template <typename Rows>
 constexpr auto findKeyed(const Rows& rows, std::string_view key)
     -> std::optional<std::remove_cvref_t<decltype(rows[0].value)>> {
     for (const auto& row : rows) {
-        if (row.key == key) {
+        if (sameText(row.key, key)) {
             return row.value;
         }
     }
     return std::nullopt;
 }
 
-// A table whose rows either give a result or send the roll on to another table: `Pick` has a
-// `next` member of the tables' enumeration, whose `None` means "this row is the result".
-template <typename Pick>
-struct NestedTable {
-    DiceSpec dice;
-    std::span<const Range<Pick>> rows;
-    std::string_view name;  // as an explanation names it: "periphery" (table)
-};
-
-// Rolls on `first` and follows the rows that name another table until one gives a result.
-// `tableFor` maps an enumerator to its NestedTable. Each table rolled on is one step of the
-// record.
-template <typename Record, typename Table, typename TableFor>
-auto rollNested(Dice& dice, const Record& record, Table first, TableFor tableFor) {
-    Table table = first;
+// Rolls on table `first` of a family and follows the rows that lead on until one gives a result.
+// `tableFor` maps a table's position to its NestedRules. Each table rolled on is one step of the
+// record. The rules are free of cycles (the built-in tables are, a rules file is checked), so the
+// walk ends.
+template <typename Record, typename TableFor>
+const TablePick& rollNested(Dice& dice, const Record& record, int first, TableFor tableFor) {
+    int table = first;
     for (;;) {
-        const auto nested = tableFor(table);
+        const NestedRules& nested = tableFor(table);
         const int total = dice.roll(nested.dice);
         const auto& row = lookupRow(nested.rows, total);
         record.tell(
             [&](RollRecorder& recorder) { recorder.rolled(nested.name, total, spanOf(row)); });
-        if (row.value.next == Table::None) {
+        if (row.value.next < 0) {
             return row.value;
         }
         table = row.value.next;

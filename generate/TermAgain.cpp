@@ -36,7 +36,7 @@ bool isRolledTerm(Field field) {
 }
 
 bool rollTermAgain(Dice& dice, std::string_view rating, Field field, double basePay,
-                   ContractOffer& offer) {
+                   ContractOffer& offer, const RuleSet& rules) {
     if (!isRolledTerm(field)) {
         return false;
     }
@@ -44,34 +44,34 @@ bool rollTermAgain(Dice& dice, std::string_view rating, Field field, double base
     const AssignmentInput assignment = assignmentAsRolled(offer.assignment);
     std::string& out = offer.*field;
     if (field == &ContractOffer::employer) {
-        out.assign(rollEmployer(dice, kRandomChoice));
+        out.assign(rollEmployer(dice, kRandomChoice, rules));
     } else if (field == &ContractOffer::assignment) {
-        const AssignmentPick pick = rollAssignment(dice, employer, kRandomChoice);
+        const AssignmentPick pick = rollAssignment(dice, employer, kRandomChoice, rules);
         std::string rolled(pick.name);
         if (pick.againstClans) {
             rolled += kAgainstClansSuffix;
         }
         out = std::move(rolled);
     } else if (field == &ContractOffer::contractLength) {
-        out.assign(rollContractLength(dice, assignment.name, kRandomChoice));
+        out.assign(rollContractLength(dice, assignment.name, kRandomChoice, rules));
     } else if (field == &ContractOffer::paymentMultiplier) {
-        const long long hundredths = *rollPayMultiplier(dice, rating, employer, assignment.name,
-                                                        assignment.againstClans, kRandomChoice);
+        const long long hundredths = *rollPayMultiplier(
+            dice, rating, employer, assignment.name, assignment.againstClans, kRandomChoice, rules);
         std::string multiplier = formatHundredths(hundredths);
         appendPayAmount(multiplier, static_cast<double>(hundredths) / 100.0, basePay);
         out = std::move(multiplier);
     } else if (field == &ContractOffer::straightSupport) {
-        out.assign(rollStraightSupport(dice, rating, employer, kRandomChoice));
+        out.assign(rollStraightSupport(dice, rating, employer, kRandomChoice, rules));
     } else if (field == &ContractOffer::battleLossCompensation) {
-        out.assign(rollBattleLossCompensation(dice, rating, employer, kRandomChoice));
+        out.assign(rollBattleLossCompensation(dice, rating, employer, kRandomChoice, rules));
     } else if (field == &ContractOffer::dsjsCompensation) {
-        out.assign(rollDsJsCompensation(dice, kRandomChoice));
+        out.assign(rollDsJsCompensation(dice, kRandomChoice, rules));
     } else if (field == &ContractOffer::commercialCompensation) {
-        out.assign(rollCommercialCompensation(dice, kRandomChoice));
+        out.assign(rollCommercialCompensation(dice, kRandomChoice, rules));
     } else if (field == &ContractOffer::salvageRights) {
-        out.assign(rollSalvageRights(dice, employer, kRandomChoice));
+        out.assign(rollSalvageRights(dice, employer, kRandomChoice, rules));
     } else {
-        out.assign(rollCommandRights(dice, employer, kRandomChoice));
+        out.assign(rollCommandRights(dice, employer, kRandomChoice, rules));
     }
     return true;
 }

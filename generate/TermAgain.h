@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "document/ContractOffer.h"
+#include "generate/RuleSet.h"
 
 class Dice;
 
@@ -18,4 +19,4 @@ bool isRolledTerm(std::string ContractOffer::*field);
 // assignment gains or loses " against Clans" as in a generation; the payment multiplier gets
 // its pay amount for `basePay`. Returns false, rolling nothing, when `field` is not a rolled term.
 bool rollTermAgain(Dice& dice, std::string_view rating, std::string ContractOffer::*field,
-                   double basePay, ContractOffer& offer);
+                   double basePay, ContractOffer& offer, const RuleSet& rules = builtInRules());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "listing/ListingPlan.h"
@@ -18,9 +19,10 @@ std::string oddsChoicesText(const OfferChoices& choices,
                             ValueControls controls = ValueControls::AsStored);
 
 // What repeats a run: the rating, the samples counted ("2000", or "150 of 2000 (cancelled)"),
-// the seed and the choices. Every odds output starts with these four.
+// the seed and the choices, and "Rules" when they are house rules. Every odds output starts with
+// these.
 struct OddsHeaderLine {
-    std::string label;  // "Rating", "Samples", "Seed", "Choices"
+    std::string label;  // "Rating", "Samples", "Seed", "Choices", "Rules"
     std::string value;
 };
 std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsResult& result,
@@ -32,8 +34,8 @@ std::vector<OddsHeaderLine> oddsHeader(const OddsRequest& request, const OddsRes
 std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
                            ValueControls controls = ValueControls::AsStored);
 
-// {"rating": ..., "samples": N, "seed": S, "choices": {"employer": "Random", ... (every choice by
-// its key)}, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
+// {"rating": ..., "samples": N, "seed": S, ["rules": NAME, for house rules,] "choices": {"employer":
+// "Random", ... (every choice by its key)}, "offerCount": {"0": n0, ... "4": n4}, "offers": total,
 //  "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n, ...}, ...}}
 // on one line, always valid UTF-8 (as the listing's JSON).
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result);
@@ -44,3 +46,22 @@ std::string renderOddsJson(const OddsRequest& request, const OddsResult& result)
 // is quoted, its quotes doubled. `controls` as for the listing.
 std::string renderOddsCsv(const OddsRequest& request, const OddsResult& result,
                           ValueControls controls = ValueControls::AsStored);
+
+// ---- two runs from the same seeds: the built-in tables and house rules named `rulesName` ----
+
+// The header of renderOddsText (with the rules), then per table each value that came up in either
+// run with its share in each and the difference in percentage points (house minus built-in),
+// values ordered by their built-in count, then their house count (most common first).
+std::string renderOddsCompareText(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName,
+                                  ValueControls controls = ValueControls::AsStored);
+// {"rules": NAME, "builtIn": <renderOddsJson of the built-in run>, "house": <of the house run,
+// which names the rules too>}
+std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName);
+// The `#` lines of renderOddsCsv (the rules named), then
+// "term,value,builtInCount,builtInPercentage,houseCount,housePercentage,difference", rows as
+// renderOddsCsv's.
+std::string renderOddsCompareCsv(const OddsRequest& request, const OddsResult& builtIn,
+                                 const OddsResult& house,
+                                 ValueControls controls = ValueControls::AsStored);

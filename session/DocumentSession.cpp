@@ -47,14 +47,16 @@ bool DocumentSession::record(const QString& text, const std::function<void()>& c
 
 void DocumentSession::generateOffers(const std::string& rating, const OfferChoices& choices) {
     DocumentContent content = m_doc.content();
-    ::generateOffers(content, rating, choices, m_doc.basePay(), m_generator, m_recordingRolls);
+    ::generateOffers(content, rating, choices, m_doc.basePay(), rules(), m_generator,
+                     m_recordingRolls);
     m_doc.setContent(std::move(content));
 }
 
 bool DocumentSession::rollTermAgain(const QString& text, int offer,
                                     std::string ContractOffer::*field) {
     DocumentContent content = m_doc.content();
-    if (!::rollTermAgain(content, offer, field, m_doc.basePay(), m_generator, m_recordingRolls)) {
+    if (!::rollTermAgain(content, offer, field, m_doc.basePay(), rules(), m_generator,
+                         m_recordingRolls)) {
         return false;
     }
     const auto index = static_cast<std::size_t>(offer);

@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "document/ContractDocument.h"
 #include "generate/Generator.h"
+#include "generate/RuleSet.h"
 #include "session/ContentCommand.h"
 #include "session/FileFlow.h"
 
@@ -41,6 +43,11 @@ public:
     // Whether generations and terms rolled again keep the roll record (they do unless told
     // otherwise). Without it they roll exactly the same dice, only faster.
     void setRecordingRolls(bool on) { m_recordingRolls = on; }
+    // The tables generations and terms rolled again use: the built-in ones unless set.
+    const RuleSet& rules() const { return m_rules ? *m_rules : builtInRules(); }
+    std::shared_ptr<const RuleSet> sharedRules() const { return m_rules; }
+    // Null goes back to the built-in tables.
+    void setRules(std::shared_ptr<const RuleSet> rules) { m_rules = std::move(rules); }
 
     // ---- changes: each one undoable step, and one `changed` ----
     // Runs `change` on the document once, now, and records what it did as one step named
@@ -98,6 +105,7 @@ private:
     // The content as the history last left it, shared with the steps on either side.
     ContentSnapshot m_current;
     bool m_recordingRolls = true;
+    std::shared_ptr<const RuleSet> m_rules;  // null: the built-in tables
     bool m_reading = false;
     bool m_quiet = false;  // while the history is rebuilt: nothing changes for anyone watching
 };

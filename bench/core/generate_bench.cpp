@@ -34,7 +34,7 @@ void BM_GenerateOffers(benchmark::State& state) {
     for (auto _ : state) {
         doc.resetToUntitled();
         DocumentContent content = doc.content();
-        generateOffers(content, content.rating, random, basePay, generator, record);
+        generateOffers(content, content.rating, random, basePay, builtInRules(), generator, record);
         benchmark::DoNotOptimize(content.offers);
         offers += content.offerCount;
     }
@@ -54,7 +54,8 @@ void BM_RenderListingText(benchmark::State& state) {
         Generator generator(seed);
         doc.resetToUntitled();
         DocumentContent content = doc.content();
-        generateOffers(content, content.rating, OfferChoices{}, doc.basePay(), generator);
+        generateOffers(content, content.rating, OfferChoices{}, doc.basePay(), builtInRules(),
+                       generator);
         doc.setContent(std::move(content));
     }
     for (auto _ : state) {

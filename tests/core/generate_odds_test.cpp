@@ -84,7 +84,7 @@ TEST(rollOdds, countsWhatSeparateOrdinaryGenerationsGive) {
         {"x", mission, 0},  // no modifier: many samples without offers
     };
     for (const auto& row : rows) {
-        const OddsRequest request{row.rating, row.choices, 400, row.seed, 3};
+        const OddsRequest request{row.rating, row.choices, 400, row.seed, 3, {}};
         const Expected expected = generateOneByOne(request);
         const OddsResult result = rollOdds(request);
         SCOPED_TRACE(row.rating);
@@ -112,7 +112,7 @@ TEST(rollOdds, countsWhatSeparateOrdinaryGenerationsGive) {
 }
 
 TEST(rollOdds, theNumberOfThreadsChangesNothing) {
-    OddsRequest request{"B", OfferChoices{}, 20000, 99, 1};
+    OddsRequest request{"B", OfferChoices{}, 20000, 99, 1, {}};
     const OddsResult one = rollOdds(request);
     for (int threads : {2, 7}) {
         request.threads = threads;
@@ -124,7 +124,7 @@ TEST(rollOdds, theNumberOfThreadsChangesNothing) {
 TEST(rollOdds, cancelStopsTheRunWithWhatWasCounted) {
     OddsProgress before;
     before.cancel = true;
-    const OddsResult none = rollOdds({"A", OfferChoices{}, 1000, 1, 2}, &before);
+    const OddsResult none = rollOdds({"A", OfferChoices{}, 1000, 1, 2, {}}, &before);
     EXPECT_TRUE(none.cancelled);
     EXPECT_EQ(none.samples, 0u);
     EXPECT_FALSE(none.meanMultiplier.has_value());
@@ -133,7 +133,7 @@ TEST(rollOdds, cancelStopsTheRunWithWhatWasCounted) {
     OddsProgress progress;
     OddsResult partial;
     std::thread run([&] {
-        partial = rollOdds({"A", OfferChoices{}, 1'000'000'000'000, 1, 2}, &progress);
+        partial = rollOdds({"A", OfferChoices{}, 1'000'000'000'000, 1, 2, {}}, &progress);
     });
     while (progress.samplesDone.load() == 0) {
         std::this_thread::yield();

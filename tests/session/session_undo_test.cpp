@@ -126,7 +126,7 @@ TEST(UndoHistory, aTermRolledAgainToTheSameTextChangesNothingAndAddsNoStep) {
     // What the session's next roll of the assignment comes to, written in beforehand.
     DocumentContent probe = doc.content();
     Generator dice = opened.session.generator();
-    rollTermAgain(probe, 0, &ContractOffer::assignment, doc.basePay(), dice);
+    rollTermAgain(probe, 0, &ContractOffer::assignment, doc.basePay(), builtInRules(), dice);
     doc.m_offers[0].assignment = probe.offers[0].assignment;
     const DocumentContent before = doc.content();
     EXPECT_FALSE(opened.session.rollTermAgain(QStringLiteral("Roll Assignment Again"), 0,

@@ -18,13 +18,14 @@ public:
 
     void generateOffers(const std::string& rating, const OfferChoices& choices) {
         DocumentContent data = content();
-        ::generateOffers(data, rating, choices, basePay(), m_generator, m_recordingRolls);
+        ::generateOffers(data, rating, choices, basePay(), builtInRules(), m_generator,
+                         m_recordingRolls);
         setContent(std::move(data));
     }
     bool rollTermAgain(int offer, std::string ContractOffer::*field) {
         DocumentContent data = content();
-        const bool rolled =
-            ::rollTermAgain(data, offer, field, basePay(), m_generator, m_recordingRolls);
+        const bool rolled = ::rollTermAgain(data, offer, field, basePay(), builtInRules(),
+                                            m_generator, m_recordingRolls);
         setContent(std::move(data));
         return rolled;
     }

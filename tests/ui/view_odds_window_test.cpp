@@ -66,7 +66,7 @@ TEST(OddsWindow, showsAndExportsWhatTheEngineCountsForItsChoices) {
 
     startRun(window, 5000, "77");
     ASSERT_TRUE(waitForEnd(window));
-    const OddsRequest request{"C", choices, 5000, 77, 1};
+    const OddsRequest request{"C", choices, 5000, 77, 1, {}};
     const OddsResult expected = rollOdds(request);
     ASSERT_TRUE(window.result().has_value());
     EXPECT_EQ(*window.result(), expected);
