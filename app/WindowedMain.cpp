@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
@@ -17,6 +18,7 @@
 #include "shell/DesktopApp.h"
 #include "shell/WindowCommandLine.h"
 #include "shell/WindowHandOver.h"
+#include "shell/WindowTranslations.h"
 #include "storage/AppIdentity.h"
 #include "storage/QtSettingsStore.h"
 
@@ -135,6 +137,8 @@ int runWindowed(int argc, char** argv) {
     QApplication application(argc, argv);
     setApplicationIdentity();
     QApplication::setApplicationVersion(QStringLiteral(ZUVADURO_VERSION));
+    // The window speaks the user's language; the listing and the printed pages do not.
+    const WindowTranslations translations{QLocale::system()};
 
     QtSettingsStore settings;
     DesktopApp desktop(settings, [&settings] { return settings.removeAll(); });

@@ -60,6 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The Qt libraries and everything else the program and its charts module link are found by
 # dpkg-shlibdeps; the platform and print plugins come with those same Qt packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Printing asks for "Courier New"; Liberation Mono has its metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Printing asks for "Courier New"; Liberation Mono has its metrics. Qt's own translations give
+# the standard buttons and dialogs the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 include(CPack)

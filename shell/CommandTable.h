@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <span>
 
+#include <QString>
+
 class ListingView;
 class MainWindow;
 class QAction;
@@ -59,6 +61,8 @@ struct CommandRow {
 const std::array<CommandRow, kCommandCount>& commandTable();
 const CommandRow& commandRow(Command command);
 
+// A text of the table (a row's text, tip or What's This?, a menu's title) in the user's language.
+QString commandText(const char* text);
 // The row's action, owned by `parent`: text, key, tip, picture (a second, sharper one when
 // `sharp`), What's This? and the number as objectName and data; nothing is connected yet.
 QAction* createCommandAction(const CommandRow& row, QObject* parent, bool sharp);

@@ -205,8 +205,8 @@ bool DesktopApp::unregister() {
         reportError(problem);
         return false;
     }
-    const QString message = QStringLiteral(
-        "System registry entries have been removed and the INI file (if any) was deleted.");
+    const QString message =
+        tr("System registry entries have been removed and the INI file (if any) was deleted.");
     if (hasRealDisplay()) {
         showProgramMessage(nullptr, QMessageBox::Information, message);
     } else {

@@ -24,6 +24,7 @@
 #include "shell/SvgIcon.h"
 #include "shell/WindowCommandLine.h"
 #include "shell/WindowFileFlows.h"
+#include "shell/WindowTranslations.h"
 #include "view/DialogPrompts.h"
 #include "view/ListingView.h"
 #include "view/OfferDetailsDock.h"
@@ -109,7 +110,7 @@ void MainWindow::createActions() {
 }
 
 void MainWindow::createToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -175,7 +176,7 @@ void MainWindow::addCommands(QWidget* target, std::span<const MenuEntry> entries
 
 void MainWindow::createMenus() {
     for (const MenuLayout& layout : menuBarLayout()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        QMenu* menu = menuBar()->addMenu(commandText(layout.title));
         addCommands(menu, layout.entries);
         if (m_fileMenu == nullptr) {  // the first menu is File
             m_fileMenu = menu;
@@ -208,8 +209,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::updateWindowTitle() {
     // "[*]" after the name: a modified document shows "Untitled* - Zuvaduro".
-    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title())) + QStringLiteral("[*]") +
-                   kAppTitle);
+    setWindowTitle(qtTitleText(windowDocumentName(m_doc)) + QStringLiteral("[*]") + kAppTitle);
     setWindowModified(m_session.isModified());
 }
 
@@ -220,10 +220,10 @@ void MainWindow::updateEditCommands() {
     };
     QAction* undo = action(Command::Undo);
     undo->setEnabled(history.canUndo());
-    undo->setText(stepText(QStringLiteral("&Undo"), history.undoText()));
+    undo->setText(stepText(commandText(commandRow(Command::Undo).text), history.undoText()));
     QAction* redo = action(Command::Redo);
     redo->setEnabled(history.canRedo());
-    redo->setText(stepText(QStringLiteral("&Redo"), history.redoText()));
+    redo->setText(stepText(commandText(commandRow(Command::Redo).text), history.redoText()));
     action(Command::RollTermAgain)->setEnabled(m_view->canRollCurrentTerm());
     setWindowModified(!history.isClean());
 }

@@ -1,5 +1,6 @@
 #include "shell/OpenProgress.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
@@ -41,14 +42,15 @@ bool readWithProgress(DocumentOpening& opening, QWidget* parent) {
         // A file's name is shown as it is, never taken for markup.
         auto* label = new QLabel(&progress);
         label->setTextFormat(Qt::PlainText);
-        label->setText(
-            QStringLiteral("Opening %1...").arg(QFileInfo(opening.absolutePath()).fileName()));
+        label->setText(QCoreApplication::translate("OpenProgress", "Opening %1...")
+                           .arg(QFileInfo(opening.absolutePath()).fileName()));
         progress.setLabel(label);
         progress.setAccessibleName(label->text());
         if (auto* bar = progress.findChild<QProgressBar*>()) {
-            bar->setAccessibleName(QStringLiteral("Share of the file read"));
+            bar->setAccessibleName(
+                QCoreApplication::translate("OpenProgress", "Share of the file read"));
         }
-        progress.setCancelButtonText(QStringLiteral("Cancel"));
+        progress.setCancelButtonText(QCoreApplication::translate("OpenProgress", "Cancel"));
         progress.setWindowModality(Qt::ApplicationModal);
         progress.setAutoClose(false);
         progress.setAutoReset(false);

@@ -9,7 +9,7 @@
 
 RecentFilesMenu::RecentFilesMenu(QMenu& menu, const RecentFileList& recent, QObject* parent)
     : QObject(parent), m_recent(recent) {
-    m_placeholder = menu.addAction(QStringLiteral("Recent File"));
+    m_placeholder = menu.addAction(tr("Recent File"));
     m_placeholder->setObjectName(QStringLiteral("recentFile"));
     m_placeholder->setData(kFirstRecentFile);
     m_placeholder->setEnabled(false);

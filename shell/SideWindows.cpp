@@ -1,5 +1,6 @@
 #include "shell/SideWindows.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <QWindow>
 
@@ -34,7 +35,7 @@ bool SideWindows::showHelpPage(const QString& page) {
         placeBesideOwner(*m_help, m_owner);
     }
     if (!m_help->showTopic(page)) {
-        m_prompts.warn(QStringLiteral("Failed to launch help."));
+        m_prompts.warn(QCoreApplication::translate("SideWindows", "Failed to launch help."));
         return false;
     }
     return true;

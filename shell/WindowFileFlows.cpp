@@ -4,14 +4,15 @@
 
 #include "session/DocumentSession.h"
 #include "shell/OpenProgress.h"
+#include "shell/WindowTranslations.h"
 #include "view/ListingView.h"
 #include "view/UiPrompts.h"
 
 WindowFileFlows::WindowFileFlows(DocumentSession& session, UiPrompts& prompts, QWidget& window,
                                  ListingView& view)
     : m_session(session), m_prompts(prompts), m_window(window), m_view(view) {
-    m_questions.saveChanges = [this](const QString& title) {
-        return m_prompts.askSaveChanges(title);
+    m_questions.saveChanges = [this](const QString&) {
+        return m_prompts.askSaveChanges(windowDocumentName(m_session.document()));
     };
     m_questions.savePath = [this](const QString& proposed, QString& path) {
         return m_prompts.askSavePath(proposed, path);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -25,7 +26,7 @@
 
 namespace {
 
-constexpr const char* kFailedToSave = "Failed to save document.";
+constexpr const char* kFailedToSave = QT_TRANSLATE_NOOP("DocumentFile", "Failed to save document.");
 constexpr const char* kDefaultSuffix = "DID";
 
 QString errorMessage(int error, const QString& path) {
@@ -260,7 +261,7 @@ SaveResult saveDocumentFile(ContractDocument& doc, const QString& path) {
     try {
         bytes = writeDocumentBytes(doc);
     } catch (const std::exception&) {
-        return {false, QString::fromUtf8(kFailedToSave)};
+        return {false, QCoreApplication::translate("DocumentFile", kFailedToSave)};
     }
     if (int error = replaceFileAtomically(absolute, bytes.data(), bytes.size())) {
         return {false, errorMessage(error, absolute)};

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 
@@ -42,22 +43,23 @@ struct CauseMessage {
     FileErrorCause cause;
     const char* message;
 };
-// In cause order, so that the cause's number indexes the table.
+// In cause order, so that the cause's number indexes the table. The window shows them in the
+// user's language; the command line, which loads no translation, prints them as they stand.
 constexpr CauseMessage kMessages[] = {
-    {FileErrorCause::Generic,          "An unknown error occurred while accessing %1."},
-    {FileErrorCause::FileNotFound,     "%1 was not found."},
-    {FileErrorCause::BadPath,          "%1 contains an invalid path."},
-    {FileErrorCause::TooManyOpenFiles, "%1 could not be opened because there are too many open files."},
-    {FileErrorCause::AccessDenied,     "Access to %1 was denied."},
-    {FileErrorCause::InvalidFile,      "An invalid file handle was associated with %1."},
-    {FileErrorCause::RemoveCurrentDir, "%1 could not be removed because it is the current directory."},
-    {FileErrorCause::DirectoryFull,    "%1 could not be created because the directory is full."},
-    {FileErrorCause::BadSeek,          "Seek failed on %1"},
-    {FileErrorCause::HardIo,           "A hardware I/O error was reported while accessing %1."},
-    {FileErrorCause::SharingViolation, "A sharing violation occurred while accessing %1."},
-    {FileErrorCause::LockViolation,    "A locking violation occurred while accessing %1."},
-    {FileErrorCause::DiskFull,         "Disk full while accessing %1."},
-    {FileErrorCause::EndOfFile,        "An attempt was made to access %1 past its end."},
+    {FileErrorCause::Generic,          QT_TRANSLATE_NOOP("FileError", "An unknown error occurred while accessing %1.")},
+    {FileErrorCause::FileNotFound,     QT_TRANSLATE_NOOP("FileError", "%1 was not found.")},
+    {FileErrorCause::BadPath,          QT_TRANSLATE_NOOP("FileError", "%1 contains an invalid path.")},
+    {FileErrorCause::TooManyOpenFiles, QT_TRANSLATE_NOOP("FileError", "%1 could not be opened because there are too many open files.")},
+    {FileErrorCause::AccessDenied,     QT_TRANSLATE_NOOP("FileError", "Access to %1 was denied.")},
+    {FileErrorCause::InvalidFile,      QT_TRANSLATE_NOOP("FileError", "An invalid file handle was associated with %1.")},
+    {FileErrorCause::RemoveCurrentDir, QT_TRANSLATE_NOOP("FileError", "%1 could not be removed because it is the current directory.")},
+    {FileErrorCause::DirectoryFull,    QT_TRANSLATE_NOOP("FileError", "%1 could not be created because the directory is full.")},
+    {FileErrorCause::BadSeek,          QT_TRANSLATE_NOOP("FileError", "Seek failed on %1")},
+    {FileErrorCause::HardIo,           QT_TRANSLATE_NOOP("FileError", "A hardware I/O error was reported while accessing %1.")},
+    {FileErrorCause::SharingViolation, QT_TRANSLATE_NOOP("FileError", "A sharing violation occurred while accessing %1.")},
+    {FileErrorCause::LockViolation,    QT_TRANSLATE_NOOP("FileError", "A locking violation occurred while accessing %1.")},
+    {FileErrorCause::DiskFull,         QT_TRANSLATE_NOOP("FileError", "Disk full while accessing %1.")},
+    {FileErrorCause::EndOfFile,        QT_TRANSLATE_NOOP("FileError", "An attempt was made to access %1 past its end.")},
 };
 // clang-format on
 
@@ -94,7 +96,7 @@ QString fileErrorMessage(FileErrorCause cause, const QString& path) {
     const bool known = index >= 0 && index < static_cast<int>(std::size(kMessages));
     const char* message = kMessages[known ? index : 0].message;
     // arg() replaces only the placeholder, so a path holding "%2" is shown as it is.
-    return QString::fromUtf8(message).arg(path);
+    return QCoreApplication::translate("FileError", message).arg(path);
 }
 
 QString fileErrorMessageFor(int error, const QString& path) {

@@ -1,5 +1,6 @@
 #include "storage/QtSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,9 +48,11 @@ void QtSettingsStore::setProblemReporter(ProblemReporter reporter) {
 void QtSettingsStore::reportOnce() {
     if (m_held && m_reporter && !m_reported) {
         m_reported = true;
-        m_reporter(QStringLiteral("The settings file %1 could not be read completely. It is kept "
-                                  "as it is, and settings changed now last only until the "
-                                  "program ends.")
+        m_reporter(QCoreApplication::translate(
+                       "QtSettingsStore",
+                       "The settings file %1 could not be read completely. It is kept "
+                       "as it is, and settings changed now last only until the "
+                       "program ends.")
                        .arg(fileName()));
     }
 }
@@ -157,21 +160,24 @@ void QtSettingsStore::removeSection(const std::string& section) {
 QString QtSettingsStore::removeAll() {
     refresh();
     if (m_held) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "QtSettingsStore",
             "The settings were not removed: their file could not be read "
             "completely and is kept as it is.");
     }
     m_settings->clear();
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
-        return QStringLiteral("The settings were not removed: %1 could not be changed.")
+        return QCoreApplication::translate(
+                   "QtSettingsStore", "The settings were not removed: %1 could not be changed.")
             .arg(m_fileName);
     }
     // rmdir() keeps a "Rezurudo" folder that still holds anything else.
     const QFileInfo info(m_fileName);
     QFile file(info.absoluteFilePath());
     if (file.exists() && !file.remove()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "QtSettingsStore",
                    "The settings were cleared, but their file %1 could not be "
                    "deleted: %2.")
             .arg(m_fileName, file.errorString());

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -13,7 +14,8 @@
 void runPrintContract(ContractDocument& doc, UiPrompts& prompts) {
     // Shown every time, even when the user then cancels: the dates and location are the fields
     // still holding their defaults after a generation.
-    prompts.warn(QStringLiteral("Remember to change the Dates, and Location before printing."));
+    prompts.warn(QCoreApplication::translate(
+        "ContractPrintCommand", "Remember to change the Dates, and Location before printing."));
 
     SettingsStore& settings = doc.settings();
     settings.writeNumber(settings::kSection, settings::kInt, doc.m_offerCount);

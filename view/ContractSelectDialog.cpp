@@ -18,10 +18,10 @@ struct CheckBoxTemplate {
 
 // clang-format off
 constexpr std::array<CheckBoxTemplate, 4> kChecks = {{
-    {"Contract One",   {30, 25, 58, 10}},
-    {"Contract Two",   {30, 35, 59, 10}},
-    {"Contract Three", {30, 45, 63, 10}},
-    {"Contract Four",  {30, 55, 59, 10}},
+    {QT_TRANSLATE_NOOP("ContractSelectDialog", "Contract One"),   {30, 25, 58, 10}},
+    {QT_TRANSLATE_NOOP("ContractSelectDialog", "Contract Two"),   {30, 35, 59, 10}},
+    {QT_TRANSLATE_NOOP("ContractSelectDialog", "Contract Three"), {30, 45, 63, 10}},
+    {QT_TRANSLATE_NOOP("ContractSelectDialog", "Contract Four"),  {30, 55, 59, 10}},
 }};
 // clang-format on
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,8 +12,8 @@ namespace {
 // Linux needs ("*.*" would hide files without a dot, and names may be upper or lower case).
 const QStringList& documentFilters() {
     static const QStringList filters = {
-        QStringLiteral("Mercenary Contracts(*.did) (*.DID *.did)"),
-        QStringLiteral("All Files (*.*) (*)"),
+        QCoreApplication::translate("DialogPrompts", "Mercenary Contracts(*.did) (*.DID *.did)"),
+        QCoreApplication::translate("DialogPrompts", "All Files (*.*) (*)"),
     };
     return filters;
 }
@@ -40,7 +41,7 @@ bool DialogPrompts::choosePrinterForListing(QPrinter& printer) {
 }
 
 bool DialogPrompts::askOpenPath(QString& path) {
-    QFileDialog dialog(m_parent, QStringLiteral("Open"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DialogPrompts", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     setDocumentFilters(dialog);
@@ -48,7 +49,7 @@ bool DialogPrompts::askOpenPath(QString& path) {
 }
 
 bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
-    QFileDialog dialog(m_parent, QStringLiteral("Save As"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DialogPrompts", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filters first: choosing a filter in a save dialog gives the name the filter's first
@@ -60,7 +61,7 @@ bool DialogPrompts::askSavePath(const QString& proposed, QString& path) {
 
 SaveAnswer DialogPrompts::askSaveChanges(const QString& title) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Zuvaduro"),
-                    QStringLiteral("Save changes to %1?").arg(title),
+                    QCoreApplication::translate("DialogPrompts", "Save changes to %1?").arg(title),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     // The title is a file name, shown as it is written.
     box.setTextFormat(Qt::PlainText);

@@ -1,5 +1,7 @@
 #include <string>
 
+#include <QCoreApplication>
+
 #include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
 #include "generate/TermAgain.h"
@@ -27,7 +29,7 @@ bool runNewRandom(DocumentSession& session, UiPrompts& prompts) {
     if (!prompts.askRating(rating)) {
         return false;
     }
-    session.record(QStringLiteral("New Random"), [&] {
+    session.record(QCoreApplication::translate("GenerationCommands", "New Random"), [&] {
         doc.m_rating = rating;
         doc.resetToUntitled();
         // New Random rolls every term: a default OfferChoices is "Random" throughout.
@@ -43,7 +45,7 @@ bool runNewCustom(DocumentSession& session, UiPrompts& prompts) {
     if (!prompts.askCustom(rating, choices)) {
         return false;
     }
-    session.record(QStringLiteral("New Custom"), [&] {
+    session.record(QCoreApplication::translate("GenerationCommands", "New Custom"), [&] {
         doc.m_rating = rating;
         doc.m_customChoices = choices;
         doc.resetToUntitled();
@@ -56,13 +58,15 @@ void runLineEdit(DocumentSession& session, UiPrompts& prompts, int line) {
     ContractDocument& doc = session.document();
     const std::optional<EditableLine> editable = findEditableLine(doc, line);
     if (!editable) {
-        prompts.warn(QStringLiteral("Please Select A Valid Line"));
+        prompts.warn(
+            QCoreApplication::translate("GenerationCommands", "Please Select A Valid Line"));
         return;
     }
     std::string text = *editable->field;
     if (prompts.askEdit(editable->prompt, text)) {
-        session.record(QStringLiteral("Edit %1").arg(valueName(doc, line)),
-                       [&] { *editable->field = std::move(text); });
+        session.record(
+            QCoreApplication::translate("GenerationCommands", "Edit %1").arg(valueName(doc, line)),
+            [&] { *editable->field = std::move(text); });
     }
 }
 
@@ -81,7 +85,9 @@ bool runRollTermAgain(DocumentSession& session, int line) {
     const ListingLine& found = *plan.find(line);
     const int offer = found.offer;
     std::string ContractOffer::*const field = found.field;
-    session.rollTermAgain(QStringLiteral("Roll %1 Again").arg(valueName(doc, line)), offer, field);
+    session.rollTermAgain(QCoreApplication::translate("GenerationCommands", "Roll %1 Again")
+                              .arg(valueName(doc, line)),
+                          offer, field);
     return true;
 }
 

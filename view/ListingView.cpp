@@ -33,7 +33,8 @@
 
 namespace {
 
-const char* const kEditableLineTip = "Double-click to change; right-click for more";
+const char* const kEditableLineTip =
+    QT_TRANSLATE_NOOP("ListingView", "Double-click to change; right-click for more");
 
 QString utf8Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

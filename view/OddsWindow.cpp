@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -142,7 +143,7 @@ void OddsWindow::createChoices(const std::string& rating, const OfferChoices& ch
         // boxes narrow instead.
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(kNarrowestChoiceChars);
-        combo->setWhatsThis(tr(choice.whatsThis));
+        combo->setWhatsThis(QCoreApplication::translate("NewCustomDialog", choice.whatsThis));
         loadComboText(*combo, toDialogText(customChoiceText(choice, shownRating, shownChoices)));
         auto* label = new QLabel(tr(choice.label), group);
         label->setBuddy(combo);

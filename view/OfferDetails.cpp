@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include <QObject>
+#include <QCoreApplication>
 
 #include "document/ContractDocument.h"
 #include "document/NumberText.h"
@@ -25,6 +25,19 @@ using Field = std::string ContractOffer::*;
 constexpr qsizetype kMostCellCharacters = 200;
 
 constexpr std::string_view kNoValue = "-";
+
+// A label or note in the words the details are built for.
+class Wording {
+public:
+    explicit Wording(DetailsWords words) : m_words(words) {}
+    QString operator()(const char* text) const {
+        return m_words == DetailsWords::User ? QCoreApplication::translate("OfferDetails", text)
+                                             : QString::fromUtf8(text);
+    }
+
+private:
+    DetailsWords m_words;
+};
 
 QString utf8Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -85,7 +98,8 @@ QString offerName(int k) {
 }
 
 // The pay rows: what the offer pays and the percentages as the offer states them.
-void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocale& locale) {
+void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocale& locale,
+                const Wording& say) {
     const int offers = doc.visibleOfferCount();
     std::vector<OfferPay> pays;
     for (int k = 0; k < offers; ++k) {
@@ -94,14 +108,20 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
     // Without a stored base pay every amount would be 0: the cells say why instead.
     const bool paySet =
         !doc.settings().readText(settings::kSection, settings::kPay, std::string()).empty();
-    const QString notSet = QObject::tr("base pay not set: View > Options");
+    const QString notSet =
+        say(QT_TRANSLATE_NOOP("OfferDetails", "base pay not set: View > Options"));
     const std::vector<bool> best = paySet ? bestTotals(pays) : std::vector<bool>(pays.size());
-    OfferDetailsRow monthly = makeRow(QObject::tr("Monthly Pay (C-Bills)"));
-    monthly.tip = QObject::tr("The payment multiplier times the base pay (View > Options)");
-    OfferDetailsRow months = makeRow(QObject::tr("Months"));
-    OfferDetailsRow total = makeRow(QObject::tr("Contract Total (C-Bills)"));
-    OfferDetailsRow support = makeRow(QObject::tr("Support (straight, battle-loss)"));
-    OfferDetailsRow transport = makeRow(QObject::tr("Transport (DS/JS, commercial)"));
+    OfferDetailsRow monthly =
+        makeRow(say(QT_TRANSLATE_NOOP("OfferDetails", "Monthly Pay (C-Bills)")));
+    monthly.tip = say(QT_TRANSLATE_NOOP(
+        "OfferDetails", "The payment multiplier times the base pay (View > Options)"));
+    OfferDetailsRow months = makeRow(say(QT_TRANSLATE_NOOP("OfferDetails", "Months")));
+    OfferDetailsRow total =
+        makeRow(say(QT_TRANSLATE_NOOP("OfferDetails", "Contract Total (C-Bills)")));
+    OfferDetailsRow support =
+        makeRow(say(QT_TRANSLATE_NOOP("OfferDetails", "Support (straight, battle-loss)")));
+    OfferDetailsRow transport =
+        makeRow(say(QT_TRANSLATE_NOOP("OfferDetails", "Transport (DS/JS, commercial)")));
     const auto stated = [](const std::string& first, const std::string& second) {
         return makeCell(cellText(first) + QStringLiteral(", ") + cellText(second));
     };
@@ -110,22 +130,25 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
         const ContractOffer& offer = doc.m_offers[index];
         const OfferPay& pay = pays[index];
         OfferDetailsCell monthlyCell = makeCell(paySet ? amountText(locale, pay.monthly) : notSet);
-        // The base pay may have changed since the roll: the listing keeps the amount of then.
+        // The base pay may have changed since the roll: the listing keeps the amount of then,
+        // which the tip writes as the dock writes amounts.
         const std::string_view listed = listedPay(offer.paymentMultiplier);
         if (paySet && pay.monthly && !listed.empty() && listed != formatFixed2(*pay.monthly)) {
-            monthlyCell.tip = QObject::tr(
-                                  "the listing shows the pay at the time of the roll: %1 "
-                                  "C-Bills")
-                                  .arg(utf8Text(listed));
+            monthlyCell.tip =
+                say(QT_TRANSLATE_NOOP("OfferDetails",
+                                      "the listing shows the pay at the time of the roll: %1 "
+                                      "C-Bills"))
+                    .arg(amountText(locale, parseNumber(listed)));
         }
         monthly.cells.push_back(monthlyCell);
         months.cells.push_back(
             makeCell(pay.months ? locale.toString(*pay.months) : utf8Text(kNoValue)));
         OfferDetailsCell totalCell = makeCell(paySet ? amountText(locale, pay.total) : notSet);
         if (best[index]) {
-            totalCell.text += QObject::tr(" (best)");
+            totalCell.text += say(QT_TRANSLATE_NOOP("OfferDetails", " (best)"));
             totalCell.best = true;
-            totalCell.tip = QObject::tr("The highest contract total of these offers");
+            totalCell.tip = say(
+                QT_TRANSLATE_NOOP("OfferDetails", "The highest contract total of these offers"));
         }
         total.cells.push_back(totalCell);
         support.cells.push_back(stated(offer.straightSupport, offer.battleLossCompensation));
@@ -138,7 +161,9 @@ void addPayRows(OfferDetails& details, const ContractDocument& doc, const QLocal
 
 }  // namespace
 
-OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& locale) {
+OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& locale,
+                               DetailsWords words) {
+    const Wording say(words);
     OfferDetails details;
     const int offers = doc.visibleOfferCount();
     for (int k = 0; k < offers; ++k) {
@@ -154,12 +179,13 @@ OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& local
         }
         details.rows.push_back(std::move(row));
     }
-    addPayRows(details, doc, locale);
+    addPayRows(details, doc, locale, say);
     const int count = doc.m_offerCount;
-    details.summary = QObject::tr("Rating %1, %2")
+    details.summary = say(QT_TRANSLATE_NOOP("OfferDetails", "Rating %1, %2"))
                           .arg(cellText(doc.m_rating),
-                               count == 1 ? QObject::tr("1 offer")
-                                          : QObject::tr("%1 offers").arg(locale.toString(count)));
+                               count == 1 ? say(QT_TRANSLATE_NOOP("OfferDetails", "1 offer"))
+                                          : say(QT_TRANSLATE_NOOP("OfferDetails", "%1 offers"))
+                                                .arg(locale.toString(count)));
     details.summaryTip = QString::fromStdString(explainCount(doc));
     return details;
 }

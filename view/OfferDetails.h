@@ -36,7 +36,12 @@ struct OfferDetails {
     QString summaryTip;  // how the count was rolled
 };
 
-OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& locale = QLocale());
+// Whose words the labels are in: the dock speaks the user's language; the printed page, like the
+// listing, keeps the document's own.
+enum class DetailsWords { User, Document };
+
+OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& locale = QLocale(),
+                               DetailsWords words = DetailsWords::User);
 
 // The first pay row: the rows before it are the rolled terms.
 inline constexpr int kFirstPayRow = static_cast<int>(kRolledFieldCount);

@@ -125,7 +125,7 @@ TableLayout layOutTable(const OfferDetails& details, const QFont& body, const QF
 
 void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
                            const ContractDocument& doc, const QDate& date, const QLocale& locale) {
-    const OfferDetails details = buildOfferDetails(doc, locale);
+    const OfferDetails details = buildOfferDetails(doc, locale, DetailsWords::Document);
     const QFont body = pageFont(device, kBodyPoints, false);
     const QFont bold = pageFont(device, kBodyPoints, true);
     const QFont title = pageFont(device, kTitlePoints, true);
@@ -155,7 +155,7 @@ void printOfferDetailsPage(QPainter& painter, QPagedPaintDevice& device,
     int y = 0;
     painter.setFont(title);
     painter.drawText(QRect(0, y, width, titleHeight), Qt::AlignLeft | Qt::AlignTop,
-                     QObject::tr("Offer Details"));
+                     QStringLiteral("Offer Details"));
     y += titleHeight;
     painter.setFont(body);
     const QString unit = QString::fromStdString(

@@ -1,6 +1,7 @@
 #include "view/PrintJob.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -74,7 +75,7 @@ QString printProblem(const PrintOutcome& outcome) {
         return outcome.queueProblem;
     }
     if (!outcome.printerOk) {
-        return QStringLiteral("Could not start print job.");
+        return QCoreApplication::translate("PrintJob", "Could not start print job.");
     }
     return outcome.fileProblem;
 }

@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 namespace {
@@ -41,9 +42,9 @@ QString queueRefusal(const QPrinter& printer) {
     if (!refuses) {
         return {};
     }
-    return QStringLiteral(
-               "The printer \"%1\" does not accept print jobs now, so nothing was "
-               "printed.")
+    return QCoreApplication::translate("PrintQueue",
+                                       "The printer \"%1\" does not accept print jobs now, so "
+                                       "nothing was printed.")
         .arg(printer.printerName());
 }
 
@@ -52,8 +53,8 @@ QString jobRefusal(const QPrinter& printer) {
     if (cupsLastError() < IPP_STATUS_REDIRECTION_OTHER_SITE) {
         return {};
     }
-    return QStringLiteral(
-               "The printer \"%1\" did not take the print job, so nothing was "
-               "printed: %2")
+    return QCoreApplication::translate("PrintQueue",
+                                       "The printer \"%1\" did not take the print job, so "
+                                       "nothing was printed: %2")
         .arg(printer.printerName(), QString::fromLocal8Bit(cupsLastErrorString()));
 }

@@ -136,10 +136,13 @@ TEST_F(OptionsCommand, anUnknownPeriodIsShownAndWrittenBackUnchanged) {
     EXPECT_EQ(stored(settings, settings::kUnitName), "Unknown");
 }
 
-// What the generation will read, shown beside the base pay: separators end the number.
+// What the generation will read, shown beside the base pay: separators end the number, the
+// point is the decimal point in every locale, and the reading is written in the user's way.
 TEST(OptionsBasePayReading, showsTheNumberTheGenerationReads) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale c = QLocale::c();
     const struct {
         const char* typed;
         const QLocale& locale;
@@ -152,6 +155,14 @@ TEST(OptionsBasePayReading, showsTheNumberTheGenerationReads) {
         {"12.25", english, "read as 12.25 C-Bills"},
         {"abc", english, "read as 0 C-Bills"},
         {"", english, "read as 0 C-Bills"},
+        {"100000", german, "read as 100.000 C-Bills"},
+        {"12.25", german, "read as 12,25 C-Bills"},
+        {"12,25", german, "read as 12 C-Bills"},
+        {"100000", french, "read as 100\u202f000 C-Bills"},
+        {"100 000", french, "read as 100 C-Bills"},
+        {"12.25", french, "read as 12,25 C-Bills"},
+        {"100000", c, "read as 100000 C-Bills"},
+        {"1.5e5", c, "read as 150000 C-Bills"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(basePayReading(c.typed, c.locale), c.shown) << c.typed;
