@@ -24,7 +24,7 @@ const Range<std::string>* lengthRowFor(const LengthRules& table, int roll) {
 
 }  // namespace
 
-std::optional<DiceSpec> lengthDiceFor(std::string_view assignment, const RuleSet& rules) {
+std::optional<TableDice> lengthDiceFor(std::string_view assignment, const RuleSet& rules) {
     const LengthRules* table = lengthTableFor(assignment, rules);
     if (table == nullptr) {
         return std::nullopt;

@@ -3,15 +3,15 @@
 #include "generate/Generator.h"
 
 // How a table is rolled: `count` dice of faces 0..`faces` each, summed.
-struct DiceSpec {
+struct TableDice {
     int faces = 6;
     int count = 1;
 
-    bool operator==(const DiceSpec&) const = default;
+    bool operator==(const TableDice&) const = default;
 };
-inline constexpr DiceSpec kOneDie{6, 1};
-inline constexpr DiceSpec kTwoDice{6, 2};
-inline constexpr DiceSpec kSmallDie{3, 1};  // only "Objective Raid" uses it
+inline constexpr TableDice kOneDie{6, 1};
+inline constexpr TableDice kTwoDice{6, 2};
+inline constexpr TableDice kSmallDie{3, 1};  // only "Objective Raid" uses it
 
 class RollRecorder;
 
@@ -33,7 +33,7 @@ public:
     int rollDie(int faces) { return rollDieFor(m_recorder, faces); }
 
     // The dice of `toRoll`, rolled one after the other and summed.
-    int roll(DiceSpec toRoll) {
+    int roll(TableDice toRoll) {
         // Read once: no die changes the recorder, and the loop then needs no second look.
         RollRecorder* const recorder = m_recorder;
         int total = 0;

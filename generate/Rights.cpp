@@ -29,7 +29,7 @@ std::string_view salvageForTotal(int total, const RuleSet& rules) {
     return lookupRange(rules.salvageTable, total);
 }
 
-std::optional<DiceSpec> commandDiceFor(std::string_view employer, const RuleSet& rules) {
+std::optional<TableDice> commandDiceFor(std::string_view employer, const RuleSet& rules) {
     const CommandRules* table = commandTableFor(employer, rules);
     if (table == nullptr) {
         return std::nullopt;

@@ -14,8 +14,8 @@ std::string_view salvageForTotal(int total, const RuleSet& rules = builtInRules(
 
 // The dice a great power's command table is rolled with; empty for employers that get a fixed
 // value by kind.
-std::optional<DiceSpec> commandDiceFor(std::string_view employer,
-                                       const RuleSet& rules = builtInRules());
+std::optional<TableDice> commandDiceFor(std::string_view employer,
+                                        const RuleSet& rules = builtInRules());
 // The command rights for `employer` and a roll of its dice (ignored for employers without a table).
 std::string_view commandRightsFor(std::string_view employer, int roll,
                                   const RuleSet& rules = builtInRules());

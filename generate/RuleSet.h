@@ -58,7 +58,7 @@ struct TablePick {
 // A table rolled on with dice whose rows may lead on to other tables of its family.
 struct NestedRules {
     std::string name;  // as explanations and rows leading on name it: "periphery"
-    DiceSpec dice;
+    TableDice dice;
     std::vector<Range<TablePick>> rows;
 
     bool operator==(const NestedRules&) const = default;
@@ -84,7 +84,7 @@ struct AssignmentTableRules {
 // The lengths of some assignments: faces or sums the rows leave out give `other`.
 struct LengthRules {
     std::vector<std::string> assignments;
-    DiceSpec dice;
+    TableDice dice;
     std::vector<Range<std::string>> rows;
     std::string other;
 
@@ -109,7 +109,7 @@ struct TransportRow {
 struct CommandRules {
     std::string name;  // as an explanation names it
     std::vector<std::string> employers;
-    DiceSpec dice;
+    TableDice dice;
     std::vector<Range<std::string>> rows;
 
     bool operator==(const CommandRules&) const = default;

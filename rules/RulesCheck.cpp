@@ -43,7 +43,7 @@ public:
 
     // Rows in ascending order within the faces of `dice`; faces they leave out go to "other".
     template <typename T>
-    void withinFaces(const std::vector<Range<T>>& rows, const TableAt& at, DiceSpec dice) {
+    void withinFaces(const std::vector<Range<T>>& rows, const TableAt& at, TableDice dice) {
         if (at.rows.size() != rows.size()) {
             return;
         }
@@ -103,13 +103,13 @@ public:
             }
         }
         for (std::size_t i = 0; i < tables.size(); ++i) {
-            const DiceSpec dice = tables[i].table.dice;
+            const TableDice dice = tables[i].table.dice;
             covers(tables[i].table.rows, TableAt{at[i].table, at[i].rows}, 0,
                    dice.count * dice.faces, diceReach(dice));
         }
     }
 
-    static std::string diceReach(DiceSpec dice) {
+    static std::string diceReach(TableDice dice) {
         return "the dice show 0 to " + formatInt(dice.count * dice.faces);
     }
 
@@ -277,13 +277,13 @@ void checkRules(RuleSet& rules, const RulesPositions& at, std::vector<RulesProbl
         modifierReach(rules.supportRatingModifiers, rules.supportEmployerModifiers);
     check.covers(rules.supportTable, at.supportTable, supportReach.first, 12 + supportReach.second,
                  twoDiceReach(supportReach));
-    check.withinFaces(rules.transportTable, at.transportTable, DiceSpec{6, 1});
+    check.withinFaces(rules.transportTable, at.transportTable, TableDice{6, 1});
     const auto salvageReach = modifierReach(rules.salvageEmployerModifiers);
     check.covers(rules.salvageTable, at.salvageTable, salvageReach.first, 12 + salvageReach.second,
                  twoDiceReach(salvageReach));
     if (at.commandTables.size() == rules.commandTables.size()) {
         for (std::size_t i = 0; i < rules.commandTables.size(); ++i) {
-            const DiceSpec dice = rules.commandTables[i].dice;
+            const TableDice dice = rules.commandTables[i].dice;
             check.covers(rules.commandTables[i].rows, at.commandTables[i], 0,
                          dice.count * dice.faces, Checker::diceReach(dice));
         }

@@ -70,7 +70,7 @@ std::string nameList(const std::vector<std::string>& names) {
     return out + "]";
 }
 
-std::string diceLines(DiceSpec dice) {
+std::string diceLines(TableDice dice) {
     std::string out = "dice = " + formatInt(dice.count) + "\n";
     if (dice.faces != 6) {
         out += "faces = " + formatInt(dice.faces) + "\n";

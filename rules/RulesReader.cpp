@@ -223,8 +223,8 @@ private:
         return out;
     }
 
-    DiceSpec dice(const toml::table& table) {
-        DiceSpec spec{6, 1};
+    TableDice dice(const toml::table& table) {
+        TableDice spec{6, 1};
         if (const toml::node* node = required(table, "dice")) {
             spec.count = integerOf(*node, 1, kMostDice, "dice").value_or(1);
         }

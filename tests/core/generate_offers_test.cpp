@@ -39,7 +39,7 @@ public:
     explicit Replay(std::uint32_t seed) : m_generator(seed) {}
 
     int rollDie(int n) { return m_generator.next() % (n + 1); }
-    int rollDice(DiceSpec toRoll) {
+    int rollDice(TableDice toRoll) {
         int total = 0;
         for (int i = 0; i < toRoll.count; ++i) {
             total += rollDie(toRoll.faces);
@@ -50,7 +50,7 @@ public:
     std::string employer() {
         EmployerTable table = EmployerTable::Main;
         for (;;) {
-            const DiceSpec dice = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
+            const TableDice dice = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
             const EmployerPick pick = employerForRoll(table, rollDice(dice));
             if (pick.next == EmployerTable::None) {
                 return std::string(pick.name);
@@ -62,7 +62,7 @@ public:
     std::string assignment(const std::string& employer, bool& clans) {
         AssignmentTable table = assignmentTableFor(employer);
         for (;;) {
-            const DiceSpec dice = table == AssignmentTable::GarrisonOrCadre ? kOneDie : kTwoDice;
+            const TableDice dice = table == AssignmentTable::GarrisonOrCadre ? kOneDie : kTwoDice;
             const AssignmentPick pick = assignmentForRoll(table, rollDice(dice));
             if (pick.next == AssignmentTable::None) {
                 clans = pick.againstClans;

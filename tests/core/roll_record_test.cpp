@@ -34,7 +34,7 @@ public:
             }
         }
     }
-    int roll(DiceSpec toRoll) {
+    int roll(TableDice toRoll) {
         int total = 0;
         for (int i = 0; i < toRoll.count; ++i) {
             EXPECT_LT(m_next, m_dice.size()) << "fewer dice recorded than the tables roll";
@@ -65,7 +65,8 @@ std::string replay(RecordedDice& dice, RolledTerm term, const ContractOffer& off
             return formatInt(offerCountForTotal(dice.roll(kTwoDice) + offerCountModifier(rating)));
         case RolledTerm::Employer: {
             for (EmployerTable table = EmployerTable::Main;;) {
-                const DiceSpec toRoll = table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
+                const TableDice toRoll =
+                    table == EmployerTable::MinorPeriphery ? kOneDie : kTwoDice;
                 const EmployerPick pick = employerForRoll(table, dice.roll(toRoll));
                 if (pick.next == EmployerTable::None) {
                     return std::string(pick.name);
@@ -75,7 +76,7 @@ std::string replay(RecordedDice& dice, RolledTerm term, const ContractOffer& off
         }
         case RolledTerm::Assignment: {
             for (AssignmentTable table = assignmentTableFor(employer);;) {
-                const DiceSpec toRoll =
+                const TableDice toRoll =
                     table == AssignmentTable::GarrisonOrCadre ? kOneDie : kTwoDice;
                 const AssignmentPick pick = assignmentForRoll(table, dice.roll(toRoll));
                 if (pick.next == AssignmentTable::None) {
