@@ -41,6 +41,10 @@ public:
 
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     ContractDocument& document() const { return *m_doc; }
+    DocumentSession& session() const { return *m_session; }
+    // Why the rules file the settings name was not taken at the start; empty when it was, or
+    // when the settings name none.
+    const QString& rulesProblem() const { return m_rulesProblem; }
     RecentFileList& recentFiles() { return m_recent; }
     SplashGate& splash() { return m_splash; }
 
@@ -55,6 +59,8 @@ private:
     bool printFromCommandLine(const WindowCommandLine& line);
     bool unregister();
     bool hasRealDisplay() const;
+    // Tells of a refused rules file once the window is up.
+    void reportRulesProblem();
 
     SettingsStore& m_settings;
     std::function<QString()> m_removeSettings;
@@ -63,6 +69,7 @@ private:
     RecentFileList m_recent;
     SplashGate m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;
+    QString m_rulesProblem;
     int m_exitCode = 0;
     bool m_writeRecentAtExit = true;
     bool m_probe = false;

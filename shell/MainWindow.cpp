@@ -77,6 +77,7 @@ void MainWindow::followSession() {
         updateWindowTitle();
         updateEditCommands();
     });
+    connect(&m_session, &DocumentSession::rulesChanged, this, &MainWindow::updateWindowTitle);
     connect(&m_session, &DocumentSession::pathTaken, this, [this](const QString& path) {
         m_recent.add(path);
         updateRecentFileMenu();
@@ -206,8 +207,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::updateWindowTitle() {
     // "[*]" after the name: a modified document shows "Untitled* - Zuvaduro".
-    setWindowTitle(qtTitleText(QString::fromStdString(m_doc.title())) + QStringLiteral("[*]") +
-                   kAppTitle);
+    QString title =
+        qtTitleText(QString::fromStdString(m_doc.title())) + QStringLiteral("[*]") + kAppTitle;
+    // Offers rolled with other tables than the built-in ones say so wherever the window shows.
+    if (const RuleSet& rules = m_session.rules(); !rules.isBuiltIn()) {
+        title += tr(" - house rules '%1'").arg(qtTitleText(QString::fromStdString(rules.name)));
+    }
+    setWindowTitle(title);
     setWindowModified(m_session.isModified());
 }
 
