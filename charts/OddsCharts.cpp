@@ -51,21 +51,26 @@ QStringList categoryNames(const std::vector<QString>& texts) {
     return names;
 }
 
+// One set of bars per run; the legend names the runs when there are more than one.
 QChart* barChart(const QString& title, const QStringList& categories,
-                 const std::vector<double>& percentages, const QString& valueTitle,
-                 const QString& categoryTitle, bool horizontal) {
+                 const std::vector<std::vector<double>>& runs, const QStringList& runNames,
+                 const QString& valueTitle, const QString& categoryTitle, bool horizontal) {
     auto* chart = new QChart;
     chart->setTitle(title);
-    chart->legend()->hide();
-    auto* set = new QBarSet(title);
-    double highest = 0;
-    for (double percentage : percentages) {
-        *set << percentage;
-        highest = std::max(highest, percentage);
-    }
+    chart->legend()->setVisible(runs.size() > 1);
     QAbstractBarSeries* series =
         horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QBarSeries;
-    series->append(set);
+    double highest = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        auto* set = new QBarSet(r < static_cast<std::size_t>(runNames.size())
+                                    ? runNames[static_cast<qsizetype>(r)]
+                                    : title);
+        for (double percentage : runs[r]) {
+            *set << percentage;
+            highest = std::max(highest, percentage);
+        }
+        series->append(set);
+    }
     series->setBarWidth(0.8);
     chart->addSeries(series);
 
@@ -123,7 +128,7 @@ QChart* offerCountChart(const OddsResult& result) {
         categories << QString::number(n);
         percentages.push_back(percentOf(result.offerCounts[n], result.samples));
     }
-    return barChart(QObject::tr("Offers per roll"), categories, percentages,
+    return barChart(QObject::tr("Offers per roll"), categories, {percentages}, {},
                     QObject::tr("% of rolls"), QObject::tr("offers"), false);
 }
 
@@ -140,7 +145,7 @@ QChart* multiplierHistogram(const OddsResult& result) {
         title += QObject::tr(" (%1 offers whose multiplier is no finite number are not shown)")
                      .arg(bins.leftOut);
     }
-    return barChart(title, categories, percentages, QObject::tr("% of offers"),
+    return barChart(title, categories, {percentages}, {}, QObject::tr("% of offers"),
                     QObject::tr("multiplier (each bar from its value to the next)"), false);
 }
 
@@ -162,8 +167,16 @@ QChart* termChart(const QString& title, const std::vector<OddsValue>& values,
         texts.push_back(QString::fromStdString(values[i].text));
         percentages.push_back(percentOf(values[i].count, offers));
     }
-    return barChart(title, categoryNames(texts), percentages, QObject::tr("% of offers"), QString(),
-                    true);
+    return barChart(title, categoryNames(texts), {percentages}, {}, QObject::tr("% of offers"),
+                    QString(), true);
+}
+
+QChart* compareChart(const QString& title, const QStringList& categories,
+                     const std::vector<std::vector<double>>& runs, const QStringList& runNames,
+                     bool horizontal) {
+    std::vector<QString> texts(categories.begin(), categories.end());
+    return barChart(title, categoryNames(texts), runs, runNames, QObject::tr("%"), QString(),
+                    horizontal);
 }
 
 void paintOddsChart(QChart& chart, const QPalette& palette) {
@@ -177,6 +190,7 @@ void paintOddsChart(QChart& chart, const QPalette& palette) {
     chart.setBackgroundPen(QPen(palette.color(QPalette::Mid)));
     chart.setPlotAreaBackgroundVisible(false);
     chart.setTitleBrush(text);
+    chart.legend()->setLabelColor(text);
     for (QAbstractAxis* axis : chart.axes()) {
         axis->setLabelsColor(text);
         axis->setTitleBrush(text);
@@ -185,10 +199,14 @@ void paintOddsChart(QChart& chart, const QPalette& palette) {
     }
     for (QAbstractSeries* series : chart.series()) {
         if (auto* bars = qobject_cast<QAbstractBarSeries*>(series)) {
-            for (QBarSet* set : bars->barSets()) {
-                set->setColor(palette.color(QPalette::Highlight));
-                set->setBorderColor(palette.color(QPalette::Highlight).darker(130));
-                set->setLabelColor(palette.color(QPalette::HighlightedText));
+            // A second run's bars stand beside the first's in the palette's quieter colour.
+            const QList<QBarSet*> sets = bars->barSets();
+            for (qsizetype i = 0; i < sets.size(); ++i) {
+                const QColor fill =
+                    i == 0 ? palette.color(QPalette::Highlight) : palette.color(QPalette::Mid);
+                sets[i]->setColor(fill);
+                sets[i]->setBorderColor(fill.darker(130));
+                sets[i]->setLabelColor(palette.color(QPalette::HighlightedText));
             }
         }
     }

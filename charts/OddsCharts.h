@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +19,11 @@ QChart* offerCountChart(const OddsResult& result);
 QChart* multiplierHistogram(const OddsResult& result);
 // One term's values, most common on top.
 QChart* termChart(const QString& title, const std::vector<OddsValue>& values, std::uint64_t offers);
+
+// Runs side by side: a set of bars per run (percentages per category, named in the legend).
+QChart* compareChart(const QString& title, const QStringList& categories,
+                     const std::vector<std::vector<double>>& runs, const QStringList& runNames,
+                     bool horizontal);
 
 // Background, texts, grid and bars in the palette's colours.
 void paintOddsChart(QChart& chart, const QPalette& palette);

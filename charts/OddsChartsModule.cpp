@@ -19,6 +19,13 @@ public:
                       std::uint64_t offers, const QPalette& palette) const override {
         return viewOf(termChart(title, values, offers), palette);
     }
+    QWidget* compareView(const QString& title, const QStringList& categories,
+                         const std::vector<double>& first, const std::vector<double>& second,
+                         const QStringList& runNames, bool horizontal,
+                         const QPalette& palette) const override {
+        return viewOf(compareChart(title, categories, {first, second}, runNames, horizontal),
+                      palette);
+    }
     void repaint(QWidget& view, const QPalette& palette) const override {
         if (auto* chartView = qobject_cast<QChartView*>(&view)) {
             paintOddsChart(*chartView->chart(), palette);
@@ -37,6 +44,6 @@ private:
 }  // namespace
 
 // Named as kOddsChartsEntry says.
-extern "C" Q_DECL_EXPORT OddsChartMaker* zuvaduroOddsChartsV1() {
+extern "C" Q_DECL_EXPORT OddsChartMaker* zuvaduroOddsChartsV2() {
     return new ChartMaker;
 }

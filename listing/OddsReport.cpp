@@ -200,3 +200,62 @@ std::string renderOddsCsv(const OddsResult& result, ValueControls controls) {
     }
     return out;
 }
+
+std::vector<OddsPairTable> pairOdds(const OddsResult& first, const OddsResult& second) {
+    std::vector<OddsPairTable> tables;
+    OddsPairTable counts{"offerCount", {}, first.samples, second.samples};
+    for (std::size_t n = 0; n < first.offerCounts.size(); ++n) {
+        counts.rows.push_back({std::to_string(n), first.offerCounts[n], second.offerCounts[n]});
+    }
+    tables.push_back(std::move(counts));
+    for (std::size_t t = 0; t < kOddsTermCount; ++t) {
+        OddsPairTable table{std::string(kOddsTerms[t].key), {}, first.offers, second.offers};
+        for (const OddsValue& value : first.terms[t]) {
+            table.rows.push_back({value.text, value.count, 0});
+        }
+        for (const OddsValue& value : second.terms[t]) {
+            const auto same =
+                std::find_if(table.rows.begin(), table.rows.end(),
+                             [&](const OddsPairRow& row) { return row.text == value.text; });
+            if (same != table.rows.end()) {
+                same->second = value.count;
+            } else {
+                table.rows.push_back({value.text, 0, value.count});
+            }
+        }
+        tables.push_back(std::move(table));
+    }
+    return tables;
+}
+
+double shareDifference(const OddsPairRow& row, const OddsPairTable& table) {
+    const auto share = [](std::uint64_t count, std::uint64_t total) {
+        return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
+    };
+    return share(row.second, table.secondTotal) - share(row.first, table.firstTotal);
+}
+
+std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& rules,
+                                 ValueControls controls) {
+    std::string out =
+        "term,value,builtInCount,builtInPercentage,rulesCount,rulesPercentage,differencePoints\n";
+    for (const OddsPairTable& table : pairOdds(builtIn, rules)) {
+        for (const OddsPairRow& row : table.rows) {
+            out += table.key;
+            out += ',';
+            out += csvField(shown(row.text, controls));
+            out += ',';
+            out += countText(row.first);
+            out += ',';
+            out += percentOf(row.first, table.firstTotal, 4);
+            out += ',';
+            out += countText(row.second);
+            out += ',';
+            out += percentOf(row.second, table.secondTotal, 4);
+            out += ',';
+            out += fixed(shareDifference(row, table), 4);
+            out += '\n';
+        }
+    }
+    return out;
+}

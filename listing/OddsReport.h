@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "listing/ListingPlan.h"
 
@@ -26,3 +28,33 @@ std::string renderOddsJson(const OddsRequest& request, const OddsResult& result)
 // is quoted, its quotes doubled. `controls` as for the listing.
 std::string renderOddsCsv(const OddsResult& result,
                           ValueControls controls = ValueControls::AsStored);
+
+// ---- two runs side by side: the built-in tables and other rules, counted from the same seeds ----
+
+struct OddsPairRow {
+    std::string text;
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    bool operator==(const OddsPairRow&) const = default;
+};
+
+// One table of the comparison: the offer count (key "offerCount") or a term (its key), every
+// value either run gave, with the totals its shares are of (samples, or offers).
+struct OddsPairTable {
+    std::string key;
+    std::vector<OddsPairRow> rows;
+    std::uint64_t firstTotal = 0;
+    std::uint64_t secondTotal = 0;
+};
+
+// The offer counts 0..4, then the ten terms. A term's values come in the first run's order, then
+// those only the second gave in its order.
+std::vector<OddsPairTable> pairOdds(const OddsResult& first, const OddsResult& second);
+
+// The difference of the second run's share from the first's, in percentage points.
+double shareDifference(const OddsPairRow& row, const OddsPairTable& table);
+
+// "term,value,builtInCount,builtInPercentage,rulesCount,rulesPercentage,differencePoints": the
+// built-in tables' run first, then the other rules', then the difference in percentage points.
+std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& rules,
+                                 ValueControls controls = ValueControls::AsStored);

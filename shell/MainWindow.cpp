@@ -52,7 +52,7 @@ MainWindow::MainWindow(DocumentSession& session, RecentFileList& recent, UiPromp
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();
     }
-    m_side = std::make_unique<SideWindows>(*this, m_doc, *m_prompts);
+    m_side = std::make_unique<SideWindows>(*this, m_session, *m_prompts);
     setWindowIcon(svgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
     m_view = new ListingView(m_session, *m_prompts, this);
     setCentralWidget(m_view);
@@ -77,7 +77,10 @@ void MainWindow::followSession() {
         updateWindowTitle();
         updateEditCommands();
     });
-    connect(&m_session, &DocumentSession::rulesChanged, this, &MainWindow::updateWindowTitle);
+    connect(&m_session, &DocumentSession::rulesChanged, this, [this] {
+        updateWindowTitle();
+        m_side->rulesChanged();
+    });
     connect(&m_session, &DocumentSession::pathTaken, this, [this](const QString& path) {
         m_recent.add(path);
         updateRecentFileMenu();

@@ -4,6 +4,7 @@
 #include <QString>
 
 class ContractDocument;
+class DocumentSession;
 class HelpWindow;
 class OddsWindow;
 class QWidget;
@@ -13,20 +14,24 @@ class UiPrompts;
 // help pages and the odds. Closing the main window closes them.
 class SideWindows {
 public:
-    SideWindows(QWidget& owner, const ContractDocument& doc, UiPrompts& prompts);
+    SideWindows(QWidget& owner, const DocumentSession& session, UiPrompts& prompts);
 
     // Where the help pages live (":/help" unless a test points elsewhere).
     void setHelpRoot(const QString& root) { m_helpRoot = root; }
     HelpWindow* helpWindow() const { return m_help; }
     // Shows `page` of the help; says "Failed to launch help." when it cannot.
     bool showHelpPage(const QString& page);
-    // The odds, started from the document's rating and custom choices.
+    // The odds, started from the document's rating and custom choices, rolled with the
+    // session's rules.
     void showOdds();
+    // The session rolls with other rules: the odds window names them.
+    void rulesChanged();
     // Closes both; a run of the odds is cancelled and its threads waited for.
     void closeAll();
 
 private:
     QWidget& m_owner;
+    const DocumentSession& m_session;
     const ContractDocument& m_doc;
     UiPrompts& m_prompts;
     QString m_helpRoot = QStringLiteral(":/help");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -26,12 +27,18 @@ public:
     // One term's values, most common on top:
     virtual QWidget* termView(const QString& title, const std::vector<OddsValue>& values,
                               std::uint64_t offers, const QPalette& palette) const = 0;
+    // Two runs side by side, two bars per category: the percentages of each run, named by
+    // `runNames` in the legend. Horizontal bars are drawn from the bottom up.
+    virtual QWidget* compareView(const QString& title, const QStringList& categories,
+                                 const std::vector<double>& first,
+                                 const std::vector<double>& second, const QStringList& runNames,
+                                 bool horizontal, const QPalette& palette) const = 0;
     // Paints a chart made above again, when the desktop's colours change.
     virtual void repaint(QWidget& view, const QPalette& palette) const = 0;
 };
 
 // The module's entry point: a new maker, owned by the caller.
-inline constexpr char kOddsChartsEntry[] = "zuvaduroOddsChartsV1";
+inline constexpr char kOddsChartsEntry[] = "zuvaduroOddsChartsV2";
 using OddsChartsEntry = OddsChartMaker* (*)();
 
 // The chart maker of the module beside the program or in the package's library folder

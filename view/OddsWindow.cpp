@@ -1,6 +1,7 @@
 #include "view/OddsWindow.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -132,6 +133,19 @@ void OddsWindow::createRunControls() {
     row->addWidget(m_runButton);
     row->addWidget(m_cancelButton);
 
+    auto* rulesRow = new QHBoxLayout;
+    m_rulesLabel = new QLabel(this);
+    m_rulesLabel->setObjectName(QStringLiteral("oddsRules"));
+    m_rulesLabel->setTextFormat(Qt::PlainText);
+    m_compare = new QCheckBox(tr("C&ompare with the built-in tables"), this);
+    m_compare->setObjectName(QStringLiteral("oddsCompare"));
+    m_compare->setWhatsThis(
+        tr("Counts the built-in tables from the same seeds as the rules in use and shows both "
+           "side by side: two bars per value, and the difference in percentage points."));
+    rulesRow->addWidget(m_rulesLabel, 1);
+    rulesRow->addWidget(m_compare);
+    showRulesInUse();
+
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("oddsProgress"));
     m_progress->setRange(0, kProgressSteps);
@@ -144,6 +158,7 @@ void OddsWindow::createRunControls() {
     m_summary->setWordWrap(true);
 
     m_layout->addLayout(row);
+    m_layout->addLayout(rulesRow);
     m_layout->addWidget(m_progress);
     m_layout->addWidget(m_summary);
 }
@@ -183,8 +198,27 @@ void OddsWindow::createResults() {
     m_layout->addLayout(buttons);
 }
 
+void OddsWindow::setRulesSource(RulesSource source) {
+    m_rulesSource = std::move(source);
+    showRulesInUse();
+}
+
+void OddsWindow::setComparing(bool on) {
+    m_compare->setChecked(on);
+}
+
+void OddsWindow::showRulesInUse() {
+    const std::shared_ptr<const RuleSet> rules = m_rulesSource ? m_rulesSource() : nullptr;
+    const bool builtIn = !rules || rules->isBuiltIn();
+    m_rulesLabel->setText(
+        builtIn ? tr("Rolled with the built-in tables.")
+                : tr("Rolled with house rules '%1'.").arg(QString::fromStdString(rules->name)));
+    m_compare->setEnabled(!builtIn);
+}
+
 std::optional<OddsRequest> OddsWindow::readRequest() {
     OddsRequest request;
+    request.rules = m_rulesSource ? m_rulesSource() : nullptr;
     for (std::size_t i = 0; i < kCustomChoiceComboCount; ++i) {
         customChoiceText(customChoiceCombos()[i], request.rating, request.choices) =
             fromDialogText(readComboText(*m_combos[i]));
@@ -217,6 +251,15 @@ void OddsWindow::run() {
     if (!request) {
         return;
     }
+    showRulesInUse();
+    if (m_compare->isEnabled() && m_compare->isChecked()) {
+        // Each run takes half the threads, so that the two together use the machine once.
+        request->threads = std::max(1, request->threads / 2);
+        OddsRequest builtIn = *request;
+        builtIn.rules = nullptr;
+        m_builtInRun = std::make_unique<OddsRun>(std::move(builtIn));
+        connect(m_builtInRun.get(), &OddsRun::finished, this, &OddsWindow::finishRun);
+    }
     m_run = std::make_unique<OddsRun>(std::move(*request));
     connect(m_run.get(), &OddsRun::finished, this, &OddsWindow::finishRun);
     m_runButton->setEnabled(false);
@@ -233,29 +276,52 @@ void OddsWindow::cancel() {
     if (m_run) {
         m_run->cancel();
     }
+    if (m_builtInRun) {
+        m_builtInRun->cancel();
+    }
 }
 
 void OddsWindow::showProgress() {
     if (m_run) {
-        m_progress->setValue(static_cast<int>(m_run->fraction() * kProgressSteps));
+        const double done =
+            m_builtInRun ? (m_run->fraction() + m_builtInRun->fraction()) / 2 : m_run->fraction();
+        m_progress->setValue(static_cast<int>(done * kProgressSteps));
     }
 }
 
 void OddsWindow::finishRun() {
-    if (!m_run || !m_run->isFinished()) {
+    if (!m_run || !m_run->isFinished() || (m_builtInRun && !m_builtInRun->isFinished())) {
         return;
     }
     m_progressTimer->stop();
     m_shownRequest = m_run->request();
     m_result = m_run->result();
+    m_builtInResult.reset();
+    if (m_builtInRun) {
+        m_builtInResult = m_builtInRun->result();
+    }
     m_run.reset();
+    m_builtInRun.reset();
     m_runButton->setEnabled(true);
     m_cancelButton->setEnabled(false);
     showResult();
     emit runEnded();
 }
 
+void OddsWindow::clearResultTabs() {
+    while (m_tabs->count() > 0) {
+        QWidget* page = m_tabs->widget(0);
+        m_tabs->removeTab(0);
+        delete page;
+    }
+    m_charts.clear();
+}
+
 void OddsWindow::showResult() {
+    if (m_builtInResult) {
+        showComparison();
+        return;
+    }
     const OddsResult& result = *m_result;
     const QLocale locale;
     m_progress->setValue(static_cast<int>(result.samples * kProgressSteps /
@@ -276,12 +342,7 @@ void OddsWindow::showResult() {
     m_summary->setText(summary);
 
     const int current = m_tabs->currentIndex();
-    while (m_tabs->count() > 0) {
-        QWidget* page = m_tabs->widget(0);
-        m_tabs->removeTab(0);
-        delete page;
-    }
-    m_charts.clear();
+    clearResultTabs();
     std::vector<OddsValue> offerRows;
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
         offerRows.push_back({std::to_string(n), result.offerCounts[n]});
@@ -324,7 +385,10 @@ void OddsWindow::addResultTab(const QString& name, QWidget* chart,
     table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table->resizeColumnsToContents();
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    addTab(name, chart, table);
+}
 
+void OddsWindow::addTab(const QString& name, QWidget* chart, QWidget* table) {
     auto* splitter = new QSplitter(Qt::Horizontal);
     if (chart != nullptr) {
         m_charts.push_back(chart);
@@ -344,7 +408,8 @@ QString OddsWindow::exportCsv(const QString& path) const {
     if (!m_result) {
         return {};
     }
-    const std::string csv = renderOddsCsv(*m_result);
+    const std::string csv = m_builtInResult ? renderOddsCompareCsv(*m_builtInResult, *m_result)
+                                            : renderOddsCsv(*m_result);
     return writeExportFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())),
                            m_openDocumentPath ? m_openDocumentPath() : QString());
 }
@@ -404,6 +469,7 @@ void OddsWindow::changeEvent(QEvent* event) {
 void OddsWindow::closeEvent(QCloseEvent* event) {
     m_progressTimer->stop();
     m_run.reset();  // cancels, and waits the few milliseconds the threads need to stop
+    m_builtInRun.reset();
     m_runButton->setEnabled(true);
     m_cancelButton->setEnabled(false);
     QWidget::closeEvent(event);

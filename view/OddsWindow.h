@@ -15,6 +15,7 @@
 #include "view/OddsChartMaker.h"
 
 class OddsRun;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,8 +46,20 @@ public:
     void cancel();
     bool isRunning() const { return m_run != nullptr; }
 
+    // Where Run takes the rules it rolls with (the session's: null for the built-in tables);
+    // without a source the window rolls with the built-in tables.
+    using RulesSource = std::function<std::shared_ptr<const RuleSet>()>;
+    void setRulesSource(RulesSource source);
+    // Whether Run also counts the built-in tables from the same seeds, to show them beside the
+    // rules in use. Has no effect while the rules in use are the built-in ones.
+    void setComparing(bool on);
+    // Names the rules Run would roll with; call when they change.
+    void showRulesInUse();
+
     // The counts on show and the request they answer; empty before the first run ends.
     const std::optional<OddsResult>& result() const { return m_result; }
+    // The built-in tables' counts shown beside them; empty unless the last run compared.
+    const std::optional<OddsResult>& builtInResult() const { return m_builtInResult; }
     const OddsRequest& shownRequest() const { return m_shownRequest; }
 
     // Export the counts as CSV (as `zuvaduro --odds --csv` writes them) and the chart on show as
@@ -70,8 +83,11 @@ private:
     void showProgress();
     void finishRun();
     void showResult();
+    void showComparison();
+    void clearResultTabs();
     void addResultTab(const QString& name, QWidget* chart, const std::vector<OddsValue>& rows,
                       std::uint64_t total);
+    void addTab(const QString& name, QWidget* chart, QWidget* table);
     void askAndExportCsv();
     void askAndExportChart();
     void warn(const QString& message);
@@ -82,6 +98,8 @@ private:
     QLineEdit* m_seed = nullptr;
     QPushButton* m_runButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    QLabel* m_rulesLabel = nullptr;
+    QCheckBox* m_compare = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_summary = nullptr;
     QTabWidget* m_tabs = nullptr;
@@ -92,7 +110,10 @@ private:
     std::vector<QWidget*> m_charts;  // one per tab, in the tabs' order
 
     std::unique_ptr<OddsRun> m_run;
+    std::unique_ptr<OddsRun> m_builtInRun;  // beside m_run while comparing
+    RulesSource m_rulesSource;
     OddsRequest m_shownRequest;
     std::function<QString()> m_openDocumentPath;
     std::optional<OddsResult> m_result;
+    std::optional<OddsResult> m_builtInResult;
 };
