@@ -334,6 +334,18 @@ void MainWindow::showOdds() {
     m_side->showOdds();
 }
 
+void MainWindow::showRulesEditor() {
+    m_side->showRulesEditor([this](const QString& path) {
+        // Saving the file in use rolls with what was saved from now on.
+        if (path.toStdString() != m_session.chosenRulesPath()) {
+            return;
+        }
+        if (const QString problem = m_session.chooseRules(path.toStdString()); !problem.isEmpty()) {
+            m_prompts->warn(problem);
+        }
+    });
+}
+
 void MainWindow::reactivateAfterDialog() {
     returnKeyboardAfterDialog(*this);
 }

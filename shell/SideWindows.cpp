@@ -1,9 +1,12 @@
 #include "shell/SideWindows.h"
 
 #include "document/ContractDocument.h"
+#include "rules/RulesFile.h"
 #include "session/DocumentSession.h"
 #include "shell/HelpWindow.h"
+#include "storage/RulesFileAccess.h"
 #include "view/OddsWindow.h"
+#include "view/RulesEditor.h"
 #include "view/UiPrompts.h"
 
 SideWindows::SideWindows(QWidget& owner, const DocumentSession& session, UiPrompts& prompts)
@@ -33,6 +36,33 @@ void SideWindows::showOdds() {
     m_odds->activateWindow();
 }
 
+void SideWindows::showRulesEditor(const std::function<void(const QString&)>& saved) {
+    if (!m_rules) {
+        const QString path = QString::fromStdString(m_session.chosenRulesPath());
+        std::string text;
+        if (path.isEmpty()) {
+            text = dumpRules(builtInRules());
+        } else {
+            QString problem;
+            text = readRulesText(path, problem);
+            if (!problem.isEmpty()) {
+                m_prompts.warn(problem);
+                return;
+            }
+        }
+        m_rules = new RulesEditor(path, text, m_doc.m_rating, &m_owner);
+        m_rules->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(m_rules, &RulesEditor::saved, m_rules, saved);
+    }
+    m_rules->show();
+    m_rules->raise();
+    m_rules->activateWindow();
+}
+
+RulesEditor* SideWindows::rulesEditor() const {
+    return m_rules;
+}
+
 void SideWindows::rulesChanged() {
     if (m_odds) {
         m_odds->showRulesInUse();
@@ -45,5 +75,8 @@ void SideWindows::closeAll() {
     }
     if (m_odds) {
         m_odds->close();
+    }
+    if (m_rules) {
+        m_rules->close();
     }
 }

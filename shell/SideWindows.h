@@ -2,11 +2,13 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class ContractDocument;
 class DocumentSession;
 class HelpWindow;
 class OddsWindow;
+class RulesEditor;
 class QWidget;
 class UiPrompts;
 
@@ -24,6 +26,10 @@ public:
     // The odds, started from the document's rating and custom choices, rolled with the
     // session's rules.
     void showOdds();
+    // The Rules Editor over the session's rules file, or a copy of the built-in tables; a file
+    // that cannot be read is said so and opens nothing. `saved` hears of every save.
+    void showRulesEditor(const std::function<void(const QString&)>& saved);
+    RulesEditor* rulesEditor() const;
     // The session rolls with other rules: the odds window names them.
     void rulesChanged();
     // Closes both; a run of the odds is cancelled and its threads waited for.
@@ -37,4 +43,5 @@ private:
     QString m_helpRoot = QStringLiteral(":/help");
     QPointer<HelpWindow> m_help;
     QPointer<OddsWindow> m_odds;
+    QPointer<RulesEditor> m_rules;
 };

@@ -30,35 +30,49 @@ RulesLoad loadRulesBytes(const QString& path, const std::string& bytes) {
         lines << QString::fromStdString(describeProblem(file, problems[i]));
     }
     if (problems.size() > kRulesProblemsShown) {
-        lines << QObject::tr("and %n more problem(s).", nullptr,
-                             static_cast<int>(problems.size() - kRulesProblemsShown));
+        lines << QObject::tr("and %1 more.").arg(problems.size() - kRulesProblemsShown);
     }
     return {nullptr, refusal(path, lines.join(QLatin1Char('\n')))};
 }
 
-RulesLoad loadRulesFile(const QString& path) {
+std::string readRulesText(const QString& path, QString& problem) {
+    problem.clear();
     const QFileInfo info(path);
     if (!info.exists()) {
-        return {nullptr, refusal(path, QObject::tr("the file is not there."))};
+        problem = refusal(path, QObject::tr("the file is not there."));
+        return {};
     }
     // A pipe or a device would be read without end, a folder not at all.
     if (!info.isFile()) {
-        return {nullptr, refusal(path, QObject::tr("it is not a file."))};
+        problem = refusal(path, QObject::tr("it is not a file."));
+        return {};
     }
     if (static_cast<std::size_t>(info.size()) > kMostRulesFileBytes) {
-        return {nullptr, refusal(path, QObject::tr("it is larger than %1 bytes.")
-                                           .arg(static_cast<qulonglong>(kMostRulesFileBytes)))};
+        problem = refusal(path, QObject::tr("it is larger than %1 bytes.")
+                                    .arg(static_cast<qulonglong>(kMostRulesFileBytes)));
+        return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {nullptr, refusal(path, file.errorString())};
+        problem = refusal(path, file.errorString());
+        return {};
     }
     // Read one byte past the limit: a file that grew since it was measured is still caught.
     const QByteArray bytes = file.read(static_cast<qint64>(kMostRulesFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
-        return {nullptr, refusal(path, file.errorString())};
+        problem = refusal(path, file.errorString());
+        return {};
     }
-    return loadRulesBytes(path, bytes.toStdString());
+    return bytes.toStdString();
+}
+
+RulesLoad loadRulesFile(const QString& path) {
+    QString problem;
+    const std::string text = readRulesText(path, problem);
+    if (!problem.isEmpty()) {
+        return {nullptr, problem};
+    }
+    return loadRulesBytes(path, text);
 }
 
 QString saveRulesFile(const QString& path, const std::string& text) {

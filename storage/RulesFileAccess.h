@@ -20,6 +20,10 @@ struct RulesLoad {
 // were.
 inline constexpr int kRulesProblemsShown = 5;
 
+// The text of the rules file at `path`, for editing; empty with `problem` set when it cannot be
+// read (the same refusals as loadRulesFile's).
+std::string readRulesText(const QString& path, QString& problem);
+
 // Reads and checks the rules file at `path`. Anything but a regular file of at most the rules
 // file limit is refused unread; the file is never changed.
 RulesLoad loadRulesFile(const QString& path);

@@ -318,14 +318,14 @@ void OddsWindow::clearResultTabs() {
 }
 
 void OddsWindow::showResult() {
-    if (m_builtInResult) {
-        showComparison();
-        return;
-    }
     const OddsResult& result = *m_result;
     const QLocale locale;
     m_progress->setValue(static_cast<int>(result.samples * kProgressSteps /
                                           std::max<std::uint64_t>(1, m_shownRequest.samples)));
+    if (m_builtInResult) {
+        showComparison();
+        return;
+    }
     QString summary =
         tr("Rating %1: %2 rolls with seed %3 gave %4 offers, mean payment multiplier %5.")
             .arg(QString::fromStdString(m_shownRequest.rating),

@@ -92,8 +92,9 @@ void OddsWindow::showComparison() {
             }
         }
         table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+        // Six columns share the width: the values keep theirs, the last column takes the rest.
         table->resizeColumnsToContents();
-        table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        table->horizontalHeader()->setStretchLastSection(true);
 
         QWidget* chart = nullptr;
         const OfferTerm* term = isCount ? nullptr : &kOddsTerms[t - 1];
