@@ -27,16 +27,22 @@ ModeOutcome showHelp(ModeArguments args);
 ModeOutcome showVersion(ModeArguments args);
 
 // clang-format off
-constexpr std::array<Mode, 8> kModes = {{
+constexpr std::array<Mode, 10> kModes = {{
     {"--roll",
      "  zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] [--assignment T]\n"
      "           [--length T] [--multiplier T] [--support T] [--transport T] [--salvage T]\n"
-     "           [--command T] [--save FILE] [--json] [--explain]\n",
+     "           [--command T] [--save FILE] [--rules FILE] [--json] [--explain]\n",
      UsageScope::Everything, &runRoll},
     {"--odds",
      "  zuvaduro --odds RATING [--rolls N] [--seed S] [--threads COUNT] [--json | --csv]\n"
-     "           [the term options of --roll: --employer T ... --command T]\n",
+     "           [--rules FILE [--compare]] [the term options of --roll: --employer T ...]\n",
      UsageScope::Everything, &runOdds},
+    {"--rules-dump",
+     "  zuvaduro --rules-dump\n",
+     UsageScope::Everything, &runRulesDump},
+    {"--rules-check",
+     "  zuvaduro --rules-check FILE\n",
+     UsageScope::Everything, &runRulesCheck},
     {"--listing",
      "  zuvaduro --listing FILE [--json]\n",
      UsageScope::Everything, &runListing},

@@ -6,8 +6,11 @@
 // The command line that needs no display. Every headless mode is one row of a table (cli/
 // CommandLine.cpp): its name, its lines of the usage text and what runs it.
 //   zuvaduro --roll RATING [--seed N] [--base-pay TEXT] [--employer T] ... [--save FILE]
-//            [--json] [--explain]
+//            [--rules FILE] [--json] [--explain]
 //   zuvaduro --odds RATING [--rolls N] [--seed S] [--threads COUNT] [term options] [--json | --csv]
+//            [--rules FILE [--compare]]
+//   zuvaduro --rules-dump
+//   zuvaduro --rules-check FILE
 //   zuvaduro --listing FILE [--json]
 //   zuvaduro --export-pdf OUT.pdf [--page-size A4|Letter] FILE
 //   zuvaduro --export-contracts OUT.pdf [--offers 1,3] [--page-size A4|Letter] FILE
@@ -18,8 +21,9 @@
 // How every run of the program ends, headless or not.
 enum class ExitStatus {
     Done = 0,
-    Failed = 1,  // a document could not be read or written, or a PDF not made
-    Usage = 2,   // the command line asked for something the program does not do
+    Failed = 1,  // a document could not be read or written, a PDF not made, rules not sound
+    Usage = 2,   // the command line asked for something the program does not do, or for a
+                 // rules file that is refused
 };
 
 inline int exitCode(ExitStatus status) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iosfwd>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +13,7 @@
 #include "storage/QtSettingsStore.h"
 
 class ContractDocument;
+struct RuleSet;
 class QString;
 
 // The headless modes, each parsing its own arguments (those after the mode's name) and running.
@@ -30,6 +33,8 @@ ModeOutcome runExportListing(ModeArguments args);
 ModeOutcome runExportContracts(ModeArguments args);
 ModeOutcome runExportDetails(ModeArguments args);
 ModeOutcome runOdds(ModeArguments args);
+ModeOutcome runRulesDump(ModeArguments args);
+ModeOutcome runRulesCheck(ModeArguments args);
 
 // ---- shared by the modes ----
 
@@ -43,6 +48,15 @@ ChoiceField choiceOption(const std::string& option);
 // needs a value after it.
 std::optional<std::string> valueOptionProblem(ModeArguments args, std::size_t at,
                                               std::span<const std::string_view> own);
+
+// A rules file read for --rules or --rules-check: the rules, or null when the file could not be
+// read (`read` false: the reason went to stderr) or was refused (each problem went to
+// `problemsOut` as FILE:LINE:COLUMN: message).
+struct RulesLoad {
+    std::shared_ptr<const RuleSet> rules;
+    bool read = false;
+};
+RulesLoad loadRules(const std::string& path, std::ostream& problemsOut);
 
 // How a headless mode tells of a settings file it keeps as it is: one line on stderr.
 void reportSettingsProblem(const QString& message);

@@ -22,13 +22,16 @@ namespace {
 constexpr int kMostThreads = 256;
 
 // The options of --odds that take a value, besides the term choices.
-constexpr std::array<std::string_view, 3> kOddsValueOptions = {"--rolls", "--seed", "--threads"};
+constexpr std::array<std::string_view, 4> kOddsValueOptions = {"--rolls", "--seed", "--threads",
+                                                               "--rules"};
 
 enum class OddsFormat { Text, Json, Csv };
 
 struct OddsCommand {
     OddsRequest request;
     OddsFormat format = OddsFormat::Text;
+    std::optional<std::string> rulesPath;
+    bool compare = false;  // the built-in tables beside the rules, from the same seeds
 };
 
 // Returns the problem, or nothing when the command is complete.
@@ -46,6 +49,10 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
         const std::string& option = args[i];
         if (option == "--json" || option == "--csv") {
             (option == "--json" ? json : csv) = true;
+            continue;
+        }
+        if (option == "--compare") {
+            command.compare = true;
             continue;
         }
         if (std::optional<std::string> problem = valueOptionProblem(args, i, kOddsValueOptions)) {
@@ -69,12 +76,20 @@ std::optional<std::string> parseOdds(ModeArguments args, OddsCommand& command) {
                 return "--threads takes a whole number from 1 to " + std::to_string(kMostThreads);
             }
             request.threads = static_cast<int>(*threads);
+        } else if (option == "--rules") {
+            if (value.empty()) {
+                return "--rules needs a FILE";
+            }
+            command.rulesPath = value;
         } else {
             request.choices.*choiceOption(option) = value;
         }
     }
     if (json && csv) {
         return "--json and --csv cannot be given together";
+    }
+    if (command.compare && !command.rulesPath) {
+        return "--compare needs --rules FILE";
     }
     command.format = json ? OddsFormat::Json : csv ? OddsFormat::Csv : OddsFormat::Text;
     request.seed = seed ? *seed : oddsSeedFromClock();
@@ -145,12 +160,41 @@ ModeOutcome runOdds(ModeArguments args) {
     if (const std::optional<std::string> problem = parseOdds(args, command)) {
         return UsageProblem{*problem};
     }
-    const OddsRequest& request = command.request;
-    const OddsResult result =
-        ::isatty(STDERR_FILENO) ? rollWithProgressBar(request) : rollOdds(request);
+    OddsRequest& request = command.request;
+    if (command.rulesPath) {
+        request.rules = loadRules(*command.rulesPath, std::cerr).rules;
+        if (!request.rules) {
+            return ExitStatus::Usage;
+        }
+    }
+    const auto roll = [](const OddsRequest& asked) {
+        return ::isatty(STDERR_FILENO) ? rollWithProgressBar(asked) : rollOdds(asked);
+    };
+    const OddsResult result = roll(request);
     // The choices may hold escape sequences; a terminal would obey them.
     const ValueControls controls =
         ::isatty(STDOUT_FILENO) ? ValueControls::Visible : ValueControls::AsStored;
+    if (command.compare) {
+        OddsRequest builtInRequest = request;
+        builtInRequest.rules.reset();
+        const OddsResult builtIn = roll(builtInRequest);
+        // Tables exactly the built-in ones have no name of their own: the file names them.
+        const std::string& name =
+            request.rules->isBuiltIn() ? *command.rulesPath : request.rules->name;
+        switch (command.format) {
+            case OddsFormat::Json:
+                std::cout << renderOddsCompareJson(request, builtIn, result, name);
+                break;
+            case OddsFormat::Csv:
+                std::cout << renderOddsCompareCsv(builtIn, result, controls);
+                break;
+            case OddsFormat::Text:
+                std::cout << renderOddsCompareText(request, builtIn, result, name, controls);
+                break;
+        }
+        std::cout.flush();
+        return ExitStatus::Done;
+    }
     switch (command.format) {
         case OddsFormat::Json:
             std::cout << renderOddsJson(request, result);

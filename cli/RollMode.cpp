@@ -21,6 +21,7 @@ struct RollRequest {
     std::optional<std::string> basePay;
     OfferChoices choices;
     std::optional<std::string> savePath;
+    std::optional<std::string> rulesPath;
     bool json = false;
     bool explain = false;
 };
@@ -68,7 +69,8 @@ std::optional<std::uint32_t> parseSeed(const std::string& text) {
 }
 
 // The options of --roll that take a value, besides the term choices.
-constexpr std::array<std::string_view, 3> kRollValueOptions = {"--seed", "--base-pay", "--save"};
+constexpr std::array<std::string_view, 4> kRollValueOptions = {"--seed", "--base-pay", "--save",
+                                                               "--rules"};
 
 // Returns the problem, or nothing when the request is complete.
 std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
@@ -102,6 +104,11 @@ std::optional<std::string> parseRoll(ModeArguments args, RollRequest& request) {
                 return "--save needs a FILE";
             }
             request.savePath = value;
+        } else if (option == "--rules") {
+            if (value.empty()) {
+                return "--rules needs a FILE";
+            }
+            request.rulesPath = value;
         } else {
             request.choices.*choiceOption(option) = value;
         }
@@ -116,6 +123,14 @@ ModeOutcome runRoll(ModeArguments args) {
     if (const std::optional<std::string> problem = parseRoll(args, request)) {
         return UsageProblem{*problem};
     }
+    // A refused rules file rolls nothing: the roll would not be the one asked for.
+    std::shared_ptr<const RuleSet> rules;
+    if (request.rulesPath) {
+        rules = loadRules(*request.rulesPath, std::cerr).rules;
+        if (!rules) {
+            return ExitStatus::Usage;
+        }
+    }
     HeadlessSettings userSettings;
     std::optional<BasePayOverride> overridden;
     SettingsStore* store = &userSettings;
@@ -128,8 +143,8 @@ ModeOutcome runRoll(ModeArguments args) {
     doc.resetToUntitled();
     doc.m_rating = request.rating;
     DocumentContent content = doc.content();
-    generateOffers(content, content.rating, request.choices, doc.basePay(), builtInRules(),
-                   generator);
+    generateOffers(content, content.rating, request.choices, doc.basePay(),
+                   rules ? *rules : builtInRules(), generator);
     doc.setContent(std::move(content));
     if (request.savePath) {
         const std::string& path = *request.savePath;

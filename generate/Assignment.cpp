@@ -4,6 +4,7 @@
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -17,21 +18,7 @@ AssignmentPick pickOf(const TablePick& row) {
 }
 
 int tableIndexFor(std::string_view employer, const RuleSet& rules) {
-    const auto& tables = rules.assignmentTables;
-    for (std::size_t i = 0; i < tables.size(); ++i) {
-        for (const std::string& name : tables[i].employers) {
-            if (name == employer) {
-                return static_cast<int>(i);
-            }
-        }
-    }
-    const EmployerKind kind = kindOfEmployer(employer, rules);
-    for (std::size_t i = 0; i < tables.size(); ++i) {
-        if (tables[i].kind == kind) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;  // sound rules give every kind a table
+    return employerFacts(employer, rules).assignmentTable;
 }
 
 }  // namespace
@@ -58,9 +45,11 @@ AssignmentPick rollAssignment(Dice& dice, std::string_view employer, std::string
         if (record.fixedTerm(RolledTerm::Assignment, choice)) {
             return {choice};
         }
-        if (!employerInTables(employer, rules)) {
-            record.tell([](RollRecorder& recorder) { recorder.note(kNotInTables); });
-        }
+        record.tell([&](RollRecorder& recorder) {
+            if (!employerInTables(employer, rules)) {
+                recorder.note(kNotInTables);
+            }
+        });
         const auto tableFor = [&](int table) -> const NestedRules& {
             return assignmentTable(rules, table);
         };

@@ -5,6 +5,7 @@
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -29,20 +30,22 @@ int ratingSupportModifier(std::string_view rating, const RuleSet& rules) {
 }
 
 int employerSupportModifier(std::string_view employer, const RuleSet& rules) {
-    return findKeyed(rules.supportEmployerModifiers, employer).value_or(0);
+    return employerFacts(employer, rules).supportModifier;
 }
 
 template <typename Record>
 const SupportRow& rollSupport(Dice& dice, const Record& record, std::string_view rating,
                               std::string_view employer, const RuleSet& rules) {
     const int roll = dice.roll(kTwoDice);
-    const int total = roll + supportModifier(rating, employer, rules);
+    const int ratingModifier = ratingSupportModifier(rating, rules);
+    const int employerModifier = employerSupportModifier(employer, rules);
+    const int total = roll + ratingModifier + employerModifier;
     const SupportRow& terms = lookupRange(rules.supportTable, total);
     record.tell([&](RollRecorder& recorder) {
-        if (const int modifier = ratingSupportModifier(rating, rules)) {
+        if (const int modifier = ratingModifier) {
             recorder.modifier(modifier, "rating", rating);
         }
-        if (const int modifier = employerSupportModifier(employer, rules)) {
+        if (const int modifier = employerModifier) {
             recorder.modifier(modifier, employer);
         }
         recorder.rolled({}, total, spanOf(lookupRow(rules.supportTable, total)));

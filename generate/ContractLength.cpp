@@ -2,20 +2,14 @@
 
 #include "generate/ContractLengthTables.h"
 #include "generate/Dice.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
 
-// The first table that names the assignment exactly; nullptr when none does.
+// The table that names the assignment; nullptr when none does.
 const LengthRules* lengthTableFor(std::string_view assignment, const RuleSet& rules) {
-    for (const LengthRules& table : rules.lengthTables) {
-        for (const std::string& name : table.assignments) {
-            if (name == assignment) {
-                return &table;
-            }
-        }
-    }
-    return nullptr;
+    return assignmentFacts(assignment, rules).lengthTable;
 }
 
 // The row a roll reaches; nullptr for a face or sum the table leaves to its "other" entry.

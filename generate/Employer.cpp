@@ -4,6 +4,7 @@
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -15,24 +16,6 @@ const NestedRules& employerTable(const RuleSet& rules, int table) {
     return rules.employerTables[static_cast<std::size_t>(table)].table;
 }
 
-bool namesRow(const NestedRules& table, std::string_view employer) {
-    for (const auto& row : table.rows) {
-        if (row.value.next < 0 && row.value.name == employer) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool namedByKind(const RuleSet& rules, EmployerKind kind, std::string_view employer) {
-    for (const EmployerTableRules& table : rules.employerTables) {
-        if (table.kind == kind && namesRow(table.table, employer)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 EmployerPick employerForRoll(EmployerTable table, int roll, const RuleSet& rules) {
@@ -41,13 +24,7 @@ EmployerPick employerForRoll(EmployerTable table, int roll, const RuleSet& rules
 }
 
 EmployerKind kindOfEmployer(std::string_view employer, const RuleSet& rules) {
-    if (namedByKind(rules, EmployerKind::Mercenary, employer)) {
-        return EmployerKind::Mercenary;
-    }
-    if (namedByKind(rules, EmployerKind::Corp, employer)) {
-        return EmployerKind::Corp;
-    }
-    return EmployerKind::Periphery;
+    return employerFacts(employer, rules).kind;
 }
 
 std::string_view kindName(EmployerKind kind) {
@@ -55,12 +32,7 @@ std::string_view kindName(EmployerKind kind) {
 }
 
 bool employerInTables(std::string_view employer, const RuleSet& rules) {
-    for (const EmployerTableRules& table : rules.employerTables) {
-        if (namesRow(table.table, employer)) {
-            return true;
-        }
-    }
-    return false;
+    return employerFacts(employer, rules).inTables;
 }
 
 std::string_view rollEmployer(Dice& dice, std::string_view choice, const RuleSet& rules) {

@@ -6,6 +6,7 @@
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
 #include "generate/RollTable.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
@@ -27,7 +28,7 @@ void recordAssignment(RollRecorder& recorder, std::string_view assignment, float
                       bool againstClans, const RuleSet& rules) {
     if (againstClans) {
         recorder.factor(rules.againstClansPayFactor, "against Clans");
-    } else if (findKeyed(rules.assignmentPayFactors, assignment)) {
+    } else if (assignmentFacts(assignment, rules).payFactor) {
         recorder.factor(factor, assignment);
     } else {
         recorder.factor(factor, "other assignment");
@@ -41,7 +42,7 @@ float payBaseFor(std::string_view rating, const RuleSet& rules) {
 }
 
 std::optional<float> namedEmployerPayFactor(std::string_view employer, const RuleSet& rules) {
-    return findKeyed(rules.employerPayFactors, employer);
+    return employerFacts(employer, rules).payFactor;
 }
 
 float corpPayFactorForRoll(int roll, const RuleSet& rules) {
@@ -49,8 +50,7 @@ float corpPayFactorForRoll(int roll, const RuleSet& rules) {
 }
 
 float assignmentPayFactor(std::string_view assignment, const RuleSet& rules) {
-    return findKeyed(rules.assignmentPayFactors, assignment)
-        .value_or(rules.otherAssignmentPayFactor);
+    return assignmentFacts(assignment, rules).payFactor.value_or(rules.otherAssignmentPayFactor);
 }
 
 double payMultiplierProduct(float base, float employerFactor, float assignmentFactor,
@@ -78,12 +78,12 @@ std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
         }
         const float base = payBaseFor(rating, rules);
         record.tell([&](RollRecorder& recorder) { recordBase(recorder, rating, base, rules); });
+        const EmployerFacts facts = employerFacts(employer, rules);
         float employerFactor = kNoFactor;
-        if (const auto named = namedEmployerPayFactor(employer, rules)) {
-            employerFactor = *named;
+        if (facts.payFactor) {
+            employerFactor = *facts.payFactor;
             record.tell([&](RollRecorder& recorder) { recorder.factor(employerFactor, employer); });
-        } else if (const EmployerKind kind = kindOfEmployer(employer, rules);
-                   kind == EmployerKind::Corp) {
+        } else if (facts.kind == EmployerKind::Corp) {
             const int roll = dice.roll(kTwoDice);
             const auto& row = lookupRow(rules.corpPayFactors, roll);
             employerFactor = row.value;
@@ -92,9 +92,8 @@ std::optional<long long> rollPayMultiplier(Dice& dice, std::string_view rating,
             });
         } else {
             record.tell([&](RollRecorder& recorder) {
-                recorder.factor(kNoFactor, kindName(kind),
-                                employerInTables(employer, rules) ? "employer"
-                                                                  : "employer (not in the tables)");
+                recorder.factor(kNoFactor, kindName(facts.kind),
+                                facts.inTables ? "employer" : "employer (not in the tables)");
             });
         }
         const float assignmentFactor = assignmentPayFactor(assignment, rules);

@@ -4,21 +4,15 @@
 
 #include "generate/Dice.h"
 #include "generate/EmployerTables.h"
+#include "generate/RuleLookup.h"
 #include "generate/Terms.h"
 
 namespace {
 
-// The first command table that names the employer; nullptr for employers that get their kind's
+// The command table that names the employer; nullptr for employers that get their kind's
 // command without a roll.
 const CommandRules* commandTableFor(std::string_view employer, const RuleSet& rules) {
-    for (const CommandRules& table : rules.commandTables) {
-        for (const std::string& name : table.employers) {
-            if (name == employer) {
-                return &table;
-            }
-        }
-    }
-    return nullptr;
+    return employerFacts(employer, rules).commandTable;
 }
 
 std::string_view commandByKind(EmployerKind kind, const RuleSet& rules) {
@@ -28,7 +22,7 @@ std::string_view commandByKind(EmployerKind kind, const RuleSet& rules) {
 }  // namespace
 
 int salvageBonus(std::string_view employer, const RuleSet& rules) {
-    return findKeyed(rules.salvageEmployerModifiers, employer).value_or(0);
+    return employerFacts(employer, rules).salvageModifier;
 }
 
 std::string_view salvageForTotal(int total, const RuleSet& rules) {
@@ -75,12 +69,12 @@ std::string_view rollCommandRights(Dice& dice, std::string_view employer, std::s
         if (record.fixedTerm(RolledTerm::Command, choice)) {
             return choice;
         }
-        const CommandRules* table = commandTableFor(employer, rules);
+        const EmployerFacts facts = employerFacts(employer, rules);
+        const CommandRules* table = facts.commandTable;
         if (table == nullptr) {
-            const EmployerKind kind = kindOfEmployer(employer, rules);
+            const EmployerKind kind = facts.kind;
             record.tell([&](RollRecorder& recorder) {
-                recorder.note(employerInTables(employer, rules) ? std::string_view()
-                                                                : kNotInTables);
+                recorder.note(facts.inTables ? std::string_view() : kNotInTables);
                 recorder.note(kindName(kind));
                 recorder.note(" employer, no roll");
             });

@@ -95,12 +95,19 @@ auto withRecord(const Dice& dice, const Roll& roll) {
     return roll(Unrecorded{});
 }
 
+// Whether a table's text is exactly `text`. Most texts a roll compares differ in their length or
+// their first character, so those are looked at before the rest.
+inline bool sameText(const std::string& tableText, std::string_view text) {
+    return tableText.size() == text.size() &&
+           (text.empty() || (tableText[0] == text[0] && tableText.compare(text) == 0));
+}
+
 // The value of the row whose key is exactly `key`, or nothing.
 template <typename Rows>
 constexpr auto findKeyed(const Rows& rows, std::string_view key)
     -> std::optional<std::remove_cvref_t<decltype(rows[0].value)>> {
     for (const auto& row : rows) {
-        if (row.key == key) {
+        if (sameText(row.key, key)) {
             return row.value;
         }
     }

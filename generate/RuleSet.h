@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -113,6 +115,36 @@ struct CommandRules {
     bool operator==(const CommandRules&) const = default;
 };
 
+struct RuleSet;
+
+// What the terms look up by name, found once per set on first use: each employer and assignment
+// a table gives, keyed by where its text lives in the set, so that a rolled text is found without
+// comparing characters. A copy of a set indexes its own texts; the index is no part of the tables.
+class RuleIndex {
+public:
+    struct Built;
+
+    RuleIndex();
+    ~RuleIndex();
+    RuleIndex(const RuleIndex&);
+    RuleIndex& operator=(const RuleIndex&);
+    bool operator==(const RuleIndex&) const { return true; }
+
+    const Built& built(const RuleSet& rules) const {
+        if (const Built* ready = m_ready.load(std::memory_order_acquire)) [[likely]] {
+            return *ready;
+        }
+        return build(rules);
+    }
+
+private:
+    struct Lazy;
+    const Built& build(const RuleSet& rules) const;
+
+    std::unique_ptr<Lazy> m_lazy;
+    mutable std::atomic<const Built*> m_ready{nullptr};
+};
+
 struct RuleSet {
     std::string name;         // empty for the built-in tables
     std::string description;  // a line or two for whoever chooses the rules
@@ -150,6 +182,9 @@ struct RuleSet {
     std::vector<Range<std::string>> salvageTable;  // two dice plus the employer's modifier
     std::vector<CommandRules> commandTables;       // tried in order
     std::array<std::string, kEmployerKindCount> commandByKind;
+
+    // Looked after by the term functions; a set must not change once it has been rolled with.
+    RuleIndex index;
 
     bool isBuiltIn() const { return name.empty(); }
 

@@ -115,11 +115,9 @@ void appendCsvRow(std::string& out, std::string_view term, std::string_view valu
     out += '\n';
 }
 
-}  // namespace
-
-std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
-                           ValueControls controls) {
-    std::string out;
+// Rating, samples, seed and the choices that are not "Random".
+void appendRunHeader(std::string& out, const OddsRequest& request, const OddsResult& result,
+                     ValueControls controls) {
     appendHeaderLine(out, "Rating:", shown(request.rating, controls));
     std::string samples = countText(result.samples);
     if (result.cancelled) {
@@ -136,6 +134,107 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
         }
     }
     appendHeaderLine(out, "Choices:", choices.empty() ? "every term Random" : choices);
+    if (request.rules && !request.rules->isBuiltIn()) {
+        appendHeaderLine(out,
+                         "Rules:", "house rules '" + shown(request.rules->name, controls) + "'");
+    }
+}
+
+std::string multiplierText(const OddsResult& result) {
+    return result.meanMultiplier ? fixed(*result.meanMultiplier, 4) + "x" : "none";
+}
+
+// One value in both runs.
+struct CompareRow {
+    std::string text;
+    std::uint64_t builtIn = 0;
+    std::uint64_t house = 0;
+};
+
+// The values of both runs, most common in the built-in run first, then in the house run.
+template <typename Values>
+std::vector<CompareRow> compareRows(const Values& builtIn, const Values& house) {
+    std::vector<CompareRow> rows;
+    for (const OddsValue& value : builtIn) {
+        rows.push_back({value.text, value.count, 0});
+    }
+    for (const OddsValue& value : house) {
+        const auto found = std::find_if(rows.begin(), rows.end(), [&](const CompareRow& row) {
+            return row.text == value.text;
+        });
+        if (found != rows.end()) {
+            found->house = value.count;
+        } else {
+            rows.push_back({value.text, 0, value.count});
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const CompareRow& a, const CompareRow& b) {
+        return a.builtIn != b.builtIn ? a.builtIn > b.builtIn : a.house > b.house;
+    });
+    return rows;
+}
+
+std::vector<CompareRow> offerCountRows(const OddsResult& builtIn, const OddsResult& house) {
+    std::vector<CompareRow> rows;
+    for (std::size_t n = 0; n < builtIn.offerCounts.size(); ++n) {
+        rows.push_back({std::to_string(n), builtIn.offerCounts[n], house.offerCounts[n]});
+    }
+    return rows;
+}
+
+double shareOf(std::uint64_t count, std::uint64_t total) {
+    return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
+}
+
+// House minus built-in, in percentage points: "+1.25", "-0.40", "0.00".
+std::string pointsText(double builtInShare, double houseShare, int decimals) {
+    std::string text = fixed(houseShare - builtInShare, decimals);
+    if (text.find_first_not_of("-0.") == std::string::npos) {
+        return text.starts_with('-') ? text.substr(1) : text;  // no change shows no sign
+    }
+    return text.starts_with('-') ? text : "+" + text;
+}
+
+void appendCompareTable(std::string& out, std::string_view heading,
+                        const std::vector<CompareRow>& rows, std::uint64_t builtInTotal,
+                        std::uint64_t houseTotal, ValueControls controls) {
+    std::size_t textWidth = displayWidth(heading);
+    for (const CompareRow& row : rows) {
+        textWidth = std::max(textWidth, displayWidth(shown(row.text, controls)));
+    }
+    out += '\n';
+    appendPadded(out, heading, textWidth + 2);
+    out += "  built-in     house  difference\n";
+    for (const CompareRow& row : rows) {
+        const double before = shareOf(row.builtIn, builtInTotal);
+        const double after = shareOf(row.house, houseTotal);
+        appendPadded(out, shown(row.text, controls), textWidth + 2);
+        appendRightAligned(out, fixed(before, 2), 9);
+        out += '%';
+        appendRightAligned(out, fixed(after, 2), 9);
+        out += '%';
+        appendRightAligned(out, pointsText(before, after, 2), 9);
+        out += " pp\n";
+    }
+}
+
+void appendCompareCsvRow(std::string& out, std::string_view term, const CompareRow& row,
+                         std::uint64_t builtInTotal, std::uint64_t houseTotal,
+                         ValueControls controls) {
+    const double before = shareOf(row.builtIn, builtInTotal);
+    const double after = shareOf(row.house, houseTotal);
+    out += term;
+    out += ',' + csvField(shown(row.text, controls)) + ',' + countText(row.builtIn) + ',' +
+           fixed(before, 4) + ',' + countText(row.house) + ',' + fixed(after, 4) + ',' +
+           pointsText(before, after, 4) + '\n';
+}
+
+}  // namespace
+
+std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
+                           ValueControls controls) {
+    std::string out;
+    appendRunHeader(out, request, result, controls);
 
     std::vector<Row> rows;
     for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
@@ -144,8 +243,7 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
     appendTable(out, "Offer count", rows, result.samples);
     out += '\n';
     appendHeaderLine(out, "Offers:", countText(result.offers));
-    appendHeaderLine(out, "Mean multiplier:",
-                     result.meanMultiplier ? fixed(*result.meanMultiplier, 4) + "x" : "none");
+    appendHeaderLine(out, "Mean multiplier:", multiplierText(result));
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
         rows.clear();
         for (const OddsValue& value : result.terms[t]) {
@@ -201,61 +299,72 @@ std::string renderOddsCsv(const OddsResult& result, ValueControls controls) {
     return out;
 }
 
-std::vector<OddsPairTable> pairOdds(const OddsResult& first, const OddsResult& second) {
-    std::vector<OddsPairTable> tables;
-    OddsPairTable counts{"offerCount", {}, first.samples, second.samples};
-    for (std::size_t n = 0; n < first.offerCounts.size(); ++n) {
-        counts.rows.push_back({std::to_string(n), first.offerCounts[n], second.offerCounts[n]});
-    }
-    tables.push_back(std::move(counts));
+std::string renderOddsCompareText(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName,
+                                  ValueControls controls) {
+    std::string out;
+    OddsRequest withoutRules = request;  // the rules are named with the comparison
+    withoutRules.rules.reset();
+    appendRunHeader(out, withoutRules, builtIn, controls);
+    appendHeaderLine(out,
+                     "Rules:", "built-in and house rules '" + shown(rulesName, controls) + "'");
+    appendCompareTable(out, "Offer count", offerCountRows(builtIn, house), builtIn.samples,
+                       house.samples, controls);
+    out += '\n';
+    appendHeaderLine(
+        out,
+        "Offers:", "built-in " + countText(builtIn.offers) + ", house " + countText(house.offers));
+    appendHeaderLine(out, "Mean multiplier:",
+                     "built-in " + multiplierText(builtIn) + ", house " + multiplierText(house));
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
-        OddsPairTable table{std::string(kOddsTerms[t].key), {}, first.offers, second.offers};
-        for (const OddsValue& value : first.terms[t]) {
-            table.rows.push_back({value.text, value.count, 0});
-        }
-        for (const OddsValue& value : second.terms[t]) {
-            const auto same =
-                std::find_if(table.rows.begin(), table.rows.end(),
-                             [&](const OddsPairRow& row) { return row.text == value.text; });
-            if (same != table.rows.end()) {
-                same->second = value.count;
-            } else {
-                table.rows.push_back({value.text, 0, value.count});
-            }
-        }
-        tables.push_back(std::move(table));
+        appendCompareTable(out, kOddsTerms[t].name, compareRows(builtIn.terms[t], house.terms[t]),
+                           builtIn.offers, house.offers, controls);
     }
-    return tables;
+    return out;
 }
 
-double shareDifference(const OddsPairRow& row, const OddsPairTable& table) {
-    const auto share = [](std::uint64_t count, std::uint64_t total) {
-        return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
-    };
-    return share(row.second, table.secondTotal) - share(row.first, table.firstTotal);
+std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName) {
+    std::string before = renderOddsJson(request, builtIn);
+    std::string after = renderOddsJson(request, house);
+    before.pop_back();  // each ends its line
+    after.pop_back();
+    return "{\"rules\": " + jsonString(std::string(rulesName)) + ", \"builtIn\": " + before +
+           ", \"house\": " + after + "}\n";
 }
 
-std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& rules,
+std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& house,
                                  ValueControls controls) {
     std::string out =
-        "term,value,builtInCount,builtInPercentage,rulesCount,rulesPercentage,differencePoints\n";
-    for (const OddsPairTable& table : pairOdds(builtIn, rules)) {
-        for (const OddsPairRow& row : table.rows) {
-            out += table.key;
-            out += ',';
-            out += csvField(shown(row.text, controls));
-            out += ',';
-            out += countText(row.first);
-            out += ',';
-            out += percentOf(row.first, table.firstTotal, 4);
-            out += ',';
-            out += countText(row.second);
-            out += ',';
-            out += percentOf(row.second, table.secondTotal, 4);
-            out += ',';
-            out += fixed(shareDifference(row, table), 4);
-            out += '\n';
+        "term,value,builtInCount,builtInPercentage,houseCount,housePercentage,difference\n";
+    for (const CompareRow& row : offerCountRows(builtIn, house)) {
+        appendCompareCsvRow(out, "offerCount", row, builtIn.samples, house.samples, controls);
+    }
+    for (std::size_t t = 0; t < kOddsTermCount; ++t) {
+        for (const CompareRow& row : compareRows(builtIn.terms[t], house.terms[t])) {
+            appendCompareCsvRow(out, kOddsTerms[t].key, row, builtIn.offers, house.offers,
+                                controls);
         }
     }
     return out;
+}
+
+std::vector<OddsCompareTable> compareOdds(const OddsResult& builtIn, const OddsResult& house) {
+    const auto table = [](std::string key, const std::vector<CompareRow>& rows,
+                          std::uint64_t builtInTotal, std::uint64_t houseTotal) {
+        OddsCompareTable made{std::move(key), {}, builtInTotal, houseTotal};
+        for (const CompareRow& row : rows) {
+            made.rows.push_back({row.text, row.builtIn, row.house});
+        }
+        return made;
+    };
+    std::vector<OddsCompareTable> tables;
+    tables.push_back(
+        table("offerCount", offerCountRows(builtIn, house), builtIn.samples, house.samples));
+    for (std::size_t t = 0; t < kOddsTermCount; ++t) {
+        tables.push_back(table(std::string(kOddsTerms[t].key),
+                               compareRows(builtIn.terms[t], house.terms[t]), builtIn.offers,
+                               house.offers));
+    }
+    return tables;
 }

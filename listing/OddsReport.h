@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "listing/ListingPlan.h"
@@ -29,32 +30,34 @@ std::string renderOddsJson(const OddsRequest& request, const OddsResult& result)
 std::string renderOddsCsv(const OddsResult& result,
                           ValueControls controls = ValueControls::AsStored);
 
-// ---- two runs side by side: the built-in tables and other rules, counted from the same seeds ----
+// ---- two runs from the same seeds: the built-in tables and house rules named `rulesName` ----
 
-struct OddsPairRow {
-    std::string text;
-    std::uint64_t first = 0;
-    std::uint64_t second = 0;
-    bool operator==(const OddsPairRow&) const = default;
-};
-
-// One table of the comparison: the offer count (key "offerCount") or a term (its key), every
-// value either run gave, with the totals its shares are of (samples, or offers).
-struct OddsPairTable {
-    std::string key;
-    std::vector<OddsPairRow> rows;
-    std::uint64_t firstTotal = 0;
-    std::uint64_t secondTotal = 0;
-};
-
-// The offer counts 0..4, then the ten terms. A term's values come in the first run's order, then
-// those only the second gave in its order.
-std::vector<OddsPairTable> pairOdds(const OddsResult& first, const OddsResult& second);
-
-// The difference of the second run's share from the first's, in percentage points.
-double shareDifference(const OddsPairRow& row, const OddsPairTable& table);
-
-// "term,value,builtInCount,builtInPercentage,rulesCount,rulesPercentage,differencePoints": the
-// built-in tables' run first, then the other rules', then the difference in percentage points.
-std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& rules,
+// The header of renderOddsText (with the rules), then per table each value that came up in either
+// run with its share in each and the difference in percentage points (house minus built-in),
+// values ordered by their built-in count, then their house count (most common first).
+std::string renderOddsCompareText(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName,
+                                  ValueControls controls = ValueControls::AsStored);
+// {"rules": NAME, "builtIn": <renderOddsJson of the built-in run>, "house": <of the house run>}
+std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& builtIn,
+                                  const OddsResult& house, std::string_view rulesName);
+// "term,value,builtInCount,builtInPercentage,houseCount,housePercentage,difference", rows as
+// renderOddsCsv's.
+std::string renderOddsCompareCsv(const OddsResult& builtIn, const OddsResult& house,
                                  ValueControls controls = ValueControls::AsStored);
+
+// The comparison as the odds window shows it: the offer count (key "offerCount"), then the ten
+// terms (their keys), each with the rows the CSV lists, in its order, and the totals each run's
+// shares are of (samples, or offers).
+struct OddsCompareRow {
+    std::string text;
+    std::uint64_t builtIn = 0;
+    std::uint64_t house = 0;
+};
+struct OddsCompareTable {
+    std::string key;
+    std::vector<OddsCompareRow> rows;
+    std::uint64_t builtInTotal = 0;
+    std::uint64_t houseTotal = 0;
+};
+std::vector<OddsCompareTable> compareOdds(const OddsResult& builtIn, const OddsResult& house);

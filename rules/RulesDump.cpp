@@ -10,6 +10,9 @@ namespace {
 
 using namespace rulesfile;
 
+// The built-in tables have no name; a file made from them gets one to change.
+constexpr std::string_view kDumpedBuiltInName = "My house rules";
+
 // A TOML basic string. Rules texts hold no control characters (the reader refuses them), but a
 // set made in code might, so they are escaped all the same.
 std::string quoted(std::string_view text) {
@@ -138,7 +141,10 @@ void writeHeader(std::string& out, const RuleSet& rules) {
         "# the table a row names. Every total the dice and modifiers can reach must be\n"
         "# covered exactly once. Texts are at most 35 characters, the width of the listing.\n"
         "# Lines starting with # are comments.\n\n";
-    out += "name = " + quoted(rules.isBuiltIn() ? std::string_view("Built-in") : rules.name) + "\n";
+    out += "# Explanations and the window name the rules by their name.\n";
+    out +=
+        "name = " + quoted(rules.isBuiltIn() ? std::string_view(kDumpedBuiltInName) : rules.name) +
+        "\n";
     out += "description = " + quoted(rules.description) + "\n";
 }
 

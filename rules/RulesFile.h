@@ -32,7 +32,7 @@ using RulesReadResult = std::variant<RuleSet, std::vector<RulesProblem>>;
 RulesReadResult readRules(std::string_view bytes);
 
 // The rules as a commented file that readRules reads back to the same tables; the built-in set
-// gets the name "Built-in".
+// gets the name "My house rules", for the user to change.
 std::string dumpRules(const RuleSet& rules);
 
 // "FILE:LINE:COLUMN: message" (or "FILE:LINE: message", "FILE: message"), as the command line

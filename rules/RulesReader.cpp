@@ -564,6 +564,59 @@ private:
     std::vector<RulesProblem>& m_problems;
 };
 
+// toml++ 3.3 reaches a point it declares unreachable (undefined behaviour) when it meets certain
+// characters beyond ASCII where it looks for whitespace or a bare key: outside quotes, and in
+// multi-line strings. A rules file needs neither, so such a file is refused before it is parsed.
+std::optional<RulesProblem> unsafeForParser(std::string_view bytes) {
+    enum class At { Plain, Comment, Basic, Literal } at = At::Plain;
+    int line = 1;
+    int column = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (!isUtf8Continuation(c)) {
+            ++column;
+        }
+        if (c == '\n') {
+            at = At::Plain;  // an unfinished string is the parser's to report
+            ++line;
+            column = 0;
+            continue;
+        }
+        switch (at) {
+            case At::Comment:
+                break;
+            case At::Basic:
+                if (c == '\\' && i + 1 < bytes.size() && bytes[i + 1] != '\n') {
+                    ++i;  // the escaped character, whatever it is, ends nothing
+                    ++column;
+                } else if (c == '"') {
+                    at = At::Plain;
+                }
+                break;
+            case At::Literal:
+                if (c == '\'') {
+                    at = At::Plain;
+                }
+                break;
+            case At::Plain:
+                if (c == '#') {
+                    at = At::Comment;
+                } else if (c == '"' || c == '\'') {
+                    if (bytes.substr(i, 3) == std::string(3, c)) {
+                        return RulesProblem{line, column,
+                                            "a rules file has no strings of several lines"};
+                    }
+                    at = c == '"' ? At::Basic : At::Literal;
+                } else if (static_cast<unsigned char>(c) >= 0x80) {
+                    return RulesProblem{line, column,
+                                        "outside quotes and comments only plain ASCII may stand"};
+                }
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 RulesReadResult readRules(std::string_view bytes) {
@@ -572,6 +625,10 @@ RulesReadResult readRules(std::string_view bytes) {
         problems.push_back({0, 0,
                             "a rules file is at most 1 MB; this one is " +
                                 formatInt(static_cast<long long>(bytes.size())) + " bytes"});
+        return problems;
+    }
+    if (std::optional<RulesProblem> unsafe = unsafeForParser(bytes)) {
+        problems.push_back(std::move(*unsafe));
         return problems;
     }
     toml::parse_result parsed = toml::parse(bytes);

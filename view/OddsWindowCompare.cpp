@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "listing/OddsReport.h"
 #include "view/OddsWindow.h"
@@ -58,9 +59,9 @@ void OddsWindow::showComparison() {
 
     const int current = m_tabs->currentIndex();
     clearResultTabs();
-    const std::vector<OddsPairTable> tables = pairOdds(builtIn, rules);
+    const std::vector<OddsCompareTable> tables = compareOdds(builtIn, rules);
     for (std::size_t t = 0; t < tables.size(); ++t) {
-        const OddsPairTable& pairs = tables[t];
+        const OddsCompareTable& pairs = tables[t];
         const bool isCount = t == 0;
         auto* table = new QTableWidget(static_cast<int>(pairs.rows.size()), 6);
         table->setHorizontalHeaderLabels({tr("Value"), tr("Built-in"), tr("%"), tr("House rules"),
@@ -72,16 +73,17 @@ void OddsWindow::showComparison() {
         std::vector<double> rulesShares;
         std::vector<double> builtInShares;
         for (int r = 0; r < static_cast<int>(pairs.rows.size()); ++r) {
-            const OddsPairRow& row = pairs.rows[static_cast<std::size_t>(r)];
-            const double first = shareOf(row.first, pairs.firstTotal);
-            const double second = shareOf(row.second, pairs.secondTotal);
+            const OddsCompareRow& row = pairs.rows[static_cast<std::size_t>(r)];
+            const double first = shareOf(row.builtIn, pairs.builtInTotal);
+            const double second = shareOf(row.house, pairs.houseTotal);
             table->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.text)));
-            table->setItem(r, 1, rightAligned(locale.toString(static_cast<qulonglong>(row.first))));
+            table->setItem(r, 1,
+                           rightAligned(locale.toString(static_cast<qulonglong>(row.builtIn))));
             table->setItem(r, 2, rightAligned(locale.toString(first, 'f', 2)));
-            table->setItem(r, 3,
-                           rightAligned(locale.toString(static_cast<qulonglong>(row.second))));
+            table->setItem(r, 3, rightAligned(locale.toString(static_cast<qulonglong>(row.house))));
             table->setItem(r, 4, rightAligned(locale.toString(second, 'f', 2)));
-            const double points = shareDifference(row, pairs);
+            // Rounded as shown, so that a change too small to show carries no sign.
+            const double points = std::round((second - first) * 100.0) / 100.0 + 0.0;
             table->setItem(r, 5,
                            rightAligned((points > 0 ? QStringLiteral("+") : QString()) +
                                         locale.toString(points, 'f', 2)));

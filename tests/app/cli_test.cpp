@@ -588,6 +588,9 @@ TEST_F(CommandLineTest, usageErrorsExitWithTwo) {
         {"--odds", "A", "--threads", "0"},
         {"--odds", "A", "--threads", "100000"},
         {"--odds", "A", "--json", "--csv"},
+        {"--odds", "A", "--compare"},
+        {"--rules-check"},
+        {"--rules-dump", "extra"},
         {"--listing"},
         {"--listing", "a.did", "b.did"},
         {"--listing", ""},
@@ -711,6 +714,64 @@ TEST_F(CommandLineTest, unregisterThatRemovesNothingSaysSoAndExitsWithOne) {
     EXPECT_THAT(run.err.toStdString(), Not(HasSubstr("have been removed")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), settings);
+}
+
+// ---- house rules ----
+
+TEST_F(CommandLineTest, houseRulesAreCheckedRolledAndComparedOrRefusedWhole) {
+    const QString dump = path("dump.toml");
+    ASSERT_EQ(runProgram({"--rules-dump"}).exitCode, 0);
+    outputFile = dump;
+    ASSERT_EQ(runProgram({"--rules-dump"}).exitCode, 0);
+    outputFile.clear();
+    const Outcome sound = runProgram({"--rules-check", dump});
+    EXPECT_EQ(sound.exitCode, 0);
+    EXPECT_EQ(sound.out, dump + ": the rules are sound\n");
+    // The dump unchanged rolls exactly as the built-in tables, explanations included.
+    const QStringList roll = {"--roll", "A", "--seed", "99", "--explain", "--json"};
+    EXPECT_EQ(runProgram(roll + QStringList{"--rules", dump}).out, runProgram(roll).out);
+
+    QFile file(dump);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    text.replace("{ low = 8, high = 11, value = \"Exchange Rights\" }",
+                 "{ low = 8, high = 10, value = \"Exchange Rights\" }");
+    const QString broken = path("broken.toml");
+    QFile out(broken);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text);
+    out.close();
+    // Reported at the row after the shortened one.
+    const int line =
+        static_cast<int>(text.left(text.indexOf("high = 10, value = \"Exchange")).count('\n')) + 2;
+    const QString problem = broken + QString(":%1:5: total 11 is not covered\n").arg(line);
+    const Outcome check = runProgram({"--rules-check", broken});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.out.toStdString(), problem.toStdString());
+    for (const QString mode : {"--roll", "--odds"}) {
+        const Outcome refused = runProgram({mode, "B", "--rules", broken});
+        EXPECT_EQ(refused.exitCode, 2) << mode.toStdString();
+        EXPECT_EQ(refused.err.toStdString(), problem.toStdString()) << mode.toStdString();
+        EXPECT_EQ(refused.out, "") << mode.toStdString();
+    }
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll(), text);  // refusing a file never changes it
+    out.close();
+
+    // The salvage row of 11 moved to Full Rights: only those two values change share.
+    text.replace("{ low = 12, high = \"or more\", value = \"Full Rights\" }",
+                 "{ low = 11, high = \"or more\", value = \"Full Rights\" }");
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(text);
+    out.close();
+    const Outcome compared = runProgram(
+        {"--odds", "B", "--rolls", "5000", "--seed", "3", "--rules", broken, "--compare", "--csv"});
+    EXPECT_EQ(compared.exitCode, 0);
+    for (const QString& row : splitLines(compared.out).mid(1)) {
+        const bool salvage = row.startsWith("salvageRights,") && !row.contains("No Rights");
+        EXPECT_EQ(row.endsWith(",0.0000"), !salvage) << row.toStdString();
+    }
 }
 
 }  // namespace
