@@ -13,7 +13,9 @@ inline std::string houseRulesText() {
     const auto replace = [&text](const std::string& from, const std::string& to) {
         text.replace(text.find(from), from.size(), to);
     };
-    replace("name = \"Built-in\"", "name = \"Clan Invasion\"");
+    // The dump's own name line, whatever name it gives.
+    const std::size_t name = text.find("\nname = \"") + 1;
+    text.replace(name, text.find('\n', name) - name, "name = \"Clan Invasion\"");
     replace("high = \"or more\", value = \"Full Rights\"",
             "high = \"or more\", value = \"Salvage Shares\"");
     return text;
