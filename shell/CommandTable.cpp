@@ -66,6 +66,10 @@ constexpr std::array<Row, kCommandCount> kCommands = {{
     {C::Odds, 32776, "Odd&s...", "", "", "", nullptr, &MainWindow::showOdds,
      "<b>Odds</b><p>Rolls the offers of a rating many times and shows, as charts and counts, "
      "how often each outcome comes up.</p>"},
+    {C::RulesEditor, 32795, "&Rules Editor...", "", "", "", nullptr, &MainWindow::showRulesEditor,
+     "<b>Rules Editor</b><p>Opens the tables of the rules in use (or a copy of the built-in "
+     "ones) as grids to change, checks them as you type, tries their odds and saves them as a "
+     "rules file.</p>"},
     {C::HelpTopics, 57667, "&Help Topics", "", "", "", nullptr, &MainWindow::showHelpTopics,
      "<b>Help Topics</b><p>Opens the help pages.</p>"},
     {C::About, 57664, "&About Rode...", "", "", "", nullptr, &MainWindow::showAbout,
@@ -97,9 +101,11 @@ constexpr MenuEntry kEditMenu[] = {
 constexpr MenuEntry kViewMenu[] = {
     item(C::Options), item(C::ToolBar), item(C::OfferDetails), kSeparator, item(C::Odds),
 };
+constexpr MenuEntry kToolsMenu[] = {item(C::RulesEditor)};
 constexpr MenuEntry kHelpMenu[] = {item(C::HelpTopics), kSeparator, item(C::About)};
 constexpr MenuLayout kMenuBar[] = {
-    {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&View", kViewMenu}, {"&Help", kHelpMenu},
+    {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&View", kViewMenu}, {"&Tools", kToolsMenu},
+    {"&Help", kHelpMenu},
 };
 constexpr MenuEntry kToolBarButtons[] = {
     item(C::NewCustom), item(C::NewRandom), item(C::Open), item(C::Save), kSeparator,

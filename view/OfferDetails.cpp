@@ -160,6 +160,9 @@ OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& local
                           .arg(cellText(doc.m_rating),
                                count == 1 ? QObject::tr("1 offer")
                                           : QObject::tr("%1 offers").arg(locale.toString(count)));
+    if (const std::string& rules = doc.m_rolls.rulesName; !rules.empty()) {
+        details.summary += QObject::tr(", house rules '%1'").arg(QString::fromStdString(rules));
+    }
     details.summaryTip = QString::fromStdString(explainCount(doc));
     return details;
 }
