@@ -45,7 +45,7 @@ TEST(OddsOrder, amountsGoByWhatTheyReadAsAndNamesByCount) {
 // The kinds in the table of terms fit what a generation writes: every amount of a real run reads,
 // and the shown order rises throughout.
 TEST(OddsOrder, everyRolledAmountReadsAndTheShownOrderRises) {
-    const OddsResult result = rollOdds({"A", OfferChoices{}, 3000, 19, 1});
+    const OddsResult result = rollOdds({"A", OfferChoices{}, 3000, 19, 1, nullptr});
     int amountTerms = 0;
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
         const TermValues values = kOddsTerms[t].values;
