@@ -35,7 +35,7 @@ QTableWidget* compareTable(const OddsCompareTable& pairs, const QFontMetrics& me
     auto* table = new QTableWidget(static_cast<int>(pairs.rows.size()), 6);
     table->setHorizontalHeaderLabels({QObject::tr("Value"), QObject::tr("Built-in"),
                                       QObject::tr("%"), QObject::tr("House rules"),
-                                      QObject::tr("%"), QObject::tr("Difference (points)")});
+                                      QObject::tr("%"), QObject::tr("\u00b1 points")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,9 +57,10 @@ QTableWidget* compareTable(const OddsCompareTable& pairs, const QFontMetrics& me
                                     locale.toString(points, 'f', 2)));
     }
     table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
-    // Six columns share the width: the values keep theirs, the last column takes the rest.
+    // Six columns share the pane: the numbers keep their width, so that the difference stays in
+    // sight, and the values take the rest (a value cut short has its tip).
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     return table;
 }
 
