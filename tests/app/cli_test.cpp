@@ -806,7 +806,9 @@ TEST_F(CommandLineTest, houseRulesAreCheckedRolledAndComparedOrRefusedWhole) {
     const Outcome compared = runProgram(
         {"--odds", "B", "--rolls", "5000", "--seed", "3", "--rules", broken, "--compare", "--csv"});
     EXPECT_EQ(compared.exitCode, 0);
-    for (const QString& row : splitLines(compared.out).mid(1)) {
+    const QStringList lines = splitLines(compared.out);
+    EXPECT_TRUE(lines.contains("# Rules: house rules 'My house rules'"));
+    for (const QString& row : lines.filter(QRegularExpression("^[a-zA-Z]+,")).mid(1)) {
         const bool salvage = row.startsWith("salvageRights,") && !row.contains("No Rights");
         EXPECT_EQ(row.endsWith(",0.0000"), !salvage) << row.toStdString();
     }
