@@ -6,6 +6,9 @@
 #include <QTextLayout>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
+
+#include "charts/OddsCharts.h"
 
 namespace {
 
@@ -52,8 +55,9 @@ QFont titleFont(QFont font) {
 
 }  // namespace
 
-OddsBars::OddsBars(const QString& title, std::vector<Bar> bars, QWidget* parent)
-    : QWidget(parent), m_title(title), m_bars(std::move(bars)) {
+OddsBars::OddsBars(const QString& title, std::vector<Bar> bars, QStringList runNames,
+                   QWidget* parent)
+    : QWidget(parent), m_title(title), m_bars(std::move(bars)), m_runNames(std::move(runNames)) {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -66,6 +70,12 @@ OddsBars::Layout OddsBars::layoutFor(int width) const {
     Layout layout;
     layout.margin = metrics.height() / 2 + 2;
     layout.titleHeight = QFontMetrics(titleFont(font())).height() + layout.margin;
+    layout.legendHeight = m_runNames.size() > 1 ? metrics.lineSpacing() + layout.margin : 0;
+    layout.barHeight = metrics.height() + metrics.height() / 3;
+    int runs = 1;
+    for (const Bar& bar : m_bars) {
+        runs = std::max(runs, static_cast<int>(bar.shares.size()));
+    }
     const int inner = std::max(1, width - 2 * layout.margin);
     int widest = 0;
     for (const Bar& bar : m_bars) {
@@ -77,13 +87,15 @@ OddsBars::Layout OddsBars::layoutFor(int width) const {
     layout.barLeft = layout.margin + layout.labelWidth + gap;
     layout.barSpace = std::max(1, width - layout.barLeft - layout.margin - gap -
                                       metrics.horizontalAdvance(percentText(100.0)));
-    int top = layout.margin + layout.titleHeight;
+    int top = layout.margin + layout.titleHeight + layout.legendHeight;
     const int rowPadding = metrics.height() / 3;
     for (const Bar& bar : m_bars) {
         Row row;
         row.lines = wrapped(bar.text, font(), layout.labelWidth);
         row.top = top;
-        row.height = static_cast<int>(row.lines.size()) * metrics.lineSpacing() + 2 * rowPadding;
+        row.height = std::max(static_cast<int>(row.lines.size()) * metrics.lineSpacing(),
+                              runs * layout.barHeight) +
+                     2 * rowPadding;
         top += row.height;
         layout.rows.push_back(std::move(row));
     }
@@ -125,16 +137,58 @@ bool OddsBars::event(QEvent* event) {
             event->ignore();
             return true;
         }
-        const Bar& bar = m_bars[static_cast<std::size_t>(index)];
-        QToolTip::showText(
-            help->globalPos(),
-            tr("%1\n%2 offers, %3")
-                .arg(bar.text, QLocale().toString(static_cast<qulonglong>(bar.count)),
-                     percentText(bar.percent)),
-            this);
+        QToolTip::showText(help->globalPos(), tipFor(m_bars[static_cast<std::size_t>(index)]),
+                           this);
         return true;
     }
     return QWidget::event(event);
+}
+
+QString OddsBars::tipFor(const Bar& bar) const {
+    QString tip = bar.text;
+    for (std::size_t r = 0; r < bar.shares.size(); ++r) {
+        const Share& share = bar.shares[r];
+        const QString counted = tr("%1 offers, %2")
+                                    .arg(QLocale().toString(static_cast<qulonglong>(share.count)),
+                                         percentText(share.percent));
+        const auto name = static_cast<qsizetype>(r);
+        tip += QLatin1Char('\n') +
+               (name < m_runNames.size() ? m_runNames[name] + QStringLiteral(": ") : QString()) +
+               counted;
+    }
+    if (bar.shares.size() == 2) {
+        // Rounded as shown, so that a change too small to show carries no sign.
+        const double points =
+            std::round((bar.shares[1].percent - bar.shares[0].percent) * 100.0) / 100.0 + 0.0;
+        tip += QLatin1Char('\n') + tr("Difference: %1%2 percentage points")
+                                       .arg(points > 0 ? QStringLiteral("+") : QString(),
+                                            QLocale().toString(points, 'f', 2));
+    }
+    return tip;
+}
+
+void OddsBars::paintLegend(QPainter& painter, const Layout& layout) const {
+    const QFontMetrics metrics(font());
+    const int box = metrics.ascent();
+    int total = 0;
+    for (const QString& name : m_runNames) {
+        total += box + metrics.averageCharWidth() + metrics.horizontalAdvance(name) +
+                 2 * metrics.averageCharWidth();
+    }
+    int x = std::max(layout.margin, (width() - total) / 2);
+    const int y = layout.margin + layout.titleHeight;
+    for (qsizetype r = 0; r < m_runNames.size(); ++r) {
+        const QColor fill = oddsRunColour(palette(), static_cast<int>(r));
+        painter.setPen(fill.darker(130));
+        painter.setBrush(fill);
+        painter.drawRect(x, y + (metrics.lineSpacing() - box) / 2, box, box);
+        x += box + metrics.averageCharWidth();
+        painter.setPen(palette().color(QPalette::Text));
+        const int nameWidth = metrics.horizontalAdvance(m_runNames[r]);
+        painter.drawText(QRect(x, y, nameWidth, metrics.lineSpacing()), Qt::AlignVCenter,
+                         m_runNames[r]);
+        x += nameWidth + 2 * metrics.averageCharWidth();
+    }
 }
 
 void OddsBars::paintEvent(QPaintEvent* /*event*/) {
@@ -152,12 +206,16 @@ void OddsBars::paintEvent(QPaintEvent* /*event*/) {
         QRect(layout.margin, layout.margin, width() - 2 * layout.margin, layout.titleHeight),
         Qt::AlignHCenter | Qt::AlignTop, m_title);
     painter.setFont(font());
+    if (m_runNames.size() > 1) {
+        paintLegend(painter, layout);
+    }
 
     double highest = 0;
     for (const Bar& bar : m_bars) {
-        highest = std::max(highest, bar.percent);
+        for (const Share& share : bar.shares) {
+            highest = std::max(highest, share.percent);
+        }
     }
-    const QColor fill = palette().color(QPalette::Highlight);
     for (std::size_t i = 0; i < m_bars.size(); ++i) {
         const Bar& bar = m_bars[i];
         const Row& row = layout.rows[i];
@@ -169,18 +227,25 @@ void OddsBars::paintEvent(QPaintEvent* /*event*/) {
                              Qt::AlignRight | Qt::AlignVCenter, line);
             y += metrics.lineSpacing();
         }
-        const int barHeight = std::min(row.height - 4, metrics.height() + metrics.height() / 3);
-        const int length =
-            highest > 0 ? static_cast<int>(bar.percent / highest * layout.barSpace) : 0;
-        const QRect shape(layout.barLeft, row.top + (row.height - barHeight) / 2,
-                          std::max(1, length), barHeight);
-        painter.setPen(fill.darker(130));
-        painter.setBrush(fill);
-        painter.drawRect(shape);
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QRect(shape.right() + metrics.averageCharWidth(), row.top,
-                               width() - shape.right(), row.height),
-                         Qt::AlignLeft | Qt::AlignVCenter, percentText(bar.percent));
+        const int runs = static_cast<int>(bar.shares.size());
+        int barTop = row.top + (row.height - runs * layout.barHeight) / 2;
+        for (int r = 0; r < runs; ++r) {
+            const double percent = bar.shares[static_cast<std::size_t>(r)].percent;
+            const int length =
+                highest > 0 ? static_cast<int>(percent / highest * layout.barSpace) : 0;
+            // Bars of one value touch; a thin gap keeps a bar of one run from its neighbour's.
+            const QRect shape(layout.barLeft, barTop + 1, std::max(1, length),
+                              layout.barHeight - 2);
+            const QColor fill = oddsRunColour(palette(), r);
+            painter.setPen(fill.darker(130));
+            painter.setBrush(fill);
+            painter.drawRect(shape);
+            painter.setPen(palette().color(QPalette::Text));
+            painter.drawText(QRect(shape.right() + metrics.averageCharWidth(), barTop,
+                                   width() - shape.right(), layout.barHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, percentText(percent));
+            barTop += layout.barHeight;
+        }
     }
     if (m_bars.empty()) {
         painter.drawText(rect(), Qt::AlignCenter, tr("No offers were rolled."));

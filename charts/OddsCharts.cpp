@@ -29,20 +29,24 @@ double roundWidth(double step) {
     return 10.0 * power;
 }
 
+// One set of bars per run; the legend names the runs when there is more than one.
 QChart* barChart(const QString& title, const QStringList& categories,
-                 const std::vector<double>& percentages, const QString& valueTitle,
-                 const QString& categoryTitle) {
+                 const std::vector<std::vector<double>>& runs, const QStringList& runNames,
+                 const QString& valueTitle, const QString& categoryTitle) {
     auto* chart = new QChart;
     chart->setTitle(title);
-    chart->legend()->hide();
-    auto* set = new QBarSet(title);
-    double highest = 0;
-    for (double percentage : percentages) {
-        *set << percentage;
-        highest = std::max(highest, percentage);
-    }
+    chart->legend()->setVisible(runs.size() > 1);
     auto* series = new QBarSeries;
-    series->append(set);
+    double highest = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        const auto name = static_cast<qsizetype>(r);
+        auto* set = new QBarSet(name < runNames.size() ? runNames[name] : title);
+        for (double percentage : runs[r]) {
+            *set << percentage;
+            highest = std::max(highest, percentage);
+        }
+        series->append(set);
+    }
     series->setBarWidth(0.8);
     chart->addSeries(series);
 
@@ -63,62 +67,98 @@ QChart* barChart(const QString& title, const QStringList& categories,
 
 }  // namespace
 
-MultiplierBins binMultipliers(const std::vector<MultiplierCount>& multipliers) {
-    MultiplierBins bins;
+std::vector<MultiplierBins> binMultipliers(
+    const std::vector<const std::vector<MultiplierCount>*>& runs) {
     double low = INFINITY;
     double high = -INFINITY;
-    for (const MultiplierCount& m : multipliers) {
-        if (std::isfinite(m.value)) {
-            low = std::min(low, m.value);
-            high = std::max(high, m.value);
-        } else {
-            bins.leftOut += m.count;
+    for (const std::vector<MultiplierCount>* multipliers : runs) {
+        for (const MultiplierCount& m : *multipliers) {
+            if (std::isfinite(m.value)) {
+                low = std::min(low, m.value);
+                high = std::max(high, m.value);
+            }
         }
     }
-    if (low > high) {
-        return bins;  // nothing to bin
+    MultiplierBins shape;
+    std::size_t binCount = 0;
+    if (low <= high) {
+        shape.width = high > low ? roundWidth((high - low) / kBinsWanted) : 1.0;
+        shape.start = std::floor(low / shape.width) * shape.width;
+        binCount = static_cast<std::size_t>(std::floor((high - shape.start) / shape.width)) + 1;
     }
-    bins.width = high > low ? roundWidth((high - low) / kBinsWanted) : 1.0;
-    bins.start = std::floor(low / bins.width) * bins.width;
-    const auto binCount =
-        static_cast<std::size_t>(std::floor((high - bins.start) / bins.width)) + 1;
-    bins.counts.assign(binCount, 0);
-    for (const MultiplierCount& m : multipliers) {
-        if (std::isfinite(m.value)) {
+    std::vector<MultiplierBins> made;
+    for (const std::vector<MultiplierCount>* multipliers : runs) {
+        MultiplierBins bins = shape;
+        bins.counts.assign(binCount, 0);
+        for (const MultiplierCount& m : *multipliers) {
+            if (!std::isfinite(m.value)) {
+                bins.leftOut += m.count;
+                continue;
+            }
             const double index = std::floor((m.value - bins.start) / bins.width);
             bins.counts[std::clamp<std::size_t>(static_cast<std::size_t>(std::max(0.0, index)), 0,
                                                 binCount - 1)] += m.count;
         }
+        made.push_back(std::move(bins));
     }
-    return bins;
+    return made;
 }
 
-QChart* offerCountChart(const OddsResult& result) {
+QChart* offerCountChart(const std::vector<const OddsResult*>& runs, const QStringList& runNames) {
     QStringList categories;
-    std::vector<double> percentages;
-    for (std::size_t n = 0; n < result.offerCounts.size(); ++n) {
+    for (std::size_t n = 0; n < runs.front()->offerCounts.size(); ++n) {
         categories << QString::number(n);
-        percentages.push_back(percentOf(result.offerCounts[n], result.samples));
     }
-    return barChart(QObject::tr("Offers per roll"), categories, percentages,
+    std::vector<std::vector<double>> percentages;
+    for (const OddsResult* result : runs) {
+        std::vector<double>& run = percentages.emplace_back();
+        for (std::uint64_t count : result->offerCounts) {
+            run.push_back(percentOf(count, result->samples));
+        }
+    }
+    return barChart(QObject::tr("Offers per roll"), categories, percentages, runNames,
                     QObject::tr("% of rolls"), QObject::tr("offers"));
 }
 
-QChart* multiplierHistogram(const OddsResult& result) {
-    const MultiplierBins bins = binMultipliers(result.multipliers);
+QChart* multiplierHistogram(const std::vector<const OddsResult*>& runs,
+                            const QStringList& runNames) {
+    std::vector<const std::vector<MultiplierCount>*> multipliers;
+    for (const OddsResult* result : runs) {
+        multipliers.push_back(&result->multipliers);
+    }
+    const std::vector<MultiplierBins> bins = binMultipliers(multipliers);
     QStringList categories;
-    std::vector<double> percentages;
-    for (std::size_t i = 0; i < bins.counts.size(); ++i) {
-        categories << QLocale().toString(bins.start + static_cast<double>(i) * bins.width, 'g', 6);
-        percentages.push_back(percentOf(bins.counts[i], result.offers));
+    for (std::size_t i = 0; i < bins.front().counts.size(); ++i) {
+        categories << QLocale().toString(
+            bins.front().start + static_cast<double>(i) * bins.front().width, 'g', 6);
+    }
+    std::vector<std::vector<double>> percentages;
+    std::uint64_t leftOut = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        std::vector<double>& run = percentages.emplace_back();
+        for (std::uint64_t count : bins[r].counts) {
+            run.push_back(percentOf(count, runs[r]->offers));
+        }
+        leftOut = std::max(leftOut, bins[r].leftOut);
     }
     QString title = QObject::tr("Payment multiplier");
-    if (bins.leftOut > 0) {
+    if (leftOut > 0) {
         title += QObject::tr(" (%1 offers whose multiplier is no finite number are not shown)")
-                     .arg(bins.leftOut);
+                     .arg(leftOut);
     }
-    return barChart(title, categories, percentages, QObject::tr("% of offers"),
+    return barChart(title, categories, percentages, runNames, QObject::tr("% of offers"),
                     QObject::tr("multiplier (each bar from its value to the next)"));
+}
+
+QColor oddsRunColour(const QPalette& palette, int run) {
+    const QColor first = palette.color(QPalette::Highlight);
+    if (run == 0) {
+        return first;
+    }
+    // Far round the colour wheel from the first, as light or dark as it, so that the text
+    // beside both bars reads alike.
+    const int hue = first.hsvHue() < 0 ? 30 : (first.hsvHue() + 150) % 360;
+    return QColor::fromHsv(hue, std::max(first.hsvSaturation(), 140), first.value());
 }
 
 void paintOddsChart(QChart& chart, const QPalette& palette) {
@@ -132,6 +172,7 @@ void paintOddsChart(QChart& chart, const QPalette& palette) {
     chart.setBackgroundPen(QPen(palette.color(QPalette::Mid)));
     chart.setPlotAreaBackgroundVisible(false);
     chart.setTitleBrush(text);
+    chart.legend()->setLabelColor(text);
     for (QAbstractAxis* axis : chart.axes()) {
         axis->setLabelsColor(text);
         axis->setTitleBrush(text);
@@ -140,10 +181,12 @@ void paintOddsChart(QChart& chart, const QPalette& palette) {
     }
     for (QAbstractSeries* series : chart.series()) {
         if (auto* bars = qobject_cast<QAbstractBarSeries*>(series)) {
-            for (QBarSet* set : bars->barSets()) {
-                set->setColor(palette.color(QPalette::Highlight));
-                set->setBorderColor(palette.color(QPalette::Highlight).darker(130));
-                set->setLabelColor(palette.color(QPalette::HighlightedText));
+            const QList<QBarSet*> sets = bars->barSets();
+            for (qsizetype i = 0; i < sets.size(); ++i) {
+                const QColor fill = oddsRunColour(palette, static_cast<int>(i));
+                sets[i]->setColor(fill);
+                sets[i]->setBorderColor(fill.darker(130));
+                sets[i]->setLabelColor(palette.color(QPalette::HighlightedText));
             }
         }
     }

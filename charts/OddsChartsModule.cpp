@@ -16,27 +16,35 @@ double percentOf(std::uint64_t count, std::uint64_t total) {
 
 class ChartMaker final : public OddsChartMaker {
 public:
-    QWidget* offerCountView(const OddsResult& result, const QPalette& palette) const override {
-        return viewOf(offerCountChart(result), palette);
+    QWidget* offerCountView(const std::vector<const OddsResult*>& runs, const QStringList& runNames,
+                            const QPalette& palette) const override {
+        return viewOf(offerCountChart(runs, runNames), palette);
     }
-    QWidget* multiplierView(const OddsResult& result, const QPalette& palette) const override {
-        return viewOf(multiplierHistogram(result), palette);
+    QWidget* multiplierView(const std::vector<const OddsResult*>& runs, const QStringList& runNames,
+                            const QPalette& palette) const override {
+        return viewOf(multiplierHistogram(runs, runNames), palette);
     }
     QWidget* termView(const QString& title, const std::vector<OddsValue>& values,
                       std::uint64_t offers, const QPalette& /*palette*/) const override {
         std::vector<OddsBars::Bar> bars;
         bars.reserve(values.size());
         for (const OddsValue& value : values) {
-            bars.push_back(
-                {QString::fromStdString(value.text), value.count, percentOf(value.count, offers)});
+            bars.push_back({QString::fromStdString(value.text),
+                            {{value.count, percentOf(value.count, offers)}}});
         }
-        auto* area = new QScrollArea;
-        area->setObjectName(QStringLiteral("oddsBarsArea"));
-        area->setWidgetResizable(true);
-        area->setFrameShape(QFrame::NoFrame);
-        // The bars paint in the palette they inherit from the window, light or dark.
-        area->setWidget(new OddsBars(title, std::move(bars)));
-        return area;
+        return scrolled(new OddsBars(title, std::move(bars)));
+    }
+    QWidget* termCompareView(const QString& title, const OddsCompareTable& table,
+                             const QStringList& runNames,
+                             const QPalette& /*palette*/) const override {
+        std::vector<OddsBars::Bar> bars;
+        bars.reserve(table.rows.size());
+        for (const OddsCompareRow& row : table.rows) {
+            bars.push_back({QString::fromStdString(row.text),
+                            {{row.builtIn, percentOf(row.builtIn, table.builtInTotal)},
+                             {row.house, percentOf(row.house, table.houseTotal)}}});
+        }
+        return scrolled(new OddsBars(title, std::move(bars), runNames));
     }
     void repaint(QWidget& view, const QPalette& palette) const override {
         if (auto* chartView = qobject_cast<QChartView*>(&view)) {
@@ -53,6 +61,15 @@ public:
     }
 
 private:
+    static QWidget* scrolled(OddsBars* bars) {
+        auto* area = new QScrollArea;
+        area->setObjectName(QStringLiteral("oddsBarsArea"));
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        // The bars paint in the palette they inherit from the window, light or dark.
+        area->setWidget(bars);
+        return area;
+    }
     static QWidget* viewOf(QChart* chart, const QPalette& palette) {
         paintOddsChart(*chart, palette);
         auto* view = new QChartView(chart);  // takes the chart
@@ -64,6 +81,6 @@ private:
 }  // namespace
 
 // Named as kOddsChartsEntry says.
-extern "C" Q_DECL_EXPORT OddsChartMaker* zuvaduroOddsChartsV2() {
+extern "C" Q_DECL_EXPORT OddsChartMaker* zuvaduroOddsChartsV3() {
     return new ChartMaker;
 }

@@ -17,4 +17,5 @@ TermRecord* RollRecord::find(int offer, RolledTerm term) {
 void RollRecord::clear() {
     dice.clear();
     terms.clear();
+    rulesName.clear();
 }

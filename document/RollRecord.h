@@ -85,6 +85,8 @@ struct TermRecord {
 struct RollRecord {
     std::vector<RecordedDie> dice;
     std::vector<TermRecord> terms;
+    // The name of the rules the offers were generated with; empty for the built-in tables.
+    std::string rulesName;
 
     // The record of one term, or nullptr when it has none (an opened file, say).
     const TermRecord* find(int offer, RolledTerm term) const;

@@ -29,6 +29,9 @@ public:
 namespace settings {
 inline constexpr const char* kSection = "Settings";
 inline constexpr const char* kRecentSection = "Recent File List";
+// The rules file generations roll with; empty or absent: the built-in tables.
+inline constexpr const char* kRulesSection = "Rules";
+inline constexpr const char* kRulesFile = "File";
 
 inline constexpr const char* kYear = "Year";
 inline constexpr const char* kUnitName = "Unit Name";

@@ -36,6 +36,7 @@ void generateOffers(DocumentContent& content, std::string_view rating, const Off
     std::optional<RollRecorder> recorder;
     if (recordRolls) {
         recorder.emplace(record, false, rules.name);
+        record.rulesName = rules.name;
     }
     Dice dice(generator, recorder ? &*recorder : nullptr);
     // The count is always the first roll, and it follows the content's rating.

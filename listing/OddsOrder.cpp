@@ -1,6 +1,5 @@
 #include "listing/OddsOrder.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "listing/OfferPay.h"
@@ -42,26 +41,4 @@ std::optional<double> termAmount(TermValues values, std::string_view text) {
             return percentage(text);
     }
     return std::nullopt;
-}
-
-std::vector<OddsValue> inShownOrder(TermValues values, std::vector<OddsValue> counted) {
-    if (values == TermValues::Names) {
-        return counted;
-    }
-    std::vector<std::pair<std::optional<double>, OddsValue>> keyed;
-    keyed.reserve(counted.size());
-    for (OddsValue& value : counted) {
-        std::optional<double> amount = termAmount(values, value.text);
-        keyed.emplace_back(amount, std::move(value));
-    }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        // An amount before none; smaller amounts first.
-        return a.first && (!b.first || *a.first < *b.first);
-    });
-    std::vector<OddsValue> shown;
-    shown.reserve(keyed.size());
-    for (auto& [amount, value] : keyed) {
-        shown.push_back(std::move(value));
-    }
-    return shown;
 }

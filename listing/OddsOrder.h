@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "document/OfferTerms.h"
@@ -16,7 +18,28 @@
 // text that does not read ("Gamemaster's descretion", a typed "abc").
 std::optional<double> termAmount(TermValues values, std::string_view text);
 
-// `counted` (most common first, as the odds count them) in the order they are shown: for amounts,
-// those that read by amount, equal amounts in count order, then those that do not read in count
-// order; names unchanged.
-std::vector<OddsValue> inShownOrder(TermValues values, std::vector<OddsValue> counted);
+// `counted` (most common first, as the odds count them; any rows with a `text`) in the order they
+// are shown: for amounts, those that read by amount, equal amounts in count order, then those that
+// do not read in count order; names unchanged.
+template <typename Row>
+std::vector<Row> inShownOrder(TermValues values, std::vector<Row> counted) {
+    if (values == TermValues::Names) {
+        return counted;
+    }
+    std::vector<std::pair<std::optional<double>, Row>> keyed;
+    keyed.reserve(counted.size());
+    for (Row& row : counted) {
+        std::optional<double> amount = termAmount(values, row.text);
+        keyed.emplace_back(amount, std::move(row));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        // An amount before none; smaller amounts first.
+        return a.first && (!b.first || *a.first < *b.first);
+    });
+    std::vector<Row> shown;
+    shown.reserve(keyed.size());
+    for (auto& [amount, row] : keyed) {
+        shown.push_back(std::move(row));
+    }
+    return shown;
+}

@@ -376,3 +376,23 @@ std::string renderOddsCompareCsv(const OddsRequest& request, const OddsResult& b
     }
     return out;
 }
+
+std::vector<OddsCompareTable> compareOdds(const OddsResult& builtIn, const OddsResult& house) {
+    const auto table = [](std::string key, const std::vector<CompareRow>& rows,
+                          std::uint64_t builtInTotal, std::uint64_t houseTotal) {
+        OddsCompareTable made{std::move(key), {}, builtInTotal, houseTotal};
+        for (const CompareRow& row : rows) {
+            made.rows.push_back({row.text, row.builtIn, row.house});
+        }
+        return made;
+    };
+    std::vector<OddsCompareTable> tables;
+    tables.push_back(
+        table("offerCount", offerCountRows(builtIn, house), builtIn.samples, house.samples));
+    for (std::size_t t = 0; t < kOddsTermCount; ++t) {
+        tables.push_back(table(std::string(kOddsTerms[t].key),
+                               compareRows(builtIn.terms[t], house.terms[t]), builtIn.offers,
+                               house.offers));
+    }
+    return tables;
+}

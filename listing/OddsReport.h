@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,8 +37,8 @@ std::string renderOddsText(const OddsRequest& request, const OddsResult& result,
 
 // {"rating": ..., "samples": N, "seed": S, ["rules": NAME, for house rules,] "choices":
 // {"employer": "Random", ... (every choice by its key)}, "offerCount": {"0": n0, ... "4": n4},
-// "offers": total,
-//  "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n, ...}, ...}}
+// "offers": total, "meanMultiplier": m (null without offers), "terms": {"employer": {"text": n,
+// ...}, ...}}
 // on one line, always valid UTF-8 (as the listing's JSON).
 std::string renderOddsJson(const OddsRequest& request, const OddsResult& result);
 
@@ -66,3 +67,19 @@ std::string renderOddsCompareJson(const OddsRequest& request, const OddsResult& 
 std::string renderOddsCompareCsv(const OddsRequest& request, const OddsResult& builtIn,
                                  const OddsResult& house,
                                  ValueControls controls = ValueControls::AsStored);
+
+// The comparison as the odds window shows it: the offer count (key "offerCount"), then the ten
+// terms (their keys), each with the rows the CSV lists, in its order, and the totals each run's
+// shares are of (samples, or offers).
+struct OddsCompareRow {
+    std::string text;
+    std::uint64_t builtIn = 0;
+    std::uint64_t house = 0;
+};
+struct OddsCompareTable {
+    std::string key;
+    std::vector<OddsCompareRow> rows;
+    std::uint64_t builtInTotal = 0;
+    std::uint64_t houseTotal = 0;
+};
+std::vector<OddsCompareTable> compareOdds(const OddsResult& builtIn, const OddsResult& house);

@@ -4,8 +4,10 @@
 #include <optional>
 #include <vector>
 
+#include "document/SettingsStore.h"
 #include "generate/DocumentGeneration.h"
 #include "storage/DocumentFile.h"
+#include "storage/RulesFileAccess.h"
 
 DocumentSession::DocumentSession(SettingsStore& settings, std::uint32_t seed, QObject* parent)
     : QObject(parent), m_doc(settings), m_generator(seed) {
@@ -17,6 +19,42 @@ DocumentSession::DocumentSession(SettingsStore& settings, std::uint32_t seed, QO
 DocumentSession::~DocumentSession() {
     // The history empties itself as it goes, and nothing may hear of it any more.
     m_history.disconnect(this);
+}
+
+// ---- rules ---------------------------------------------------------------------------------
+
+void DocumentSession::setRules(std::shared_ptr<const RuleSet> rules) {
+    m_rules = std::move(rules);
+    emit rulesChanged();
+}
+
+std::string DocumentSession::chosenRulesPath() const {
+    return settings().readText(settings::kRulesSection, settings::kRulesFile, {});
+}
+
+QString DocumentSession::useChosenRules() {
+    const std::string path = chosenRulesPath();
+    if (path.empty()) {
+        setRules(nullptr);
+        return {};
+    }
+    RulesLoad load = loadRulesFile(QString::fromStdString(path));
+    setRules(std::move(load.rules));
+    return load.problem;
+}
+
+QString DocumentSession::chooseRules(const std::string& path) {
+    if (path.empty()) {
+        setRules(nullptr);
+    } else {
+        RulesLoad load = loadRulesFile(QString::fromStdString(path));
+        if (!load.rules) {
+            return load.problem;
+        }
+        setRules(std::move(load.rules));
+    }
+    settings().writeText(settings::kRulesSection, settings::kRulesFile, path);
+    return {};
 }
 
 // ---- changes -------------------------------------------------------------------------------

@@ -47,7 +47,17 @@ public:
     const RuleSet& rules() const { return m_rules ? *m_rules : builtInRules(); }
     std::shared_ptr<const RuleSet> sharedRules() const { return m_rules; }
     // Null goes back to the built-in tables.
-    void setRules(std::shared_ptr<const RuleSet> rules) { m_rules = std::move(rules); }
+    void setRules(std::shared_ptr<const RuleSet> rules);
+    // The rules file the settings name; empty for the built-in tables.
+    std::string chosenRulesPath() const;
+    // Rolls with the rules file the settings name. A file that is refused leaves the built-in
+    // tables in use and the setting as it is; the result is then the message naming the file and
+    // its first problems, otherwise empty. Meant for the start.
+    QString useChosenRules();
+    // Rolls with the rules file at `path` from now on and remembers it in the settings (an empty
+    // path: the built-in tables). A file that is refused changes nothing, neither the rules in
+    // use nor the setting; the result is then the message, otherwise empty.
+    QString chooseRules(const std::string& path);
 
     // ---- changes: each one undoable step, and one `changed` ----
     // Runs `change` on the document once, now, and records what it did as one step named
@@ -91,6 +101,8 @@ signals:
     void changed();
     // A file was opened, or the document saved under a new name: the recent files take it.
     void pathTaken(const QString& path);
+    // Generations roll with other rules from now on.
+    void rulesChanged();
 
 private:
     ContentCommand::State currentState();

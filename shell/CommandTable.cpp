@@ -101,6 +101,12 @@ constexpr std::array<Row, kCommandCount> kCommands = {{
      QT_TRANSLATE_NOOP("CommandTable",
      "<b>Odds</b><p>Rolls the offers of a rating many times and shows, as charts and counts, "
      "how often each outcome comes up.</p>")},
+    {C::RulesEditor, 32795, QT_TRANSLATE_NOOP("CommandTable", "&Rules Editor..."), "", "", "",
+     nullptr, &MainWindow::showRulesEditor,
+     QT_TRANSLATE_NOOP("CommandTable",
+     "<b>Rules Editor</b><p>Opens the tables of the rules in use (or a copy of the built-in "
+     "ones) as grids to change, checks them as you type, tries their odds and saves them as a "
+     "rules file.</p>")},
     {C::HelpTopics, 57667, QT_TRANSLATE_NOOP("CommandTable", "&Help Topics"), "", "", "", nullptr,
      &MainWindow::showHelpTopics,
      QT_TRANSLATE_NOOP("CommandTable", "<b>Help Topics</b><p>Opens the help pages.</p>")},
@@ -138,11 +144,13 @@ constexpr MenuEntry kEditMenu[] = {
 constexpr MenuEntry kViewMenu[] = {
     item(C::Options), item(C::ToolBar), item(C::OfferDetails), kSeparator, item(C::Odds),
 };
+constexpr MenuEntry kToolsMenu[] = {item(C::RulesEditor)};
 constexpr MenuEntry kHelpMenu[] = {item(C::HelpTopics), kSeparator, item(C::About)};
 constexpr MenuLayout kMenuBar[] = {
     {QT_TRANSLATE_NOOP("CommandTable", "&File"), kFileMenu},
     {QT_TRANSLATE_NOOP("CommandTable", "&Edit"), kEditMenu},
     {QT_TRANSLATE_NOOP("CommandTable", "&View"), kViewMenu},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Tools"), kToolsMenu},
     {QT_TRANSLATE_NOOP("CommandTable", "&Help"), kHelpMenu},
 };
 constexpr MenuEntry kToolBarButtons[] = {

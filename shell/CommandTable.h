@@ -32,12 +32,13 @@ enum class Command {
     ToolBar,
     OfferDetails,
     Odds,
+    RulesEditor,
     HelpTopics,
     About,
     ContextHelp,
     WhatsThis,
 };
-inline constexpr std::size_t kCommandCount = 22;
+inline constexpr std::size_t kCommandCount = 23;
 
 // The first entry of the recent files; entry n has the number kFirstRecentFile + n.
 inline constexpr int kFirstRecentFile = 57616;

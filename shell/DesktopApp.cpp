@@ -45,9 +45,31 @@ bool DesktopApp::start(const QStringList& args) {
     // comes with the first request that needs one.
     m_session = std::make_unique<DocumentSession>(m_settings, generatorSeedFromClock());
     m_doc = &m_session->document();
+    // The chosen rules; a file that no longer loads leaves the built-in tables in use and the
+    // setting as it is, so that mending the file brings it back.
+    m_rulesProblem = m_session->useChosenRules();
     // 6.-7. Desktop registration is the installed .desktop and MIME files; nothing at run time.
     // 8. The command line's request.
-    return runCommandLine(parseWindowCommandLine(args));
+    const bool running = runCommandLine(parseWindowCommandLine(args));
+    if (running) {
+        reportRulesProblem();
+    }
+    return running;
+}
+
+void DesktopApp::reportRulesProblem() {
+    if (m_rulesProblem.isEmpty() || !m_mainWindow) {
+        return;
+    }
+    const QString message =
+        m_rulesProblem + QLatin1Char('\n') + tr("The offers are rolled with the built-in tables.");
+    std::fprintf(stderr, "zuvaduro: %s\n", qPrintable(message));
+    if (hasRealDisplay()) {
+        // After the window has shown, so that the message stands over it.
+        QTimer::singleShot(0, m_mainWindow.get(), [this, message] {
+            showProgramMessage(m_mainWindow.get(), QMessageBox::Warning, message);
+        });
+    }
 }
 
 void DesktopApp::enableHandOver(const QString& serverName) {

@@ -47,6 +47,10 @@ public:
 
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
     ContractDocument& document() const { return *m_doc; }
+    DocumentSession& session() const { return *m_session; }
+    // Why the rules file the settings name was not taken at the start; empty when it was, or
+    // when the settings name none.
+    const QString& rulesProblem() const { return m_rulesProblem; }
     RecentFileList& recentFiles() { return m_recent; }
     SplashGate& splash() { return m_splash; }
 
@@ -67,6 +71,8 @@ private:
     void takeRequest(const QString& file);
     void takeWaitingRequests();
     bool hasRealDisplay() const;
+    // Tells of a refused rules file once the window is up.
+    void reportRulesProblem();
 
     SettingsStore& m_settings;
     std::function<QString()> m_removeSettings;
@@ -77,6 +83,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<WindowHandOver> m_handOver;
     QStringList m_waitingRequests;
+    QString m_rulesProblem;
     int m_exitCode = 0;
     bool m_writeRecentAtExit = true;
     bool m_probe = false;

@@ -54,7 +54,7 @@ MainWindow::MainWindow(DocumentSession& session, RecentFileList& recent, UiPromp
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();
     }
-    m_side = std::make_unique<SideWindows>(*this, m_doc, *m_prompts);
+    m_side = std::make_unique<SideWindows>(*this, m_session, *m_prompts);
     setWindowIcon(svgIcon(QStringLiteral(":/icons/zuvaduro.svg"), {16, 32, 48}));
     m_view = new ListingView(m_session, *m_prompts, this);
     setCentralWidget(m_view);
@@ -78,6 +78,10 @@ void MainWindow::followSession() {
     connect(&m_session, &DocumentSession::changed, this, [this] {
         updateWindowTitle();
         updateEditCommands();
+    });
+    connect(&m_session, &DocumentSession::rulesChanged, this, [this] {
+        updateWindowTitle();
+        m_side->rulesChanged();
     });
     connect(&m_session, &DocumentSession::pathTaken, this, [this](const QString& path) {
         m_recent.add(path);
@@ -209,7 +213,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::updateWindowTitle() {
     // "[*]" after the name: a modified document shows "Untitled* - Zuvaduro".
-    setWindowTitle(qtTitleText(windowDocumentName(m_doc)) + QStringLiteral("[*]") + kAppTitle);
+    QString title = qtTitleText(windowDocumentName(m_doc)) + QStringLiteral("[*]") + kAppTitle;
+    // Offers rolled with other tables than the built-in ones say so wherever the window shows.
+    if (const RuleSet& rules = m_session.rules(); !rules.isBuiltIn()) {
+        title += tr(" - house rules '%1'").arg(qtTitleText(QString::fromStdString(rules.name)));
+    }
+    setWindowTitle(title);
     setWindowModified(m_session.isModified());
 }
 
@@ -337,6 +346,18 @@ void MainWindow::showOdds() {
     m_side->showOdds();
 }
 
+void MainWindow::showRulesEditor() {
+    m_side->showRulesEditor([this](const QString& path) {
+        // Saving the file in use rolls with what was saved from now on.
+        if (path.toStdString() != m_session.chosenRulesPath()) {
+            return;
+        }
+        if (const QString problem = m_session.chooseRules(path.toStdString()); !problem.isEmpty()) {
+            m_prompts->warn(problem);
+        }
+    });
+}
+
 void MainWindow::reactivateAfterDialog() {
     returnKeyboardAfterDialog(*this);
 }
@@ -346,11 +367,11 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!maybeSave()) {
+    // Edits in the Rules Editor are asked about too: a Cancel there keeps the program running.
+    if (!maybeSave() || !m_side->closeAll()) {
         event->ignore();
         return;
     }
-    m_side->closeAll();
     event->accept();
     emit windowClosed();
 }

@@ -79,6 +79,8 @@ public:
     // View > Odds...: one window, started from the document's rating and custom choices; raised
     // when it is open already.
     void showOdds();
+    // Tools > Rules Editor...: the tables of the rules in use, or a copy of the built-in ones.
+    void showRulesEditor();
     void updateRecentFileMenu();
     // A modal dialog has closed: the main window takes the keyboard back, as a window manager
     // would do.

@@ -5,9 +5,13 @@
 #include <QWindow>
 
 #include "document/ContractDocument.h"
+#include "rules/RulesFile.h"
+#include "session/DocumentSession.h"
 #include "shell/FramePlacement.h"
 #include "shell/HelpWindow.h"
+#include "storage/RulesFileAccess.h"
 #include "view/OddsWindow.h"
+#include "view/RulesEditor.h"
 #include "view/UiPrompts.h"
 
 namespace {
@@ -26,8 +30,8 @@ void placeBesideOwner(QWidget& side, const QWidget& owner) {
 
 }  // namespace
 
-SideWindows::SideWindows(QWidget& owner, const ContractDocument& doc, UiPrompts& prompts)
-    : m_owner(owner), m_doc(doc), m_prompts(prompts) {}
+SideWindows::SideWindows(QWidget& owner, const DocumentSession& session, UiPrompts& prompts)
+    : m_owner(owner), m_session(session), m_doc(session.document()), m_prompts(prompts) {}
 
 bool SideWindows::showHelpPage(const QString& page) {
     if (!m_help) {
@@ -47,6 +51,7 @@ void SideWindows::showOdds() {
             m_doc.m_rating, m_doc.m_customChoices,
             [this] { return QString::fromStdString(m_doc.pathName()); }, &m_owner);
         m_odds->setAttribute(Qt::WA_DeleteOnClose);
+        m_odds->setRulesSource([this] { return m_session.sharedRules(); });
         placeBesideOwner(*m_odds, m_owner);
     }
     m_odds->show();
@@ -54,11 +59,50 @@ void SideWindows::showOdds() {
     m_odds->activateWindow();
 }
 
-void SideWindows::closeAll() {
+void SideWindows::showRulesEditor(const std::function<void(const QString&)>& saved) {
+    if (!m_rules) {
+        const QString path = QString::fromStdString(m_session.chosenRulesPath());
+        std::string text;
+        if (path.isEmpty()) {
+            text = dumpRules(builtInRules());
+        } else {
+            QString problem;
+            text = readRulesText(path, problem);
+            if (!problem.isEmpty()) {
+                m_prompts.warn(problem);
+                return;
+            }
+        }
+        m_rules = new RulesEditor(path, text, m_doc.m_rating, &m_owner);
+        m_rules->setAttribute(Qt::WA_DeleteOnClose);
+        placeBesideOwner(*m_rules, m_owner);
+        QObject::connect(m_rules, &RulesEditor::saved, m_rules, saved);
+    }
+    m_rules->show();
+    m_rules->raise();
+    m_rules->activateWindow();
+}
+
+RulesEditor* SideWindows::rulesEditor() const {
+    return m_rules;
+}
+
+void SideWindows::rulesChanged() {
+    if (m_odds) {
+        m_odds->showRulesInUse();
+    }
+}
+
+bool SideWindows::closeAll() {
+    // The editor first: its unsaved tables may keep everything open.
+    if (m_rules && !m_rules->close()) {
+        return false;
+    }
     if (m_help) {
         m_help->close();
     }
     if (m_odds) {
         m_odds->close();
     }
+    return true;
 }

@@ -70,6 +70,7 @@ bool DialogPrompts::askOptions(OptionsValues& values) {
     dialog.m_basePay = values.basePay;
     dialog.m_unitName = values.unitName;
     dialog.m_unitSize = values.unitSize;
+    dialog.m_rulesFile = values.rulesFile;
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -77,5 +78,6 @@ bool DialogPrompts::askOptions(OptionsValues& values) {
     values.basePay = dialog.m_basePay;
     values.unitName = dialog.m_unitName;
     values.unitSize = dialog.m_unitSize;
+    values.rulesFile = dialog.m_rulesFile;
     return true;
 }

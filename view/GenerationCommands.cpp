@@ -91,7 +91,7 @@ bool runRollTermAgain(DocumentSession& session, int line) {
     return true;
 }
 
-void runOptions(SettingsStore& settings, UiPrompts& prompts) {
+std::optional<std::string> runOptions(SettingsStore& settings, UiPrompts& prompts) {
     using namespace settings;
     // Each value is read with the dialog's own default. The reads and the writes keep a fixed
     // order (the period first), which the tests of this command pin.
@@ -100,11 +100,17 @@ void runOptions(SettingsStore& settings, UiPrompts& prompts) {
     values.basePay = settings.readText(kSection, kPay, kPayForOptions);
     values.unitName = settings.readText(kSection, kUnitName, kUnitNameForOptions);
     values.unitSize = settings.readText(kSection, kUnitSize, kUnitSizeForOptions);
+    const std::string rulesBefore = settings.readText(kRulesSection, kRulesFile, {});
+    values.rulesFile = rulesBefore;
     if (!prompts.askOptions(values)) {
-        return;
+        return std::nullopt;
     }
     settings.writeText(kSection, kYear, values.period);
     settings.writeText(kSection, kUnitName, values.unitName);
     settings.writeText(kSection, kPay, values.basePay);
     settings.writeText(kSection, kUnitSize, values.unitSize);
+    if (values.rulesFile == rulesBefore) {
+        return std::nullopt;
+    }
+    return values.rulesFile;
 }

@@ -428,7 +428,12 @@ void ListingView::newRandom() {
 }
 
 void ListingView::editOptions() {
-    runOptions(m_doc.settings(), m_prompts);
+    if (const std::optional<std::string> rules = runOptions(m_doc.settings(), m_prompts)) {
+        // A refused file leaves the rules in use and the setting as they were.
+        if (const QString problem = m_session.chooseRules(*rules); !problem.isEmpty()) {
+            m_prompts.warn(problem);
+        }
+    }
     emit optionsChanged();
 }
 

@@ -1,6 +1,7 @@
 #include "view/OddsWindow.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -47,15 +48,6 @@ QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
 }
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The choices of a run as the odds' outputs name them, control characters spelled out.
-QString choicesText(const OddsRequest& request) {
-    return QString::fromStdString(oddsChoicesText(request.choices, ValueControls::Visible));
-}
-
 // `chart` under a caption that says how to roll it again, which also goes into the PNG's text
 // (one entry per header line: "Rating", "Samples", "Seed", "Choices").
 QImage captioned(const QPixmap& chart, const OddsRequest& request, const OddsResult& result,
@@ -94,6 +86,14 @@ QTableWidgetItem* numberItem(const QString& text) {
 }
 
 }  // namespace
+
+QString OddsWindow::fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString OddsWindow::choicesText(const OddsRequest& request) {
+    return QString::fromStdString(oddsChoicesText(request.choices, ValueControls::Visible));
+}
 
 OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,
                        std::function<QString()> openDocumentPath, QWidget* parent,
@@ -194,6 +194,19 @@ void OddsWindow::createRunControls() {
     row->addWidget(m_runButton);
     row->addWidget(m_cancelButton);
 
+    auto* rulesRow = new QHBoxLayout;
+    m_rulesLabel = new QLabel(this);
+    m_rulesLabel->setObjectName(QStringLiteral("oddsRules"));
+    m_rulesLabel->setTextFormat(Qt::PlainText);
+    m_compare = new QCheckBox(tr("Co&mpare with the built-in tables"), this);
+    m_compare->setObjectName(QStringLiteral("oddsCompare"));
+    m_compare->setWhatsThis(
+        tr("Counts the built-in tables from the same seeds as the rules in use and shows both "
+           "side by side: two bars per value, and the difference in percentage points."));
+    rulesRow->addWidget(m_rulesLabel, 1);
+    rulesRow->addWidget(m_compare);
+    showRulesInUse();
+
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("oddsProgress"));
     m_progress->setAccessibleName(tr("Rolls done"));
@@ -207,6 +220,7 @@ void OddsWindow::createRunControls() {
     m_summary->setWordWrap(true);
 
     m_layout->addLayout(row);
+    m_layout->addLayout(rulesRow);
     m_layout->addWidget(m_progress);
     m_layout->addWidget(m_summary);
 }
@@ -247,8 +261,27 @@ void OddsWindow::createResults() {
     m_layout->addLayout(buttons);
 }
 
+void OddsWindow::setRulesSource(RulesSource source) {
+    m_rulesSource = std::move(source);
+    showRulesInUse();
+}
+
+void OddsWindow::setComparing(bool on) {
+    m_compare->setChecked(on);
+}
+
+void OddsWindow::showRulesInUse() {
+    const std::shared_ptr<const RuleSet> rules = m_rulesSource ? m_rulesSource() : nullptr;
+    const bool builtIn = !rules || rules->isBuiltIn();
+    m_rulesLabel->setText(
+        builtIn ? tr("Rolled with the built-in tables.")
+                : tr("Rolled with house rules '%1'.").arg(QString::fromStdString(rules->name)));
+    m_compare->setEnabled(!builtIn);
+}
+
 std::optional<OddsRequest> OddsWindow::readRequest() {
     OddsRequest request;
+    request.rules = m_rulesSource ? m_rulesSource() : nullptr;
     for (std::size_t i = 0; i < kCustomChoiceComboCount; ++i) {
         customChoiceText(customChoiceCombos()[i], request.rating, request.choices) =
             fromDialogText(readComboText(*m_combos[i]));
@@ -281,6 +314,15 @@ void OddsWindow::run() {
     if (!request) {
         return;
     }
+    showRulesInUse();
+    if (m_compare->isEnabled() && m_compare->isChecked()) {
+        // Each run takes half the threads, so that the two together use the machine once.
+        request->threads = std::max(1, request->threads / 2);
+        OddsRequest builtIn = *request;
+        builtIn.rules = nullptr;
+        m_builtInRun = std::make_unique<OddsRun>(std::move(builtIn));
+        connect(m_builtInRun.get(), &OddsRun::finished, this, &OddsWindow::finishRun);
+    }
     m_run = std::make_unique<OddsRun>(std::move(*request));
     connect(m_run.get(), &OddsRun::finished, this, &OddsWindow::finishRun);
     m_runButton->setEnabled(false);
@@ -308,6 +350,7 @@ void OddsWindow::clearResult() {
     }
     m_charts.clear();
     m_result.reset();
+    m_builtInResult.reset();
     m_exportCsv->setEnabled(false);
     m_exportChart->setEnabled(false);
 }
@@ -316,22 +359,32 @@ void OddsWindow::cancel() {
     if (m_run) {
         m_run->cancel();
     }
+    if (m_builtInRun) {
+        m_builtInRun->cancel();
+    }
 }
 
 void OddsWindow::showProgress() {
     if (m_run) {
-        m_progress->setValue(static_cast<int>(m_run->fraction() * kProgressSteps));
+        const double done =
+            m_builtInRun ? (m_run->fraction() + m_builtInRun->fraction()) / 2 : m_run->fraction();
+        m_progress->setValue(static_cast<int>(done * kProgressSteps));
     }
 }
 
 void OddsWindow::finishRun() {
-    if (!m_run || !m_run->isFinished()) {
+    if (!m_run || !m_run->isFinished() || (m_builtInRun && !m_builtInRun->isFinished())) {
         return;
     }
     m_progressTimer->stop();
     m_shownRequest = m_run->request();
     m_result = m_run->result();
+    m_builtInResult.reset();
+    if (m_builtInRun) {
+        m_builtInResult = m_builtInRun->result();
+    }
     m_run.reset();
+    m_builtInRun.reset();
     m_runButton->setEnabled(true);
     m_cancelButton->setEnabled(false);
     showResult();
@@ -343,6 +396,10 @@ void OddsWindow::showResult() {
     const QLocale locale;
     m_progress->setValue(static_cast<int>(result.samples * kProgressSteps /
                                           std::max<std::uint64_t>(1, m_shownRequest.samples)));
+    if (m_builtInResult) {
+        showComparison();
+        return;
+    }
     QString summary =
         tr("Rating %1, %2 rolls, seed %3; choices: %4. They gave %5 offers, mean payment "
            "multiplier %6.")
@@ -365,7 +422,7 @@ void OddsWindow::showResult() {
         offerRows.push_back({std::to_string(n), result.offerCounts[n]});
     }
     const OddsChartMaker* charts = m_chartMaker.get();
-    addResultTab(tr("Offers"), charts ? charts->offerCountView(result, palette()) : nullptr,
+    addResultTab(tr("Offers"), charts ? charts->offerCountView({&result}, {}, palette()) : nullptr,
                  offerRows, result.samples);
     for (std::size_t t = 0; t < kOddsTermCount; ++t) {
         const OfferTerm& term = kOddsTerms[t];
@@ -373,7 +430,7 @@ void OddsWindow::showResult() {
         QWidget* chart =
             charts == nullptr ? nullptr
             : t == kPaymentMultiplierTerm
-                ? charts->multiplierView(result, palette())
+                ? charts->multiplierView({&result}, {}, palette())
                 : charts->termView(fromUtf8(term.name), shown, result.offers, palette());
         // The tabs' names are short, so that the eleven tabs fit side by side.
         addResultTab(tr(std::string(term.tab).c_str()), chart, shown, result.offers);
@@ -404,7 +461,10 @@ void OddsWindow::addResultTab(const QString& name, QWidget* chart,
     table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table->resizeColumnsToContents();
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    addTab(name, chart, table);
+}
 
+void OddsWindow::addTab(const QString& name, QWidget* chart, QWidget* table) {
     auto* splitter = new QSplitter(Qt::Horizontal);
     if (chart != nullptr) {
         m_charts.push_back(chart);
@@ -424,7 +484,9 @@ QString OddsWindow::exportCsv(const QString& path) const {
     if (!m_result) {
         return {};
     }
-    const std::string csv = renderOddsCsv(m_shownRequest, *m_result);
+    const std::string csv = m_builtInResult
+                                ? renderOddsCompareCsv(m_shownRequest, *m_builtInResult, *m_result)
+                                : renderOddsCsv(m_shownRequest, *m_result);
     return writeExportFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())),
                            m_openDocumentPath ? m_openDocumentPath() : QString());
 }
@@ -499,6 +561,7 @@ void OddsWindow::keyPressEvent(QKeyEvent* event) {
 void OddsWindow::closeEvent(QCloseEvent* event) {
     m_progressTimer->stop();
     m_run.reset();  // cancels, and waits the few milliseconds the threads need to stop
+    m_builtInRun.reset();
     m_runButton->setEnabled(true);
     m_cancelButton->setEnabled(false);
     QWidget::closeEvent(event);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/ContractOffer.h"
@@ -15,6 +16,7 @@
 #include "view/OddsChartMaker.h"
 
 class OddsRun;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -46,8 +48,20 @@ public:
     void cancel();
     bool isRunning() const { return m_run != nullptr; }
 
+    // Where Run takes the rules it rolls with (the session's: null for the built-in tables);
+    // without a source the window rolls with the built-in tables.
+    using RulesSource = std::function<std::shared_ptr<const RuleSet>()>;
+    void setRulesSource(RulesSource source);
+    // Whether Run also counts the built-in tables from the same seeds, to show them beside the
+    // rules in use. Has no effect while the rules in use are the built-in ones.
+    void setComparing(bool on);
+    // Names the rules Run would roll with; call when they change.
+    void showRulesInUse();
+
     // The counts on show and the request they answer; empty before the first run ends.
     const std::optional<OddsResult>& result() const { return m_result; }
+    // The built-in tables' counts shown beside them; empty unless the last run compared.
+    const std::optional<OddsResult>& builtInResult() const { return m_builtInResult; }
     const OddsRequest& shownRequest() const { return m_shownRequest; }
 
     // Export the counts as CSV (as `zuvaduro --odds --csv` writes them) and the chart on show as
@@ -74,11 +88,16 @@ private:
     void finishRun();
     void clearResult();
     void showResult();
+    void showComparison();
     void addResultTab(const QString& name, QWidget* chart, const std::vector<OddsValue>& rows,
                       std::uint64_t total);
+    void addTab(const QString& name, QWidget* chart, QWidget* table);
     void askAndExportCsv();
     void askAndExportChart();
     void warn(const QString& message);
+    static QString fromUtf8(std::string_view text);
+    // The choices of a run as the odds' outputs name them, control characters spelled out.
+    static QString choicesText(const OddsRequest& request);
 
     QVBoxLayout* m_layout = nullptr;
     std::array<QComboBox*, kCustomChoiceComboCount> m_combos{};
@@ -86,6 +105,8 @@ private:
     QLineEdit* m_seed = nullptr;
     QPushButton* m_runButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    QLabel* m_rulesLabel = nullptr;
+    QCheckBox* m_compare = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_summary = nullptr;
     QTabWidget* m_tabs = nullptr;
@@ -97,7 +118,10 @@ private:
     int m_lastTab = 0;               // the tab on show before the counts were cleared
 
     std::unique_ptr<OddsRun> m_run;
+    std::unique_ptr<OddsRun> m_builtInRun;  // beside m_run while comparing
+    RulesSource m_rulesSource;
     OddsRequest m_shownRequest;
     std::function<QString()> m_openDocumentPath;
     std::optional<OddsResult> m_result;
+    std::optional<OddsResult> m_builtInResult;
 };

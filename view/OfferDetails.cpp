@@ -186,6 +186,10 @@ OfferDetails buildOfferDetails(const ContractDocument& doc, const QLocale& local
                                count == 1 ? say(QT_TRANSLATE_NOOP("OfferDetails", "1 offer"))
                                           : say(QT_TRANSLATE_NOOP("OfferDetails", "%1 offers"))
                                                 .arg(locale.toString(count)));
+    if (const std::string& rules = doc.m_rolls.rulesName; !rules.empty()) {
+        details.summary += say(QT_TRANSLATE_NOOP("OfferDetails", ", house rules '%1'"))
+                               .arg(QString::fromStdString(rules));
+    }
     details.summaryTip = QString::fromStdString(explainCount(doc));
     return details;
 }

@@ -1,6 +1,8 @@
 #include "view/OptionsDialog.h"
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,7 +64,7 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     const DialogUnits units(font());
 
     // Created in tab order: OK first, so Enter at once keeps the values shown.
-    m_ok = addOkCancel(*this, units, {10, 130}, {65, 130}, tr("Stores the four values."),
+    m_ok = addOkCancel(*this, units, {10, 170}, {65, 170}, tr("Stores the values."),
                        tr("Closes the dialog and keeps the stored values."))
                .ok;
 
@@ -97,8 +99,54 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
     m_unitSizeEdit =
         addEdit(*this, units, kUnitSizeId, tr("Size of Unit (eg. 2 Regiments)"), {10, 100, 94, 8},
                 {10, 110, 105, 14}, tr("Your unit's size, as printed in contracts."));
+    addRulesChoice(units);
 
-    finishDialogGeometry(*this, units, 227, 151);
+    finishDialogGeometry(*this, units, 227, 191);
+}
+
+void OptionsDialog::addRulesChoice(const DialogUnits& units) {
+    const QString whatsThis =
+        tr("The tables New Custom, New Random and Roll Term Again roll on: the built-in ones, "
+           "or a rules file of your own. A file is checked when you press OK; one that has "
+           "problems is not taken.");
+    QLabel* caption = addStaticText(*this, units, 0, tr("&Rules"), {10, 130, 100, 8});
+    m_rulesEdit = new QLineEdit(this);
+    m_rulesEdit->setObjectName(controlName(kRulesFileId));
+    m_rulesEdit->setReadOnly(true);
+    placeControl(*m_rulesEdit, units, {10, 140, 150, 14});
+    m_rulesEdit->setAccessibleName(tr("Rules"));
+    m_rulesEdit->setWhatsThis(whatsThis);
+    caption->setBuddy(m_rulesEdit);
+
+    QPushButton* choose =
+        addPushButton(*this, units, kChooseRulesId, tr("&Choose..."), {165, 140, 52, 14}, false);
+    choose->setWhatsThis(tr("Chooses a rules file to roll with."));
+    connect(choose, &QPushButton::clicked, this, &OptionsDialog::chooseRulesFile);
+    QPushButton* builtIn =
+        addPushButton(*this, units, kBuiltInRulesId, tr("&Built-in"), {165, 156, 52, 14}, false);
+    builtIn->setWhatsThis(tr("Goes back to the built-in tables."));
+    connect(builtIn, &QPushButton::clicked, this, [this] {
+        m_rulesShown.clear();
+        showRules();
+    });
+}
+
+void OptionsDialog::chooseRulesFile() {
+    const QString start = m_rulesShown.empty()
+                              ? QString()
+                              : QFileInfo(QString::fromStdString(m_rulesShown)).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, tr("Choose a Rules File"), start,
+                                                      tr("Rules files (*.toml);;All files (*)"));
+    if (!path.isEmpty()) {
+        m_rulesShown = path.toStdString();
+        showRules();
+    }
+}
+
+void OptionsDialog::showRules() {
+    m_rulesEdit->setText(m_rulesShown.empty() ? tr("Built-in")
+                                              : QString::fromStdString(m_rulesShown));
+    m_rulesEdit->setCursorPosition(0);
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {
@@ -107,6 +155,8 @@ void OptionsDialog::showEvent(QShowEvent* event) {
         m_unitNameEdit->setText(toDialogText(m_unitName));
         m_basePayEdit->setText(toDialogText(m_basePay));
         m_unitSizeEdit->setText(toDialogText(m_unitSize));
+        m_rulesShown = m_rulesFile;
+        showRules();
         m_ok->setFocus();
     }
     QDialog::showEvent(event);
@@ -117,5 +167,6 @@ void OptionsDialog::accept() {
     m_period = fromDialogText(readComboText(*m_periodCombo));
     m_basePay = fromDialogText(m_basePayEdit->text());
     m_unitSize = fromDialogText(m_unitSizeEdit->text());
+    m_rulesFile = m_rulesShown;
     QDialog::accept();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <string>
 
+class DialogUnits;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -14,8 +15,8 @@ class QPushButton;
 QString basePayReading(const QString& typed, const QLocale& locale = QLocale());
 
 // "Options": the campaign period (shown, not changeable here), the unit's name, base pay and
-// size. The caller fills the members before running it and reads them after OK; nothing typed is
-// checked.
+// size, and the rules the offers are rolled with (the built-in tables or a rules file). The caller
+// fills the members before running it and reads them after OK; nothing typed is checked.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +26,9 @@ public:
     static constexpr int kBasePayId = 1024;
     static constexpr int kUnitSizeId = 1026;
     static constexpr int kBasePayReadingId = 1027;
+    static constexpr int kRulesFileId = 1030;
+    static constexpr int kChooseRulesId = 1031;
+    static constexpr int kBuiltInRulesId = 1032;
 
     explicit OptionsDialog(QWidget* parent = nullptr);
 
@@ -32,6 +36,7 @@ public:
     std::string m_period;
     std::string m_basePay;
     std::string m_unitSize;
+    std::string m_rulesFile;  // empty: the built-in tables
 
     void accept() override;
 
@@ -39,9 +44,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void addRulesChoice(const DialogUnits& units);
+    void chooseRulesFile();
+    void showRules();
+
     QPushButton* m_ok = nullptr;
     QComboBox* m_periodCombo = nullptr;
     QLineEdit* m_unitNameEdit = nullptr;
     QLineEdit* m_basePayEdit = nullptr;
     QLineEdit* m_unitSizeEdit = nullptr;
+    QLineEdit* m_rulesEdit = nullptr;
+    std::string m_rulesShown;  // what the dialog holds until OK
 };

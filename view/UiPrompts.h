@@ -11,12 +11,13 @@
 class QPrinter;
 class SettingsStore;
 
-// The four values of the Options dialog, as texts.
+// The values of the Options dialog, as texts.
 struct OptionsValues {
     std::string period;
     std::string basePay;
     std::string unitName;
     std::string unitSize;
+    std::string rulesFile;  // empty: the built-in tables
     bool operator==(const OptionsValues&) const = default;
 };
 

@@ -234,6 +234,18 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Rules Editor...</source>
+        <translation>&amp;Regeleditor...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Rules Editor&lt;/b&gt;&lt;p&gt;Opens the tables of the rules in use (or a copy of the built-in ones) as grids to change, checks them as you type, tries their odds and saves them as a rules file.&lt;/p&gt;</source>
+        <translation>&lt;b&gt;Regeleditor&lt;/b&gt;&lt;p&gt;Öffnet die Tabellen der verwendeten Regeln (oder eine Kopie der eingebauten) als Raster zum Ändern, prüft sie beim Tippen, probiert ihre Chancen aus und speichert sie als Regeldatei.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
 </context>
 <context>
     <name>ContractPrintCommand</name>
@@ -294,6 +306,10 @@
     <message>
         <source>No file was named, so nothing was printed. Print a file with: zuvaduro /p FILE</source>
         <translation>Es wurde keine Datei angegeben, daher wurde nichts gedruckt. Eine Datei druckt: zuvaduro /p DATEI</translation>
+    </message>
+    <message>
+        <source>The offers are rolled with the built-in tables.</source>
+        <translation>Die Angebote werden mit den eingebauten Tabellen gewürfelt.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +503,10 @@
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
+    <message>
+        <source> - house rules &apos;%1&apos;</source>
+        <translation> - Hausregeln &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>NewCustomDialog</name>
@@ -581,14 +601,16 @@
 <context>
     <name>OddsBars</name>
     <message>
-        <source>%1
-%2 offers, %3</source>
-        <translation>%1
-%2 Angebote, %3</translation>
-    </message>
-    <message>
         <source>No offers were rolled.</source>
         <translation>Es wurden keine Angebote gewürfelt.</translation>
+    </message>
+    <message>
+        <source>%1 offers, %2</source>
+        <translation>%1 Angebote, %2</translation>
+    </message>
+    <message>
+        <source>Difference: %1%2 percentage points</source>
+        <translation>Unterschied: %1%2 Prozentpunkte</translation>
     </message>
 </context>
 <context>
@@ -713,6 +735,38 @@
         <source>Rating %1, %2 rolls, seed %3; choices: %4. They gave %5 offers, mean payment multiplier %6.</source>
         <translation>Einstufung %1, %2 Würfe, Startwert %3; Auswahl: %4. Sie ergaben %5 Angebote, mittlerer Soldmultiplikator %6.</translation>
     </message>
+    <message>
+        <source>Co&amp;mpare with the built-in tables</source>
+        <translation>&amp;Vergleichen mit den eingebauten Tabellen</translation>
+    </message>
+    <message>
+        <source>Counts the built-in tables from the same seeds as the rules in use and shows both side by side: two bars per value, and the difference in percentage points.</source>
+        <translation>Zählt die eingebauten Tabellen mit denselben Startwerten wie die verwendeten Regeln und zeigt beide nebeneinander: zwei Balken je Wert und den Unterschied in Prozentpunkten.</translation>
+    </message>
+    <message>
+        <source>Rolled with the built-in tables.</source>
+        <translation>Mit den eingebauten Tabellen gewürfelt.</translation>
+    </message>
+    <message>
+        <source>Rolled with house rules &apos;%1&apos;.</source>
+        <translation>Mit den Hausregeln &apos;%1&apos; gewürfelt.</translation>
+    </message>
+    <message>
+        <source>house rules &apos;%1&apos;</source>
+        <translation>Hausregeln &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Rating %1, %2 rolls each, seed %3; choices: %4. Built-in tables: %5 offers, mean payment multiplier %6. %7: %8 offers, mean payment multiplier %9.</source>
+        <translation>Einstufung %1, je %2 Würfe, Startwert %3; Vorgaben: %4. Eingebaute Tabellen: %5 Angebote, mittlerer Soldmultiplikator %6. %7: %8 Angebote, mittlerer Soldmultiplikator %9.</translation>
+    </message>
+    <message>
+        <source>Cancelled: these are the counts of the rolls done before.</source>
+        <translation>Abgebrochen: das sind die Zählungen der Würfe bis dahin.</translation>
+    </message>
+    <message>
+        <source>built-in tables</source>
+        <translation>eingebaute Tabellen</translation>
+    </message>
 </context>
 <context>
     <name>OfferDetails</name>
@@ -768,6 +822,10 @@
         <source>%1 offers</source>
         <translation>%1 Angebote</translation>
     </message>
+    <message>
+        <source>, house rules &apos;%1&apos;</source>
+        <translation>, Hausregeln &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>OfferDetailsDock</name>
@@ -806,10 +864,6 @@
         <translation>Name, Größe und Grundsold Ihrer Einheit, für jedes Dokument behalten. Name und Größe füllen gedruckte Verträge; der Grundsold bestimmt den Sold der Angebote.</translation>
     </message>
     <message>
-        <source>Stores the four values.</source>
-        <translation>Speichert die vier Werte.</translation>
-    </message>
-    <message>
         <source>Closes the dialog and keeps the stored values.</source>
         <translation>Schließt den Dialog und behält die gespeicherten Werte.</translation>
     </message>
@@ -844,6 +898,50 @@
     <message>
         <source>Your unit&apos;s size, as printed in contracts.</source>
         <translation>Die Größe Ihrer Einheit, wie sie in Verträgen gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Stores the values.</source>
+        <translation>Speichert die Werte.</translation>
+    </message>
+    <message>
+        <source>The tables New Custom, New Random and Roll Term Again roll on: the built-in ones, or a rules file of your own. A file is checked when you press OK; one that has problems is not taken.</source>
+        <translation>Die Tabellen, auf denen „Neu nach Vorgabe“, „Neu nach Zufall“ und „Bedingung neu würfeln“ würfeln: die eingebauten oder eine eigene Regeldatei. Eine Datei wird beim Drücken von OK geprüft; eine mit Problemen wird nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Regeln</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Wählen...</translation>
+    </message>
+    <message>
+        <source>Chooses a rules file to roll with.</source>
+        <translation>Wählt eine Regeldatei zum Würfeln.</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Eingebaut</translation>
+    </message>
+    <message>
+        <source>Goes back to the built-in tables.</source>
+        <translation>Kehrt zu den eingebauten Tabellen zurück.</translation>
+    </message>
+    <message>
+        <source>Choose a Rules File</source>
+        <translation>Regeldatei wählen</translation>
+    </message>
+    <message>
+        <source>Rules files (*.toml);;All files (*)</source>
+        <translation>Regeldateien (*.toml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Eingebaut</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1007,56 @@
         <source>multiplier (each bar from its value to the next)</source>
         <translation>Multiplikator (jeder Balken von seinem Wert bis zum nächsten)</translation>
     </message>
+    <message>
+        <source>The rules file %1 cannot be used:
+%2</source>
+        <translation>Die Regeldatei %1 kann nicht verwendet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>and %1 more.</source>
+        <translation>und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>the file is not there.</source>
+        <translation>die Datei ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes.</source>
+        <translation>sie ist größer als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Eingebaut</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>House rules</source>
+        <translation>Hausregeln</translation>
+    </message>
+    <message>
+        <source>± points</source>
+        <translation>± Punkte</translation>
+    </message>
+    <message>
+        <source>Edit Line %1</source>
+        <translation>Zeile %1 bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -938,6 +1086,109 @@
     <message>
         <source>&lt;b&gt;Recent file&lt;/b&gt;&lt;p&gt;Opens this document again.&lt;/p&gt;</source>
         <translation>&lt;b&gt;Zuletzt geöffnete Datei&lt;/b&gt;&lt;p&gt;Öffnet dieses Dokument wieder.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Takes back the last edit.</source>
+        <translation>Nimmt die letzte Änderung zurück.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Makes the edit Undo took back.</source>
+        <translation>Macht die Änderung erneut, die Rückgängig zurückgenommen hat.</translation>
+    </message>
+    <message>
+        <source>&amp;Try It</source>
+        <translation>&amp;Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Shows the odds of the rating with the edited tables beside the built-in ones, without saving.</source>
+        <translation>Zeigt die Chancen der Einstufung mit den bearbeiteten Tabellen neben den eingebauten, ohne zu speichern.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the rules file.</source>
+        <translation>Speichert die Regeldatei.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Saves the rules under a new name.</source>
+        <translation>Speichert die Regeln unter einem neuen Namen.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Text or first field</source>
+        <translation>Text oder erstes Feld</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>The rules are sound.</source>
+        <translation>Die Regeln sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>1 problem: the rules cannot be used until it is mended.</source>
+        <translation>1 Problem: die Regeln können erst verwendet werden, wenn es behoben ist.</translation>
+    </message>
+    <message>
+        <source>%1 problems: the rules cannot be used until they are mended.</source>
+        <translation>%1 Probleme: die Regeln können erst verwendet werden, wenn sie behoben sind.</translation>
+    </message>
+    <message>
+        <source>Save Rules As</source>
+        <translation>Regeln speichern unter</translation>
+    </message>
+    <message>
+        <source>Rules files (*.toml);;All files (*)</source>
+        <translation>Regeldateien (*.toml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The edited tables have problems; mend them before trying them.</source>
+        <translation>Die bearbeiteten Tabellen haben Probleme; beheben Sie sie vor dem Ausprobieren.</translation>
+    </message>
+    <message>
+        <source>Odds of the Edited Rules - Zuvaduro</source>
+        <translation>Chancen der bearbeiteten Regeln - Zuvaduro</translation>
+    </message>
+    <message>
+        <source>copy of the built-in tables</source>
+        <translation>Kopie der eingebauten Tabellen</translation>
+    </message>
+    <message>
+        <source>Rules Editor - %1[*] - Zuvaduro</source>
+        <translation>Regeleditor - %1[*] - Zuvaduro</translation>
+    </message>
+    <message>
+        <source>Zuvaduro</source>
+        <translation>Zuvaduro</translation>
+    </message>
+    <message>
+        <source>Save the changes to the rules?</source>
+        <translation>Änderungen an den Regeln speichern?</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,18 @@
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
+    <message>
+        <source>&amp;Rules Editor...</source>
+        <translation>&amp;Éditeur de règles...</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Rules Editor&lt;/b&gt;&lt;p&gt;Opens the tables of the rules in use (or a copy of the built-in ones) as grids to change, checks them as you type, tries their odds and saves them as a rules file.&lt;/p&gt;</source>
+        <translation>&lt;b&gt;Éditeur de règles&lt;/b&gt;&lt;p&gt;Ouvre les tables des règles en usage (ou une copie des tables intégrées) en grilles modifiables, les vérifie pendant la saisie, essaie leurs probabilités et les enregistre dans un fichier de règles.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
 </context>
 <context>
     <name>ContractPrintCommand</name>
@@ -294,6 +306,10 @@
     <message>
         <source>No file was named, so nothing was printed. Print a file with: zuvaduro /p FILE</source>
         <translation>Aucun fichier n&apos;a été indiqué, rien n&apos;a donc été imprimé. Pour imprimer un fichier : zuvaduro /p FICHIER</translation>
+    </message>
+    <message>
+        <source>The offers are rolled with the built-in tables.</source>
+        <translation>Les offres sont tirées avec les tables intégrées.</translation>
     </message>
 </context>
 <context>
@@ -487,6 +503,10 @@
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
+    <message>
+        <source> - house rules &apos;%1&apos;</source>
+        <translation> - règles maison &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>NewCustomDialog</name>
@@ -581,14 +601,16 @@
 <context>
     <name>OddsBars</name>
     <message>
-        <source>%1
-%2 offers, %3</source>
-        <translation>%1
-%2 offres, %3</translation>
-    </message>
-    <message>
         <source>No offers were rolled.</source>
         <translation>Aucune offre n&apos;a été tirée.</translation>
+    </message>
+    <message>
+        <source>%1 offers, %2</source>
+        <translation>%1 offres, %2</translation>
+    </message>
+    <message>
+        <source>Difference: %1%2 percentage points</source>
+        <translation>Différence : %1%2 points de pourcentage</translation>
     </message>
 </context>
 <context>
@@ -713,6 +735,38 @@
         <source>Rating %1, %2 rolls, seed %3; choices: %4. They gave %5 offers, mean payment multiplier %6.</source>
         <translation>Cote %1, %2 tirages, graine %3 ; choix : %4. Ils ont donné %5 offres, multiplicateur de solde moyen %6.</translation>
     </message>
+    <message>
+        <source>Co&amp;mpare with the built-in tables</source>
+        <translation>Co&amp;mparer avec les tables intégrées</translation>
+    </message>
+    <message>
+        <source>Counts the built-in tables from the same seeds as the rules in use and shows both side by side: two bars per value, and the difference in percentage points.</source>
+        <translation>Compte les tables intégrées avec les mêmes graines que les règles en usage et montre les deux côte à côte : deux barres par valeur, et la différence en points de pourcentage.</translation>
+    </message>
+    <message>
+        <source>Rolled with the built-in tables.</source>
+        <translation>Tiré avec les tables intégrées.</translation>
+    </message>
+    <message>
+        <source>Rolled with house rules &apos;%1&apos;.</source>
+        <translation>Tiré avec les règles maison &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>house rules &apos;%1&apos;</source>
+        <translation>règles maison &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Rating %1, %2 rolls each, seed %3; choices: %4. Built-in tables: %5 offers, mean payment multiplier %6. %7: %8 offers, mean payment multiplier %9.</source>
+        <translation>Classement %1, %2 tirages chacun, graine %3 ; choix : %4. Tables intégrées : %5 offres, multiplicateur de solde moyen %6. %7 : %8 offres, multiplicateur de solde moyen %9.</translation>
+    </message>
+    <message>
+        <source>Cancelled: these are the counts of the rolls done before.</source>
+        <translation>Annulé : voici les comptes des tirages faits auparavant.</translation>
+    </message>
+    <message>
+        <source>built-in tables</source>
+        <translation>tables intégrées</translation>
+    </message>
 </context>
 <context>
     <name>OfferDetails</name>
@@ -768,6 +822,10 @@
         <source>%1 offers</source>
         <translation>%1 offres</translation>
     </message>
+    <message>
+        <source>, house rules &apos;%1&apos;</source>
+        <translation>, règles maison &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>OfferDetailsDock</name>
@@ -806,10 +864,6 @@
         <translation>Le nom, la taille et la solde de base de votre unité, gardés pour chaque document. Le nom et la taille remplissent les contrats imprimés ; la solde de base fixe la solde des offres.</translation>
     </message>
     <message>
-        <source>Stores the four values.</source>
-        <translation>Enregistre les quatre valeurs.</translation>
-    </message>
-    <message>
         <source>Closes the dialog and keeps the stored values.</source>
         <translation>Ferme la boîte de dialogue et garde les valeurs enregistrées.</translation>
     </message>
@@ -844,6 +898,50 @@
     <message>
         <source>Your unit&apos;s size, as printed in contracts.</source>
         <translation>La taille de votre unité, telle qu&apos;imprimée dans les contrats.</translation>
+    </message>
+    <message>
+        <source>Stores the values.</source>
+        <translation>Enregistre les valeurs.</translation>
+    </message>
+    <message>
+        <source>The tables New Custom, New Random and Roll Term Again roll on: the built-in ones, or a rules file of your own. A file is checked when you press OK; one that has problems is not taken.</source>
+        <translation>Les tables sur lesquelles « Nouveau personnalisé », « Nouveau aléatoire » et « Relancer le terme » tirent : les tables intégrées, ou un fichier de règles à vous. Un fichier est vérifié quand vous appuyez sur OK ; un fichier qui a des problèmes n&apos;est pas pris.</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Règles</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>Chooses a rules file to roll with.</source>
+        <translation>Choisit un fichier de règles pour les tirages.</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in</source>
+        <translation>&amp;Intégrées</translation>
+    </message>
+    <message>
+        <source>Goes back to the built-in tables.</source>
+        <translation>Revient aux tables intégrées.</translation>
+    </message>
+    <message>
+        <source>Choose a Rules File</source>
+        <translation>Choisir un fichier de règles</translation>
+    </message>
+    <message>
+        <source>Rules files (*.toml);;All files (*)</source>
+        <translation>Fichiers de règles (*.toml);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Intégrées</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1007,56 @@
         <source>multiplier (each bar from its value to the next)</source>
         <translation>multiplicateur (chaque barre de sa valeur à la suivante)</translation>
     </message>
+    <message>
+        <source>The rules file %1 cannot be used:
+%2</source>
+        <translation>Le fichier de règles %1 ne peut pas être utilisé :
+%2</translation>
+    </message>
+    <message>
+        <source>and %1 more.</source>
+        <translation>et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>the file is not there.</source>
+        <translation>le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes.</source>
+        <translation>il dépasse %1 octets.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Intégrées</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>House rules</source>
+        <translation>Règles maison</translation>
+    </message>
+    <message>
+        <source>± points</source>
+        <translation>± points</translation>
+    </message>
+    <message>
+        <source>Edit Line %1</source>
+        <translation>Modifier la ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -938,6 +1086,109 @@
     <message>
         <source>&lt;b&gt;Recent file&lt;/b&gt;&lt;p&gt;Opens this document again.&lt;/p&gt;</source>
         <translation>&lt;b&gt;Fichier récent&lt;/b&gt;&lt;p&gt;Rouvre ce document.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RulesEditor</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Takes back the last edit.</source>
+        <translation>Annule la dernière modification.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Makes the edit Undo took back.</source>
+        <translation>Refait la modification qu&apos;Annuler a défaite.</translation>
+    </message>
+    <message>
+        <source>&amp;Try It</source>
+        <translation>&amp;Tester</translation>
+    </message>
+    <message>
+        <source>Shows the odds of the rating with the edited tables beside the built-in ones, without saving.</source>
+        <translation>Montre les probabilités du classement avec les tables modifiées à côté des tables intégrées, sans enregistrer.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the rules file.</source>
+        <translation>Enregistre le fichier de règles.</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Saves the rules under a new name.</source>
+        <translation>Enregistre les règles sous un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Text or first field</source>
+        <translation>Texte ou premier champ</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Champ %1</translation>
+    </message>
+    <message>
+        <source>The rules are sound.</source>
+        <translation>Les règles sont correctes.</translation>
+    </message>
+    <message>
+        <source>1 problem: the rules cannot be used until it is mended.</source>
+        <translation>1 problème : les règles ne peuvent pas être utilisées tant qu&apos;il n&apos;est pas corrigé.</translation>
+    </message>
+    <message>
+        <source>%1 problems: the rules cannot be used until they are mended.</source>
+        <translation>%1 problèmes : les règles ne peuvent pas être utilisées tant qu&apos;ils ne sont pas corrigés.</translation>
+    </message>
+    <message>
+        <source>Save Rules As</source>
+        <translation>Enregistrer les règles sous</translation>
+    </message>
+    <message>
+        <source>Rules files (*.toml);;All files (*)</source>
+        <translation>Fichiers de règles (*.toml);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The edited tables have problems; mend them before trying them.</source>
+        <translation>Les tables modifiées ont des problèmes ; corrigez-les avant de les essayer.</translation>
+    </message>
+    <message>
+        <source>Odds of the Edited Rules - Zuvaduro</source>
+        <translation>Probabilités des règles modifiées - Zuvaduro</translation>
+    </message>
+    <message>
+        <source>copy of the built-in tables</source>
+        <translation>copie des tables intégrées</translation>
+    </message>
+    <message>
+        <source>Rules Editor - %1[*] - Zuvaduro</source>
+        <translation>Éditeur de règles - %1[*] - Zuvaduro</translation>
+    </message>
+    <message>
+        <source>Zuvaduro</source>
+        <translation>Zuvaduro</translation>
+    </message>
+    <message>
+        <source>Save the changes to the rules?</source>
+        <translation>Enregistrer les modifications des règles ?</translation>
     </message>
 </context>
 <context>

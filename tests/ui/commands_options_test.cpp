@@ -85,10 +85,15 @@ TEST_F(OptionsCommand, freshStoreShowsTheDefaultsAndOkStoresExactlyThem) {
     EXPECT_TRUE(shown.okFocused);
 
     const std::vector<std::string> expected = {
-        "read Year",        "read Pay",
-        "read Unit Name",   "read Unit Size",
-        "write Year=3055",  "write Unit Name=Unknown",
-        "write Pay=100000", "write Unit Size=1 Mech",
+        "read Year",
+        "read Pay",
+        "read Unit Name",
+        "read Unit Size",
+        "read File",
+        "write Year=3055",
+        "write Unit Name=Unknown",
+        "write Pay=100000",
+        "write Unit Size=1 Mech",
     };
     EXPECT_EQ(settings.log, expected);
     EXPECT_EQ(settings.size(), 4u);

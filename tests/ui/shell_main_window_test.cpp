@@ -176,9 +176,9 @@ TEST_F(MainWindowTest, titleFollowsTheDocumentAndShowsBracketsAsTyped) {
 // ---- menus, keys and toolbar -----------------------------------------------------------------
 
 TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
-    ASSERT_EQ(window.menuBar()->actions().size(), 4);
+    ASSERT_EQ(window.menuBar()->actions().size(), 5);
     EXPECT_EQ(visibleTexts(window.menuBar()->actions()),
-              QStringList({"&File", "&Edit", "&View", "&Help"}));
+              QStringList({"&File", "&Edit", "&View", "&Tools", "&Help"}));
     EXPECT_EQ(visibleTexts(menu(0)->actions()),
               QStringList({"Ne&w", "&New Custom", "New &Random", "&Open...", "&Save", "Save &As...",
                            "-", "&Print...", "Print &Contract", "Print Offer &Details...", "-",
@@ -187,7 +187,8 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
               QStringList({"&Undo", "&Redo", "-", "Copy &Listing", "-", "Roll &Term Again"}));
     EXPECT_EQ(visibleTexts(menu(2)->actions()),
               QStringList({"&Options", "&Toolbar", "Offer &Details", "-", "Odd&s..."}));
-    EXPECT_EQ(visibleTexts(menu(3)->actions()),
+    EXPECT_EQ(visibleTexts(menu(3)->actions()), QStringList({"&Rules Editor..."}));
+    EXPECT_EQ(visibleTexts(menu(4)->actions()),
               QStringList({"&Help Topics", "-", "&About Rode..."}));
 
     struct Key {
@@ -201,7 +202,7 @@ TEST_F(MainWindowTest, menusHoldTheCommandsInOrderWithTheirKeys) {
         {32775, ""},       {59392, ""},       {57667, ""},       {57664, ""},
         {57670, "F1"},     {57669, "Shift+F1"}, {32790, "Ctrl+N"}, {57643, "Ctrl+Z"},
         {57644, "Ctrl+Y"}, {32791, "Ctrl+Shift+C"}, {32792, ""}, {32776, ""},
-        {32793, ""},       {32794, ""},
+        {32793, ""},       {32794, ""},       {32795, ""},
     };
     // clang-format on
     // Nothing to undo or redo yet, and no current line to roll.

@@ -54,13 +54,13 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
         const char* untitled;
     } languages[] = {
         {QLocale::German,
-         {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"},
+         {"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"},
          "&Neu",
          "Abbrechen",
          "Monatssold (C-Bills)",
          "Unbenannt"},
         {QLocale::French,
-         {"&Fichier", "&Édition", "&Affichage", "A&ide"},
+         {"&Fichier", "&Édition", "&Affichage", "&Outils", "A&ide"},
          "&Nouveau",
          "Annuler",
          "Solde mensuelle (C-Bills)",
