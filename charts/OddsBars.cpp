@@ -3,12 +3,12 @@
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QTextLayout>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 #include "charts/OddsCharts.h"
+#include "view/WrappedLines.h"
 
 namespace {
 
@@ -17,32 +17,6 @@ namespace {
 constexpr int kMostLines = 6;
 // The label column takes at most this share of the width; the bars need the rest.
 constexpr double kLabelShare = 0.45;
-
-// `text` in lines at most `width` wide: at word boundaries where it can, anywhere in a word wider
-// than the column.
-QStringList wrapped(const QString& text, const QFont& font, int width) {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        if (lines.size() == kMostLines) {
-            const QFontMetrics metrics(font);
-            lines.back() = metrics.elidedText(lines.back() + text.mid(line.textStart()),
-                                              Qt::ElideRight, width);
-            break;
-        }
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    if (lines.isEmpty()) {
-        lines << QString();
-    }
-    return lines;
-}
 
 QString percentText(double percent) {
     return QLocale().toString(percent, 'f', 2) + QStringLiteral(" %");
@@ -91,7 +65,7 @@ OddsBars::Layout OddsBars::layoutFor(int width) const {
     const int rowPadding = metrics.height() / 3;
     for (const Bar& bar : m_bars) {
         Row row;
-        row.lines = wrapped(bar.text, font(), layout.labelWidth);
+        row.lines = wrappedLines(bar.text, font(), layout.labelWidth, kMostLines);
         row.top = top;
         row.height = std::max(static_cast<int>(row.lines.size()) * metrics.lineSpacing(),
                               runs * layout.barHeight) +

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "listing/ContractText.h"
+#include "storage/CoreTexts.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("about"));
@@ -19,7 +20,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QLabel(this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setText(tr("<b>Zuvaduro Version 3.2</b><br>Contract offers for mercenary units.<br>%1")
-                      .arg(QString::fromStdString(creditLine()).toHtmlEscaped()));
+                      .arg(shownCoreText(creditLine()).toHtmlEscaped()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

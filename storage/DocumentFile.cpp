@@ -20,6 +20,7 @@
 #include "document/ContractDocument.h"
 #include "document/DocumentCodec.h"
 #include "storage/AtomicReplace.h"
+#include "storage/CoreTexts.h"
 #include "storage/Descriptor.h"
 #include "storage/FileError.h"
 #include "storage/KernelPath.h"
@@ -223,13 +224,13 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
         return OpenResult{OpenStatus::Failed, std::move(message), true};
     };
     if (m_outOfMemory) {
-        return failAfterStart(QString::fromUtf8(kFailedToOpenDocument));
+        return failAfterStart(shownCoreText(kFailedToOpenDocument));
     }
     if (m_readError != 0) {
         return failAfterStart(errorMessage(m_readError, m_absolute));
     }
     if (m_tooLong) {
-        return failAfterStart(QString::fromUtf8(kUnexpectedFileFormat));
+        return failAfterStart(shownCoreText(kUnexpectedFileFormat));
     }
     // The bytes go as soon as they are decoded: with a long value, they and the document's
     // texts are the two large things the program holds.
@@ -243,7 +244,7 @@ OpenResult DocumentOpening::finish(ContractDocument& doc) {
         hooks.releaseInput = [&buffer](std::size_t consumed) { buffer->release(consumed); };
         const CodecResult read = readDocumentBytes(doc, {buffer->data, buffer->size}, hooks);
         if (!read.ok) {
-            return OpenResult{OpenStatus::Failed, QString::fromStdString(read.message), true};
+            return OpenResult{OpenStatus::Failed, shownCoreText(read.message), true};
         }
     }
     takePath(doc, m_absolute);

@@ -31,6 +31,7 @@
 #include "document/NumberText.h"
 #include "listing/OddsOrder.h"
 #include "listing/OddsReport.h"
+#include "storage/CoreTexts.h"
 #include "storage/ExportFile.h"
 #include "view/ComboExchange.h"
 #include "view/OddsRun.h"
@@ -92,7 +93,7 @@ QString OddsWindow::fromUtf8(std::string_view text) {
 }
 
 QString OddsWindow::choicesText(const OddsRequest& request) {
-    return QString::fromStdString(oddsChoicesText(request.choices, ValueControls::Visible));
+    return shownCoreText(oddsChoicesText(request.choices, ValueControls::Visible));
 }
 
 OddsWindow::OddsWindow(const std::string& rating, const OfferChoices& choices,

@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QStringList>
-#include <QTextLayout>
 #include <algorithm>
 
 #include "document/ContractDocument.h"
 #include "document/SettingsStore.h"
 #include "view/OfferDetails.h"
+#include "view/WrappedLines.h"
 
 namespace {
 
@@ -31,29 +31,10 @@ QFont pageFont(QPaintDevice& device, int points, bool bold) {
     return font;
 }
 
-// A cell wraps to at most kMostCellLines lines between words (a word wider than the cell breaks
-// anywhere); a text longer still ends its last line with an ellipsis. The lines come back joined
-// by line breaks, ready to draw without further wrapping.
+// A cell's text wrapped as wrappedLines() does, joined by line breaks: ready to draw without
+// further wrapping.
 QString fittedLines(const QFont& font, const QPaintDevice& device, int width, const QString& text) {
-    width = std::max(1, width);
-    const QFontMetrics metrics(font, &device);
-    QTextLayout layout(text, font, &device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        if (lines.size() + 1 == kMostCellLines &&
-            line.textStart() + line.textLength() < text.size()) {
-            lines << metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, width);
-            break;
-        }
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return lines.join(QLatin1Char('\n'));
+    return wrappedLines(text, font, width, kMostCellLines, &device).join(QLatin1Char('\n'));
 }
 
 // The font at which `text` fits `width` on one line: amounts shrink rather than lose digits.

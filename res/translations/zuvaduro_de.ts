@@ -282,6 +282,25 @@
     </message>
 </context>
 <context>
+    <name>CoreTexts</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Unerwartetes Dateiformat.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Das Dokument konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>every term Random</source>
+        <translation>jede Bedingung zufällig</translation>
+    </message>
+    <message>
+        <source>Printed by Zuvaduro, the mercenary contract generator</source>
+        <translation>Gedruckt von Zuvaduro, dem Vertragsgenerator für Söldner</translation>
+    </message>
+</context>
+<context>
     <name>DesktopApp</name>
     <message>
         <source>No default printer is set up, so %1 was not printed.</source>

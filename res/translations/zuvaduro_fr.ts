@@ -282,6 +282,25 @@
     </message>
 </context>
 <context>
+    <name>CoreTexts</name>
+    <message>
+        <source>Unexpected file format.</source>
+        <translation>Format de fichier inattendu.</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Impossible d&apos;ouvrir le document.</translation>
+    </message>
+    <message>
+        <source>every term Random</source>
+        <translation>chaque terme au hasard</translation>
+    </message>
+    <message>
+        <source>Printed by Zuvaduro, the mercenary contract generator</source>
+        <translation>Imprimé par Zuvaduro, le générateur de contrats de mercenaires</translation>
+    </message>
+</context>
+<context>
     <name>DesktopApp</name>
     <message>
         <source>No default printer is set up, so %1 was not printed.</source>

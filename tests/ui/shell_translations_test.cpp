@@ -10,11 +10,16 @@
 #include <memory>
 #include <set>
 
+#include "document/ContractOffer.h"
+#include "document/DocumentCodec.h"
 #include "document/MemorySettings.h"
+#include "listing/ContractText.h"
+#include "listing/OddsReport.h"
 #include "session/DocumentSession.h"
 #include "shell/MainWindow.h"
 #include "shell/RecentFileList.h"
 #include "shell/WindowTranslations.h"
+#include "storage/CoreTexts.h"
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/shell_test_support.h"
 #include "view/ContractSelectDialog.h"
@@ -41,9 +46,10 @@ int textWidth(const QWidget& control) {
     return label ? control.sizeHint().width() : 0;
 }
 
-// The window in German and French: the menus, Qt's own buttons and the dock speak the language,
-// every menu keeps a letter per entry, and the listing and the printed details keep the
-// document's words.
+// The window in German and French: the menus, Qt's own buttons, the dock and the core's fixed
+// texts the window shows speak the language, every menu keeps a letter per entry, and the
+// listing, the printed details and (with no translation loaded, as on the command line) a
+// reader's message keep the document's words.
 TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords) {
     const struct {
         QLocale::Language language;
@@ -52,19 +58,28 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
         const char* cancel;
         const char* monthlyPay;
         const char* untitled;
+        const char* unexpectedFormat;
+        const char* allRandom;
+        const char* credit;
     } languages[] = {
         {QLocale::German,
          {"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"},
          "&Neu",
          "Abbrechen",
          "Monatssold (C-Bills)",
-         "Unbenannt"},
+         "Unbenannt",
+         "Unerwartetes Dateiformat.",
+         "jede Bedingung zufällig",
+         "Gedruckt von Zuvaduro, dem Vertragsgenerator für Söldner"},
         {QLocale::French,
          {"&Fichier", "&Édition", "&Affichage", "&Outils", "A&ide"},
          "&Nouveau",
          "Annuler",
          "Solde mensuelle (C-Bills)",
-         "Sans titre"},
+         "Sans titre",
+         "Format de fichier inattendu.",
+         "chaque terme au hasard",
+         "Imprimé par Zuvaduro, le générateur de contrats de mercenaires"},
     };
     for (const auto& row : languages) {
         const QLocale locale(row.language);
@@ -148,7 +163,12 @@ TEST(WindowTranslationsTest, theWindowSpeaksTheLocaleAndTheDocumentKeepsItsWords
         ASSERT_NE(listing, nullptr);
         EXPECT_EQ(listing->child(4)->text(QAccessible::Name), "Assignment: o1-assignment");
         EXPECT_EQ(listing->child(18)->text(QAccessible::Name), "Second Contract");
+
+        EXPECT_EQ(shownCoreText(kUnexpectedFileFormat), row.unexpectedFormat);
+        EXPECT_EQ(shownCoreText(oddsChoicesText(OfferChoices{})), row.allRandom);
+        EXPECT_EQ(shownCoreText(creditLine()), row.credit);
     }
+    EXPECT_EQ(shownCoreText(kUnexpectedFileFormat), "Unexpected file format.");
 }
 
 }  // namespace

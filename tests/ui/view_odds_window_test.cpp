@@ -26,6 +26,7 @@
 #include "tests/ui/FakePrompts.h"
 #include "tests/ui/dialogs_test_util.h"
 #include "view/OddsWindow.h"
+#include "view/WrappedLines.h"
 
 namespace {
 
@@ -260,6 +261,19 @@ TEST(OddsWindow, theViewMenuOpensOneWindowFromTheDocument) {
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_EQ(choice(*windows[0], 0)->currentText(), "D");
     EXPECT_EQ(choice(*windows[0], 7)->currentText(), "Full Rights");
+}
+
+// A label cut short keeps the text's words apart: every line, its ellipsis aside, is in the text.
+TEST(OddsWindow, wrappedLabelsKeepTheirWordsApart) {
+    const QString text =
+        QStringLiteral("Objective Raid of the Federated Commonwealth against Clans");
+    for (int width = 1; width < 400; width += 3) {
+        const QStringList lines = wrappedLines(text, QFont(), width, 3);
+        ASSERT_LE(lines.size(), 3);
+        for (const QString& line : lines) {
+            EXPECT_TRUE(text.contains(QString(line).remove(QChar(0x2026)))) << width;
+        }
+    }
 }
 
 }  // namespace
