@@ -224,14 +224,14 @@ private:
     }
 
     TableDice dice(const toml::table& table) {
-        TableDice spec{6, 1};
+        TableDice tableDice{6, 1};
         if (const toml::node* node = required(table, "dice")) {
-            spec.count = integerOf(*node, 1, kMostDice, "dice").value_or(1);
+            tableDice.count = integerOf(*node, 1, kMostDice, "dice").value_or(1);
         }
         if (const toml::node* node = table.get("faces")) {
-            spec.faces = integerOf(*node, 1, kMostFaces, "faces").value_or(6);
+            tableDice.faces = integerOf(*node, 1, kMostFaces, "faces").value_or(6);
         }
-        return spec;
+        return tableDice;
     }
 
     // ---- rows ----
