@@ -10,18 +10,8 @@
 
 namespace {
 
-// The row a face reaches; nullptr for a face no row names, which gives the "other" row.
-const Range<TransportRow>* transportRowFor(int face, const RuleSet& rules) {
-    for (const auto& row : rules.transportTable) {
-        if (row.low <= face && face <= row.high) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
 const TransportRow& transportForFace(int face, const RuleSet& rules) {
-    const Range<TransportRow>* row = transportRowFor(face, rules);
+    const Range<TransportRow>* row = transportRow(face, rules);
     return row != nullptr ? row->value : rules.transportOther;
 }
 
@@ -56,7 +46,7 @@ const SupportRow& rollSupport(Dice& dice, const Record& record, std::string_view
 template <typename Record>
 const TransportRow& rollTransport(Dice& dice, const Record& record, const RuleSet& rules) {
     const int face = dice.roll(kOneDie);
-    const Range<TransportRow>* row = transportRowFor(face, rules);
+    const Range<TransportRow>* row = transportRow(face, rules);
     record.tell([&](RollRecorder& recorder) {
         recorder.rolled({}, face, row != nullptr ? spanOf(*row) : RowSpan{face, face, true});
     });

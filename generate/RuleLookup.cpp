@@ -80,6 +80,15 @@ AssignmentFacts assignmentFactsByName(std::string_view assignment, const RuleSet
     return facts;
 }
 
+const Range<TransportRow>* transportRowByFace(int face, const RuleSet& rules) {
+    for (const auto& row : rules.transportTable) {
+        if (row.low <= face && face <= row.high) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
 // Built by the first thread to need it; the others wait for it once, then only read a pointer.
 struct RuleIndex::Lazy {
     std::mutex building;
@@ -116,6 +125,9 @@ const RuleIndex::Built& RuleIndex::build(const RuleSet& rules) const {
                                              assignmentFactsByName(row.value.name, rules));
                 }
             }
+        }
+        for (int face = 0; face <= kOneDie.faces; ++face) {
+            lazy.built.transportByFace.push_back(transportRowByFace(face, rules));
         }
         lazy.built.employers.build(employers);
         lazy.built.assignments.build(assignments);

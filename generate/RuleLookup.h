@@ -84,11 +84,16 @@ private:
 struct RuleIndex::Built {
     ByAddress<EmployerFacts> employers;
     ByAddress<AssignmentFacts> assignments;
+    // The transport row each face of its die reaches, so that a roll needs no search (a search's
+    // branches follow the die and are mispredicted).
+    std::vector<const Range<TransportRow>*> transportByFace;
 };
 
 // Row by row, for texts the index does not hold.
 EmployerFacts employerFactsByName(std::string_view employer, const RuleSet& rules);
 AssignmentFacts assignmentFactsByName(std::string_view assignment, const RuleSet& rules);
+// The transport row `face` reaches; nullptr for a face no row names, which gives the "other" row.
+const Range<TransportRow>* transportRowByFace(int face, const RuleSet& rules);
 
 inline EmployerFacts employerFacts(std::string_view employer, const RuleSet& rules) {
     // A rolled employer is a view of a name in the set.
@@ -103,4 +108,12 @@ inline AssignmentFacts assignmentFacts(std::string_view assignment, const RuleSe
         return *known;
     }
     return assignmentFactsByName(assignment, rules);
+}
+
+inline const Range<TransportRow>* transportRow(int face, const RuleSet& rules) {
+    const auto& byFace = rules.index.built(rules).transportByFace;
+    if (face >= 0 && static_cast<std::size_t>(face) < byFace.size()) {
+        return byFace[static_cast<std::size_t>(face)];
+    }
+    return transportRowByFace(face, rules);
 }
