@@ -198,12 +198,17 @@ private:
         return array;
     }
 
-    const toml::table* rowTable(const toml::node& node) {
-        const toml::table* row = node.as_table();
-        if (row == nullptr) {
-            problem(node, "a row must be a table in { }");
+    // Calls `read` with each entry of `array` that is a table in { }, in order; any other entry
+    // is a problem.
+    template <typename Read>
+    void forEachRowTable(const toml::array& array, Read read) {
+        for (const toml::node& entry : array) {
+            if (const toml::table* row = entry.as_table()) {
+                read(*row);
+            } else {
+                problem(entry, "a row must be a table in { }");
+            }
         }
-        return row;
     }
 
     std::vector<std::string> names(const toml::table& table, std::string_view key,
@@ -263,20 +268,16 @@ private:
         if (array->empty()) {
             problem(*node, "a table needs at least one row");
         }
-        for (const toml::node& entry : *array) {
-            const toml::table* row = rowTable(entry);
-            if (row == nullptr) {
-                continue;
-            }
-            allowKeys(*row, keys);
-            const auto low = bound(*row, "low", ::kOrLess, rulesfile::kOrLess);
-            const auto high = bound(*row, "high", ::kOrMore, rulesfile::kOrMore);
-            std::optional<T> given = value(*row);
+        forEachRowTable(*array, [&](const toml::table& row) {
+            allowKeys(row, keys);
+            const auto low = bound(row, "low", ::kOrLess, rulesfile::kOrLess);
+            const auto high = bound(row, "high", ::kOrMore, rulesfile::kOrMore);
+            std::optional<T> given = value(row);
             if (low && high && given) {
                 out.push_back({*low, *high, std::move(*given)});
-                where.push_back(positionOf(*row));
+                where.push_back(positionOf(row));
             }
-        }
+        });
         return out;
     }
 
@@ -300,15 +301,11 @@ private:
             return out;
         }
         std::set<std::string> seen;
-        for (const toml::node& entry : *array) {
-            const toml::table* row = rowTable(entry);
-            if (row == nullptr) {
-                continue;
-            }
-            allowKeys(*row, {word, "value"});
-            auto name = text(*row, word);
+        forEachRowTable(*array, [&](const toml::table& row) {
+            allowKeys(row, {word, "value"});
+            auto name = text(row, word);
             std::optional<T> value;
-            if (const toml::node* given = required(*row, "value")) {
+            if (const toml::node* given = required(row, "value")) {
                 if constexpr (std::is_same_v<T, float>) {
                     value = factorOf(*given);
                 } else {
@@ -316,13 +313,13 @@ private:
                 }
             }
             if (name && !seen.insert(*name).second) {
-                problem(*row, "'" + *name + "' is listed twice");
-                continue;
+                problem(row, "'" + *name + "' is listed twice");
+                return;
             }
             if (name && value) {
                 out.push_back({std::move(*name), *value});
             }
-        }
+        });
         return out;
     }
 
@@ -410,19 +407,15 @@ private:
         if (tables == nullptr) {
             return;
         }
-        for (const toml::node& entry : *tables) {
-            const toml::table* table = rowTable(entry);
-            if (table == nullptr) {
-                continue;
-            }
-            allowKeys(*table, {"name", "kind", "dice", "rows"});
+        forEachRowTable(*tables, [&](const toml::table& table) {
+            allowKeys(table, {"name", "kind", "dice", "rows"});
             NestedAt& where = at.employerTables.emplace_back();
-            EmployerTableRules read{nested(*table, false, where), EmployerKind::Periphery};
-            if (const toml::node* kind = required(*table, "kind")) {
+            EmployerTableRules read{nested(table, false, where), EmployerKind::Periphery};
+            if (const toml::node* kind = required(table, "kind")) {
                 read.kind = kindOf(*kind).value_or(EmployerKind::Periphery);
             }
             rules.employerTables.push_back(std::move(read));
-        }
+        });
     }
 
     void readAssignments(const toml::table& family, RuleSet& rules, RulesPositions& at) {
@@ -430,20 +423,16 @@ private:
         if (tables == nullptr) {
             return;
         }
-        for (const toml::node& entry : *tables) {
-            const toml::table* table = rowTable(entry);
-            if (table == nullptr) {
-                continue;
-            }
-            allowKeys(*table, {"name", "employers", "kind", "dice", "rows"});
+        forEachRowTable(*tables, [&](const toml::table& table) {
+            allowKeys(table, {"name", "employers", "kind", "dice", "rows"});
             NestedAt& where = at.assignmentTables.emplace_back();
-            AssignmentTableRules read{nested(*table, true, where),
-                                      names(*table, "employers", false), std::nullopt};
-            if (const toml::node* kind = table->get("kind")) {
+            AssignmentTableRules read{nested(table, true, where), names(table, "employers", false),
+                                      std::nullopt};
+            if (const toml::node* kind = table.get("kind")) {
                 read.kind = kindOf(*kind);
             }
             rules.assignmentTables.push_back(std::move(read));
-        }
+        });
     }
 
     void readLengths(const toml::table& family, RuleSet& rules, RulesPositions& at) {
@@ -455,21 +444,17 @@ private:
         if (tables == nullptr) {
             return;
         }
-        for (const toml::node& entry : *tables) {
-            const toml::table* table = rowTable(entry);
-            if (table == nullptr) {
-                continue;
-            }
-            allowKeys(*table, {"assignments", "dice", "faces", "rows", "other"});
+        forEachRowTable(*tables, [&](const toml::table& table) {
+            allowKeys(table, {"assignments", "dice", "faces", "rows", "other"});
             LengthRules read;
-            read.assignments = names(*table, "assignments", true);
-            read.dice = dice(*table);
+            read.assignments = names(table, "assignments", true);
+            read.dice = dice(table);
             TableAt& where = at.lengthTables.emplace_back();
-            where.table = positionOf(*table);
-            read.rows = textRows(required(*table, "rows"), where.rows);
-            read.other = text(*table, "other").value_or("");
+            where.table = positionOf(table);
+            read.rows = textRows(required(table, "rows"), where.rows);
+            read.other = text(table, "other").value_or("");
             rules.lengthTables.push_back(std::move(read));
-        }
+        });
     }
 
     void readPay(const toml::table& table, RuleSet& rules, RulesPositions& at) {
@@ -544,21 +529,17 @@ private:
         if (tables == nullptr) {
             return;
         }
-        for (const toml::node& entry : *tables) {
-            const toml::table* table = rowTable(entry);
-            if (table == nullptr) {
-                continue;
-            }
-            allowKeys(*table, {"name", "employers", "dice", "rows"});
+        forEachRowTable(*tables, [&](const toml::table& table) {
+            allowKeys(table, {"name", "employers", "dice", "rows"});
             CommandRules read;
-            read.name = text(*table, "name", kLongestName).value_or("");
-            read.employers = names(*table, "employers", true);
-            read.dice = dice(*table);
+            read.name = text(table, "name", kLongestName).value_or("");
+            read.employers = names(table, "employers", true);
+            read.dice = dice(table);
             TableAt& where = at.commandTables.emplace_back();
-            where.table = positionOf(*table);
-            read.rows = textRows(required(*table, "rows"), where.rows);
+            where.table = positionOf(table);
+            read.rows = textRows(required(table, "rows"), where.rows);
             rules.commandTables.push_back(std::move(read));
-        }
+        });
     }
 
     std::vector<RulesProblem>& m_problems;
